@@ -1,0 +1,168 @@
+#include "main_window.h"
+
+#include "basic/colour.h"
+#include "basic/twips.h"
+#include "panel_widgets.h"
+#include "screen/assets.h"
+#include "screen/fonts.h"
+#include "screen/form.h"
+#include "screen/screen_painter.h"
+#include "settings/panel_table.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+
+namespace {
+
+QRect pixelRect(const ElementRect& r) {
+    return QRect(QPoint(pixelEdge(r.left), pixelEdge(r.top)),
+                 QPoint(pixelEdge(r.left + r.width) - 1, pixelEdge(r.top + r.height) - 1));
+}
+
+void applyTextColour(QWidget* widget, const PanelControl& c) {
+    if (!c.textColour)
+        return;
+    QPalette palette = widget->palette();
+    const QColor colour = toQColor(*c.textColour);
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+MainWindow::MainWindow(Form& form) : QWidget(nullptr, Qt::FramelessWindowHint), form_(form) {
+    setWindowIcon(windowIcon());
+    setFont(toQFont(defaultPanelFontSpec()));
+    buildPanel();
+    syncFromForm();
+}
+
+void MainWindow::buildPanel() {
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (const PanelControl& c : panelTable()) {
+        const QString name = QString::fromLatin1(c.name);
+        const QString text = QString::fromUtf8(c.text);
+        QWidget* widget = nullptr;
+        switch (c.kind) {
+        case ControlKind::Label: {
+            auto* label = new ClickLabel(text, this);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setFocusPolicy(Qt::NoFocus);
+            if (c.event == ControlEvent::Click) {
+                label->setCursor(Qt::PointingHandCursor);
+                label->clicked = [this, name] { form_.click(name); };
+            }
+            widget = label;
+            break;
+        }
+        case ControlKind::TextField: {
+            auto* field = new FieldEdit(text, this);
+            field->setCursorPosition(0);
+            QObject::connect(field, &QLineEdit::textEdited,
+                             [this, name](const QString& typed) { form_.type(name, typed); });
+            field->doubleClicked = [this, name] { form_.dblClick(name); };
+            widget = field;
+            break;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(text, this);
+            button->setAutoDefault(false);
+            QObject::connect(button, &QPushButton::clicked, [this, name] { form_.click(name); });
+            widget = button;
+            break;
+        }
+        case ControlKind::CheckBox: {
+            auto* box = new QCheckBox(text, this);
+            QObject::connect(box, &QCheckBox::clicked, [this, name] { form_.click(name); });
+            widget = box;
+            break;
+        }
+        case ControlKind::Line: {
+            auto* line = new QFrame(this);
+            line->setFrameShape(QFrame::HLine);
+            line->setFrameShadow(QFrame::Plain);
+            line->setGeometry(pixelEdge(c.rect.left), pixelEdge(c.rect.top),
+                              pixelEdge(c.rect.width) - pixelEdge(c.rect.left) + 1, 1);
+            widgets_.insert(name, line);
+            continue;
+        }
+        }
+        widget->setFont(toQFont(panelFontSpec(c.font)));
+        applyTextColour(widget, c);
+        widget->setGeometry(pixelRect(c.rect));
+        widgets_.insert(name, widget);
+        if (c.tabIndex >= 0 && c.kind != ControlKind::Label)
+            focusable.emplace_back(c.tabIndex, widget);
+    }
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    if (!focusable.empty())
+        focusable.front().second->setFocus();
+}
+
+void MainWindow::syncFromForm() {
+    setFixedSize(pixelEdge(form_.width()), pixelEdge(form_.height()));
+    setWindowTitle(form_.caption());
+    for (const PanelControl& c : panelTable()) {
+        const QString name = QString::fromLatin1(c.name);
+        QWidget* widget = widgets_.value(name);
+        if (!widget || c.kind == ControlKind::Line)
+            continue;
+        if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+            if (field->text() != form_.text(name))
+                field->setText(form_.text(name));
+        } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+            const int value = form_.value(name);
+            box->setTristate(value == 2);
+            box->setCheckState(value == 1   ? Qt::Checked
+                               : value == 2 ? Qt::PartiallyChecked
+                                            : Qt::Unchecked);
+        }
+        widget->setEnabled(form_.enabled(name));
+        widget->setVisible(form_.visible(name));
+    }
+    update();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintWindow(painter, form_);
+}
+
+QString MainWindow::elementAt(QPoint pixel) const {
+    const auto& elements = form_.elements();
+    for (auto it = elements.rbegin(); it != elements.rend(); ++it)
+        if (it->visible && pixelRect(it->rect).contains(pixel))
+            return it->name;
+    return {};
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    pressedElement_ =
+        event->button() == Qt::LeftButton ? elementAt(event->position().toPoint()) : QString();
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const QString pressed = std::exchange(pressedElement_, QString());
+    if (!pressed.isEmpty() && event->button() == Qt::LeftButton &&
+        elementAt(event->position().toPoint()) == pressed)
+        form_.click(pressed);
+}
+
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    pressedElement_.clear();
+    if (event->button() == Qt::LeftButton) {
+        const QString name = elementAt(event->position().toPoint());
+        if (!name.isEmpty())
+            form_.dblClick(name);
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+
+class Form;
+class QLabel;
+class QLineEdit;
+class QCheckBox;
+
+// The borderless window: it paints the phone screen from the form, lays the settings panel's
+// widgets over it from the panel table, forwards every event to the form and shows its state.
+class MainWindow : public QWidget {
+public:
+    explicit MainWindow(Form& form);
+
+    // Shows the form's current state: window size and caption, texts, boxes, visibility.
+    void syncFromForm();
+    QWidget* controlWidget(const QString& name) const { return widgets_.value(name); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void buildPanel();
+    QString elementAt(QPoint pixel) const;
+
+    Form& form_;
+    QHash<QString, QWidget*> widgets_;
+    QString pressedElement_;
+};

@@ -1,0 +1,75 @@
+#include "qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QThread>
+#include <QWidget>
+
+QtPlatform::QtPlatform() {
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        if (onTimer)
+            onTimer();
+    });
+}
+
+QDateTime QtPlatform::now() const {
+    return QDateTime::currentDateTime();
+}
+
+QLocale QtPlatform::locale() const {
+    return QLocale::system();
+}
+
+QString QtPlatform::clipboardText() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText() ? data->text() : QString();
+}
+
+QImage QtPlatform::clipboardImage() const {
+    return QGuiApplication::clipboard()->image();
+}
+
+void QtPlatform::setClipboardImage(const QImage& image) {
+    // Qt offers image data to other programs in every image format they ask for, image/png
+    // included, encoding it only when one is asked for.
+    auto* data = new QMimeData;
+    data->setImageData(image);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void QtPlatform::sleep(int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+QString QtPlatform::programFolder() const {
+    return QCoreApplication::applicationDirPath();
+}
+
+int QtPlatform::screenHeightPixels() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size().height() : 0;
+}
+
+void QtPlatform::showMessage(const QString& text, const QString& title) {
+    if (beforeMessage)
+        beforeMessage();
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, messageParent);
+    box.exec();
+}
+
+void QtPlatform::startTimer(int milliseconds) {
+    timer_.start(milliseconds);
+}
+
+void QtPlatform::stopTimer() {
+    timer_.stop();
+}
+
+void QtPlatform::quit() {
+    QCoreApplication::exit(0);
+}

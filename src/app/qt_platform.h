@@ -1,0 +1,37 @@
+#pragma once
+
+#include "basic/platform.h"
+
+#include <QTimer>
+#include <functional>
+
+class QWidget;
+
+// The real world: the system clock and locale, the system clipboard, the screen, a modal message
+// box and a Qt timer.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+
+    QDateTime now() const override;
+    QLocale locale() const override;
+    QString clipboardText() const override;
+    QImage clipboardImage() const override;
+    void setClipboardImage(const QImage& image) override;
+    void sleep(int milliseconds) override;
+    QString programFolder() const override;
+    int screenHeightPixels() const override;
+    void showMessage(const QString& text, const QString& title) override;
+    void startTimer(int milliseconds) override;
+    void stopTimer() override;
+    void quit() override;
+
+    // The window that owns message boxes, and what to do before one opens (show the state the
+    // handler has reached so far) and when the timer ticks.
+    QWidget* messageParent = nullptr;
+    std::function<void()> beforeMessage;
+    std::function<void()> onTimer;
+
+private:
+    QTimer timer_;
+};

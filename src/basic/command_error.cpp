@@ -1,0 +1,28 @@
+#include "command_error.h"
+
+QString errorText(ErrorKind kind) {
+    switch (kind) {
+    case ErrorKind::TypeMismatch:
+        return QStringLiteral("类型不匹配");
+    case ErrorKind::Overflow:
+        return QStringLiteral("溢出");
+    case ErrorKind::SubscriptOutOfRange:
+        return QStringLiteral("下标越界");
+    case ErrorKind::InvalidPropertyValue:
+        return QStringLiteral("无效的属性值");
+    }
+    return {};
+}
+
+CommandError::CommandError(ErrorKind kind, QString field)
+    : kind_(kind), field_(std::move(field)), what_(message().toStdString()) {}
+
+CommandError CommandError::blame(const QString& field) const {
+    return field_.isEmpty() ? CommandError(kind_, field) : *this;
+}
+
+QString CommandError::message() const {
+    if (field_.isEmpty())
+        return errorText(kind_);
+    return QStringLiteral("%1\n\n出错的内容：%2").arg(errorText(kind_), field_);
+}

@@ -1,0 +1,96 @@
+#include "conversions.h"
+
+#include <QRegularExpression>
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+} // namespace
+
+double toDouble(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    const QString core = text.mid(begin, end - begin);
+
+    static const QRegularExpression number(
+        QStringLiteral(R"(\A[+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:[eE][+-]?[0-9]+)?\z)"));
+    if (!number.match(core).hasMatch())
+        throw CommandError(ErrorKind::TypeMismatch);
+
+    bool ok = false;
+    const double value = core.toDouble(&ok);
+    if (!std::isfinite(value))
+        throw CommandError(ErrorKind::Overflow);
+    if (!ok) {
+        // QString::toDouble refuses only out-of-range magnitudes once the pattern has matched.
+        throw CommandError(ErrorKind::Overflow);
+    }
+    return value;
+}
+
+std::int16_t toInt16(double value) {
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= -32768.0 && rounded <= 32767.0))
+        throw CommandError(ErrorKind::Overflow);
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::int16_t toInt16(const QString& text) {
+    return toInt16(toDouble(text));
+}
+
+std::int32_t toInt32(double value) {
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
+        throw CommandError(ErrorKind::Overflow);
+    return static_cast<std::int32_t>(rounded);
+}
+
+double vbFloor(double value) {
+    return std::floor(value);
+}
+
+QString numberToText(double value) {
+    if (value == 0.0)
+        return QStringLiteral("0");
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return QString::number(static_cast<qint64>(value));
+    return QString::number(value, 'g', 15);
+}
+
+QString removeAll(const QString& text, const QString& what) {
+    if (what.isEmpty())
+        return text;
+    QString result;
+    result.reserve(text.size());
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = text.indexOf(what, from, Qt::CaseSensitive);
+        if (at < 0)
+            break;
+        result += QStringView(text).mid(from, at - from);
+        from = at + what.size();
+    }
+    result += QStringView(text).mid(from);
+    return result;
+}
+
+QStringList splitAll(const QString& text, const QString& separator) {
+    return text.split(separator, Qt::KeepEmptyParts, Qt::CaseSensitive);
+}
+
+const QString& partAt(const QStringList& parts, qsizetype index) {
+    if (index < 0 || index >= parts.size())
+        throw CommandError(ErrorKind::SubscriptOutOfRange);
+    return parts[index];
+}

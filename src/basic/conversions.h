@@ -1,0 +1,30 @@
+#pragma once
+
+#include "command_error.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+// Text-to-number rules of the commands. Blanks around a number are allowed; the empty text and
+// anything else that is not a plain decimal number (optional sign, fraction, exponent) is a type
+// mismatch. Every conversion throws CommandError.
+
+double toDouble(const QString& text);
+// Rounds to the nearest whole number, halves to the even neighbour; outside -32768..32767 it is an
+// overflow.
+std::int16_t toInt16(double value);
+std::int16_t toInt16(const QString& text);
+// Nearest whole number, halves to even, as a signed 32-bit integer (overflow outside its range).
+std::int32_t toInt32(double value);
+double vbFloor(double value);
+// Decimal digits without leading zeros, "-" for negatives; whole numbers never show a fraction or
+// an exponent below 10^15.
+QString numberToText(double value);
+
+// Every occurrence of what, removed in one left-to-right pass.
+QString removeAll(const QString& text, const QString& what);
+// Splits at every separator, keeping empty parts.
+QStringList splitAll(const QString& text, const QString& separator);
+// Part index of parts, or a subscript-out-of-range error when there is none.
+const QString& partAt(const QStringList& parts, qsizetype index);

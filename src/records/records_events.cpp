@@ -1,0 +1,5 @@
+#include "screen/form.h"
+
+void bindRecordsEvents(EventTable& table) {
+    (void)table;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+class Form;
+class QPainter;
+
+// The window image as the window shows it: its background and every visible phone-screen element
+// in stacking order, at the window's current size. The window's paint, the capture and the tests
+// all draw through here.
+QImage renderWindow(const Form& form);
+void paintWindow(QPainter& painter, const Form& form);

@@ -1,0 +1,5 @@
+#include "screen/form.h"
+
+void bindSettingsEvents(EventTable& table) {
+    (void)table;
+}

@@ -1,0 +1,5 @@
+#include "screen/form.h"
+
+void bindWindowEvents(EventTable& table) {
+    (void)table;
+}

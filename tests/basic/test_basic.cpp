@@ -1,0 +1,137 @@
+#include "basic/colour.h"
+#include "basic/command_error.h"
+#include "basic/conversions.h"
+
+#include <QTest>
+#include <optional>
+
+// A conversion's outcome: the number, or the error it raised.
+using Outcome = std::optional<double>;
+Q_DECLARE_METATYPE(Outcome)
+Q_DECLARE_METATYPE(ErrorKind)
+
+class TestBasic : public QObject {
+    Q_OBJECT
+
+private slots:
+    void toDoubleTable_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<int>("error"); // -1: none
+        const int none = -1;
+        const int mismatch = int(ErrorKind::TypeMismatch);
+        QTest::newRow("plain") << "92" << 92.0 << none;
+        QTest::newRow("blanks around") << " 80 " << 80.0 << none;
+        QTest::newRow("tab around") << "\t7\t" << 7.0 << none;
+        QTest::newRow("sign") << "-10" << -10.0 << none;
+        QTest::newRow("plus") << "+3" << 3.0 << none;
+        QTest::newRow("fraction") << "12.7" << 12.7 << none;
+        QTest::newRow("leading point") << ".5" << 0.5 << none;
+        QTest::newRow("trailing point") << "5." << 5.0 << none;
+        QTest::newRow("exponent") << "1e3" << 1000.0 << none;
+        QTest::newRow("empty") << "" << 0.0 << mismatch;
+        QTest::newRow("blank only") << " " << 0.0 << mismatch;
+        QTest::newRow("letters") << "abc" << 0.0 << mismatch;
+        QTest::newRow("percent") << "92%" << 0.0 << mismatch;
+        QTest::newRow("inner blank") << "8 0" << 0.0 << mismatch;
+        QTest::newRow("inf") << "inf" << 0.0 << mismatch;
+        QTest::newRow("nan") << "nan" << 0.0 << mismatch;
+        QTest::newRow("hex") << "0x10" << 0.0 << mismatch;
+        QTest::newRow("full-width digits") << "８０" << 0.0 << mismatch;
+        QTest::newRow("line break") << "5\r\n" << 0.0 << mismatch;
+        QTest::newRow("beyond double") << "1e400" << 0.0 << int(ErrorKind::Overflow);
+    }
+    void toDoubleTable() {
+        QFETCH(QString, text);
+        QFETCH(double, expected);
+        QFETCH(int, error);
+        try {
+            const double value = toDouble(text);
+            QCOMPARE(error, -1);
+            QCOMPARE(value, expected);
+        } catch (const CommandError& e) {
+            QCOMPARE(int(e.kind()), error);
+        }
+    }
+
+    void toInt16Table_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<bool>("overflow");
+        QTest::newRow("half down to even") << "12.5" << 12 << false;
+        QTest::newRow("half up to even") << "13.5" << 14 << false;
+        QTest::newRow("negative half") << "-2.5" << -2 << false;
+        QTest::newRow("top") << "32767" << 32767 << false;
+        QTest::newRow("bottom") << "-32768.5" << -32768 << false;
+        QTest::newRow("rounds over the top") << "32767.5" << 0 << true;
+        QTest::newRow("below bottom") << "-32769" << 0 << true;
+        QTest::newRow("huge") << "1e300" << 0 << true;
+        QTest::newRow("blanks") << " 80 " << 80 << false;
+    }
+    void toInt16Table() {
+        QFETCH(QString, text);
+        QFETCH(int, expected);
+        QFETCH(bool, overflow);
+        try {
+            QCOMPARE(int(toInt16(text)), expected);
+            QVERIFY(!overflow);
+        } catch (const CommandError& e) {
+            QVERIFY(overflow);
+            QCOMPARE(e.kind(), ErrorKind::Overflow);
+        }
+    }
+
+    void floorAndText() {
+        QCOMPARE(vbFloor(91.7), 91.0);
+        QCOMPARE(vbFloor(-0.5), -1.0);
+        QCOMPARE(numberToText(90), QStringLiteral("90"));
+        QCOMPARE(numberToText(-3), QStringLiteral("-3"));
+        QCOMPARE(numberToText(-0.0), QStringLiteral("0"));
+        QCOMPARE(numberToText(123456789012345.0), QStringLiteral("123456789012345"));
+        // Beyond fifteen digits the text must still read back as the same number.
+        const double big = 1e20;
+        QCOMPARE(toDouble(numberToText(big)), big);
+    }
+
+    void removeAndSplit() {
+        QCOMPARE(removeAll(QStringLiteral("响铃响铃34秒响铃"), QStringLiteral("响铃")),
+                 QStringLiteral("34秒"));
+        QCOMPARE(removeAll(QStringLiteral("响响铃铃"), QStringLiteral("响铃")),
+                 QStringLiteral("响铃"));
+        QCOMPARE(removeAll(QStringLiteral("%5%0%"), QStringLiteral("%")), QStringLiteral("50"));
+        QCOMPARE(splitAll(QStringLiteral("9:01:30"), QStringLiteral(":")),
+                 QStringList({"9", "01", "30"}));
+        QCOMPARE(splitAll(QStringLiteral(":5:"), QStringLiteral(":")), QStringList({"", "5", ""}));
+        QCOMPARE(splitAll(QStringLiteral(""), QStringLiteral(":")), QStringList({""}));
+        const QStringList parts{"15"};
+        QCOMPARE(partAt(parts, 0), QStringLiteral("15"));
+        try {
+            partAt(parts, 1);
+            QFAIL("no part 1");
+        } catch (const CommandError& e) {
+            QCOMPARE(e.kind(), ErrorKind::SubscriptOutOfRange);
+        }
+    }
+
+    void colours() {
+        QCOMPARE(colourRule(225, 218, 236), OleColor(0x00ECDAE1));
+        QCOMPARE(colourRule(300, 0, 0), OleColor(0x000000FF));
+        QCOMPARE(colourRule(-5, 256, 0), OleColor(0x0000FF00));
+        QCOMPARE(toQColor(0x00ECDAE1), QColor(225, 218, 236));
+        QCOMPARE(toQColor(ButtonTextColour), QColor(Qt::black));
+        QCOMPARE(toQColor(ButtonFaceColour), QColor(240, 240, 240));
+    }
+
+    void errorMessagesNameTheField() {
+        const CommandError e = CommandError(ErrorKind::TypeMismatch).blame(QStringLiteral("Text8"));
+        QVERIFY(e.message().startsWith(QStringLiteral("类型不匹配")));
+        QVERIFY(e.message().contains(QStringLiteral("Text8")));
+        // A field already named is kept when an outer step blames another.
+        QCOMPARE(e.blame(QStringLiteral("Text7")).field(), QStringLiteral("Text8"));
+        QCOMPARE(errorText(ErrorKind::Overflow), QStringLiteral("溢出"));
+        QCOMPARE(errorText(ErrorKind::SubscriptOutOfRange), QStringLiteral("下标越界"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBasic)
+#include "test_basic.moc"

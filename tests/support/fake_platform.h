@@ -1,0 +1,42 @@
+#pragma once
+
+#include "basic/platform.h"
+
+#include <QStringList>
+
+// A platform for tests: a settable clock, clipboard, folder and screen; messages, sleeps and timer
+// calls are recorded instead of shown or waited for.
+class FakePlatform : public Platform {
+public:
+    QDateTime clock = QDateTime(QDate(2024, 10, 14), QTime(9, 32, 5));
+    QLocale regional = QLocale(QLocale::Chinese, QLocale::China);
+    QString clipboardTextValue;
+    QImage clipboardImageValue;
+    QString folder = QStringLiteral("/opt/vokarelo");
+    int screenHeight = 1080;
+
+    struct Message {
+        QString text;
+        QString title;
+    };
+    QList<Message> messages;
+    QList<int> sleeps;
+    QList<int> timerStarts;
+    int timerStops = 0;
+    bool quitCalled = false;
+
+    QDateTime now() const override { return clock; }
+    QLocale locale() const override { return regional; }
+    QString clipboardText() const override { return clipboardTextValue; }
+    QImage clipboardImage() const override { return clipboardImageValue; }
+    void setClipboardImage(const QImage& image) override;
+    void sleep(int milliseconds) override { sleeps.append(milliseconds); }
+    QString programFolder() const override { return folder; }
+    int screenHeightPixels() const override { return screenHeight; }
+    void showMessage(const QString& text, const QString& title) override {
+        messages.append({text, title});
+    }
+    void startTimer(int milliseconds) override { timerStarts.append(milliseconds); }
+    void stopTimer() override { ++timerStops; }
+    void quit() override { quitCalled = true; }
+};
