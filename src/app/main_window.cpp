@@ -52,7 +52,6 @@ void MainWindow::buildPanel() {
         switch (c.kind) {
         case ControlKind::Label: {
             auto* label = new ClickLabel(text, this);
-            label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setFocusPolicy(Qt::NoFocus);
             if (c.event == ControlEvent::Click) {
