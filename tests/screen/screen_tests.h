@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+
+class TestStartState : public QObject {
+    Q_OBJECT
+
+private slots:
+    void window();
+    void statusBarAndBattery();
+    void elementsAtStart_data();
+    void elementsAtStart();
+    void unansweredIconsLieOnCallIcons();
+    void panelDefaults();
+    void checkBoxRules();
+    void startUpErrorIsReportedNotFatal();
+};
+
+class TestPainting : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowImageSize();
+    void statusLabelsBlendWithBand();
+    void batteryFillShowsNineteenColumns();
+    void batteryFillWidths_data();
+    void batteryFillWidths();
+    void stackingOrder_data();
+    void stackingOrder();
+    void pictureBoxAboveWindowlessElements();
+    void hiddenElementsDoNotPaint();
+    void labelWrapsAndClips();
+    void bottomBandCoversBackground();
+};
