@@ -113,8 +113,7 @@ bool writeIndexedIco(const QImage& image, const QString& path, QString* error) {
 
     const int xorStride = (width + 3) / 4 * 4;
     const int andStride = ((width + 31) / 32) * 4;
-    const unsigned bitmapSize =
-        unsigned(40 + 256 * 4 + xorStride * height + andStride * height);
+    const unsigned bitmapSize = unsigned(40 + 256 * 4 + xorStride * height + andStride * height);
 
     QByteArray out;
     // ICONDIR
@@ -151,9 +150,9 @@ bool writeIndexedIco(const QImage& image, const QString& path, QString* error) {
     // Both bitmaps run bottom-up.
     for (int y = height - 1; y >= 0; --y) {
         for (int x = 0; x < xorStride; ++x)
-            out.append(x < width ? char(indices[std::size_t(y) * std::size_t(width) +
-                                                std::size_t(x)])
-                                 : char(0));
+            out.append(x < width
+                           ? char(indices[std::size_t(y) * std::size_t(width) + std::size_t(x)])
+                           : char(0));
     }
     for (int y = height - 1; y >= 0; --y) {
         QByteArray row(andStride, char(0));

@@ -175,8 +175,8 @@ void drawWifi(QPainter& p, const QRectF& box, const QColor& ink) {
     const double band = outer * 0.21;
     const double gap = outer * 0.12;
     QPainterPath fan = fanSector(apex, outer).subtracted(fanSector(apex, outer - band));
-    fan.addPath(fanSector(apex, outer - band - gap)
-                    .subtracted(fanSector(apex, outer - 2 * band - gap)));
+    fan.addPath(
+        fanSector(apex, outer - band - gap).subtracted(fanSector(apex, outer - 2 * band - gap)));
     fan.addPath(fanSector(apex, outer - 2 * band - 2 * gap));
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
