@@ -264,25 +264,21 @@ QImage drawWindowIcon() {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
-    QPainterPath body(QPointF(4, 1));
-    body.lineTo(26, 1);
-    body.lineTo(31, 6);
-    body.lineTo(31, 28);
-    body.quadTo(31, 31, 28, 31);
-    body.lineTo(4, 31);
-    body.quadTo(1, 31, 1, 28);
-    body.lineTo(1, 4);
-    body.quadTo(1, 1, 4, 1);
+    // Half-pixel coordinates put the one-pixel rim on whole pixels.
+    QPainterPath body(QPointF(4, 1.5));
+    body.lineTo(25.5, 1.5);
+    body.lineTo(30.5, 6.5);
+    body.lineTo(30.5, 28);
+    body.quadTo(30.5, 30.5, 28, 30.5);
+    body.lineTo(4, 30.5);
+    body.quadTo(1.5, 30.5, 1.5, 28);
+    body.lineTo(1.5, 4);
+    body.quadTo(1.5, 1.5, 4, 1.5);
     body.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(150, 18, 24));
-    p.drawPath(body);
-    QTransform shrink;
-    shrink.translate(16, 16);
-    shrink.scale(28.0 / 30.0, 28.0 / 30.0);
-    shrink.translate(-16, -16);
+    p.setPen(QPen(QColor(158, 22, 30), 1.0));
     p.setBrush(QColor(214, 36, 44));
-    p.drawPath(shrink.map(body));
+    p.drawPath(body);
+    p.setPen(Qt::NoPen);
 
     // The metal shutter with its window, and the label.
     p.fillRect(QRect(8, 2, 15, 10), QColor(206, 210, 216));

@@ -107,10 +107,10 @@ void drawMessageSymbol(QPainter& p, const QRectF& box, const QColor& ink) {
     // Three dots, as the messaging symbol shows them.
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
-    const double dot = kLineWeight * 1.1;
+    const double dotRadius = kLineWeight * 0.75;
     for (int i = -1; i <= 1; ++i) {
         const QPointF c(bubble.center().x() + i * area.width() * 0.25, bubble.center().y());
-        p.drawEllipse(c, dot / 2 + 0.25, dot / 2 + 0.25);
+        p.drawEllipse(c, dotRadius, dotRadius);
     }
 }
 
