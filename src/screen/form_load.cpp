@@ -1,23 +1,11 @@
 #include "form_load.h"
 
-#include "basic/colour.h"
 #include "basic/conversions.h"
 #include "form.h"
 #include "screen_element.h"
+#include "settings/status_bar_colour.h"
 
 #include <cmath>
-
-namespace {
-
-// Blue, green, red in that order, as the colour row is read everywhere.
-OleColor statusBarColour(const Form& form) {
-    const int blue = toInt16(form.text(QStringLiteral("Text11")));
-    const int green = toInt16(form.text(QStringLiteral("Text10")));
-    const int red = toInt16(form.text(QStringLiteral("Text9")));
-    return colourRule(red, green, blue);
-}
-
-} // namespace
 
 void Form_Load(Form& form) {
     form.element(QStringLiteral("Label15")).backColor = statusBarColour(form);
