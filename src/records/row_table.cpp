@@ -1,0 +1,25 @@
+#include "row_table.h"
+
+const std::array<RecordRow, 3> recordRows{{
+    {.index = 0,
+     .fields = {"Text5", "Text6", "Text20", "Text7", "Text8"},
+     .unansweredBox = "Check3",
+     .enablingBox = nullptr,
+     .elements = {"md1(0)", "phone3(0)", "Label14(0)", "Picture1(0)", "Picture2(0)"},
+     .buttons = {"Command9", "Command10", "Command25", "Command11", "Command12"},
+     .durationSubmitMarks = false},
+    {.index = 1,
+     .fields = {"Text15", "Text14", "Text21", "Text13", "Text12"},
+     .unansweredBox = "Check4",
+     .enablingBox = "Check1",
+     .elements = {"md1(1)", "phone3(1)", "Label14(1)", "Picture1(1)", "Picture2(1)"},
+     .buttons = {"Command17", "Command16", "Command27", "Command15", "Command14"},
+     .durationSubmitMarks = true},
+    {.index = 2,
+     .fields = {"Text19", "Text18", "Text22", "Text17", "Text16"},
+     .unansweredBox = "Check5",
+     .enablingBox = "Check2",
+     .elements = {"md1(2)", "phone3(2)", "Label14(2)", "Picture1(2)", "Picture2(2)"},
+     .buttons = {"Command21", "Command20", "Command29", "Command19", "Command18"},
+     .durationSubmitMarks = true},
+}};
