@@ -37,7 +37,7 @@ void applyTextColour(QWidget* widget, const PanelControl& c) {
 } // namespace
 
 MainWindow::MainWindow(Form& form) : QWidget(nullptr, Qt::FramelessWindowHint), form_(form) {
-    setWindowIcon(windowIcon());
+    setWindowIcon(programIcon());
     setFont(toQFont(defaultPanelFontSpec()));
     buildPanel();
     syncFromForm();

@@ -38,6 +38,6 @@ const QImage& assetImage(Asset asset) {
     return *it;
 }
 
-QIcon windowIcon() {
+QIcon programIcon() {
     return QIcon(QStringLiteral(":/assets/window_icon.ico"));
 }

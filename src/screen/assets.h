@@ -7,4 +7,4 @@
 
 // The pictures embedded in the program, decoded once.
 const QImage& assetImage(Asset asset);
-QIcon windowIcon();
+QIcon programIcon();

@@ -169,8 +169,8 @@ void TestPainting::labelWrapsAndClips() {
 
 void TestPainting::bottomBandCoversBackground() {
     Started s;
-    s.form.setHeight(15225);
     s.form.element("Image3").visible = true;
+    s.form.setHeight(15225);
     const QImage image = renderWindow(s.form);
     QCOMPARE(image.size(), QSize(889, 1015));
     const QImage& band = assetImage(Asset::BottomBand);

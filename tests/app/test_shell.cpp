@@ -1,0 +1,142 @@
+#include "app/main_window.h"
+#include "basic/twips.h"
+#include "screen/fonts.h"
+#include "screen/form.h"
+#include "settings/panel_table.h"
+#include "support/fake_platform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// The whole program on the fake platform, its window shown on the offscreen platform.
+struct Shell {
+    FakePlatform platform;
+    Form form{platform};
+    MainWindow* window = nullptr;
+
+    Shell() {
+        form.start();
+        window = new MainWindow(form);
+        form.changed = [this] { window->syncFromForm(); };
+        window->show();
+        QApplication::setActiveWindow(window);
+        // Focus and key tests below fail on their own if the window never becomes active.
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window);
+    }
+    ~Shell() { delete window; }
+
+    QWidget* widget(const char* name) const { return window->controlWidget(name); }
+};
+
+QString focusName(const Shell& shell) {
+    QWidget* focus = QApplication::focusWidget();
+    for (const PanelControl& c : panelTable())
+        if (shell.window->controlWidget(c.name) == focus)
+            return QString::fromLatin1(c.name);
+    return QStringLiteral("(none)");
+}
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+
+    void windowIsBorderlessAtItsClientSize() {
+        Shell s;
+        QCOMPARE(s.window->size(), QSize(889, 854));
+        QVERIFY(s.window->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(s.window->windowTitle(), QStringLiteral("Vokarelo"));
+        QVERIFY(!s.window->windowIcon().isNull());
+    }
+
+    void everyControlStandsWhereTheTableSays() {
+        Shell s;
+        for (const PanelControl& c : panelTable()) {
+            if (c.kind == ControlKind::Line)
+                continue;
+            const QRect expected(QPoint(pixelEdge(c.rect.left), pixelEdge(c.rect.top)),
+                                 QPoint(pixelEdge(c.rect.left + c.rect.width) - 1,
+                                        pixelEdge(c.rect.top + c.rect.height) - 1));
+            QVERIFY2(s.widget(c.name)->geometry() == expected, c.name);
+        }
+        QCOMPARE(s.widget("Command10")->height(), 49);
+        QCOMPARE(s.widget("Text1")->height(), 18);
+        QCOMPARE(s.widget("Command1")->height(), 17);
+    }
+
+    void startStateOfTheControls() {
+        Shell s;
+        QVERIFY(!s.widget("Label34")->isVisible());
+        QVERIFY(!s.widget("Check4")->isEnabled());
+        QVERIFY(!s.widget("Check5")->isEnabled());
+        QVERIFY(static_cast<QCheckBox*>(s.widget("Check6"))->isChecked());
+        QCOMPARE(static_cast<QLineEdit*>(s.widget("Text3"))->text(), QStringLiteral("13800138000"));
+        QCOMPARE(s.widget("Text3")->palette().color(QPalette::Text), QColor(Qt::red));
+        QCOMPARE(s.widget("Label30")->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        // One line of the window's default font fits a button and a field.
+        QVERIFY(s.window->fontMetrics().height() <= 18);
+    }
+
+    void tabOrderFollowsTabIndex() {
+        Shell s;
+        const QStringList expected = {
+            "Text1",     "Command1",  "Command2",  "Text2",     "Command3",  "Command4",
+            "Text3",     "Command5",  "Command6",  "Text4",     "Command7",  "Command8",
+            "Text5",     "Command9",  "Command10", "Text6",     "Text7",     "Command11",
+            "Command12", "Text8",     "Text9",     "Command13", "Text10",    "Text11",
+            "Check1",    "Text12",    "Command14", "Command15", "Text14",    "Command16",
+            "Command17", "Text15",    "Check2",    "Text16",    "Command18", "Command19",
+            "Text18",    "Command20", "Command21", "Text19",    "Text13",    "Text17",
+            "Command22", "Command23", "Command25", "Text20",    "Check3",    "Command27",
+            "Text21",    "Command29", "Text22",    "Check6",    "Text1"};
+        QCOMPARE(focusName(s), expected.front());
+        for (qsizetype i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(focusName(s), expected[i]);
+        }
+    }
+
+    void typingReachesTheModel() {
+        Shell s;
+        auto* field = static_cast<QLineEdit*>(s.widget("Text2"));
+        field->selectAll();
+        QTest::keyClicks(field, "8:30");
+        QCOMPARE(s.form.text("Text2"), QStringLiteral("8:30"));
+    }
+
+    void checkBoxClickGoesThroughTheModel() {
+        Shell s;
+        auto* box = static_cast<QCheckBox*>(s.widget("Check6"));
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+        QCOMPARE(s.form.value("Check6"), 0);
+        QVERIFY(!box->isChecked());
+        // A greyed model value shows greyed.
+        s.form.setValue("Check6", 2);
+        s.window->syncFromForm();
+        QCOMPARE(box->checkState(), Qt::PartiallyChecked);
+    }
+
+    void modelChangesShowInTheWidgets() {
+        Shell s;
+        s.form.setText("Text4", "北京 联通");
+        s.form.setEnabled("Check4", true);
+        s.form.setVisible("Label34", true);
+        s.form.setWidth(7860.0);
+        s.window->syncFromForm();
+        QCOMPARE(static_cast<QLineEdit*>(s.widget("Text4"))->text(), QStringLiteral("北京 联通"));
+        QVERIFY(s.widget("Check4")->isEnabled());
+        QVERIFY(!s.widget("Label34")->isHidden());
+        QCOMPARE(s.window->width(), 524);
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"
