@@ -1,0 +1,58 @@
+# Shared by the end-to-end tests: each runs the real program in an X server of its own, so that
+# tests never share a clipboard or a window.
+set -euo pipefail
+
+# Re-runs the calling script inside a fresh Xvfb with a 1280 x 1080 screen.
+in_own_x_server() {
+  if [ -z "${VOKARELO_E2E_X:-}" ]; then
+    export VOKARELO_E2E_X=1
+    exec xvfb-run -a -s "-screen 0 1280x1080x24 -nolisten tcp" bash "$0" "$@"
+  fi
+}
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Copies the program into a folder of its own (the export writes beside the program) and starts it.
+start_program() {
+  local program=$1
+  workdir=$(mktemp -d)
+  cp "$program" "$workdir/vokarelo"
+  "$workdir/vokarelo" >"$workdir/log" 2>&1 &
+  program_pid=$!
+  trap 'kill $program_pid 2>/dev/null || true; rm -rf "$workdir"' EXIT
+  window=$(wait_for_window '^Vokarelo$')
+}
+
+# Waits up to 20 s for a visible window whose name matches, and prints its id.
+wait_for_window() {
+  local id=""
+  for _ in $(seq 1 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  fail "no window named $1 appeared"
+}
+
+window_size() {
+  xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
+}
+
+# Waits up to 10 s for the window to reach a size.
+wait_for_size() {
+  local size=""
+  for _ in $(seq 1 50); do
+    size=$(window_size "$1")
+    [ "$size" = "$2" ] && return 0
+    sleep 0.2
+  done
+  fail "window is $size, expected $2"
+}
+
+# A click at a point of the window's client area.
+click_at() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+}
