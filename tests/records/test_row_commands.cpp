@@ -1,0 +1,297 @@
+#include "records_tests.h"
+
+#include "basic/command_error.h"
+#include "records/row_table.h"
+
+#include <QTest>
+
+// Rows are given by index into the row table, so each case runs through that row's own fields.
+
+void TestRowCommands::submitWithDefaults_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("row 1 date") << "Command10"
+                                << "md1(0)"
+                                << "10月15日 9:01";
+    QTest::newRow("row 2 date") << "Command16"
+                                << "md1(1)"
+                                << "10月10日 10:12";
+    QTest::newRow("row 3 date") << "Command20"
+                                << "md1(2)"
+                                << "10月8日 15:47";
+    QTest::newRow("row 1 duration") << "Command12"
+                                    << "Label14(0)"
+                                    << "1分11秒";
+    QTest::newRow("row 2 duration") << "Command14"
+                                    << "Label14(1)"
+                                    << "34秒";
+    QTest::newRow("row 3 duration") << "Command18"
+                                    << "Label14(2)"
+                                    << "19秒";
+}
+
+void TestRowCommands::submitWithDefaults() {
+    QFETCH(QString, button);
+    QFETCH(QString, element);
+    QFETCH(QString, caption);
+    Started s;
+    s.form.click(button);
+    QCOMPARE(s.form.element(element).caption, caption);
+    QVERIFY(s.platform.messages.isEmpty());
+}
+
+void TestRowCommands::submitUsesOwnRowFields_data() {
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < 3; ++i)
+        QTest::addRow("row %d", i + 1) << i;
+}
+
+void TestRowCommands::submitUsesOwnRowFields() {
+    QFETCH(int, row);
+    Started s;
+    const RecordRow& r = recordRows[row];
+    QStringList before;
+    for (const RecordRow& other : recordRows)
+        before << s.form.element(other.elements.md1).caption
+               << s.form.element(other.elements.label14).caption;
+
+    s.form.type(r.fields.month, "abc");
+    s.form.type(r.fields.day, " 3");
+    s.form.type(r.fields.time, "x:y");
+    s.form.type(r.fields.minutes, "2");
+    s.form.type(r.fields.seconds, "07");
+    s.form.click(r.buttons.submitDateTime);
+    s.form.click(r.buttons.submitDuration);
+
+    QCOMPARE(s.form.element(r.elements.md1).caption, QStringLiteral("abc月 3日 x:y"));
+    QCOMPARE(s.form.element(r.elements.label14).caption, QStringLiteral("2分07秒"));
+    for (const RecordRow& other : recordRows) {
+        if (other.index == row)
+            continue;
+        QCOMPARE(s.form.element(other.elements.md1).caption, before[2 * other.index]);
+        QCOMPARE(s.form.element(other.elements.label14).caption, before[2 * other.index + 1]);
+    }
+}
+
+void TestRowCommands::durationCaption_data() {
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<QString>("seconds");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("minutes and seconds") << "1"
+                                         << "11"
+                                         << "1分11秒";
+    QTest::newRow("empty minutes") << ""
+                                   << "5"
+                                   << "5秒";
+    QTest::newRow("zero minutes count") << "0"
+                                        << "11"
+                                        << "0分11秒";
+    QTest::newRow("blank minutes count") << " "
+                                         << "11"
+                                         << " 分11秒";
+    QTest::newRow("empty seconds") << "1"
+                                   << ""
+                                   << "1分秒";
+    QTest::newRow("both empty") << ""
+                                << ""
+                                << "秒";
+}
+
+void TestRowCommands::durationCaption() {
+    QFETCH(QString, minutes);
+    QFETCH(QString, seconds);
+    QFETCH(QString, caption);
+    Started s;
+    s.form.type("Text7", minutes);
+    s.form.type("Text8", seconds);
+    s.form.click("Command12");
+    QCOMPARE(s.form.element("Label14(0)").caption, caption);
+}
+
+void TestRowCommands::plusSevenSequence() {
+    Started s;
+    const QStringList steps{"18", "25", "32", "39", "46", "53", "60", "7"};
+    for (const QString& seconds : steps) {
+        s.form.click("Command11");
+        QCOMPARE(s.form.text("Text8"), seconds);
+        QCOMPARE(s.form.element("Label14(0)").caption, QStringLiteral("1分%1秒").arg(seconds));
+    }
+    QCOMPARE(s.form.text("Text7"), QStringLiteral("1"));
+}
+
+void TestRowCommands::plusSeven_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("seconds");
+    QTest::addColumn<QString>("result"); // unused on error
+    QTest::addColumn<int>("error");      // -1: none
+    const int none = -1;
+    const int mismatch = int(ErrorKind::TypeMismatch);
+    QTest::newRow("fraction floored") << 0 << "12.7"
+                                      << "19" << none;
+    QTest::newRow("negative") << 0 << "-10"
+                              << "-3" << none;
+    QTest::newRow("negative fraction floors down") << 1 << "-0.5"
+                                                   << "6" << none;
+    QTest::newRow("exactly 60 stays") << 1 << "53"
+                                      << "60" << none;
+    QTest::newRow("61 wraps") << 2 << "54"
+                              << "1" << none;
+    QTest::newRow("subtracted once only") << 2 << "100"
+                                          << "47" << none;
+    QTest::newRow("blanks around") << 0 << " 5 "
+                                   << "12" << none;
+    QTest::newRow("empty") << 0 << ""
+                           << "" << mismatch;
+    QTest::newRow("letters") << 1 << "abc"
+                             << "" << mismatch;
+    QTest::newRow("typed ringing") << 2 << "响铃5"
+                                   << "" << mismatch;
+    QTest::newRow("beyond double") << 0 << "1e400"
+                                   << "" << int(ErrorKind::Overflow);
+}
+
+void TestRowCommands::plusSeven() {
+    QFETCH(int, row);
+    QFETCH(QString, seconds);
+    QFETCH(QString, result);
+    QFETCH(int, error);
+    Started s;
+    const RecordRow& r = recordRows[row];
+    s.form.type(r.fields.seconds, seconds);
+    const QString minutes = s.form.text(r.fields.minutes);
+    const QString captionBefore = s.form.element(r.elements.label14).caption;
+
+    s.form.click(r.buttons.plusSeven);
+
+    QCOMPARE(s.form.text(r.fields.minutes), minutes);
+    if (error < 0) {
+        QVERIFY(s.platform.messages.isEmpty());
+        QCOMPARE(s.form.text(r.fields.seconds), result);
+        const QString expected = minutes.isEmpty() ? result + "秒" : minutes + "分" + result + "秒";
+        QCOMPARE(s.form.element(r.elements.label14).caption, expected);
+        return;
+    }
+    QCOMPARE(s.platform.messages.size(), 1);
+    QCOMPARE(s.platform.messages[0].text,
+             CommandError(ErrorKind(error), r.fields.seconds).message());
+    QCOMPARE(s.platform.messages[0].title, QStringLiteral("Vokarelo"));
+    QCOMPARE(s.form.text(r.fields.seconds), seconds);
+    QCOMPARE(s.form.element(r.elements.label14).caption, captionBefore);
+}
+
+void TestRowCommands::plusSevenAlwaysAnswered() {
+    Started s;
+    s.form.click("Check3");
+    s.form.click("Check1");
+    s.form.click("Check4");
+    QCOMPARE(s.form.element("Label14(1)").caption, QStringLiteral("响铃34秒"));
+
+    s.form.click("Command11");
+    s.form.click("Command15");
+    QCOMPARE(s.form.element("Label14(0)").caption, QStringLiteral("1分18秒"));
+    QCOMPARE(s.form.element("Label14(1)").caption, QStringLiteral("41秒"));
+    // Colour and icon stay as the marking left them.
+    QCOMPARE(s.form.element("md1(0)").foreColor, Red);
+    QVERIFY(s.form.element("Picture2(0)").visible);
+
+    s.form.click("Check3");
+    s.form.click("Check3");
+    QCOMPARE(s.form.element("Label14(0)").caption, QStringLiteral("响铃1分18秒"));
+}
+
+void TestRowCommands::todayAndNow_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QDateTime>("clock");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("time");
+    const QDate march5(2024, 3, 5);
+    QTest::newRow("row 1, five past nine") << 0 << QDateTime(march5, QTime(9, 5)) << "3"
+                                           << "5"
+                                           << "9:5";
+    QTest::newRow("row 2, afternoon")
+        << 1 << QDateTime(QDate(2024, 12, 31), QTime(14, 30, 59)) << "12"
+        << "31"
+        << "14:30";
+    QTest::newRow("row 3, midnight") << 2 << QDateTime(march5, QTime(0, 0)) << "3"
+                                     << "5"
+                                     << "0:0";
+}
+
+void TestRowCommands::todayAndNow() {
+    QFETCH(int, row);
+    QFETCH(QDateTime, clock);
+    QFETCH(QString, month);
+    QFETCH(QString, day);
+    QFETCH(QString, time);
+    Started s;
+    s.platform.clock = clock;
+    const RecordRow& r = recordRows[row];
+    const QString typedTime = s.form.text(r.fields.time);
+
+    s.form.click(r.buttons.today);
+    QCOMPARE(s.form.text(r.fields.month), month);
+    QCOMPARE(s.form.text(r.fields.day), day);
+    QCOMPARE(s.form.text(r.fields.time), typedTime);
+    QCOMPARE(s.form.element(r.elements.md1).caption, month + "月" + day + "日 " + typedTime);
+
+    s.form.type(r.fields.month, "10");
+    s.form.click(r.buttons.now);
+    QCOMPARE(s.form.text(r.fields.time), time);
+    QCOMPARE(s.form.text(r.fields.day), day);
+    QCOMPARE(s.form.element(r.elements.md1).caption, "10月" + day + "日 " + time);
+}
+
+void TestRowCommands::durationSubmitRinging_data() {
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("seconds");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("row 2 ticked") << QStringList{"Check1", "Check4", "Command14"} << "34"
+                                  << "Command14"
+                                  << "Label14(1)"
+                                  << "响铃34秒";
+    QTest::newRow("row 2 cleared again")
+        << QStringList{"Check1", "Check4", "Command14", "Check4"} << "34"
+        << "Command14"
+        << "Label14(1)"
+        << "34秒";
+    QTest::newRow("row 2 typed ringing removed") << QStringList{"Check1"} << "响铃5"
+                                                 << "Command14"
+                                                 << "Label14(1)"
+                                                 << "5秒";
+    QTest::newRow("row 2 ticked, typed ringing once")
+        << QStringList{"Check1", "Check4"} << "响铃5响铃"
+        << "Command14"
+        << "Label14(1)"
+        << "响铃5秒";
+    QTest::newRow("row 2 off, box kept ticked") << QStringList{"Check1", "Check4", "Check1"} << "34"
+                                                << "Command14"
+                                                << "Label14(1)"
+                                                << "响铃34秒";
+    QTest::newRow("row 3 ticked") << QStringList{"Check2", "Check5"} << "19"
+                                  << "Command18"
+                                  << "Label14(2)"
+                                  << "响铃19秒";
+    QTest::newRow("row 1 ignores its box") << QStringList{"Check3"} << "11"
+                                           << "Command12"
+                                           << "Label14(0)"
+                                           << "1分11秒";
+}
+
+void TestRowCommands::durationSubmitRinging() {
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, seconds);
+    QFETCH(QString, button);
+    QFETCH(QString, element);
+    QFETCH(QString, caption);
+    Started s;
+    for (const RecordRow& r : recordRows)
+        s.form.type(r.fields.seconds, seconds);
+    for (const QString& c : clicks)
+        s.form.click(c);
+    s.form.click(button);
+    QCOMPARE(s.form.element(element).caption, caption);
+}

@@ -1,0 +1,84 @@
+#include "records_tests.h"
+
+#include "screen/assets.h"
+#include "screen/screen_painter.h"
+
+#include <QTest>
+
+namespace {
+
+int countPixels(const QImage& image, const QRect& area, bool (*wanted)(QColor)) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += wanted(image.pixelColor(x, y)) ? 1 : 0;
+    return count;
+}
+
+bool isRed(QColor c) {
+    return c.red() > 160 && c.green() < 80 && c.blue() < 80;
+}
+
+bool isDark(QColor c) {
+    return c.red() < 90 && c.green() < 90 && c.blue() < 90;
+}
+
+// The window's pixels where an element lies, beside what a picture drawn there at its own size
+// would show.
+QImage region(const QImage& window, const QRect& area) {
+    return window.copy(area).convertToFormat(QImage::Format_RGB32);
+}
+
+QImage pictureIn(Asset asset, const QRect& area) {
+    return assetImage(asset)
+        .copy(QRect(QPoint(0, 0), area.size()))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+void TestRowPictures::unansweredDateIsRed() {
+    Started s;
+    const QRect date = pixelRectOf(s.form, "md1(0)");
+    QCOMPARE(countPixels(renderWindow(s.form), date, isRed), 0);
+    s.form.click("Check3");
+    QVERIFY(countPixels(renderWindow(s.form), date, isRed) > 20);
+    s.form.click("Check3");
+    QCOMPARE(countPixels(renderWindow(s.form), date, isRed), 0);
+}
+
+void TestRowPictures::missedCallIconReplacesCallIcon() {
+    Started s;
+    const QRect icon = pixelRectOf(s.form, "Picture1(0)");
+    QVERIFY(pictureIn(Asset::CallIcon, icon) != pictureIn(Asset::MissedCallIcon, icon));
+    QCOMPARE(region(renderWindow(s.form), icon), pictureIn(Asset::CallIcon, icon));
+    s.form.click("Check3");
+    QCOMPARE(region(renderWindow(s.form), icon), pictureIn(Asset::MissedCallIcon, icon));
+    s.form.click("Check3");
+    QCOMPARE(region(renderWindow(s.form), icon), pictureIn(Asset::CallIcon, icon));
+}
+
+void TestRowPictures::rowsAppearAndDisappear_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("element");
+    QTest::newRow("row 2") << "Check1"
+                           << "md1(1)";
+    QTest::newRow("row 3") << "Check2"
+                           << "md1(2)";
+}
+
+void TestRowPictures::rowsAppearAndDisappear() {
+    QFETCH(QString, box);
+    QFETCH(QString, element);
+    Started s;
+    const QRect date = pixelRectOf(s.form, element);
+    const QImage off = region(renderWindow(s.form), date);
+    QCOMPARE(countPixels(off, off.rect(), isDark), 0);
+
+    s.form.click(box);
+    const QImage on = region(renderWindow(s.form), date);
+    QVERIFY(countPixels(on, on.rect(), isDark) > 20);
+
+    s.form.click(box);
+    QCOMPARE(region(renderWindow(s.form), date), off);
+}
