@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+class Form;
+
+enum class CaptureExport {
+    WhenTicked, // start Timer1 when "自动保存JPG" is ticked
+    Never,
+};
+
+// Puts the image of the (just narrowed) window on the clipboard and confirms it in the caption.
+void captureWindow(Form& form, CaptureExport exportAfter);
+
+// Timer1's single tick: stop it and save the captured picture.
+void Timer1_Timer(Form& form);
+
+// The date and time as the capture caption shows them in the user's regional settings: the short
+// date, a blank and the time with seconds; a time of exactly 0:00:00 is left out.
+QString captureTimeText(const QDateTime& moment, const QLocale& locale);

@@ -1,0 +1,60 @@
+#include "export.h"
+
+#include "screen/form.h"
+#include "window_modes.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int JpegQuality = 75;
+constexpr int ExportPauseMs = 500;
+
+} // namespace
+
+bool isPlainFileName(const QString& name) {
+    return !name.contains(u'/') && !name.contains(QChar(u'\0')) && name != u"." && name != u"..";
+}
+
+bool PictureBoxSaveJPG(const QImage& pict, const QString& fileName, int quality, QString* reason) {
+    QSaveFile file(fileName);
+    QString failure;
+    if (!file.open(QIODevice::WriteOnly)) {
+        failure = file.errorString();
+    } else {
+        QImageWriter writer(&file, "jpeg");
+        writer.setQuality(quality);
+        if (!writer.write(pict)) {
+            failure = writer.errorString();
+            file.cancelWriting();
+        } else if (!file.commit()) {
+            failure = file.errorString();
+        }
+    }
+    if (reason)
+        *reason = failure;
+    return failure.isEmpty();
+}
+
+void Label34_Click(Form& form) {
+    Platform& platform = form.platform();
+    const QImage picture = platform.clipboardImage();
+    platform.sleep(ExportPauseMs);
+    const QString name = form.text(QStringLiteral("Text3"));
+    const QString path = platform.programFolder() + u'/' + name + QStringLiteral(".jpg");
+
+    QString failure;
+    if (picture.isNull())
+        failure = QStringLiteral("剪贴板中没有图片");
+    else if (!isPlainFileName(name))
+        failure = QStringLiteral("文件名无效");
+    else
+        PictureBoxSaveJPG(picture, path, JpegQuality, &failure);
+
+    form.setCaption(failure.isEmpty()
+                        ? QStringLiteral("图片") + path + QStringLiteral("已保存")
+                        : QStringLiteral("图片") + path + QStringLiteral("未保存：") + failure);
+    platform.showMessage(form.caption(), QStringLiteral("Vokarelo"));
+    form.setWidth(WideWidth);
+}

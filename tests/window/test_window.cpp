@@ -1,0 +1,409 @@
+#include "screen/form.h"
+#include "screen/screen_painter.h"
+#include "support/fake_platform.h"
+#include "window/capture.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Confirmation = QStringLiteral("已截屏！去聊天窗口粘贴试试.. - ");
+
+// A started window on a fake platform.
+struct Window {
+    FakePlatform platform;
+    Form form{platform};
+
+    explicit Window(int screenPixels = 1080) {
+        platform.screenHeight = screenPixels;
+        form.start();
+    }
+
+    // L lengthen, R restore, T width toggle.
+    void run(const QString& actions) {
+        for (const QChar a : actions) {
+            if (a == u'L')
+                form.click(QStringLiteral("Label30"));
+            else if (a == u'R')
+                form.click(QStringLiteral("Label29"));
+            else
+                form.click(QStringLiteral("Image2"));
+        }
+    }
+    bool bandShown() const { return form.element(QStringLiteral("Image3")).visible; }
+};
+
+QByteArray jpegAt75(const QImage& image) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(75);
+    writer.write(image);
+    return buffer.data();
+}
+
+// Every file under a folder, relative to it.
+QStringList filesUnder(const QString& folder) {
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(folder).relativeFilePath(it.next()));
+    return files;
+}
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void widthToggle_data() {
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        QTest::addColumn<bool>("captured");
+        QTest::newRow("wide narrows") << 13335.0 << 7860.0 << true;
+        QTest::newRow("just above narrow") << 7860.5 << 7860.0 << true;
+        QTest::newRow("exactly narrow widens") << 7860.0 << 13335.0 << false;
+        QTest::newRow("below narrow widens") << 5000.0 << 13335.0 << false;
+    }
+    void widthToggle() {
+        QFETCH(double, from);
+        QFETCH(double, to);
+        QFETCH(bool, captured);
+        Window w;
+        w.form.setWidth(from);
+        w.form.click(QStringLiteral("Image2"));
+        QCOMPARE(w.form.width(), float(to));
+        QCOMPARE(w.form.height(), 12810.0f);
+        QCOMPARE(!w.platform.clipboardImageValue.isNull(), captured);
+        QCOMPARE(w.form.caption().startsWith(Confirmation), captured);
+        QCOMPARE(w.form.visible(QStringLiteral("Label34")), captured);
+        QCOMPARE(w.form.timer1Running(), captured);
+    }
+
+    // Every state of the height and the bottom band, on a screen tall enough for the lengthened
+    // window and on a lower one, under each of the three commands.
+    void heightStates_data() {
+        QTest::addColumn<int>("screenPixels");
+        QTest::addColumn<QString>("reach");
+        QTest::addColumn<float>("height");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<float>("expectedHeight");
+        QTest::addColumn<bool>("expectedShown");
+        struct Row {
+            const char* state;
+            QString reach;
+            float height;
+            bool shown;
+            float afterL;
+            bool shownAfterL;
+            float afterR;
+            bool shownAfterR;
+            float afterT;
+            bool shownAfterT;
+        };
+        const bool S = true, H = false;
+        const Row tall[] = {
+            {"start", "", 12810, H, 12825, S, 12825, H, 12810, H},
+            {"12825 hidden", "R", 12825, H, 12825, S, 12825, H, 12825, H},
+            {"12825 shown", "L", 12825, S, 15225, S, 12825, H, 15225, S},
+            {"15225 shown", "LL", 15225, S, 15225, S, 15225, H, 15225, S},
+            {"15225 hidden", "LLR", 15225, H, 15225, S, 12825, H, 12825, H},
+        };
+        const Row low[] = {
+            {"start", "", 12810, H, 12825, S, 12825, H, 12810, H},
+            {"12825 hidden", "R", 12825, H, 12825, S, 12825, H, 12825, H},
+            {"12825 shown", "L", 12825, S, 15225, S, 12825, H, 12825, S},
+            {"15225 shown", "LL", 15225, S, 15225, S, 12825, H, 15225, S},
+        };
+        const auto add = [](int pixels, const Row& r) {
+            const auto row = [&](const char* action, float h, bool s) {
+                QTest::addRow("%d px, %s, %s", pixels, r.state, action)
+                    << pixels << r.reach << r.height << r.shown << QString::fromLatin1(action) << h
+                    << s;
+            };
+            row("L", r.afterL, r.shownAfterL);
+            row("R", r.afterR, r.shownAfterR);
+            row("T", r.afterT, r.shownAfterT);
+        };
+        for (const Row& r : tall)
+            add(1080, r);
+        for (const Row& r : low)
+            add(900, r);
+    }
+    void heightStates() {
+        QFETCH(int, screenPixels);
+        QFETCH(QString, reach);
+        QFETCH(float, height);
+        QFETCH(bool, shown);
+        QFETCH(QString, action);
+        QFETCH(float, expectedHeight);
+        QFETCH(bool, expectedShown);
+        Window w(screenPixels);
+        w.run(reach);
+        QCOMPARE(w.form.height(), height);
+        QCOMPARE(w.bandShown(), shown);
+        w.run(action);
+        QCOMPARE(w.form.height(), expectedHeight);
+        QCOMPARE(w.bandShown(), expectedShown);
+    }
+
+    // A width toggle back to wide takes the lengthened height with it.
+    void lengthenedThenToggledBothWays() {
+        Window w;
+        w.run(QStringLiteral("LT"));
+        QCOMPARE(w.form.width(), 7860.0f);
+        QCOMPARE(w.form.height(), 15225.0f);
+        w.run(QStringLiteral("T"));
+        QCOMPARE(w.form.width(), 13335.0f);
+        QCOMPARE(w.form.height(), 15225.0f);
+        QVERIFY(w.bandShown());
+    }
+
+    void exitQuits() {
+        Window w;
+        w.form.click(QStringLiteral("Command23"));
+        QVERIFY(w.platform.quitCalled);
+        QVERIFY(w.platform.messages.isEmpty());
+    }
+
+    void capture_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("autoSave");
+        QTest::addColumn<bool>("timerStarted");
+        QTest::newRow("back arrow, not ticked") << "Image2" << 0 << false;
+        QTest::newRow("back arrow, ticked") << "Image2" << 1 << true;
+        QTest::newRow("back arrow, greyed") << "Image2" << 2 << false;
+        QTest::newRow("panel title, not ticked") << "Label1" << 0 << false;
+        QTest::newRow("panel title, ticked") << "Label1" << 1 << false;
+        QTest::newRow("panel title, greyed") << "Label1" << 2 << false;
+    }
+    void capture() {
+        QFETCH(QString, control);
+        QFETCH(int, autoSave);
+        QFETCH(bool, timerStarted);
+        Window w;
+        w.form.setValue(QStringLiteral("Check6"), autoSave);
+        w.form.click(control);
+        QCOMPARE(w.form.width(), 7860.0f);
+        QCOMPARE(w.form.caption(), Confirmation + QStringLiteral("2024/10/14 9:32:05"));
+        QVERIFY(w.form.visible(QStringLiteral("Label34")));
+        QCOMPARE(w.form.timer1Running(), timerStarted);
+        QCOMPARE(w.platform.timerStarts, timerStarted ? QList<int>{500} : QList<int>{});
+        QVERIFY(w.platform.messages.isEmpty());
+    }
+
+    void captureTimeText_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<QString>("expected");
+        const QLocale zh(QLocale::Chinese, QLocale::China);
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        const QLocale de(QLocale::German, QLocale::Germany);
+        const QLocale fi(QLocale::Finnish, QLocale::Finland);
+        const QLocale ca(QLocale::French, QLocale::Canada);
+        const QLocale ir(QLocale::Persian, QLocale::Iran);
+        QTest::newRow("zh_CN morning") << zh << QTime(9, 32, 5) << "2024/10/14 9:32:05";
+        QTest::newRow("zh_CN evening") << zh << QTime(21, 7, 0) << "2024/10/14 21:07:00";
+        QTest::newRow("zh_CN midnight") << zh << QTime(0, 0, 0) << "2024/10/14";
+        QTest::newRow("zh_CN midnight, milliseconds") << zh << QTime(0, 0, 0, 300) << "2024/10/14";
+        QTest::newRow("zh_CN one second past") << zh << QTime(0, 0, 1) << "2024/10/14 0:00:01";
+        QTest::newRow("en_US morning") << us << QTime(9, 32, 5) << "10/14/24 9:32:05 AM";
+        QTest::newRow("en_US evening") << us << QTime(21, 7, 9) << "10/14/24 9:07:09 PM";
+        QTest::newRow("en_US midnight") << us << QTime(0, 0, 0) << "10/14/24";
+        QTest::newRow("de_DE") << de << QTime(9, 32, 5) << "14.10.24 9:32:05";
+        QTest::newRow("fi_FI dots") << fi << QTime(9, 32, 5) << "14.10.2024 9.32.05";
+        QTest::newRow("fr_CA quoted units")
+            << ca << QTime(9, 32, 5) << "2024-10-14 9 h 32 min 05 s";
+        QTest::newRow("fa_IR bracketed zone") << ir << QTime(9, 32, 5) << "۲۰۲۴/۱۰/۱۴ ۹:۳۲:۰۵";
+    }
+    void captureTimeText() {
+        QFETCH(QLocale, locale);
+        QFETCH(QTime, time);
+        QFETCH(QString, expected);
+        QCOMPARE(::captureTimeText(QDateTime(QDate(2024, 10, 14), time), locale), expected);
+    }
+
+    // The clipboard gets the narrow window at whatever height it has once the width has changed.
+    void clipboardPicture_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("pixelHeight");
+        QTest::newRow("start height") << "" << 854;
+        QTest::newRow("restored") << "R" << 855;
+        QTest::newRow("lengthened") << "LL" << 1015;
+        QTest::newRow("half lengthened, the toggle completes it") << "L" << 1015;
+    }
+    void clipboardPicture() {
+        QFETCH(QString, before);
+        QFETCH(int, pixelHeight);
+        Window w;
+        w.run(before);
+        w.form.click(QStringLiteral("Image2"));
+        const QImage& picture = w.platform.clipboardImageValue;
+        QCOMPARE(picture.size(), QSize(524, pixelHeight));
+        QCOMPARE(picture, renderWindow(w.form));
+    }
+
+    void timerTickExports() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        Window w;
+        w.platform.folder = dir.path();
+        w.form.click(QStringLiteral("Image2"));
+        const QImage captured = w.platform.clipboardImageValue;
+        w.form.timerTick();
+
+        QVERIFY(!w.form.timer1Running());
+        QCOMPARE(w.platform.timerStops, 1);
+        QCOMPARE(w.platform.sleeps, QList<int>{500});
+        const QString path = dir.path() + QStringLiteral("/13800138000.jpg");
+        const QString caption = QStringLiteral("图片") + path + QStringLiteral("已保存");
+        QCOMPARE(w.form.caption(), caption);
+        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(w.platform.messages[0].text, caption);
+        QCOMPARE(w.platform.messages[0].title, QStringLiteral("Vokarelo"));
+        QCOMPARE(w.form.width(), 13335.0f);
+
+        QImageReader reader(path);
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        QCOMPARE(reader.size(), QSize(524, 854));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), jpegAt75(captured));
+
+        // The timer ticked once and stopped for good.
+        w.form.timerTick();
+        QCOMPARE(w.platform.messages.size(), 1);
+    }
+
+    // Each export, saved or not, names the path and its outcome in the caption and a message,
+    // writes only inside the program's folder, and leaves the window wide.
+    void exportOutcome_data() {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("folder"); // relative to a temporary folder
+        QTest::addColumn<bool>("picture");
+        QTest::addColumn<QString>("written"); // empty: nothing
+        QTest::addColumn<QString>("reason");  // empty: saved; "*": any reason
+        const QString app = QStringLiteral("app");
+        QTest::newRow("number") << "13800138000" << app << true << "app/13800138000.jpg"
+                                << "";
+        QTest::newRow("blanks") << "138 0013 8000" << app << true << "app/138 0013 8000.jpg"
+                                << "";
+        QTest::newRow("empty number") << "" << app << true << "app/.jpg"
+                                      << "";
+        QTest::newRow("no picture") << "13800138000" << app << false << ""
+                                    << "剪贴板中没有图片";
+        QTest::newRow("parent folder") << "../x" << app << true << ""
+                                       << "文件名无效";
+        QTest::newRow("subfolder") << "a/b" << app << true << ""
+                                   << "文件名无效";
+        QTest::newRow("dot") << "." << app << true << ""
+                             << "文件名无效";
+        QTest::newRow("dot dot") << ".." << app << true << ""
+                                 << "文件名无效";
+        QTest::newRow("NUL") << QStringLiteral("138") + QChar(u'\0') << app << true << ""
+                             << "文件名无效";
+        QTest::newRow("folder missing") << "13800138000"
+                                        << "missing" << true << ""
+                                        << "*";
+        QTest::newRow("folder under a file") << "13800138000"
+                                             << "file/app" << true << ""
+                                             << "*";
+    }
+    void exportOutcome() {
+        QFETCH(QString, number);
+        QFETCH(QString, folder);
+        QFETCH(bool, picture);
+        QFETCH(QString, written);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("app")));
+        QFile blocker(dir.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        Window w;
+        w.platform.folder = dir.filePath(folder);
+        w.form.click(QStringLiteral("Label1"));
+        if (!picture)
+            w.platform.clipboardImageValue = QImage();
+        w.form.setText(QStringLiteral("Text3"), number);
+        w.form.click(QStringLiteral("Label34"));
+
+        const QString prefix =
+            QStringLiteral("图片") + w.platform.folder + u'/' + number + QStringLiteral(".jpg");
+        const QString caption = w.form.caption();
+        if (reason.isEmpty())
+            QCOMPARE(caption, prefix + QStringLiteral("已保存"));
+        else if (reason == u"*")
+            QVERIFY2(caption.startsWith(prefix + QStringLiteral("未保存：")) &&
+                         caption.size() > prefix.size() + 4,
+                     qPrintable(caption));
+        else
+            QCOMPARE(caption, prefix + QStringLiteral("未保存：") + reason);
+        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(w.platform.messages[0].text, caption);
+
+        QStringList expectedFiles{QStringLiteral("file")};
+        if (!written.isEmpty())
+            expectedFiles.append(written);
+        QStringList files = filesUnder(dir.path());
+        files.sort();
+        expectedFiles.sort();
+        QCOMPARE(files, expectedFiles);
+        if (!written.isEmpty())
+            QCOMPARE(QImageReader(dir.filePath(written)).size(), QSize(524, 854));
+        QCOMPARE(w.form.width(), 13335.0f);
+    }
+
+    // At the root the folder text already ends with a separator; the path keeps both.
+    void exportPathAtRoot() {
+        Window w;
+        w.platform.folder = QStringLiteral("/");
+        w.form.click(QStringLiteral("Label1"));
+        w.platform.clipboardImageValue = QImage();
+        w.form.click(QStringLiteral("Label34"));
+        QCOMPARE(w.form.caption(), QStringLiteral("图片//13800138000.jpg未保存：剪贴板中没有图片"));
+    }
+
+    // A failed export leaves an earlier file as it was; a saved one replaces it whole.
+    void existingFileReplaced() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("13800138000.jpg"));
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier picture");
+        earlier.close();
+
+        Window w;
+        w.platform.folder = dir.path();
+        w.form.click(QStringLiteral("Label1"));
+        const QImage captured = w.platform.clipboardImageValue;
+        w.platform.clipboardImageValue = QImage();
+        w.form.click(QStringLiteral("Label34"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("earlier picture"));
+        file.close();
+
+        w.platform.clipboardImageValue = captured;
+        w.form.click(QStringLiteral("Label34"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), jpegAt75(captured));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("13800138000.jpg")});
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "test_window.moc"
