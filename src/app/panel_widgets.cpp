@@ -43,8 +43,10 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    pressed_ = false;
+    // QWidget passes a double click on to mousePressEvent; the release that follows must still
+    // not count as a click.
     QLabel::mouseDoubleClickEvent(event);
+    pressed_ = false;
 }
 
 void FieldEdit::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -32,6 +33,21 @@ struct Shell {
 
     QWidget* widget(const char* name) const { return window->controlWidget(name); }
 };
+
+// A double click as Qt delivers it to a widget: press, release, press, double click, release.
+void doubleClick(QWidget* widget, QPoint at) {
+    const QPointF local(at);
+    const QPointF global = widget->mapToGlobal(local);
+    const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, local, global, Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
+    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
+}
 
 QString focusName(const Shell& shell) {
     QWidget* focus = QApplication::focusWidget();
@@ -135,6 +151,48 @@ private slots:
         QVERIFY(s.widget("Check4")->isEnabled());
         QVERIFY(!s.widget("Label34")->isHidden());
         QCOMPARE(s.window->width(), 524);
+    }
+
+    void labelsTakeSingleClicksOnly() {
+        Shell s;
+        // A quick double click on "慢双击加长窗口高度" is one click: the band shows, and the
+        // height only reaches the band's bottom with a second, separate click.
+        doubleClick(s.widget("Label30"), s.widget("Label30")->rect().center());
+        QCOMPARE(s.form.height(), 12825.0f);
+        QVERIFY(s.form.element("Image3").visible);
+        QTest::mouseClick(s.widget("Label30"), Qt::LeftButton);
+        QCOMPARE(s.form.height(), 15225.0f);
+        QCOMPARE(s.window->height(), 1015);
+    }
+
+    void backArrowIsAHotspotOnThePicture() {
+        Shell s;
+        QTest::mouseClick(s.window, Qt::LeftButton, {}, QPoint(40, 70));
+        QCOMPARE(s.form.width(), 7860.0f);
+        QCOMPARE(s.window->width(), 524);
+        QCOMPARE(s.platform.clipboardImageValue.size(), QSize(524, 854));
+        // Outside the hotspot the picture takes no click.
+        QTest::mouseClick(s.window, Qt::LeftButton, {}, QPoint(200, 400));
+        QCOMPARE(s.form.width(), 7860.0f);
+        // A double click on the arrow widens the window once and does not narrow it again.
+        doubleClick(s.window, QPoint(40, 70));
+        QCOMPARE(s.form.width(), 13335.0f);
+    }
+
+    void fieldDoubleClickAndButtons() {
+        Shell s;
+        auto* number = static_cast<QLineEdit*>(s.widget("Text3"));
+        QTest::mouseDClick(number, Qt::LeftButton);
+        QCOMPARE(s.form.text("Text3"), QString());
+        QCOMPARE(number->text(), QString());
+        QTest::keyClicks(number, "13912345678");
+        QTest::mouseClick(s.widget("Command6"), Qt::LeftButton);
+        QCOMPARE(s.form.element("phone1").caption, QStringLiteral("139 1234 5678"));
+        // The keyboard presses a focused button as a click does.
+        s.widget("Command4")->setFocus();
+        s.form.setText("Text2", "8:08");
+        QTest::keyClick(s.widget("Command4"), Qt::Key_Space);
+        QCOMPARE(s.form.element("Label17").caption, QStringLiteral("8:08"));
     }
 };
 

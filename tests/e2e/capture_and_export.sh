@@ -40,6 +40,6 @@ xclip -selection clipboard -t TARGETS -o | grep -qx 'image/png' || fail "no imag
 xclip -selection clipboard -t image/png -o >"$workdir/clip.png"
 [ "$(identify -format '%wx%h' "$workdir/clip.png")" = "524x854" ] || fail "clipboard picture size"
 
-xdotool key --window "$box" Return
+xdotool windowfocus --sync "$box" key Return
 wait_for_size "$window" 889x854
 echo "1 passed, 0 failed"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Real clicks of the X server on the two blue labels: a quick double click counts as one click, so
+# lengthening takes two separate clicks, and so does restoring on a screen taller than the window.
+source "$(dirname "$0")/lib.sh"
+in_own_x_server "$@"
+
+start_program "$1"
+wait_for_size "$window" 889x854
+
+lengthen=(824 744) # "慢双击加长窗口高度"
+restore=(824 728)  # "慢双击恢复窗口高度"
+xdotool mousemove --window "$window" "${lengthen[@]}" click --repeat 2 --delay 60 1
+wait_for_size "$window" 889x855
+sleep 0.5
+[ "$(window_size "$window")" = 889x855 ] || fail "a quick double click counted twice"
+click_at "$window" "${lengthen[@]}"
+wait_for_size "$window" 889x1015
+click_at "$window" "${restore[@]}"
+sleep 0.5
+[ "$(window_size "$window")" = 889x1015 ] || fail "one restore click on a tall screen"
+click_at "$window" "${restore[@]}"
+wait_for_size "$window" 889x855
+echo "1 passed, 0 failed"
