@@ -18,11 +18,6 @@
 
 namespace {
 
-QRect pixelRect(const ElementRect& r) {
-    return QRect(QPoint(pixelEdge(r.left), pixelEdge(r.top)),
-                 QPoint(pixelEdge(r.left + r.width) - 1, pixelEdge(r.top + r.height) - 1));
-}
-
 void applyTextColour(QWidget* widget, const PanelControl& c) {
     if (!c.textColour)
         return;

@@ -8,14 +8,12 @@
 
 #include <QPainter>
 
-namespace {
-
 QRect pixelRect(const ElementRect& r) {
-    const int left = pixelEdge(r.left);
-    const int top = pixelEdge(r.top);
-    return QRect(QPoint(left, top),
+    return QRect(QPoint(pixelEdge(r.left), pixelEdge(r.top)),
                  QPoint(pixelEdge(r.left + r.width) - 1, pixelEdge(r.top + r.height) - 1));
 }
+
+namespace {
 
 // A picture at its own size from the top-left corner, clipped to the element and never stretched;
 // beyond the picture the element is transparent.

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "screen_element.h"
+
 #include <QImage>
+#include <QRect>
 
 class Form;
 class QPainter;
@@ -10,3 +13,5 @@ class QPainter;
 // all draw through here.
 QImage renderWindow(const Form& form);
 void paintWindow(QPainter& painter, const Form& form);
+// Where an element lies in window pixels: its edges rounded to the nearest pixel.
+QRect pixelRect(const ElementRect& rect);

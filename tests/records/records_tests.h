@@ -2,6 +2,7 @@
 
 #include "screen/form.h"
 #include "support/fake_platform.h"
+#include "support/row_invariants.h"
 
 #include <QObject>
 #include <QRect>
@@ -13,12 +14,6 @@ struct Started {
     Form form{platform};
     Started() { form.start(); }
 };
-
-// The rules the enabling and unanswered boxes keep whenever no handler is running; the empty text
-// when they hold, else the first one broken.
-QString brokenRowInvariant(const Form& form);
-// An element's rectangle in window pixels, as the painter places it.
-QRect pixelRectOf(const Form& form, const QString& element);
 
 class TestRowCommands : public QObject {
     Q_OBJECT

@@ -39,7 +39,7 @@ QImage pictureIn(Asset asset, const QRect& area) {
 
 void TestRowPictures::unansweredDateIsRed() {
     Started s;
-    const QRect date = pixelRectOf(s.form, "md1(0)");
+    const QRect date = pixelRect(s.form.element("md1(0)").rect);
     QCOMPARE(countPixels(renderWindow(s.form), date, isRed), 0);
     s.form.click("Check3");
     QVERIFY(countPixels(renderWindow(s.form), date, isRed) > 20);
@@ -49,7 +49,7 @@ void TestRowPictures::unansweredDateIsRed() {
 
 void TestRowPictures::missedCallIconReplacesCallIcon() {
     Started s;
-    const QRect icon = pixelRectOf(s.form, "Picture1(0)");
+    const QRect icon = pixelRect(s.form.element("Picture1(0)").rect);
     QVERIFY(pictureIn(Asset::CallIcon, icon) != pictureIn(Asset::MissedCallIcon, icon));
     QCOMPARE(region(renderWindow(s.form), icon), pictureIn(Asset::CallIcon, icon));
     s.form.click("Check3");
@@ -71,7 +71,7 @@ void TestRowPictures::rowsAppearAndDisappear() {
     QFETCH(QString, box);
     QFETCH(QString, element);
     Started s;
-    const QRect date = pixelRectOf(s.form, element);
+    const QRect date = pixelRect(s.form.element(element).rect);
     const QImage off = region(renderWindow(s.form), date);
     QCOMPARE(countPixels(off, off.rect(), isDark), 0);
 

@@ -1,18 +1,6 @@
 #include "screen_tests.h"
-
-#include <QGuiApplication>
-#include <QTest>
+#include "support/run_tests.h"
 
 int main(int argc, char* argv[]) {
-    QGuiApplication app(argc, argv);
-    int status = 0;
-    {
-        TestStartState t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestPainting t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    return status;
+    return runTests<TestStartState, TestPainting>(argc, argv);
 }
