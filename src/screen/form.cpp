@@ -53,7 +53,10 @@ void Form::dispatch(const std::function<void()>& action) {
     try {
         action();
     } catch (const CommandError& error) {
-        platform_.showMessage(error.message(), QStringLiteral("Vokarelo"));
+        if (reportError)
+            reportError(error);
+        else
+            platform_.showMessage(error.message(), QStringLiteral("Vokarelo"));
     }
     --dispatchDepth_;
     if (dispatchDepth_ == 0 && changed)

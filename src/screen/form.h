@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class CommandError;
 class Form;
 
 using Handler = void (*)(Form&);
@@ -94,6 +95,9 @@ public:
 
     // Called after every event has run, so that a view can show the new state.
     std::function<void()> changed;
+    // When set, an event's error goes here instead of a message box: a run without a user (a
+    // script) must tell an error from the export's own message.
+    std::function<void(const CommandError&)> reportError;
 
     const EventTable& events() const { return events_; }
 
