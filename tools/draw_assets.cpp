@@ -41,8 +41,13 @@ bool writeAll(const QDir& dir, const QString& previewPath) {
         if (!writeJpeg(jpeg.image, dir.filePath(QLatin1String(jpeg.name)), kJpegQuality, &error))
             return fail(error);
     }
-    if (!writeIndexedIco(drawWindowIcon(), dir.filePath(QStringLiteral("window_icon.ico")), &error))
+    const QImage windowIcon = drawWindowIcon();
+    if (!writeIndexedIco(windowIcon, dir.filePath(QStringLiteral("window_icon.ico")), &error))
         return fail(error);
+    // Desktops look for an installed program's icon as PNG.
+    const QString iconPng = dir.filePath(QStringLiteral("window_icon.png"));
+    if (QImageWriter writer(iconPng); !writer.write(windowIcon))
+        return fail(QStringLiteral("%1: %2").arg(iconPng, writer.errorString()));
 
     if (!previewPath.isEmpty()) {
         QImageWriter writer(previewPath);

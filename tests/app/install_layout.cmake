@@ -1,0 +1,20 @@
+# Installs the build into a scratch prefix and checks that a desktop finds the program, its menu
+# entry and its icon there.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+foreach(file bin/vokarelo share/applications/vokarelo.desktop
+             share/icons/hicolor/32x32/apps/vokarelo.png)
+  if(NOT EXISTS ${PREFIX}/${file})
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+file(READ ${PREFIX}/share/applications/vokarelo.desktop entry)
+if(NOT entry MATCHES "\nExec=vokarelo\n" OR NOT entry MATCHES "\nIcon=vokarelo\n")
+  message(FATAL_ERROR "the menu entry does not start the installed program with its icon")
+endif()
+file(REMOVE_RECURSE ${PREFIX})
+message("1 passed, 0 failed")
