@@ -8,8 +8,10 @@
 #include <cmath>
 
 void Form_Load(Form& form) {
-    form.element(QStringLiteral("Label15")).backColor = statusBarColour(form);
-    form.element(QStringLiteral("Label17")).backColor = statusBarColour(form);
+    form.element(QStringLiteral("Label15")).backColor =
+        statusBarColour(form, ColourReadOrder::BlueFirst);
+    form.element(QStringLiteral("Label17")).backColor =
+        statusBarColour(form, ColourReadOrder::BlueFirst);
 
     form.image4w = toInt32(form.element(QStringLiteral("Image4")).rect.width);
     form.setWidth(QStringLiteral("Image4"), std::floor(form.image4w * 0.91));

@@ -66,7 +66,7 @@ void Command4_Click(Form& form) {
 }
 
 void Command13_Click(Form& form) {
-    const OleColor colour = statusBarColour(form);
+    const OleColor colour = statusBarColour(form, ColourReadOrder::RedFirst);
     form.element(QStringLiteral("Label15")).backColor = colour;
     form.element(QStringLiteral("Label17")).backColor = colour;
 }

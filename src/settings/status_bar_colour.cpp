@@ -12,9 +12,13 @@ int component(const Form& form, const QString& field) {
 
 } // namespace
 
-OleColor statusBarColour(const Form& form) {
-    const int blue = component(form, QStringLiteral("Text11"));
-    const int green = component(form, QStringLiteral("Text10"));
-    const int red = component(form, QStringLiteral("Text9"));
-    return colourRule(red, green, blue);
+OleColor statusBarColour(const Form& form, ColourReadOrder order) {
+    const QString fields[] = {QStringLiteral("Text9"), QStringLiteral("Text10"),
+                              QStringLiteral("Text11")};
+    int rgb[3];
+    for (int i = 0; i < 3; ++i) {
+        const int at = order == ColourReadOrder::RedFirst ? i : 2 - i;
+        rgb[at] = component(form, fields[at]);
+    }
+    return colourRule(rgb[0], rgb[1], rgb[2]);
 }

@@ -4,7 +4,9 @@
 
 class Form;
 
+// Start-up converts the colour row blue first, the "保存" button red first; of two faulty fields
+// the first one converted is the one named.
+enum class ColourReadOrder { BlueFirst, RedFirst };
+
 // The status-bar labels' background from the colour row (red Text9, green Text10, blue Text11).
-// The fields are converted blue first, as start-up always has, so that of two faulty fields the
-// same one is named wherever the colour is taken.
-OleColor statusBarColour(const Form& form);
+OleColor statusBarColour(const Form& form, ColourReadOrder order);

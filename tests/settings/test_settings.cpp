@@ -221,9 +221,9 @@ private slots:
         QTest::newRow("beyond 16 bits") << "225"
                                         << "218"
                                         << "40000" << 0u << "Text11";
-        QTest::newRow("blue is read first") << "x"
-                                            << "218"
-                                            << "y" << 0u << "Text11";
+        QTest::newRow("red is read first") << "x"
+                                           << "218"
+                                           << "y" << 0u << "Text9";
     }
     void colour() {
         QFETCH(QString, red);
