@@ -1,0 +1,142 @@
+#include "batch_runner.h"
+
+#include "basic/command_error.h"
+#include "picture_file.h"
+#include "settings/panel_table.h"
+
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace {
+
+// What a script line does to a control, for the words of its refusal.
+enum class Input { Text, Click, DoubleClick };
+
+QString inputWords(Input input) {
+    switch (input) {
+    case Input::Text:
+        return QStringLiteral("takes no text");
+    case Input::Click:
+        return QStringLiteral("takes no click");
+    case Input::DoubleClick:
+        break;
+    }
+    return QStringLiteral("takes no double-click");
+}
+
+// Refuses what the window would not let a user do, so that a script never does nothing silently:
+// the name must exist, a text takes a text field, and a disabled or hidden control takes nothing.
+void checkTarget(const Form& form, const QString& name, Input input) {
+    const auto fail = [&](const QString& why) {
+        throw ScriptError{QStringLiteral("%1 %2").arg(name, why)};
+    };
+    if (const PanelControl* control = findPanelControl(name)) {
+        const bool textField = control->kind == ControlKind::TextField;
+        if (input != Input::Click && !textField)
+            fail(QStringLiteral("is not a text field"));
+        if (input == Input::Click && textField)
+            fail(QStringLiteral("is a text field: set it with \"%1 = TEXT\" or double-click it "
+                                "with \"dblclick %1\"")
+                     .arg(name));
+        if (control->kind == ControlKind::Line)
+            fail(QStringLiteral("is a line and takes no click"));
+        if (!form.enabled(name))
+            fail(QStringLiteral("is disabled and ") + inputWords(input));
+        if (!form.visible(name))
+            fail(QStringLiteral("is hidden and ") + inputWords(input));
+        return;
+    }
+    const auto& elements = form.elements();
+    const auto element = std::find_if(elements.begin(), elements.end(),
+                                      [&](const ScreenElement& e) { return e.name == name; });
+    if (element == elements.end())
+        fail(QStringLiteral("is not a control of the window"));
+    if (input != Input::Click)
+        fail(QStringLiteral("is not a text field"));
+    if (!element->visible)
+        fail(QStringLiteral("is hidden and ") + inputWords(input));
+}
+
+QString describe(const CommandError& error) {
+    return error.field().isEmpty()
+               ? errorText(error.kind())
+               : QStringLiteral("%1 in %2").arg(errorText(error.kind()), error.field());
+}
+
+} // namespace
+
+BatchRunner::BatchRunner(const QString& programFolder)
+    : platform_(programFolder), form_(platform_) {
+    // Only the first error of a line counts: it is the one that stopped the command.
+    form_.reportError = [this](const CommandError& error) {
+        if (!commandError_)
+            commandError_ = describe(error);
+    };
+    platform_.messageShown = [this](const QString& text) {
+        if (messageShown)
+            messageShown(lineNumber_, text);
+    };
+    form_.start();
+}
+
+std::optional<ScriptFailure> BatchRunner::run(const QByteArray& script) {
+    const QList<QByteArray> lines = script.split('\n');
+    lineNumber_ = 0;
+    for (QByteArray bytes : lines) {
+        ++lineNumber_;
+        if (bytes.endsWith('\r'))
+            bytes.chop(1);
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString line = decoder.decode(bytes);
+        try {
+            if (decoder.hasError())
+                throw ScriptError{QStringLiteral("the line is not UTF-8 text")};
+            runLine(line);
+        } catch (const ScriptError& error) {
+            return ScriptFailure{lineNumber_, line, error.message};
+        }
+        if (platform_.quitRequested())
+            break;
+    }
+    return std::nullopt;
+}
+
+void BatchRunner::runLine(const QString& line) {
+    const std::optional<ScriptAction> action = parseScriptLine(line);
+    if (!action)
+        return;
+    commandError_.reset();
+    perform(*action);
+    // The timer's half second would have passed before the user's next action.
+    if (!commandError_ && !platform_.quitRequested() && form_.timer1Running())
+        form_.timerTick();
+    if (commandError_)
+        throw ScriptError{*commandError_};
+}
+
+void BatchRunner::perform(const ScriptAction& action) {
+    using Kind = ScriptAction::Kind;
+    switch (action.kind) {
+    case Kind::SetField:
+        checkTarget(form_, action.name, Input::Text);
+        form_.type(action.name, action.text);
+        return;
+    case Kind::Click:
+        checkTarget(form_, action.name, Input::Click);
+        form_.click(action.name);
+        return;
+    case Kind::DblClick:
+        checkTarget(form_, action.name, Input::DoubleClick);
+        form_.dblClick(action.name);
+        return;
+    case Kind::Save: {
+        QString reason;
+        if (!writePictureFile(phoneScreenPicture(form_), action.text, &reason))
+            throw ScriptError{QStringLiteral("cannot write %1: %2").arg(action.text, reason)};
+        return;
+    }
+    case Kind::SetClock:
+        platform_.fixClock(action.moment);
+        return;
+    }
+}

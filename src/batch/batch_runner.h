@@ -1,0 +1,44 @@
+#pragma once
+
+#include "headless_platform.h"
+#include "screen/form.h"
+#include "script.h"
+
+#include <QByteArray>
+#include <functional>
+#include <optional>
+
+// The line that stopped a script, and why.
+struct ScriptFailure {
+    int line; // counted from 1
+    QString lineText;
+    QString message;
+};
+
+// Runs scripts on one window, started as the program starts it, without showing it.
+class BatchRunner {
+public:
+    explicit BatchRunner(const QString& programFolder);
+    BatchRunner(const BatchRunner&) = delete;
+    BatchRunner& operator=(const BatchRunner&) = delete;
+
+    // Runs the lines of a UTF-8 script in order. The first line that fails stops the run, and what
+    // the lines before it did stays done; the exit button ends it without failure.
+    std::optional<ScriptFailure> run(const QByteArray& script);
+
+    HeadlessPlatform& platform() { return platform_; }
+    Form& form() { return form_; }
+
+    // Receives each message the window would show in a box, with the line that made it show.
+    std::function<void(int line, const QString& text)> messageShown;
+
+private:
+    void runLine(const QString& line);
+    void perform(const ScriptAction& action);
+
+    HeadlessPlatform platform_;
+    Form form_;
+    int lineNumber_ = 0;
+    // The first error a command of the current line ran into, described.
+    std::optional<QString> commandError_;
+};

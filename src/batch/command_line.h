@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program was asked to do by its arguments.
+struct CommandLine {
+    enum class Mode {
+        Window,  // no option of ours: open the window, leaving the arguments to Qt
+        Help,    // --help, -h
+        Script,  // --script FILE, --script=FILE; "-" is standard input
+        Invalid, // error says what is wrong
+    };
+    Mode mode = Mode::Window;
+    QString scriptPath;
+    QString error;
+};
+
+// Reads the arguments that follow the program's name.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The text of --help: both ways to run, the script's lines, examples and the exit codes.
+QString helpText();
+
+// Exit codes of a script run.
+inline constexpr int ExitScriptFailed = 1;
+inline constexpr int ExitUsage = 2;

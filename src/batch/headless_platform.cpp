@@ -1,0 +1,17 @@
+#include "headless_platform.h"
+
+HeadlessPlatform::HeadlessPlatform(QString programFolder)
+    : programFolder_(std::move(programFolder)) {}
+
+QDateTime HeadlessPlatform::now() const {
+    return fixedClock_.value_or(QDateTime::currentDateTime());
+}
+
+QLocale HeadlessPlatform::locale() const {
+    return QLocale::system();
+}
+
+void HeadlessPlatform::showMessage(const QString& text, const QString&) {
+    if (messageShown)
+        messageShown(text);
+}

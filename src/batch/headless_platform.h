@@ -1,0 +1,46 @@
+#pragma once
+
+#include "basic/platform.h"
+
+#include <functional>
+#include <optional>
+
+// The world of a run without a window: nothing reaches the system clipboard, no message box opens
+// and nothing waits. The clock can be fixed, so that a script makes the same picture every day.
+class HeadlessPlatform : public Platform {
+public:
+    // A full-HD screen: tall enough for the lengthened window (1015 pixels), so that the resize
+    // rules, and with them the picture, do not depend on the machine the script runs on.
+    static constexpr int ScreenHeight = 1080;
+
+    explicit HeadlessPlatform(QString programFolder);
+
+    // From now on the clock stands at moment; until then it is the system clock.
+    void fixClock(const QDateTime& moment) { fixedClock_ = moment; }
+    bool quitRequested() const { return quitRequested_; }
+
+    // Receives what the window would show in a message box.
+    std::function<void(const QString& text)> messageShown;
+
+    QDateTime now() const override;
+    QLocale locale() const override;
+    // Nothing puts text on this clipboard, so the paste buttons paste the empty text.
+    QString clipboardText() const override { return {}; }
+    QImage clipboardImage() const override { return clipboardImage_; }
+    void setClipboardImage(const QImage& image) override { clipboardImage_ = image; }
+    // The script runs as fast as it can; nothing else would run during a pause.
+    void sleep(int) override {}
+    QString programFolder() const override { return programFolder_; }
+    int screenHeightPixels() const override { return ScreenHeight; }
+    void showMessage(const QString& text, const QString& title) override;
+    // The runner delivers the timer's tick itself, after the line that started it.
+    void startTimer(int) override {}
+    void stopTimer() override {}
+    void quit() override { quitRequested_ = true; }
+
+private:
+    QString programFolder_;
+    std::optional<QDateTime> fixedClock_;
+    QImage clipboardImage_;
+    bool quitRequested_ = false;
+};

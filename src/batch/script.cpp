@@ -1,0 +1,116 @@
+#include "script.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QString Forms =
+    QStringLiteral("expected NAME, NAME = TEXT, dblclick NAME, save PATH or now DATE TIME");
+
+qsizetype firstBlank(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i].isSpace())
+            return i;
+    return -1;
+}
+
+// A control's name is one word; "=" never belongs to one, so "Text3=5" is a setting.
+bool isName(QStringView word) {
+    return !word.isEmpty() && firstBlank(word) < 0 && !word.contains(u'=');
+}
+
+QDateTime parseMoment(QStringView text) {
+    static const QRegularExpression form(
+        QStringLiteral(R"(^(\d{4})-(\d{1,2})-(\d{1,2})[ \t]+(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?$)"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (m.hasMatch()) {
+        const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+        const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
+        const QDateTime moment(date, time);
+        if (date.isValid() && time.isValid() && moment.isValid())
+            return moment;
+    }
+    throw ScriptError{
+        QStringLiteral("\"%1\" is not a date and time such as 2024-10-14 9:32:05").arg(text)};
+}
+
+// What follows a keyword, which every keyword needs.
+QStringView requireArgument(QStringView rest, const QString& keyword, const QString& what) {
+    if (rest.isEmpty())
+        throw ScriptError{QStringLiteral("%1 needs %2").arg(keyword, what)};
+    return rest;
+}
+
+} // namespace
+
+QString unescapeFieldText(QStringView text) {
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\\') {
+            result.append(text[i]);
+            continue;
+        }
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+        if (next == u'n')
+            result.append(u'\n');
+        else if (next == u'r')
+            result.append(u'\r');
+        else if (next == u'\\')
+            result.append(u'\\');
+        else if (next.isNull())
+            throw ScriptError{QStringLiteral("a \\ at the end of the text escapes nothing; write "
+                                             "\\\\ for a backslash")};
+        else
+            throw ScriptError{QStringLiteral("unknown escape \\%1; the escapes are \\n, \\r and "
+                                             "\\\\")
+                                  .arg(next)};
+        ++i;
+    }
+    return result;
+}
+
+std::optional<ScriptAction> parseScriptLine(QStringView line) {
+    const QStringView content = line.trimmed();
+    if (content.isEmpty() || content.startsWith(u'#'))
+        return std::nullopt;
+
+    const qsizetype blank = firstBlank(content);
+    const QStringView keyword = blank < 0 ? content : content.first(blank);
+    const QStringView rest = blank < 0 ? QStringView() : content.sliced(blank).trimmed();
+    using Kind = ScriptAction::Kind;
+    if (keyword == u"dblclick") {
+        const QStringView name = requireArgument(rest, QStringLiteral("dblclick"),
+                                                 QStringLiteral("the name of a text field"));
+        if (!isName(name))
+            throw ScriptError{QStringLiteral("\"%1\" is not a control name").arg(name)};
+        return ScriptAction{Kind::DblClick, name.toString(), {}, {}};
+    }
+    if (keyword == u"save")
+        return ScriptAction{
+            Kind::Save,
+            {},
+            requireArgument(rest, QStringLiteral("save"), QStringLiteral("a file name")).toString(),
+            {}};
+    if (keyword == u"now")
+        return ScriptAction{Kind::SetClock,
+                            {},
+                            {},
+                            parseMoment(requireArgument(rest, QStringLiteral("now"),
+                                                        QStringLiteral("a date and time")))};
+
+    // The text is the line itself after "=" and one blank, so that blanks and "#" inside it stay.
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals >= 0) {
+        const QStringView name = line.first(equals).trimmed();
+        if (!isName(name))
+            throw ScriptError{QStringLiteral("\"%1\" is not a field name; %2").arg(name, Forms)};
+        QStringView text = line.sliced(equals + 1);
+        if (text.startsWith(u' '))
+            text = text.sliced(1);
+        return ScriptAction{Kind::SetField, name.toString(), unescapeFieldText(text), {}};
+    }
+    if (isName(content))
+        return ScriptAction{Kind::Click, content.toString(), {}, {}};
+    throw ScriptError{QStringLiteral("malformed line; %1").arg(Forms)};
+}

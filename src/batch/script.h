@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+// One line of a script: what a user does in the window, or one of the script's own actions.
+struct ScriptAction {
+    enum class Kind {
+        SetField, // Text3 = 13912345678
+        Click,    // Command6
+        DblClick, // dblclick Text21
+        Save,     // save PATH
+        SetClock, // now 2024-10-14 9:32:05
+    };
+    Kind kind;
+    QString name;     // the control of SetField, Click and DblClick
+    QString text;     // the field's new text, or the path to save to
+    QDateTime moment; // SetClock
+};
+
+// Why a line could not be carried out, in words that name the control or field concerned.
+struct ScriptError {
+    QString message;
+};
+
+// Reads one line (without its line break). Blank lines and comments give nothing; a line that
+// fits none of the forms throws ScriptError.
+std::optional<ScriptAction> parseScriptLine(QStringView line);
+
+// A field's text as a script writes it: \n is a line feed, \r a carriage return, \\ a backslash.
+// Any other backslash throws ScriptError, so that a mistyped escape never reaches a field.
+QString unescapeFieldText(QStringView text);
