@@ -1,0 +1,41 @@
+#pragma once
+
+#include "batch/batch_runner.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImageWriter>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A runner whose program folder, and current folder for the script's saves, is a fresh temporary
+// folder.
+struct ScriptRun {
+    QTemporaryDir folder;
+    BatchRunner runner{folder.path()};
+    QStringList messages; // "LINE: TEXT"
+
+    ScriptRun() {
+        runner.messageShown = [this](int line, const QString& text) {
+            messages.append(QStringLiteral("%1: %2").arg(line).arg(text));
+        };
+    }
+    // Runs the lines with the temporary folder as the current folder.
+    std::optional<ScriptFailure> run(const QByteArray& script) {
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        std::optional<ScriptFailure> failure = runner.run(script);
+        QDir::setCurrent(previous);
+        return failure;
+    }
+    QString path(const QString& name) const { return folder.filePath(name); }
+};
+
+inline QByteArray jpegAt75(const QImage& image) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(75);
+    writer.write(image);
+    return buffer.data();
+}

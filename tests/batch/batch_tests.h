@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+class TestScript : public QObject {
+    Q_OBJECT
+
+private slots:
+    void acceptedLines_data();
+    void acceptedLines();
+    void skippedLines_data();
+    void skippedLines();
+    void refusedLines_data();
+    void refusedLines();
+};
+
+class TestBatchRunner : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void sameCaptureAsTheWindow();
+    void timerTickExportsAtTheEndOfItsLine();
+    void errorsNameTheirLine_data();
+    void errorsNameTheirLine();
+    void lineEndingsAndBlanksOfFieldTexts();
+    void exitButtonEndsTheScript();
+    void savesPngAndJpeg();
+};
+
+class TestBatchProgram : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void help();
+    void usageErrors_data();
+    void usageErrors();
+    void standardInputWithoutDisplay();
+    void failingLineExitsNonZero();
+    void examples_data();
+    void examples();
+};

@@ -1,0 +1,219 @@
+#include "basic/colour.h"
+#include "batch/picture_file.h"
+#include "batch_test_support.h"
+#include "batch_tests.h"
+#include "screen/fonts.h"
+#include "support/fake_platform.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QTest>
+
+namespace {
+
+// The window driven directly, on the fake platform, at the clock the scripts fix.
+struct DirectWindow {
+    QTemporaryDir folder;
+    FakePlatform platform;
+    Form form{platform};
+
+    DirectWindow() {
+        platform.folder = folder.path();
+        form.start();
+    }
+    // What the panel title's capture puts on the clipboard: the narrow window, without an export.
+    QImage capture() {
+        form.click(QStringLiteral("Label1"));
+        return platform.clipboardImageValue;
+    }
+};
+
+QImage readImage(const QString& path) {
+    QImageReader reader(path);
+    return reader.read().convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+void TestBatchRunner::initTestCase() {
+    installFontSubstitutions();
+}
+
+// Every family of commands once, through the script and through the model, ending in the
+// lengthened window: the saved picture is the capture's picture, pixel for pixel.
+void TestBatchRunner::sameCaptureAsTheWindow() {
+    ScriptRun script;
+    const auto failure = script.run(R"(now 2024-10-14 9:32:05
+Text3 = 13912345678
+Command6
+Text4 = 广东广州 联通
+Command8
+Text1 = 57%
+Command2
+Command1
+Command3
+Check2
+Check4
+Command17
+dblclick Text21
+Text13 = 1
+Text12 = 5
+Command14
+Command29
+Command11
+Command22
+Text9 = 200
+Command13
+Label30
+Label30
+save picture.png
+)");
+    QVERIFY2(!failure, failure ? qPrintable(failure->message) : "");
+
+    DirectWindow direct;
+    Form& f = direct.form;
+    f.type(QStringLiteral("Text3"), QStringLiteral("13912345678"));
+    f.click(QStringLiteral("Command6"));
+    f.type(QStringLiteral("Text4"), QStringLiteral("广东广州 联通"));
+    f.click(QStringLiteral("Command8"));
+    f.type(QStringLiteral("Text1"), QStringLiteral("57%"));
+    for (const char* c : {"Command2", "Command1", "Command3", "Check2", "Check4", "Command17"})
+        f.click(QString::fromLatin1(c));
+    f.dblClick(QStringLiteral("Text21"));
+    f.type(QStringLiteral("Text13"), QStringLiteral("1"));
+    f.type(QStringLiteral("Text12"), QStringLiteral("5"));
+    for (const char* c : {"Command14", "Command29", "Command11", "Command22"})
+        f.click(QString::fromLatin1(c));
+    f.type(QStringLiteral("Text9"), QStringLiteral("200"));
+    for (const char* c : {"Command13", "Label30", "Label30"})
+        f.click(QString::fromLatin1(c));
+    QVERIFY(direct.platform.messages.isEmpty());
+
+    const QImage expected = direct.capture();
+    QCOMPARE(expected.size(), QSize(524, 1015));
+    QCOMPARE(readImage(script.path(QStringLiteral("picture.png"))), expected);
+}
+
+// The back arrow's half-second timer ticks when its line ends: the export has written its file,
+// exactly as the window's, before the next line, and its message names that line.
+void TestBatchRunner::timerTickExportsAtTheEndOfItsLine() {
+    ScriptRun script;
+    const auto failure = script.run(R"(now 2024-10-14 23:59:59
+# the window's own export, then a new number on the widened window
+Image2
+Text3 = 13912345678
+Command6
+Label29
+save after.png
+)");
+    QVERIFY(!failure);
+    const QString exported = script.path(QStringLiteral("13800138000.jpg"));
+    QCOMPARE(script.messages, QStringList{QStringLiteral("3: 图片%1已保存").arg(exported)});
+    QVERIFY(!script.runner.form().timer1Running());
+
+    DirectWindow direct;
+    direct.platform.clock = QDateTime(QDate(2024, 10, 14), QTime(23, 59, 59));
+    Form& f = direct.form;
+    f.click(QStringLiteral("Image2"));
+    f.timerTick();
+    f.type(QStringLiteral("Text3"), QStringLiteral("13912345678"));
+    f.click(QStringLiteral("Command6"));
+    f.click(QStringLiteral("Label29"));
+    const QByteArray directExport =
+        readFile(direct.folder.filePath(QStringLiteral("13800138000.jpg")));
+    QVERIFY(!directExport.isEmpty());
+    QCOMPARE(readFile(exported), directExport);
+    QCOMPARE(readImage(script.path(QStringLiteral("after.png"))), direct.capture());
+}
+
+// Every script starts by setting the phone's clock to 8:15 and ends by saving: the error names
+// its line, the lines before it took effect and no line after it ran.
+void TestBatchRunner::errorsNameTheirLine_data() {
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("command error names the field")
+        << QByteArray("Text8 = x\nCommand11") << 4 << "类型不匹配 in Text8";
+    QTest::newRow("overflow") << QByteArray("Text9 = 40000\nCommand13") << 4 << "溢出 in Text9";
+    QTest::newRow("refused property value")
+        << QByteArray("Text1 = 1e300\nCommand2") << 4 << "无效的属性值 in Text1";
+    QTest::newRow("no colon in a split time")
+        << QByteArray("Check1\nText20 = 1015\n\ndblclick Text21") << 6 << "下标越界 in Text20";
+    QTest::newRow("unknown control")
+        << QByteArray("Comand6") << 3 << "Comand6 is not a control of the window";
+    QTest::newRow("field name that is no text field")
+        << QByteArray("Check1 = 1") << 3 << "Check1 is not a text field";
+    QTest::newRow("element set like a field")
+        << QByteArray("md1(0) = 5") << 3 << "md1(0) is not a text field";
+    QTest::newRow("click on a text field")
+        << QByteArray("Text3") << 3 << "Text3 is a text field: set it with \"Text3 = TEXT\"";
+    QTest::newRow("double-click on a label")
+        << QByteArray("dblclick Label30") << 3 << "Label30 is not a text field";
+    QTest::newRow("click on a line")
+        << QByteArray("Line1(0)") << 3 << "Line1(0) is a line and takes no click";
+    QTest::newRow("disabled box") << QByteArray("Check4") << 3
+                                  << "Check4 is disabled and takes no click";
+    QTest::newRow("hidden label") << QByteArray("Label34") << 3
+                                  << "Label34 is hidden and takes no click";
+    QTest::newRow("hidden element")
+        << QByteArray("Picture2(1)") << 3 << "Picture2(1) is hidden and takes no click";
+    QTest::newRow("malformed") << QByteArray("\n\nText3 == 5 5\nCommand6 now") << 6
+                               << "malformed line";
+    QTest::newRow("not UTF-8") << QByteArray("Text4 = \xff\xfe") << 3
+                               << "the line is not UTF-8 text";
+    QTest::newRow("save into no folder")
+        << QByteArray("save no/such/folder/a.jpg") << 3 << "cannot write no/such/folder/a.jpg: ";
+}
+
+void TestBatchRunner::errorsNameTheirLine() {
+    QFETCH(QByteArray, body);
+    QFETCH(int, line);
+    QFETCH(QString, error);
+    ScriptRun script;
+    const auto failure = script.run("Text2 = 8:15\nCommand4\n" + body + "\nsave after.png\n");
+    QVERIFY(failure);
+    QCOMPARE(failure->line, line);
+    QVERIFY2(failure->message.startsWith(error), qPrintable(failure->message));
+    QCOMPARE(script.runner.form().element(QStringLiteral("Label17")).caption, u"8:15");
+    QVERIFY(!QFile::exists(script.path(QStringLiteral("after.png"))));
+    QVERIFY(script.messages.isEmpty());
+}
+
+void TestBatchRunner::lineEndingsAndBlanksOfFieldTexts() {
+    ScriptRun script;
+    QVERIFY(!script.run("Text4 = 广东 #1 \r\nCommand8\r\nText3 = a\\nb\r\n"));
+    const Form& f = script.runner.form();
+    QCOMPARE(f.text(QStringLiteral("Text4")), u"广东 #1 ");
+    QCOMPARE(f.element(QStringLiteral("yys")).caption, u"广东 #1 ");
+    QCOMPARE(f.text(QStringLiteral("Text3")), u"a\nb");
+}
+
+// 退出软件 ends the run there, as a success: nothing after it runs, not even a malformed line.
+void TestBatchRunner::exitButtonEndsTheScript() {
+    ScriptRun script;
+    QVERIFY(!script.run("Text2 = 8:15\nCommand4\nCommand23\nnot a line at all\nsave x.png\n"));
+    QVERIFY(script.runner.platform().quitRequested());
+    QVERIFY(!QFile::exists(script.path(QStringLiteral("x.png"))));
+}
+
+// PNG by the name's ending, JPEG at quality 75 otherwise; each the window's picture at its
+// current height, replacing what was there.
+void TestBatchRunner::savesPngAndJpeg() {
+    ScriptRun script;
+    QFile old(script.path(QStringLiteral("a.png")));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    QVERIFY(!script.run("save a.png\nLabel30\nLabel30\nsave b.PNG\nsave c.jpg\nsave d\n"));
+
+    const QImage tall = phoneScreenPicture(script.runner.form());
+    QCOMPARE(tall.size(), QSize(524, 1015));
+    QCOMPARE(readImage(script.path(QStringLiteral("a.png"))).size(), QSize(524, 854));
+    QCOMPARE(readImage(script.path(QStringLiteral("b.PNG"))), tall);
+    QCOMPARE(readFile(script.path(QStringLiteral("c.jpg"))), jpegAt75(tall));
+    QCOMPARE(readFile(script.path(QStringLiteral("d"))), jpegAt75(tall));
+}

@@ -1,0 +1,111 @@
+#include "batch/script.h"
+#include "batch_tests.h"
+
+#include <QTest>
+
+using Kind = ScriptAction::Kind;
+Q_DECLARE_METATYPE(ScriptAction::Kind)
+
+void TestScript::acceptedLines_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDateTime>("moment");
+    const QDateTime none;
+    QTest::newRow("set") << "Text3 = 13912345678" << Kind::SetField << "Text3"
+                         << "13912345678" << none;
+    QTest::newRow("# is text") << "Text4 = 广东 #2 湛江" << Kind::SetField << "Text4"
+                               << "广东 #2 湛江" << none;
+    QTest::newRow("one blank dropped, others kept") << "Text4 =  two  " << Kind::SetField << "Text4"
+                                                    << " two  " << none;
+    QTest::newRow("no blank after =") << "Text1=57%" << Kind::SetField << "Text1"
+                                      << "57%" << none;
+    QTest::newRow("empty text") << "Text13 =" << Kind::SetField << "Text13"
+                                << "" << none;
+    QTest::newRow("second = is text") << "Text4 = a = b" << Kind::SetField << "Text4"
+                                      << "a = b" << none;
+    QTest::newRow("escapes") << R"(  Text4 = a\nb\r\\n\\)" << Kind::SetField << "Text4"
+                             << "a\nb\r\\n\\" << none;
+    QTest::newRow("click") << "Command6" << Kind::Click << "Command6"
+                           << "" << none;
+    QTest::newRow("click, blanks around") << "\t Image2  " << Kind::Click << "Image2"
+                                          << "" << none;
+    QTest::newRow("click an element") << "md1(0)" << Kind::Click << "md1(0)"
+                                      << "" << none;
+    QTest::newRow("double-click") << "dblclick  Text21" << Kind::DblClick << "Text21"
+                                  << "" << none;
+    QTest::newRow("save, blanks inside kept") << "save  out dir/a#1.png " << Kind::Save << ""
+                                              << "out dir/a#1.png" << none;
+    QTest::newRow("now") << "now 2024-10-14 9:32:05" << Kind::SetClock << ""
+                         << "" << QDateTime(QDate(2024, 10, 14), QTime(9, 32, 5));
+    QTest::newRow("now without seconds") << "now 2024-2-29  23:07" << Kind::SetClock << ""
+                                         << "" << QDateTime(QDate(2024, 2, 29), QTime(23, 7));
+}
+
+void TestScript::acceptedLines() {
+    QFETCH(QString, line);
+    QFETCH(Kind, kind);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QDateTime, moment);
+    const std::optional<ScriptAction> action = parseScriptLine(line);
+    QVERIFY(action);
+    QCOMPARE(action->kind, kind);
+    QCOMPARE(action->name, name);
+    QCOMPARE(action->text, text);
+    QCOMPARE(action->moment, moment);
+}
+
+void TestScript::skippedLines_data() {
+    QTest::addColumn<QString>("line");
+    QTest::newRow("empty") << "";
+    QTest::newRow("blanks") << " \t ";
+    QTest::newRow("comment") << "# Text3 = 5";
+    QTest::newRow("indented comment") << "   #Command23";
+}
+
+void TestScript::skippedLines() {
+    QFETCH(QString, line);
+    QVERIFY(!parseScriptLine(line));
+}
+
+void TestScript::refusedLines_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("two words") << "Command6 Command8"
+                               << "malformed line";
+    QTest::newRow("name with a blank") << "Text 3 = 5"
+                                       << "\"Text 3\" is not a field name";
+    QTest::newRow("no name") << "= 5"
+                             << "\"\" is not a field name";
+    QTest::newRow("unknown escape") << R"(Text4 = C:\temp)"
+                                    << "unknown escape \\t";
+    QTest::newRow("lone backslash at the end") << "Text4 = a\\"
+                                               << "a \\ at the end";
+    QTest::newRow("dblclick without a name") << "dblclick"
+                                             << "dblclick needs";
+    QTest::newRow("dblclick of two words") << "dblclick Text3 Text7"
+                                           << "is not a control name";
+    QTest::newRow("save without a name") << "save  "
+                                         << "save needs a file name";
+    QTest::newRow("now without a moment") << "now"
+                                          << "now needs";
+    QTest::newRow("no such day") << "now 2024-02-30 9:00"
+                                 << "is not a date and time";
+    QTest::newRow("no such hour") << "now 2024-10-14 24:00"
+                                  << "is not a date and time";
+    QTest::newRow("date only") << "now 2024-10-14"
+                               << "is not a date and time";
+}
+
+void TestScript::refusedLines() {
+    QFETCH(QString, line);
+    QFETCH(QString, error);
+    try {
+        parseScriptLine(line);
+        QFAIL("the line was taken");
+    } catch (const ScriptError& e) {
+        QVERIFY2(e.message.contains(error), qPrintable(e.message));
+    }
+}
