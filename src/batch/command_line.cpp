@@ -55,46 +55,68 @@ default), one action a line, from the top. It is UTF-8 text; lines end in LF or
 CR LF. Blank lines are skipped, and a line whose first character other than
 blanks is # is a comment.
 
-  NAME = TEXT       Type TEXT into the text field NAME (Text1 ... Text22), as the
-                    user types, without submitting it. TEXT is the rest of the line
-                    after "=" and the one blank that follows it; every other
-                    character is kept, blanks and # included. Escapes: \n is a line
-                    feed, \r a carriage return, \\ a backslash; any other backslash
-                    is an error.
-  NAME              Click the control or phone-screen element NAME: a button
-                    (Command6), a check box (Check2; the click ticks or clears it),
-                    a label (Label30) or an element (Image2, the back arrow).
-  dblclick NAME     Double-click the text field NAME (Text3, Text7, Text13, Text17,
-                    Text21 and Text22 have double-click commands).
-  now DATE TIME     Fix the clock from this line on, e.g. now 2024-10-14 9:32:05
-                    (the seconds may be left out). Commands that read the clock
-                    (现在, 今天, 手机时间加此时长, the capture) then give the same
-                    result on every run; until then the system clock runs.
-  save PATH         Write the picture as the capture takes it at this moment: the
-                    phone screen, 524 pixels wide and as high as the window is then.
-                    PNG when PATH ends in .png, otherwise JPEG at quality 75. PATH is
-                    the rest of the line, relative to the current folder; an
-                    existing file is replaced only by a complete new one.
+  NAME = TEXT      Type TEXT into the text field NAME, as a user types, without
+                   submitting it. TEXT is the rest of the line after "=" and the
+                   one blank that follows it; every other character is kept,
+                   blanks and # included. Escapes: \n is a line feed, \r a
+                   carriage return, \\ a backslash; any other backslash is an
+                   error.
+  NAME             Click the control or phone-screen element NAME: a button
+                   (Command6), a check box (Check2; the click ticks or clears
+                   it), a label (Label30) or an element (Image2, the back arrow).
+  dblclick NAME    Double-click the text field NAME.
+  now DATE TIME    Fix the clock from this line on: now 2024-10-14 9:32:05 (the
+                   seconds may be left out). The commands that read the clock
+                   then give the same result on every run; until the first now
+                   line the system clock runs.
+  save PATH        Write the picture as the capture takes it at this moment: the
+                   phone screen, 524 pixels wide and as high as the window is
+                   then. PNG when PATH ends in .png, otherwise JPEG at quality
+                   75. PATH is the rest of the line, relative to the current
+                   folder; an existing file is replaced only by a complete one.
+
+Names, from the top of the settings panel:
+  电量             Text1, 减1 Command1, 提交 Command2
+  手机时间         Text2, 现在 Command3, 提交 Command4
+  手机号码         Text3 (double-click empties it), 粘贴 Command5, 提交 Command6
+  手机营运商       Text4, 粘贴 Command7, 提交 Command8
+  record 1         month Text5, day Text6, 今天 Command9, 提交 Command10;
+                   time Text20, 现在 Command25; minutes Text7, seconds Text8,
+                   秒+7 Command11, 提交 Command12; 手机时间加此时长 Command22;
+                   未接通 Check3
+  record 2         启用 Check1; month Text15, day Text14, 今天 Command17,
+                   提交 Command16; time Text21, 现在 Command27; minutes Text13,
+                   seconds Text12, 秒+7 Command15, 提交 Command14; 未接通 Check4
+  record 3         启用 Check2; month Text19, day Text18, 今天 Command21,
+                   提交 Command20; time Text22, 现在 Command29; minutes Text17,
+                   seconds Text16, 秒+7 Command19, 提交 Command18; 未接通 Check5
+  上侧灰色RGB      Text9, Text10, Text11, 保存 Command13
+  window           back arrow Image2, panel title Label1, 慢双击加长窗口高度
+                   Label30, 慢双击恢复窗口高度 Label29, 保存截屏JPG到软件位置
+                   Label34, 自动保存JPG Check6, 退出软件 Command23
+Double-clicking a time field of record 2 or 3 sets it two or three minutes
+before the record above; double-clicking a minutes field empties it.
 
 Every click and double-click runs the window's own command. A command that
 starts the half-second timer (the back arrow with 自动保存JPG ticked) gets its
-tick at the end of its line, so the export has written NUMBER.jpg beside the
+tick at the end of its line, so the export has written its JPEG beside the
 program before the next line runs. What the window would show in a message box
 is printed on standard output as FILE:LINE: TEXT. The run has a clipboard of
 its own: the system clipboard is never touched, the capture's picture stays in
-the run, and the paste buttons (粘贴) paste the empty text. The resize rules see
-a screen 1080 pixels high. Command23 (退出软件) ends the script there, without
-failure.
+the run, and the paste buttons find no text there and change nothing. The
+resize rules see a screen 1080 pixels high. Command23 (退出软件) ends the
+script at its line, as a success.
 
 The first line that fails stops the run; the lines before it have taken effect.
-It fails on a malformed line, an unknown control, a field name that is not a
-text field, a click on a text field, a control that is disabled or hidden, an
-error of the command (类型不匹配, 溢出, 下标越界, 无效的属性值) or a save that cannot
-be written. The error is printed on standard error as FILE:LINE: LINE: ERROR,
-naming the field or control.
+A line fails when it is malformed, names an unknown control, sets something
+other than a text field, clicks a text field, clicks or sets a control that is
+disabled or hidden, runs a command that meets an error (类型不匹配, 溢出,
+下标越界, 无效的属性值), or saves a file that cannot be written. The error is
+printed on standard error as FILE:LINE: LINE: ERROR, naming the field or
+control.
 
-With --script the program uses Qt's offscreen platform and needs no display,
-unless QT_QPA_PLATFORM is set.
+With --script the program draws on Qt's offscreen platform and needs no
+display, unless QT_QPA_PLATFORM is set.
 
 Example, missed_call.vks:
   # A missed call from 139 1234 5678 that rang for 15 seconds.
