@@ -1,12 +1,10 @@
 #include "picture_file.h"
 
+#include "basic/image_file.h"
 #include "basic/twips.h"
 #include "screen/form.h"
 #include "screen/screen_painter.h"
 #include "window/window_modes.h"
-
-#include <QImageWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -21,23 +19,7 @@ QImage phoneScreenPicture(const Form& form) {
 }
 
 bool writePictureFile(const QImage& picture, const QString& fileName, QString* reason) {
-    const bool png = fileName.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
-    QSaveFile file(fileName);
-    QString failure;
-    if (!file.open(QIODevice::WriteOnly)) {
-        failure = file.errorString();
-    } else {
-        QImageWriter writer(&file, png ? "png" : "jpeg");
-        if (!png)
-            writer.setQuality(JpegQuality);
-        if (!writer.write(picture)) {
-            failure = writer.errorString();
-            file.cancelWriting();
-        } else if (!file.commit()) {
-            failure = file.errorString();
-        }
-    }
-    if (reason)
-        *reason = failure;
-    return failure.isEmpty();
+    if (fileName.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+        return saveImageAtomically(picture, fileName, "png", -1, reason);
+    return saveImageAtomically(picture, fileName, "jpeg", JpegQuality, reason);
 }

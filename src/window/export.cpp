@@ -1,10 +1,9 @@
 #include "export.h"
 
+#include "basic/image_file.h"
+
 #include "screen/form.h"
 #include "window_modes.h"
-
-#include <QImageWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -18,23 +17,7 @@ bool isPlainFileName(const QString& name) {
 }
 
 bool PictureBoxSaveJPG(const QImage& pict, const QString& fileName, int quality, QString* reason) {
-    QSaveFile file(fileName);
-    QString failure;
-    if (!file.open(QIODevice::WriteOnly)) {
-        failure = file.errorString();
-    } else {
-        QImageWriter writer(&file, "jpeg");
-        writer.setQuality(quality);
-        if (!writer.write(pict)) {
-            failure = writer.errorString();
-            file.cancelWriting();
-        } else if (!file.commit()) {
-            failure = file.errorString();
-        }
-    }
-    if (reason)
-        *reason = failure;
-    return failure.isEmpty();
+    return saveImageAtomically(pict, fileName, "jpeg", quality, reason);
 }
 
 void Label34_Click(Form& form) {

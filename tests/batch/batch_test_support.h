@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/batch_runner.h"
+#include "support/jpeg.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -30,12 +31,3 @@ struct ScriptRun {
     }
     QString path(const QString& name) const { return folder.filePath(name); }
 };
-
-inline QByteArray jpegAt75(const QImage& image) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(75);
-    writer.write(image);
-    return buffer.data();
-}

@@ -1,6 +1,7 @@
 #include "screen/form.h"
 #include "screen/screen_painter.h"
 #include "support/fake_platform.h"
+#include "support/jpeg.h"
 #include "window/capture.h"
 
 #include <QBuffer>
@@ -39,15 +40,6 @@ struct Window {
     }
     bool bandShown() const { return form.element(QStringLiteral("Image3")).visible; }
 };
-
-QByteArray jpegAt75(const QImage& image) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(75);
-    writer.write(image);
-    return buffer.data();
-}
 
 // Every file under a folder, relative to it.
 QStringList filesUnder(const QString& folder) {
