@@ -13,7 +13,10 @@ constexpr int ExportPauseMs = 500;
 } // namespace
 
 bool isPlainFileName(const QString& name) {
-    return !name.contains(u'/') && !name.contains(QChar(u'\0')) && name != u"." && name != u"..";
+    // A lone UTF-16 half has no spelling in a file name: it would be saved as U+FFFD, under a name
+    // other than the one reported, and could replace another number's file.
+    return !name.contains(u'/') && !name.contains(QChar(u'\0')) && name != u"." && name != u".." &&
+           name.isValidUtf16();
 }
 
 bool PictureBoxSaveJPG(const QImage& pict, const QString& fileName, int quality, QString* reason) {
