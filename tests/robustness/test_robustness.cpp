@@ -1,0 +1,402 @@
+// Long random sequences of every event the program answers, with random field texts, clipboard
+// contents, clocks and screens. After every event: the program is still running, every message is
+// either one of the reported errors or the export's own report, the row boxes agree with the rows
+// they show, the window has one of its sizes, and nothing was written but "<number>.jpg" files in
+// the program's folder.
+//
+// The run is seeded. VOKARELO_ROBUSTNESS_SEED=<number> repeats (or varies) it; a failure names the
+// seed, the sequence and the last commands. VOKARELO_ROBUSTNESS_TRACE=1 prints every command
+// before it runs, for a crash that leaves no report.
+
+#include "basic/command_error.h"
+#include "random_input.h"
+#include "screen/fonts.h"
+#include "screen/form.h"
+#include "screen/screen_painter.h"
+#include "settings/panel_table.h"
+#include "support/fake_platform.h"
+#include "support/row_invariants.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <deque>
+
+namespace {
+
+constexpr std::uint64_t DefaultSeed = 20241014;
+constexpr int Sequences = 20;
+constexpr int CommandsPerSequence = 5000;
+constexpr std::size_t TraceLength = 25;
+
+const QString Number = QStringLiteral("Text3");
+const QString ExportLabel = QStringLiteral("Label34");
+const QString ExportReport = QStringLiteral("图片");
+const QString Saved = QStringLiteral("已保存");
+const QString NotSaved = QStringLiteral("未保存：");
+
+std::uint64_t masterSeed() {
+    bool ok = false;
+    const std::uint64_t seed = qEnvironmentVariable("VOKARELO_ROBUSTNESS_SEED").toULongLong(&ok);
+    return ok ? seed : DefaultSeed;
+}
+
+// Every sequence gets a seed of its own, so one sequence can be repeated alone.
+std::uint64_t sequenceSeed(std::uint64_t master, int sequence) {
+    std::uint64_t z = master + 0x9e3779b97f4a7c15ull * std::uint64_t(sequence + 1);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+
+// The names events are sent to, from the panel table and the element table.
+struct Targets {
+    QStringList clickable; // all but the three that capture or export, which are sent less often
+    QStringList everything;
+    QStringList textFields;
+    QStringList dblClickFields;
+    QStringList checkBoxes;
+
+    explicit Targets(const Form& form) {
+        for (const PanelControl& c : panelTable()) {
+            const QString name = QString::fromLatin1(c.name);
+            everything.append(name);
+            if (c.kind == ControlKind::TextField)
+                textFields.append(name);
+            if (c.event == ControlEvent::DblClick)
+                dblClickFields.append(name);
+            if (c.kind == ControlKind::CheckBox)
+                checkBoxes.append(name);
+        }
+        for (const ScreenElement& e : form.elements())
+            everything.append(e.name);
+        for (const QString& name : everything)
+            if (name != u"Image2" && name != u"Label1" && name != ExportLabel)
+                clickable.append(name);
+    }
+};
+
+QByteArray contentHash(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "unreadable";
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(&file);
+    return hash.result();
+}
+
+// Everything under a folder except one of its sub-folders: each path with its content's hash
+// (folders with none).
+QMap<QString, QByteArray> snapshot(const QString& folder, const QString& except) {
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (path.startsWith(except + u'/'))
+            continue;
+        entries.insert(path, it.fileInfo().isDir() ? QByteArray() : contentHash(path));
+    }
+    return entries;
+}
+
+QStringList folderEntries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+// What the runs ran into, by kind, so that a passing run shows it reached the errors and exports.
+QMap<QString, int> tally;
+
+bool isErrorMessage(const QString& text) {
+    for (const ErrorKind kind : {ErrorKind::TypeMismatch, ErrorKind::Overflow,
+                                 ErrorKind::SubscriptOutOfRange, ErrorKind::InvalidPropertyValue}) {
+        if (text == errorText(kind))
+            return true;
+        const QString named = errorText(kind) + QStringLiteral("\n\n出错的内容：");
+        if (text.startsWith(named) && text.size() > named.size())
+            return true;
+    }
+    return false;
+}
+
+// One random sequence on a fresh window. The program's folder lies in a temporary folder beside a
+// folder that must stay untouched.
+class Sequence {
+public:
+    explicit Sequence(std::uint64_t seed) : random_(seed), targets_(form_) {
+        const QDir root(root_.path());
+        root.mkdir(QStringLiteral("程序 folder"));
+        root.mkdir(QStringLiteral("sibling"));
+        program_ = root.filePath(QStringLiteral("程序 folder"));
+        QFile keep(root.filePath(QStringLiteral("sibling/13800138000.jpg")));
+        if (keep.open(QIODevice::WriteOnly))
+            keep.write("an earlier picture");
+        keep.close();
+        outside_ = snapshot(root_.path(), program_);
+
+        platform_.folder = program_;
+        platform_.screenHeight = random_.screenHeight();
+        form_.start();
+    }
+
+    // Runs the commands; the empty text when every check held, else the broken check and the
+    // commands that led to it.
+    QString run(int commands) {
+        const bool trace = qEnvironmentVariableIntValue("VOKARELO_ROBUSTNESS_TRACE") != 0;
+        for (int n = 0; n < commands; ++n) {
+            const Before before = {form_.text(Number), platform_.clipboardImageValue,
+                                   platform_.messages.size()};
+            const bool exportDue = form_.visible(ExportLabel);
+            const bool tickDue = form_.timer1Running();
+            const Event event = perform(exportDue, tickDue, trace);
+            const QString broken = check(event, before);
+            if (!broken.isEmpty())
+                return QStringLiteral("command %1: %2\nlast commands:\n  %3")
+                    .arg(n)
+                    .arg(broken, QStringList(trace_.begin(), trace_.end()).join("\n  "));
+        }
+        return checkFolders();
+    }
+
+private:
+    enum class Event { Other, Export, NoExport };
+
+    struct Before {
+        QString number;
+        QImage clipboard;
+        qsizetype messages;
+    };
+
+    void note(const QString& command, bool trace) {
+        if (trace)
+            std::fprintf(stderr, "%s\n", qUtf8Printable(command));
+        trace_.push_back(command);
+        if (trace_.size() > TraceLength)
+            trace_.pop_front();
+    }
+
+    const QString& any(const QStringList& names) {
+        return names[qsizetype(random_.below(names.size()))];
+    }
+
+    void click(const QString& name, bool trace) {
+        note(QStringLiteral("click ") + name, trace);
+        form_.click(name);
+    }
+
+    // One command, chosen by weight: typing and clicking most, the capture and the export (the
+    // slow ones) seldom. Tells whether the command had to export.
+    Event perform(bool exportDue, bool tickDue, bool trace) {
+        const std::size_t roll = random_.below(1000);
+        if (roll < 380) {
+            const QString& field = any(targets_.textFields);
+            const QString text = random_.fieldText();
+            note(QStringLiteral("type %1 %2").arg(field, printable(text)), trace);
+            form_.type(field, text);
+        } else if (roll < 410) {
+            const QString text = random_.fileNameText();
+            note(QStringLiteral("type Text3 %1").arg(printable(text)), trace);
+            form_.type(Number, text);
+        } else if (roll < 710) {
+            click(any(targets_.clickable), trace);
+        } else if (roll < 770) {
+            click(any(targets_.checkBoxes), trace);
+        } else if (roll < 830) {
+            const QString& field = any(targets_.dblClickFields);
+            note(QStringLiteral("dblClick ") + field, trace);
+            form_.dblClick(field);
+        } else if (roll < 850) {
+            const QString& name = any(targets_.everything);
+            note(QStringLiteral("dblClick ") + name, trace);
+            form_.dblClick(name);
+        } else if (roll < 880) {
+            click(random_.below(2) ? QStringLiteral("Label29") : QStringLiteral("Label30"), trace);
+        } else if (roll < 885) {
+            click(QStringLiteral("Image2"), trace);
+        } else if (roll < 888) {
+            click(QStringLiteral("Label1"), trace);
+        } else if (roll < 891) {
+            click(ExportLabel, trace);
+            return exportDue ? Event::Export : Event::NoExport;
+        } else if (roll < 920) {
+            note(QStringLiteral("timer tick"), trace);
+            form_.timerTick();
+            return tickDue ? Event::Export : Event::NoExport;
+        } else if (roll < 935) {
+            platform_.clipboardTextValue = random_.fieldText();
+            note(QStringLiteral("clipboard text %1").arg(printable(platform_.clipboardTextValue)),
+                 trace);
+        } else if (roll < 945) {
+            platform_.clipboardImageValue = random_.picture();
+            const QImage& p = platform_.clipboardImageValue;
+            note(QStringLiteral("clipboard picture %1x%2 format %3")
+                     .arg(p.width())
+                     .arg(p.height())
+                     .arg(int(p.format())),
+                 trace);
+        } else if (roll < 965) {
+            platform_.clock = random_.moment();
+            note(QStringLiteral("clock ") + platform_.clock.toString(Qt::ISODate), trace);
+        } else if (roll < 970) {
+            platform_.screenHeight = random_.screenHeight();
+            note(QStringLiteral("screen height %1").arg(platform_.screenHeight), trace);
+        } else if (roll < 975) {
+            // Greyed (2) is a Value only a program sets; the capture must treat it as not ticked.
+            const int value = int(random_.below(3));
+            note(QStringLiteral("Check6 Value %1").arg(value), trace);
+            form_.dispatch([&] { form_.setValue(QStringLiteral("Check6"), value); });
+        } else {
+            // The window repaints after every event; whatever the fields hold must draw.
+            note(QStringLiteral("repaint"), trace);
+            if (renderWindow(form_).isNull())
+                problem_ = QStringLiteral("the window image is null");
+        }
+        return Event::Other;
+    }
+
+    QString check(Event event, const Before& before) {
+        if (const QString broken = brokenRowInvariant(form_); !broken.isEmpty())
+            return QStringLiteral("row boxes: ") + broken;
+        if (form_.width() != 7860.0f && form_.width() != 13335.0f)
+            return QStringLiteral("window width %1").arg(form_.width());
+        if (form_.height() != 12810.0f && form_.height() != 12825.0f && form_.height() != 15225.0f)
+            return QStringLiteral("window height %1").arg(form_.height());
+        if (!problem_.isEmpty())
+            return problem_;
+
+        const qsizetype shown = platform_.messages.size() - before.messages;
+        if (shown > 1)
+            return QStringLiteral("%1 messages for one command").arg(shown);
+        if (shown == 1 && platform_.messages.last().title != u"Vokarelo")
+            return QStringLiteral("message titled %1").arg(platform_.messages.last().title);
+        const QString message = shown == 1 ? platform_.messages.last().text : QString();
+        const bool reported = message.startsWith(ExportReport);
+        if (event == Event::Export && !reported)
+            return QStringLiteral("the export ran without its report; message %1")
+                .arg(printable(message));
+        if (event != Event::Export && reported)
+            return QStringLiteral("an export report from a command that does not export: %1")
+                .arg(printable(message));
+        if (shown == 1 && !reported && !isErrorMessage(message))
+            return QStringLiteral("a message that is neither an error nor the export's: %1")
+                .arg(printable(message));
+        if (shown == 1 && !reported)
+            ++tally[QStringLiteral("error ") + message.section(u'\n', 0, 0)];
+        return reported ? checkExport(message, before) : QString();
+    }
+
+    // The report names the file of the number the export found; a "saved" file holds the
+    // clipboard's picture as a JPEG; an unsaved one leaves every file as it was; nothing else
+    // appears in the program's folder, and nothing at all outside it.
+    QString checkExport(const QString& message, const Before& before) {
+        const QString fileName = before.number + QStringLiteral(".jpg");
+        const QString path = program_ + u'/' + fileName;
+        if (form_.caption() != message)
+            return QStringLiteral("export caption %1 differs from its message")
+                .arg(printable(form_.caption()));
+        if (!message.startsWith(ExportReport + path))
+            return QStringLiteral("export report %1 names another file").arg(printable(message));
+        const QString outcome = message.mid(ExportReport.size() + path.size());
+        if (form_.width() != 13335.0f)
+            return QStringLiteral("the window is not wide after an export");
+
+        ++tally[QStringLiteral("export ") + outcome.left(40)];
+        if (outcome == Saved) {
+            const QString& number = before.number;
+            if (number.contains(u'/') || number.contains(QChar(u'\0')) || number == u"." ||
+                number == u"..")
+                return QStringLiteral("saved under a name that leaves the folder: %1")
+                    .arg(printable(number));
+            if (before.clipboard.isNull())
+                return QStringLiteral("saved although the clipboard held no picture");
+            QImageReader reader(path);
+            if (reader.format() != "jpeg" || reader.size() != before.clipboard.size())
+                return QStringLiteral("%1 is not a JPEG of the clipboard's %2x%3 picture")
+                    .arg(printable(fileName))
+                    .arg(before.clipboard.width())
+                    .arg(before.clipboard.height());
+            files_.insert(fileName, contentHash(path));
+        } else if (!outcome.startsWith(NotSaved) || outcome.size() == NotSaved.size()) {
+            return QStringLiteral("export report %1 neither saved nor says why not")
+                .arg(printable(message));
+        } else if (files_.contains(fileName) && contentHash(path) != files_.value(fileName)) {
+            return QStringLiteral("a failed export changed the earlier %1")
+                .arg(printable(fileName));
+        }
+
+        return checkFolders();
+    }
+
+    // The program's folder holds exactly the files the exports reported as saved (no temporary
+    // file stays behind), and nothing outside it has changed.
+    QString checkFolders() const {
+        const QStringList found = folderEntries(program_);
+        for (const QString& name : found)
+            if (!files_.contains(name))
+                return QStringLiteral("the program's folder holds %1, which no export reported")
+                    .arg(printable(name));
+        if (found.size() != files_.size())
+            return QStringLiteral("a file an export reported is gone");
+        if (snapshot(root_.path(), program_) != outside_)
+            return QStringLiteral("a file outside the program's folder was written");
+        return {};
+    }
+
+    FakePlatform platform_;
+    Form form_{platform_};
+    RandomInput random_;
+    Targets targets_;
+    QTemporaryDir root_;
+    QString program_;
+    QMap<QString, QByteArray> outside_;
+    QHash<QString, QByteArray> files_; // the program folder's files as the exports left them
+    std::deque<QString> trace_;
+    QString problem_;
+};
+
+} // namespace
+
+class TestRobustness : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanupTestCase() {
+        for (auto it = tally.cbegin(); it != tally.cend(); ++it)
+            qInfo("%6d  %s", it.value(), qUtf8Printable(it.key()));
+    }
+
+    void initTestCase() {
+        installFontSubstitutions();
+        qInfo("seed %llu (VOKARELO_ROBUSTNESS_SEED repeats it)",
+              static_cast<unsigned long long>(masterSeed()));
+    }
+
+    void randomSequences_data() {
+        QTest::addColumn<quint64>("seed");
+        for (int i = 0; i < Sequences; ++i)
+            QTest::addRow("sequence %d", i) << quint64(sequenceSeed(masterSeed(), i));
+    }
+    void randomSequences() {
+        QFETCH(quint64, seed);
+        Sequence sequence(seed);
+        const QString broken = sequence.run(CommandsPerSequence);
+        if (!broken.isEmpty()) {
+            // QtTest shortens a failure's text; the trace goes out whole.
+            std::fprintf(stderr, "%s\n", qUtf8Printable(broken));
+            QFAIL(qPrintable(QStringLiteral("%1; repeat with VOKARELO_ROBUSTNESS_SEED=%2 "
+                                            "test_robustness 'randomSequences:%3'")
+                                 .arg(broken.section(u'\n', 0, 0))
+                                 .arg(masterSeed())
+                                 .arg(QString::fromUtf8(QTest::currentDataTag()))));
+        }
+    }
+};
+
+QTEST_MAIN(TestRobustness)
+#include "test_robustness.moc"
