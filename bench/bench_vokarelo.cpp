@@ -1,0 +1,192 @@
+// Rendering, capture and export, each on the model as the program runs it, timed by Google
+// Benchmark. The fake platform stands in for the outside world where it would wait (the export's
+// pause) or ask the user (its message box); the real Qt clipboard is measured on its own under the
+// offscreen platform. See bench/README.md.
+
+#include "app/qt_platform.h"
+#include "screen/fonts.h"
+#include "screen/form.h"
+#include "screen/screen_painter.h"
+#include "support/fake_platform.h"
+#include "window/capture.h"
+#include "window/export.h"
+#include "window/window_modes.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The window's three shapes: wide with the settings panel, the phone screen alone as it is
+// captured, and the phone screen lengthened by the bottom band.
+enum Shape { Wide, Narrow, NarrowLengthened };
+
+void shape(Form& form, Shape s) {
+    if (s == NarrowLengthened) {
+        form.click(QStringLiteral("Label30"));
+        form.click(QStringLiteral("Label30"));
+    }
+    if (s != Wide)
+        form.setWidth(NarrowWidth);
+}
+
+void labelSize(benchmark::State& state, const QImage& image) {
+    state.SetLabel(QStringLiteral("%1x%2").arg(image.width()).arg(image.height()).toStdString());
+}
+
+// A started window, as the program shows it before the user has done anything.
+struct Window {
+    FakePlatform platform;
+    Form form{platform};
+    explicit Window(Shape s = Wide) {
+        form.start();
+        shape(form, s);
+    }
+};
+
+void BM_RenderWindow(benchmark::State& state) {
+    Window w(Shape(state.range(0)));
+    QImage image;
+    for (auto _ : state) {
+        image = renderWindow(w.form);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    labelSize(state, image);
+}
+BENCHMARK(BM_RenderWindow)
+    ->ArgName("shape")
+    ->Arg(Wide)
+    ->Arg(Narrow)
+    ->Arg(NarrowLengthened)
+    ->Unit(benchmark::kMillisecond);
+
+// A command and the repaint it causes: "提交" of the number (four captions and the header), the
+// enabling box of row 2 (a row appears or goes), and "秒+7" of row 1 (one caption).
+const char* const RepaintCommands[] = {"Command6", "Check1", "Command11"};
+
+void BM_CommandThenRender(benchmark::State& state) {
+    Window w;
+    const QString command = QString::fromLatin1(RepaintCommands[state.range(0)]);
+    for (auto _ : state) {
+        w.form.click(command);
+        const QImage image = renderWindow(w.form);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetLabel(command.toStdString());
+}
+BENCHMARK(BM_CommandThenRender)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The capture of the narrowed window: render, hand the image to the clipboard, confirm in the
+// caption. With the fake platform the clipboard only keeps the image.
+void BM_Capture(benchmark::State& state) {
+    Window w(Narrow);
+    for (auto _ : state)
+        captureWindow(w.form, CaptureExport::Never);
+    labelSize(state, w.platform.clipboardImageValue);
+}
+BENCHMARK(BM_Capture)->Unit(benchmark::kMillisecond);
+
+// The same capture on the real Qt clipboard (offscreen platform): the image goes into the
+// clipboard's data; other programs' formats are encoded only when one asks.
+void BM_CaptureQtClipboard(benchmark::State& state) {
+    QtPlatform platform;
+    Form form(platform);
+    form.start();
+    shape(form, Narrow);
+    for (auto _ : state)
+        captureWindow(form, CaptureExport::Never);
+    labelSize(state, platform.clipboardImage());
+}
+BENCHMARK(BM_CaptureQtClipboard)->Unit(benchmark::kMillisecond);
+
+// The narrow window's capture, the picture every export writes.
+QImage capturedPicture(Shape s) {
+    Window w(s);
+    captureWindow(w.form, CaptureExport::Never);
+    return w.platform.clipboardImageValue;
+}
+
+void BM_JpegEncode(benchmark::State& state) {
+    const QImage picture = capturedPicture(Shape(state.range(0)));
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setQuality(75);
+        if (!writer.write(picture))
+            state.SkipWithError("the JPEG writer failed");
+        benchmark::DoNotOptimize(buffer.data().constData());
+    }
+    labelSize(state, picture);
+}
+BENCHMARK(BM_JpegEncode)
+    ->ArgName("shape")
+    ->Arg(Narrow)
+    ->Arg(NarrowLengthened)
+    ->Unit(benchmark::kMillisecond);
+
+// What this program does when another one pastes the capture and asks for image/png, as a chat
+// window does: Qt encodes the PNG then, on the user-interface thread.
+void BM_PngForPaste(benchmark::State& state) {
+    const QImage picture = capturedPicture(Narrow);
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!picture.save(&buffer, "png"))
+            state.SkipWithError("the PNG writer failed");
+        benchmark::DoNotOptimize(buffer.data().constData());
+    }
+    labelSize(state, picture);
+}
+BENCHMARK(BM_PngForPaste)->Unit(benchmark::kMillisecond);
+
+// Encoding and the atomic replacement of the file, as every export writes it.
+void BM_JpegAtomicWrite(benchmark::State& state) {
+    const QImage picture = capturedPicture(Narrow);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("13800138000.jpg"));
+    for (auto _ : state) {
+        QString reason;
+        if (!PictureBoxSaveJPG(picture, path, 75, &reason))
+            state.SkipWithError(qPrintable(reason));
+    }
+    labelSize(state, picture);
+}
+BENCHMARK(BM_JpegAtomicWrite)->Unit(benchmark::kMillisecond);
+
+// The whole export as the timer tick or a click on "保存截屏JPG到软件位置" runs it: read the
+// clipboard, build the path, write, report, widen the window. The fake's pause does not wait and
+// its message box does not block.
+void BM_Export(benchmark::State& state) {
+    Window w(Narrow);
+    const QTemporaryDir folder;
+    w.platform.folder = folder.path();
+    captureWindow(w.form, CaptureExport::Never);
+    for (auto _ : state) {
+        Label34_Click(w.form);
+        if (!w.form.caption().endsWith(QStringLiteral("已保存")))
+            state.SkipWithError(qPrintable(w.form.caption()));
+        w.platform.messages.clear();
+    }
+    labelSize(state, w.platform.clipboardImageValue);
+}
+BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // The clipboard benchmarks need a platform; none of them needs a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
