@@ -148,14 +148,13 @@ public:
     // Runs the commands; the empty text when every check held, else the broken check and the
     // commands that led to it.
     QString run(int commands) {
-        const bool trace = qEnvironmentVariableIntValue("VOKARELO_ROBUSTNESS_TRACE") != 0;
         for (int n = 0; n < commands; ++n) {
             const Before before = {form_.text(Number), platform_.clipboardImageValue,
                                    platform_.messages.size()};
             const bool exportDue = form_.visible(ExportLabel);
             const bool tickDue = form_.timer1Running();
-            const Event event = perform(exportDue, tickDue, trace);
-            const QString broken = check(event, before);
+            const bool exported = perform(exportDue, tickDue);
+            const QString broken = check(exported, before);
             if (!broken.isEmpty())
                 return QStringLiteral("command %1: %2\nlast commands:\n  %3")
                     .arg(n)
@@ -165,16 +164,14 @@ public:
     }
 
 private:
-    enum class Event { Other, Export, NoExport };
-
     struct Before {
         QString number;
         QImage clipboard;
         qsizetype messages;
     };
 
-    void note(const QString& command, bool trace) {
-        if (trace)
+    void note(const QString& command) {
+        if (printTrace_)
             std::fprintf(stderr, "%s\n", qUtf8Printable(command));
         trace_.push_back(command);
         if (trace_.size() > TraceLength)
@@ -185,82 +182,80 @@ private:
         return names[qsizetype(random_.below(names.size()))];
     }
 
-    void click(const QString& name, bool trace) {
-        note(QStringLiteral("click ") + name, trace);
+    void click(const QString& name) {
+        note(QStringLiteral("click ") + name);
         form_.click(name);
     }
 
     // One command, chosen by weight: typing and clicking most, the capture and the export (the
     // slow ones) seldom. Tells whether the command had to export.
-    Event perform(bool exportDue, bool tickDue, bool trace) {
+    bool perform(bool exportDue, bool tickDue) {
         const std::size_t roll = random_.below(1000);
         if (roll < 380) {
             const QString& field = any(targets_.textFields);
             const QString text = random_.fieldText();
-            note(QStringLiteral("type %1 %2").arg(field, printable(text)), trace);
+            note(QStringLiteral("type %1 %2").arg(field, printable(text)));
             form_.type(field, text);
         } else if (roll < 410) {
             const QString text = random_.fileNameText();
-            note(QStringLiteral("type Text3 %1").arg(printable(text)), trace);
+            note(QStringLiteral("type Text3 %1").arg(printable(text)));
             form_.type(Number, text);
         } else if (roll < 710) {
-            click(any(targets_.clickable), trace);
+            click(any(targets_.clickable));
         } else if (roll < 770) {
-            click(any(targets_.checkBoxes), trace);
+            click(any(targets_.checkBoxes));
         } else if (roll < 830) {
             const QString& field = any(targets_.dblClickFields);
-            note(QStringLiteral("dblClick ") + field, trace);
+            note(QStringLiteral("dblClick ") + field);
             form_.dblClick(field);
         } else if (roll < 850) {
             const QString& name = any(targets_.everything);
-            note(QStringLiteral("dblClick ") + name, trace);
+            note(QStringLiteral("dblClick ") + name);
             form_.dblClick(name);
         } else if (roll < 880) {
-            click(random_.below(2) ? QStringLiteral("Label29") : QStringLiteral("Label30"), trace);
+            click(random_.below(2) ? QStringLiteral("Label29") : QStringLiteral("Label30"));
         } else if (roll < 885) {
-            click(QStringLiteral("Image2"), trace);
+            click(QStringLiteral("Image2"));
         } else if (roll < 888) {
-            click(QStringLiteral("Label1"), trace);
+            click(QStringLiteral("Label1"));
         } else if (roll < 891) {
-            click(ExportLabel, trace);
-            return exportDue ? Event::Export : Event::NoExport;
+            click(ExportLabel);
+            return exportDue;
         } else if (roll < 920) {
-            note(QStringLiteral("timer tick"), trace);
+            note(QStringLiteral("timer tick"));
             form_.timerTick();
-            return tickDue ? Event::Export : Event::NoExport;
+            return tickDue;
         } else if (roll < 935) {
             platform_.clipboardTextValue = random_.fieldText();
-            note(QStringLiteral("clipboard text %1").arg(printable(platform_.clipboardTextValue)),
-                 trace);
+            note(QStringLiteral("clipboard text %1").arg(printable(platform_.clipboardTextValue)));
         } else if (roll < 945) {
             platform_.clipboardImageValue = random_.picture();
             const QImage& p = platform_.clipboardImageValue;
             note(QStringLiteral("clipboard picture %1x%2 format %3")
                      .arg(p.width())
                      .arg(p.height())
-                     .arg(int(p.format())),
-                 trace);
+                     .arg(int(p.format())));
         } else if (roll < 965) {
             platform_.clock = random_.moment();
-            note(QStringLiteral("clock ") + platform_.clock.toString(Qt::ISODate), trace);
+            note(QStringLiteral("clock ") + platform_.clock.toString(Qt::ISODate));
         } else if (roll < 970) {
             platform_.screenHeight = random_.screenHeight();
-            note(QStringLiteral("screen height %1").arg(platform_.screenHeight), trace);
+            note(QStringLiteral("screen height %1").arg(platform_.screenHeight));
         } else if (roll < 975) {
-            // Greyed (2) is a Value only a program sets; the capture must treat it as not ticked.
+            // Greyed (2) is a Value only a program sets; the capture reads the box all the same.
             const int value = int(random_.below(3));
-            note(QStringLiteral("Check6 Value %1").arg(value), trace);
+            note(QStringLiteral("Check6 Value %1").arg(value));
             form_.dispatch([&] { form_.setValue(QStringLiteral("Check6"), value); });
         } else {
             // The window repaints after every event; whatever the fields hold must draw.
-            note(QStringLiteral("repaint"), trace);
+            note(QStringLiteral("repaint"));
             if (renderWindow(form_).isNull())
                 problem_ = QStringLiteral("the window image is null");
         }
-        return Event::Other;
+        return false;
     }
 
-    QString check(Event event, const Before& before) {
+    QString check(bool exported, const Before& before) {
         if (const QString broken = brokenRowInvariant(form_); !broken.isEmpty())
             return QStringLiteral("row boxes: ") + broken;
         if (form_.width() != 7860.0f && form_.width() != 13335.0f)
@@ -277,10 +272,10 @@ private:
             return QStringLiteral("message titled %1").arg(platform_.messages.last().title);
         const QString message = shown == 1 ? platform_.messages.last().text : QString();
         const bool reported = message.startsWith(ExportReport);
-        if (event == Event::Export && !reported)
+        if (exported && !reported)
             return QStringLiteral("the export ran without its report; message %1")
                 .arg(printable(message));
-        if (event != Event::Export && reported)
+        if (!exported && reported)
             return QStringLiteral("an export report from a command that does not export: %1")
                 .arg(printable(message));
         if (shown == 1 && !reported && !isErrorMessage(message))
@@ -358,6 +353,7 @@ private:
     QHash<QString, QByteArray> files_; // the program folder's files as the exports left them
     std::deque<QString> trace_;
     QString problem_;
+    const bool printTrace_ = qEnvironmentVariableIntValue("VOKARELO_ROBUSTNESS_TRACE") != 0;
 };
 
 } // namespace
