@@ -6,177 +6,39 @@
 
 namespace {
 
+// Lists of texts, written as one literal with "|" between them; none of the texts holds one.
+QStringList texts(const char16_t* joined) {
+    return QString::fromUtf16(joined).split(u'|');
+}
+
 // Texts at the edges of what the conversions take: the 16- and 32-bit limits and the halves the
 // rounding sends either way, doubles that overflow or underflow, the spellings a conversion might
 // half-accept, and digits that are not ASCII.
-const char16_t* const NumberEdges[] = {
-    u"0",
-    u"-0",
-    u"+0",
-    u"1",
-    u"-1",
-    u"0.5",
-    u"1.5",
-    u"2.5",
-    u"-0.5",
-    u"-2.5",
-    u".5",
-    u"5.",
-    u"255",
-    u"256",
-    u"32767",
-    u"32768",
-    u"-32768",
-    u"-32769",
-    u"32767.5",
-    u"-32768.5",
-    u"32766.5",
-    u"65535",
-    u"2147483647",
-    u"2147483648",
-    u"-2147483649",
-    u"9223372036854775808",
-    u"1e308",
-    u"-1e308",
-    u"1e400",
-    u"-1e400",
-    u"1e-400",
-    u"4.9e-324",
-    u"1.7976931348623157e308",
-    u"1e3",
-    u"1E+2",
-    u"1e-2",
-    u"1d2",
-    u"&H10",
-    u"&O17",
-    u"0x10",
-    u"NaN",
-    u"nan",
-    u"inf",
-    u"-inf",
-    u"Infinity",
-    u" 5 ",
-    u"5 5",
-    u"--5",
-    u"+-5",
-    u"1e",
-    u"e5",
-    u"1.2.3",
-    u"1,5",
-    u"١٢٣",
-    u"１２",
-    u"𝟏𝟐",
-    u"5%",
-    u"%",
-    u"100%",
-    u"-5%",
-};
+const QStringList NumberEdges =
+    texts(u"0|-0|+0|1|-1|0.5|1.5|2.5|-0.5|-2.5|.5|5.|255|256|32767|32768|-32768|-32769|32767.5|"
+          u"-32768.5|32766.5|65535|2147483647|2147483648|-2147483649|9223372036854775808|1e308|"
+          u"-1e308|1e400|-1e400|1e-400|4.9e-324|1.7976931348623157e308|1e3|1E+2|1e-2|1d2|&H10|"
+          u"&O17|0x10|NaN|nan|inf|-inf|Infinity| 5 |5 5|--5|+-5|1e|e5|1.2.3|1,5|١٢٣|１２|𝟏𝟐|5%|%|"
+          u"100%|-5%");
 
 // Texts of the shapes the commands split and search: times of day, durations, percentages,
 // "响铃" where a caption may already hold it, and blanks.
-const char16_t* const ShapeEdges[] = {
-    u"",
-    u" ",
-    u"   ",
-    u"\t",
-    u"9:5",
-    u"23:59",
-    u"0:00",
-    u"0:01",
-    u"0:02",
-    u"0:03",
-    u"24:00",
-    u":",
-    u"::",
-    u"1:2:3",
-    u"a:b",
-    u"-1:-1",
-    u"9:",
-    u":5",
-    u"99999:99999",
-    u"1e308:1e308",
-    u"1e400:5",
-    u"2.5:2.5",
-    u"９：０５",
-    u"9：05",
-    u"响铃",
-    u"响铃34秒",
-    u"34响铃",
-    u"响铃响铃",
-    u"响",
-    u"铃",
-    u"1分11秒",
-    u"%%",
-    u"92％",
-    u"广东湛江 移动",
-    u"138 0013 8000",
-    u"13800138000",
-    u"１３８００１３８０００",
-    u"+86 138-0013-8000",
-};
+const QStringList ShapeEdges =
+    texts(u"| |   |\t|9:5|23:59|0:00|0:01|0:02|0:03|24:00|:|::|1:2:3|a:b|-1:-1|9:|:5|"
+          u"99999:99999|1e308:1e308|1e400:5|2.5:2.5|９：０５|9：05|响铃|响铃34秒|34响铃|响铃响铃|"
+          u"响|铃|1分11秒|%%|92％|广东湛江 移动|138 0013 8000|13800138000|１３８００１３８０００|"
+          u"+86 138-0013-8000");
 
 // Number texts that try to leave the folder, or that a file system takes badly.
-const char16_t* const FileNameEdges[] = {
-    u"/", u"..",  u".",    u"../escape", u"a/b",     u"/tmp/escape",  u"..\\x", u"~",    u"*",
-    u"?", u"con", u"a\nb", u"-rf",       u".hidden", u"名字 带 空格", u"\\",    u"a\tb", u"....",
-};
+const QStringList FileNameEdges = texts(u"/|..|.|../escape|a/b|/tmp/escape|..\\x|~|*|?|con|a\nb|"
+                                        u"-rf|.hidden|名字 带 空格|\\|a\tb|....");
 
 // The characters random texts are made of: the ones the commands look for, the ones that break
 // naive text handling, and the two halves of a UTF-16 surrogate pair on their own.
-const char16_t Alphabet[] = {
-    u'0',
-    u'1',
-    u'2',
-    u'5',
-    u'9',
-    u'.',
-    u'-',
-    u'+',
-    u'e',
-    u'E',
-    u':',
-    u'%',
-    u' ',
-    u'\t',
-    u'\n',
-    u'\r',
-    u'\0',
-    u'\x01',
-    u'\x1b',
-    u'\x7f',
-    u'/',
-    u'\\',
-    u'a',
-    u'Z',
-    u'&',
-    u'H',
-    u'响',
-    u'铃',
-    u'秒',
-    u'分',
-    u'月',
-    u'日',
-    u'：',
-    u'％',
-    u'０',
-    u'９',
-    u'－',
-    u'．',
-    u'　',
-    u'\x85',
-    u'\u2028',
-    u'\u200b',
-    u'\u202e',
-    u'\ufeff',
-    u'\ufffd',
-    u'\uffff',
-    u'\u0301',
-    char16_t(0xd800),
-    char16_t(0xdbff),
-    char16_t(0xdc00),
-    char16_t(0xdfff),
-    u'\u4e2d',
-};
+const QString Alphabet =
+    QString::fromUtf16(u"0125.-+eE:% \t\n\r\x01\x1b\x7f/\\aZ&H响铃秒分月日：％０９－．　\x85"
+                       u"\u2028\u200b\u202e\ufeff\ufffd\uffff\u0301中") +
+    QChar(u'\0') + QChar(0xd800) + QChar(0xdbff) + QChar(0xdc00) + QChar(0xdfff);
 
 // The heights the window image can have.
 constexpr int WindowHeights[] = {854, 855, 1015};
@@ -184,8 +46,7 @@ constexpr int WindowHeights[] = {854, 855, 1015};
 constexpr QImage::Format PictureFormats[] = {
     QImage::Format_RGB32,    QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied,
     QImage::Format_RGB16,    QImage::Format_RGB888, QImage::Format_Grayscale8,
-    QImage::Format_Indexed8, QImage::Format_Mono,
-};
+    QImage::Format_Indexed8, QImage::Format_Mono};
 
 } // namespace
 
@@ -216,7 +77,7 @@ QString RandomInput::characters(int length) {
     QString text;
     text.reserve(length);
     for (int i = 0; i < length; ++i)
-        text += QChar(pick(Alphabet));
+        text += pick(Alphabet);
     return text;
 }
 
@@ -226,11 +87,11 @@ QString RandomInput::fieldText() {
     case 1:
     case 2:
     case 3:
-        return QString::fromUtf16(pick(NumberEdges));
+        return pick(NumberEdges);
     case 4:
     case 5:
     case 6:
-        return QString::fromUtf16(pick(ShapeEdges));
+        return pick(ShapeEdges);
     case 7:
     case 8:
     case 9:
@@ -259,7 +120,7 @@ QString RandomInput::fieldText() {
 QString RandomInput::fileNameText() {
     switch (below(5)) {
     case 0:
-        return QString::fromUtf16(pick(FileNameEdges));
+        return pick(FileNameEdges);
     case 1:
         // NUL anywhere: a C string would end there and name another file.
         return number() + QChar(u'\0') + QStringLiteral("x");

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <iterator>
 #include <random>
 
 // Random inputs for the robustness run. Everything comes from one seeded generator, so a run with
@@ -14,8 +15,8 @@ public:
 
     // A whole number in [0, bound).
     std::size_t below(std::size_t bound) { return std::size_t(engine_() % bound); }
-    template <typename T, std::size_t N> const T& pick(const T (&items)[N]) {
-        return items[below(N)];
+    template <typename List> auto pick(const List& items) {
+        return items[qsizetype(below(std::size(items)))];
     }
 
     // A text a user might type or paste into any field, or one that nobody should: numbers at and
