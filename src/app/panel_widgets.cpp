@@ -1,31 +1,16 @@
 #include "panel_widgets.h"
 
+#include "screen/caption_layout.h"
+
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTextLayout>
 
 void ClickLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setClipRect(rect());
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    const int lineHeight = font().pixelSize() > 0 ? font().pixelSize() : fontMetrics().height();
-    QTextLayout layout(text(), font());
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    for (int y = 0; y < height();) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid())
-            break;
-        line.setLineWidth(width());
-        // Centre the glyphs' own height in the tighter line.
-        line.setPosition(QPointF(0, y - (line.height() - lineHeight) / 2));
-        y += lineHeight;
-    }
-    layout.endLayout();
-    layout.draw(&painter, QPointF(0, 0));
+    drawCaption(painter, rect(), text(), font(), Alignment::Left);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {

@@ -5,9 +5,9 @@
 #include <functional>
 
 // A caption of the panel. Its Click fires on a single click only: the second press of a double
-// click is a double click, not another click. It wraps its text at its width with lines as high
-// as the font: the CJK faces have a taller natural line than the faces the panel was laid out for,
-// and the long instructions must stay inside their label.
+// click is a double click, not another click. It lays its text out as the phone screen's labels
+// do, by the line metrics of the face the panel names, so that the long instructions stay inside
+// their label although the CJK stand-ins have a taller natural line.
 class ClickLabel : public QLabel {
 public:
     using QLabel::QLabel;

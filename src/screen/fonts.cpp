@@ -1,17 +1,47 @@
 #include "fonts.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QStringList>
 #include <cmath>
 
+namespace {
+
+const QString SansStandIn = QStringLiteral("Noto Sans CJK SC");
+const QString SerifStandIn = QStringLiteral("Noto Serif CJK SC");
+const QString LatinStandIn = QStringLiteral("Liberation Sans");
+
+// The CJK faces the definition names, by both of their names, with the stand-in that draws them
+// here. SimHei and SimSun lay a line out in one em, with the baseline about 0.86 em below its top
+// (220 and 36 units of their 256-unit em above and below it); Noto's CJK faces take about 1.45 em
+// for a line, with a much deeper ascent. The Latin faces named need no correction: Liberation Sans
+// is metric-compatible with Arial, and Ebrima's stand-in is simply a clear Latin face.
+struct CjkFace {
+    QStringList names;
+    QString standIn;
+};
+const CjkFace CjkFaces[] = {
+    {{QStringLiteral("黑体"), QStringLiteral("SimHei")}, SansStandIn},
+    {{QStringLiteral("宋体"), QStringLiteral("SimSun")}, SerifStandIn},
+};
+constexpr qreal CjkAscentEm = 220.0 / 256.0;
+constexpr qreal CjkDescentEm = 36.0 / 256.0;
+
+const CjkFace* cjkFace(const QString& face) {
+    for (const CjkFace& f : CjkFaces)
+        if (f.names.contains(face))
+            return &f;
+    return nullptr;
+}
+
+} // namespace
+
 void installFontSubstitutions() {
-    const QString sans = QStringLiteral("Noto Sans CJK SC");
-    const QString serif = QStringLiteral("Noto Serif CJK SC");
-    const QString latin = QStringLiteral("Liberation Sans");
-    QFont::insertSubstitutions(QStringLiteral("黑体"), {sans});
-    QFont::insertSubstitutions(QStringLiteral("SimHei"), {sans});
-    QFont::insertSubstitutions(QStringLiteral("宋体"), {serif});
-    QFont::insertSubstitutions(QStringLiteral("SimSun"), {serif});
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {latin, sans});
-    QFont::insertSubstitutions(QStringLiteral("Ebrima"), {latin, sans});
+    for (const CjkFace& f : CjkFaces)
+        for (const QString& name : f.names)
+            QFont::insertSubstitutions(name, {f.standIn});
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {LatinStandIn, SansStandIn});
+    QFont::insertSubstitutions(QStringLiteral("Ebrima"), {LatinStandIn, SansStandIn});
 }
 
 QFont toQFont(const FontSpec& spec) {
@@ -23,4 +53,18 @@ QFont toQFont(const FontSpec& spec) {
     font.setStrikeOut(false);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
+}
+
+LineMetrics namedFaceLineMetrics(const QFont& font, const QPaintDevice* device) {
+    const CjkFace* named = cjkFace(font.family());
+    if (named && !named->names.contains(QFontInfo(font).family())) {
+        // A baseline on a whole pixel, as the named face's own hinted metrics put it (between two
+        // pixel rows it would blur every horizontal stroke), and rather a little low than high:
+        // the stand-in's ideographs reach a fiftieth of an em higher than the named face's.
+        const qreal em = font.pixelSize();
+        const qreal ascent = std::ceil(em * CjkAscentEm);
+        return {ascent, em - ascent, 0};
+    }
+    const QFontMetricsF metrics(font, device);
+    return {metrics.ascent(), metrics.descent(), metrics.leading()};
 }

@@ -3,6 +3,7 @@
 #include "assets.h"
 #include "basic/colour.h"
 #include "basic/twips.h"
+#include "caption_layout.h"
 #include "fonts.h"
 #include "form.h"
 
@@ -26,18 +27,6 @@ void paintPicture(QPainter& p, const ScreenElement& e) {
     p.drawImage(shown.topLeft(), picture, QRect(QPoint(0, 0), shown.size()));
 }
 
-int qtAlignment(Alignment a) {
-    switch (a) {
-    case Alignment::Right:
-        return Qt::AlignRight;
-    case Alignment::Centre:
-        return Qt::AlignHCenter;
-    case Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft;
-}
-
 // Opaque: the background fills the rectangle, the caption starts at the top edge, breaks into
 // further lines where it is too wide, and everything is clipped to the rectangle.
 void paintLabel(QPainter& p, const ScreenElement& e) {
@@ -47,9 +36,8 @@ void paintLabel(QPainter& p, const ScreenElement& e) {
     p.save();
     p.setClipRect(area);
     p.fillRect(area, toQColor(e.backColor));
-    p.setFont(toQFont(e.font));
     p.setPen(toQColor(e.foreColor));
-    p.drawText(area, qtAlignment(e.alignment) | Qt::AlignTop | Qt::TextWordWrap, e.caption);
+    drawCaption(p, area, e.caption, toQFont(e.font), e.alignment);
     p.restore();
 }
 

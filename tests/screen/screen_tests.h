@@ -32,3 +32,13 @@ private slots:
     void labelWrapsAndClips();
     void bottomBandCoversBackground();
 };
+
+class TestCaptions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultCaptionInsideItsLabel_data();
+    void defaultCaptionInsideItsLabel();
+    void wordWiderThanItsLabelBreaks_data();
+    void wordWiderThanItsLabelBreaks();
+};

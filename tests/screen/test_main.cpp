@@ -2,5 +2,5 @@
 #include "support/run_tests.h"
 
 int main(int argc, char* argv[]) {
-    return runTests<TestStartState, TestPainting>(argc, argv);
+    return runTests<TestStartState, TestPainting, TestCaptions>(argc, argv);
 }

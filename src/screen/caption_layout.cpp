@@ -1,0 +1,57 @@
+#include "caption_layout.h"
+
+#include "fonts.h"
+
+#include <QPainter>
+#include <QTextLayout>
+#include <cmath>
+
+namespace {
+
+// Line breaks as a label shows them: a line feed starts a new line, a carriage return is a blank.
+QString captionText(QString caption) {
+    for (QChar& c : caption) {
+        if (c == u'\n')
+            c = QChar::LineSeparator;
+        else if (c == u'\r')
+            c = u' ';
+    }
+    return caption;
+}
+
+} // namespace
+
+void drawCaption(QPainter& painter, const QRect& area, const QString& caption, const QFont& font,
+                 Alignment alignment) {
+    const LineMetrics metrics = namedFaceLineMetrics(font, painter.device());
+    QTextLayout layout(captionText(caption), font, painter.device());
+    QTextOption option;
+    // A word wider than the label breaks too, so every line starts where the caption's text does
+    // and nothing shows a glyph cut in half at its sides.
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+
+    layout.beginLayout();
+    qreal lineTop = 0;
+    while (lineTop < area.height()) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(area.width());
+        // The glyphs come from the face that draws them; the baseline from the face that is named.
+        line.setPosition(QPointF(0, lineTop + metrics.ascent - line.ascent()));
+        // The next line starts on a whole pixel, so that its strokes stay as sharp as the first's.
+        lineTop = std::ceil(lineTop + metrics.ascent + metrics.descent + metrics.leading);
+    }
+    layout.endLayout();
+
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        qreal offset = 0;
+        if (alignment == Alignment::Right)
+            offset = area.width() - line.horizontalAdvance();
+        else if (alignment == Alignment::Centre)
+            offset = (area.width() - line.horizontalAdvance()) / 2;
+        line.draw(&painter, QPointF(area.left() + offset, area.top()));
+    }
+}
