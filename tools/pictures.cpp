@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr int kScreenWidth = 524;
@@ -44,7 +47,9 @@ void drawInk(QPainter& p, const QFont& font, const QColor& ink, const QString& t
     const QFontMetricsF metrics(font);
     const QRectF refBox = metrics.tightBoundingRect(reference);
     const QRectF inkBox = metrics.tightBoundingRect(text);
-    const double baseline = centreY - (refBox.top() + refBox.bottom()) / 2;
+    // The painter snaps a baseline to a whole pixel of the image; snapping it to one of the 1x
+    // picture puts the text of the 2x and 3x pictures exactly where it lies at 1x.
+    const double baseline = std::round(centreY - (refBox.top() + refBox.bottom()) / 2);
     double left = x - inkBox.left();
     if (align & Qt::AlignRight)
         left = x - inkBox.right();
@@ -164,16 +169,20 @@ void drawActionBar(QPainter& p, int top) {
     }
 }
 
-QImage blankImage(int width, int height, const QColor& colour) {
-    QImage image(width, height, QImage::Format_RGB32);
+// A picture `scale` times the size it is drawn at: its painters draw in the coordinates of the
+// 1x picture, so every scale comes from the same drawing, and what sits on whole pixels at 1x
+// sits on whole pixels at every scale.
+QImage blankImage(int width, int height, const QColor& colour, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(colour);
     return image;
 }
 
 } // namespace
 
-QImage drawPhoneBackground() {
-    QImage image = blankImage(kScreenWidth, kScreenHeight, kLavender);
+QImage drawPhoneBackground(int scale) {
+    QImage image = blankImage(kScreenWidth, kScreenHeight, kLavender, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -186,16 +195,20 @@ QImage drawPhoneBackground() {
 }
 
 QImage drawBottomBand(const QImage& background) {
-    QImage band = blankImage(kScreenWidth, kBandHeight, Qt::white);
+    const int scale = int(background.devicePixelRatio());
+    QImage band = blankImage(kScreenWidth, kBandHeight, Qt::white, scale);
+    const QImage bar =
+        background.copy(QRect(0, kBarTop * scale, kScreenWidth * scale, kBarHeight * scale));
     QPainter p(&band);
-    p.drawImage(QPoint(0, kBandBarTop), background, QRect(0, kBarTop, kScreenWidth, kBarHeight));
+    p.drawImage(QPoint(0, kBandBarTop), bar);
     return band;
 }
 
-QImage drawBatteryFill() {
+QImage drawBatteryFill(int scale) {
     // The lighter top row and right column are the anti-aliased edge of the charge as the phone
-    // draws it; the program lays this picture in whole pixels.
-    QImage image = blankImage(21, 10, kBatteryCharge);
+    // draws it, one pixel of the screen whatever its density; the program lays this picture in
+    // whole pixels.
+    QImage image = blankImage(21, 10, kBatteryCharge, scale);
     const QColor edge(150, 144, 160);
     for (int x = 0; x < image.width(); ++x)
         image.setPixelColor(x, 0, edge);
@@ -204,8 +217,8 @@ QImage drawBatteryFill() {
     return image;
 }
 
-QImage drawCallIcon() {
-    QImage image = blankImage(20, 19, Qt::white);
+QImage drawCallIcon(int scale) {
+    QImage image = blankImage(20, 19, Qt::white, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -223,8 +236,8 @@ QImage drawCallIcon() {
     return image;
 }
 
-QImage drawMissedCallIcon() {
-    QImage image = blankImage(20, 19, Qt::white);
+QImage drawMissedCallIcon(int scale) {
+    QImage image = blankImage(20, 19, Qt::white, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // The handset put down: the usual one turned until its back arches upwards, then flattened.
@@ -258,36 +271,63 @@ QImage drawMissedCallIcon() {
     return image;
 }
 
-QImage drawWindowIcon() {
-    QImage image(32, 32, QImage::Format_ARGB32);
+QImage drawWindowIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
-    // Half-pixel coordinates put the one-pixel rim on whole pixels.
-    QPainterPath body(QPointF(4, 1.5));
-    body.lineTo(25.5, 1.5);
-    body.lineTo(30.5, 6.5);
-    body.lineTo(30.5, 28);
-    body.quadTo(30.5, 30.5, 28, 30.5);
-    body.lineTo(4, 30.5);
-    body.quadTo(1.5, 30.5, 1.5, 28);
-    body.lineTo(1.5, 4);
-    body.quadTo(1.5, 1.5, 4, 1.5);
+    // The diskette is laid out on a grid of 32. At another size every edge goes to the nearest
+    // whole pixel, right and bottom edges counted from the far side so the picture stays
+    // centred, and the lines (the rim, the shutter's shade, the label's writing) keep at least a
+    // pixel: a 16-pixel icon stays legible and a 256-pixel one stays as crisp as the 32-pixel one.
+    const double scale = size / 32.0;
+    const auto fromStart = [scale](int units) { return int(std::lround(units * scale)); };
+    const auto fromEnd = [size, &fromStart](int units) { return size - fromStart(32 - units); };
+    const int line = std::max(1, fromStart(1));
+    const auto pixelEdges = [](int left, int top, int right, int bottom) {
+        return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    };
+    const auto box = [&](int left, int top, int right, int bottom) {
+        return pixelEdges(fromStart(left), fromStart(top), fromEnd(right), fromEnd(bottom));
+    };
+
+    // The rim is stroked along its middle, which puts it on whole pixels.
+    const QRect outline = box(1, 1, 31, 31);
+    const QRectF rimMiddle =
+        QRectF(outline).adjusted(line / 2.0, line / 2.0, -line / 2.0, -line / 2.0);
+    const double corner = 2.5 * scale;
+    const int chamfer = fromStart(5);
+    QPainterPath body(QPointF(rimMiddle.left() + corner, rimMiddle.top()));
+    body.lineTo(rimMiddle.right() - chamfer, rimMiddle.top());
+    body.lineTo(rimMiddle.right(), rimMiddle.top() + chamfer);
+    body.lineTo(rimMiddle.right(), rimMiddle.bottom() - corner);
+    body.quadTo(rimMiddle.bottomRight(), QPointF(rimMiddle.right() - corner, rimMiddle.bottom()));
+    body.lineTo(rimMiddle.left() + corner, rimMiddle.bottom());
+    body.quadTo(rimMiddle.bottomLeft(), QPointF(rimMiddle.left(), rimMiddle.bottom() - corner));
+    body.lineTo(rimMiddle.left(), rimMiddle.top() + corner);
+    body.quadTo(rimMiddle.topLeft(), QPointF(rimMiddle.left() + corner, rimMiddle.top()));
     body.closeSubpath();
-    p.setPen(QPen(QColor(158, 22, 30), 1.0));
+    p.setPen(QPen(QColor(158, 22, 30), line));
     p.setBrush(QColor(214, 36, 44));
     p.drawPath(body);
     p.setPen(Qt::NoPen);
 
-    // The metal shutter with its window, and the label.
-    p.fillRect(QRect(8, 2, 15, 10), QColor(206, 210, 216));
-    p.fillRect(QRect(8, 11, 15, 1), QColor(150, 154, 160));
-    p.fillRect(QRect(17, 4, 3, 6), QColor(70, 74, 82));
+    // The metal shutter with its window, hanging from the rim, and the label, standing on it.
+    const int insideTop = outline.top() + line;
+    const int insideBottom = outline.bottom() + 1 - line;
+    const QRect shutter = pixelEdges(fromStart(8), insideTop, fromEnd(23), fromEnd(12));
+    p.fillRect(shutter, QColor(206, 210, 216));
+    p.fillRect(QRect(shutter.left(), shutter.bottom() + 1 - line, shutter.width(), line),
+               QColor(150, 154, 160));
+    p.fillRect(box(17, 4, 20, 10), QColor(70, 74, 82));
+    const QRect label = pixelEdges(fromStart(5), fromStart(16), fromEnd(27), insideBottom);
     p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(5, 16, 22, 14), 1.5, 1.5);
-    p.fillRect(QRect(8, 20, 16, 1), QColor(200, 200, 204));
-    p.fillRect(QRect(8, 24, 16, 1), QColor(200, 200, 204));
+    const double labelCorner = 1.5 * scale;
+    p.drawRoundedRect(QRectF(label), labelCorner, labelCorner);
+    for (const int writing : {20, 24})
+        p.fillRect(QRect(fromStart(8), fromStart(writing), fromEnd(24) - fromStart(8), line),
+                   QColor(200, 200, 204));
     return image;
 }
 
