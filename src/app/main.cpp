@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
                      commandLine.error.toLocal8Bit().constData());
         return ExitUsage;
     case CommandLine::Mode::Script:
-        return runBatch(argc, argv, commandLine.scriptPath);
+        return runBatch(argc, argv, commandLine.scriptPath, commandLine.scale);
     case CommandLine::Mode::Window:
         break;
     }
@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
     form.start();
 
     MainWindow window(form);
-    platform.messageParent = &window;
+    platform.window = &window;
     platform.beforeMessage = [&window] { window.syncFromForm(); };
     platform.onTimer = [&form] { form.timerTick(); };
     form.changed = [&window] { window.syncFromForm(); };

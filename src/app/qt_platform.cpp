@@ -55,10 +55,17 @@ int QtPlatform::screenHeightPixels() const {
     return screen ? screen->size().height() : 0;
 }
 
+qreal QtPlatform::devicePixelRatio() const {
+    if (window)
+        return window->devicePixelRatioF();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1;
+}
+
 void QtPlatform::showMessage(const QString& text, const QString& title) {
     if (beforeMessage)
         beforeMessage();
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, messageParent);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, window);
     box.exec();
 }
 

@@ -21,14 +21,16 @@ public:
     void sleep(int milliseconds) override;
     QString programFolder() const override;
     int screenHeightPixels() const override;
+    qreal devicePixelRatio() const override;
     void showMessage(const QString& text, const QString& title) override;
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void quit() override;
 
-    // The window that owns message boxes, and what to do before one opens (show the state the
-    // handler has reached so far) and when the timer ticks.
-    QWidget* messageParent = nullptr;
+    // The window: it owns the message boxes, and its screen's pixels are the capture's. Then what
+    // to do before a message opens (show the state the handler has reached so far) and when the
+    // timer ticks.
+    QWidget* window = nullptr;
     std::function<void()> beforeMessage;
     std::function<void()> onTimer;
 

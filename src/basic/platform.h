@@ -25,6 +25,9 @@ public:
     // The folder that holds the program, without a trailing separator (except for the root).
     virtual QString programFolder() const = 0;
     virtual int screenHeightPixels() const = 0;
+    // Device pixels to the window pixel on the window's screen (2 on a high-density screen): a
+    // capture takes the picture in device pixels, as a screenshot of the window would.
+    virtual qreal devicePixelRatio() const = 0;
     // A modal message with a single OK button; returns when the user has closed it.
     virtual void showMessage(const QString& text, const QString& title) = 0;
 

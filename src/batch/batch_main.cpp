@@ -26,7 +26,7 @@ std::optional<QByteArray> readScript(const QString& path, QString* error) {
 
 } // namespace
 
-int runBatch(int& argc, char** argv, const QString& scriptPath) {
+int runBatch(int& argc, char** argv, const QString& scriptPath, int scale) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -44,7 +44,7 @@ int runBatch(int& argc, char** argv, const QString& scriptPath) {
         return ExitUsage;
     }
 
-    BatchRunner runner(QCoreApplication::applicationDirPath());
+    BatchRunner runner(QCoreApplication::applicationDirPath(), scale);
     runner.messageShown = [&](int line, const QString& text) {
         out << scriptName << ':' << line << ": " << text << Qt::endl;
     };

@@ -3,6 +3,7 @@
 #include "basic/command_error.h"
 #include "picture_file.h"
 #include "settings/panel_table.h"
+#include "window/capture.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -65,8 +66,8 @@ QString describe(const CommandError& error) {
 
 } // namespace
 
-BatchRunner::BatchRunner(const QString& programFolder)
-    : platform_(programFolder), form_(platform_) {
+BatchRunner::BatchRunner(const QString& programFolder, int scale)
+    : platform_(programFolder, scale), form_(platform_) {
     // Only the first error of a line counts: it is the one that stopped the command.
     form_.reportError = [this](const CommandError& error) {
         if (!commandError_)
@@ -131,7 +132,8 @@ void BatchRunner::perform(const ScriptAction& action) {
         return;
     case Kind::Save: {
         QString reason;
-        if (!writePictureFile(phoneScreenPicture(form_), action.text, &reason))
+        if (!writePictureFile(capturedPicture(form_, platform_.devicePixelRatio()), action.text,
+                              &reason))
             throw ScriptError{QStringLiteral("cannot write %1: %2").arg(action.text, reason)};
         return;
     }

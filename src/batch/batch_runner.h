@@ -18,7 +18,9 @@ struct ScriptFailure {
 // Runs scripts on one window, started as the program starts it, without showing it.
 class BatchRunner {
 public:
-    explicit BatchRunner(const QString& programFolder);
+    // Pictures are taken at scale device pixels to the window pixel, as on a screen of that
+    // density.
+    explicit BatchRunner(const QString& programFolder, int scale = 1);
     BatchRunner(const BatchRunner&) = delete;
     BatchRunner& operator=(const BatchRunner&) = delete;
 

@@ -1,17 +1,27 @@
 #include "command_line.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 const QString ScriptOption = QStringLiteral("--script");
+const QString ScaleOption = QStringLiteral("--scale");
 
 bool isHelp(const QString& argument) {
     return argument == u"--help" || argument == u"-h";
 }
 
+bool isOption(const QString& argument, const QString& option) {
+    return argument == option || argument.startsWith(option + u'=');
+}
+
 bool isOurs(const QString& argument) {
-    return isHelp(argument) || argument == ScriptOption || argument.startsWith(ScriptOption + u'=');
+    return isHelp(argument) || isOption(argument, ScriptOption) || isOption(argument, ScaleOption);
+}
+
+CommandLine invalid(const QString& error) {
+    return {CommandLine::Mode::Invalid, {}, 1, error};
 }
 
 } // namespace
@@ -21,26 +31,40 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (std::none_of(arguments.begin(), arguments.end(), isOurs))
         return {};
     if (arguments.size() == 1 && isHelp(arguments[0]))
-        return {Mode::Help, {}, {}};
+        return {Mode::Help, {}, 1, {}};
 
     QStringList rest = arguments;
-    QString path;
-    if (rest[0].startsWith(ScriptOption + u'=')) {
-        path = rest.takeFirst().mid(ScriptOption.size() + 1);
-    } else if (rest[0] == ScriptOption) {
-        rest.removeFirst();
-        if (!rest.isEmpty())
-            path = rest.takeFirst();
-    } else {
-        return {Mode::Invalid, {}, QStringLiteral("unexpected argument %1").arg(rest[0])};
+    std::optional<QString> path;
+    std::optional<QString> scale;
+    while (!rest.isEmpty()) {
+        const QString argument = rest.takeFirst();
+        const QString option = isOption(argument, ScriptOption)  ? ScriptOption
+                               : isOption(argument, ScaleOption) ? ScaleOption
+                                                                 : QString();
+        if (option.isEmpty())
+            return invalid(QStringLiteral("unexpected argument %1").arg(argument));
+        std::optional<QString>& value = option == ScriptOption ? path : scale;
+        if (value)
+            return invalid(QStringLiteral("%1 is given twice").arg(option));
+        if (argument.size() > option.size())
+            value = argument.mid(option.size() + 1);
+        else
+            value = rest.isEmpty() ? QString() : rest.takeFirst();
     }
-    if (path.isEmpty())
-        return {Mode::Invalid,
-                {},
-                QStringLiteral("--script needs a file name, or - for standard input")};
-    if (!rest.isEmpty())
-        return {Mode::Invalid, {}, QStringLiteral("unexpected argument %1").arg(rest[0])};
-    return {Mode::Script, path, {}};
+    if (!path || path->isEmpty())
+        return invalid(scale && !path
+                           ? QStringLiteral("--scale goes with --script; the window takes the "
+                                            "scale of its screen")
+                           : QStringLiteral("--script needs a file name, or - for standard input"));
+    int pixelRatio = 1;
+    if (scale) {
+        static const QStringList allowed = {QStringLiteral("1"), QStringLiteral("2"),
+                                            QStringLiteral("3")};
+        if (!allowed.contains(*scale))
+            return invalid(QStringLiteral("--scale takes 1, 2 or 3, not \"%1\"").arg(*scale));
+        pixelRatio = scale->toInt();
+    }
+    return {Mode::Script, *path, pixelRatio, {}};
 }
 
 QString helpText() {
@@ -48,6 +72,10 @@ QString helpText() {
   vokarelo                  open the window
   vokarelo --script FILE    make pictures from a script, without a window or a display
   vokarelo --script -       the same, reading the script from standard input
+  vokarelo --script FILE --scale N
+                            the same, with pictures of N device pixels to the
+                            pixel (1, 2 or 3): 2 as a high-density screen shows
+                            the window, 3 the size of a phone's own screenshot
   vokarelo --help           show this text
 
 A script runs on the window as the program opens it (wide, every field at its
@@ -71,7 +99,7 @@ blanks is # is a comment.
                    line the system clock runs.
   save PATH        Write the picture as the capture takes it at this moment: the
                    phone screen, 524 pixels wide and as high as the window is
-                   then. PNG when PATH ends in .png, otherwise JPEG at quality
+                   then, times the --scale (1572 pixels wide at 3). PNG when PATH ends in .png, otherwise JPEG at quality
                    75. PATH is the rest of the line, relative to the current
                    folder; an existing file is replaced only by a complete one.
 

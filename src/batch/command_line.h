@@ -13,6 +13,7 @@ struct CommandLine {
     };
     Mode mode = Mode::Window;
     QString scriptPath;
+    int scale = 1; // --scale: device pixels to the window pixel of the pictures a script saves
     QString error;
 };
 

@@ -1,7 +1,7 @@
 #include "headless_platform.h"
 
-HeadlessPlatform::HeadlessPlatform(QString programFolder)
-    : programFolder_(std::move(programFolder)) {}
+HeadlessPlatform::HeadlessPlatform(QString programFolder, int scale)
+    : programFolder_(std::move(programFolder)), scale_(scale) {}
 
 QDateTime HeadlessPlatform::now() const {
     return fixedClock_.value_or(QDateTime::currentDateTime());

@@ -13,7 +13,7 @@ public:
     // rules, and with them the picture, do not depend on the machine the script runs on.
     static constexpr int ScreenHeight = 1080;
 
-    explicit HeadlessPlatform(QString programFolder);
+    explicit HeadlessPlatform(QString programFolder, int scale = 1);
 
     // From now on the clock stands at moment; until then it is the system clock.
     void fixClock(const QDateTime& moment) { fixedClock_ = moment; }
@@ -32,6 +32,7 @@ public:
     void sleep(int) override {}
     QString programFolder() const override { return programFolder_; }
     int screenHeightPixels() const override { return ScreenHeight; }
+    qreal devicePixelRatio() const override { return scale_; }
     void showMessage(const QString& text, const QString& title) override;
     // The runner delivers the timer's tick itself, after the line that started it.
     void startTimer(int) override {}
@@ -40,6 +41,7 @@ public:
 
 private:
     QString programFolder_;
+    int scale_;
     std::optional<QDateTime> fixedClock_;
     QImage clipboardImage_;
     bool quitRequested_ = false;

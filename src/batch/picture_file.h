@@ -5,10 +5,6 @@
 
 class Form;
 
-// The picture the capture takes at this moment: the phone screen, 524 pixels wide, as high as the
-// window is now, drawn by the window's own painter.
-QImage phoneScreenPicture(const Form& form);
-
 // Writes picture as PNG when the name ends in ".png" (in any case), otherwise as JPEG at quality
 // 75. An existing file is replaced only by a complete new one; on failure reason says why.
 bool writePictureFile(const QImage& picture, const QString& fileName, QString* reason);

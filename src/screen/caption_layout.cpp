@@ -21,8 +21,14 @@ QString captionText(QString caption) {
 
 } // namespace
 
-void drawCaption(QPainter& painter, const QRect& area, const QString& caption, const QFont& font,
+void drawCaption(QPainter& painter, const QRect& area, const QString& caption, const QFont& shown,
                  Alignment alignment) {
+    // A finer screen draws the outlines as they are, as phones do. Hinted, Qt would draw a large
+    // glyph from outlines fitted to whichever size of the face was last used, and the same
+    // caption would come out a little different from one drawing to the next.
+    QFont font = shown;
+    if (painter.device()->devicePixelRatioF() != 1)
+        font.setHintingPreference(QFont::PreferNoHinting);
     const LineMetrics metrics = namedFaceLineMetrics(font, painter.device());
     QTextLayout layout(captionText(caption), font, painter.device());
     QTextOption option;
@@ -38,8 +44,9 @@ void drawCaption(QPainter& painter, const QRect& area, const QString& caption, c
         if (!line.isValid())
             break;
         line.setLineWidth(area.width());
-        // The glyphs come from the face that draws them; the baseline from the face that is named.
-        line.setPosition(QPointF(0, lineTop + metrics.ascent - line.ascent()));
+        // The glyphs come from the face that draws them; the baseline from the face that is named,
+        // on a whole window pixel, so that a finer screen puts it where an ordinary one does.
+        line.setPosition(QPointF(0, std::round(lineTop + metrics.ascent) - line.ascent()));
         // The next line starts on a whole pixel, so that its strokes stay as sharp as the first's.
         lineTop = std::ceil(lineTop + metrics.ascent + metrics.descent + metrics.leading);
     }

@@ -1,8 +1,10 @@
 #include "capture.h"
 
+#include "basic/twips.h"
 #include "export.h"
 #include "screen/form.h"
 #include "screen/screen_painter.h"
+#include "window_modes.h"
 
 namespace {
 
@@ -55,9 +57,16 @@ QString captureTimeText(const QDateTime& moment, const QLocale& locale) {
     return text;
 }
 
+// The window keeps the phone screen at its left edge in both widths, so the wide window's left
+// columns are exactly what the narrow window shows.
+QImage capturedPicture(const Form& form, qreal pixelRatio) {
+    const QImage window = renderWindow(form, pixelRatio);
+    return window.copy(0, 0, qRound(pixelEdge(NarrowWidth) * pixelRatio), window.height());
+}
+
 void captureWindow(Form& form, CaptureExport exportAfter) {
     Platform& platform = form.platform();
-    platform.setClipboardImage(renderWindow(form));
+    platform.setClipboardImage(capturedPicture(form, platform.devicePixelRatio()));
     form.setCaption(QStringLiteral("已截屏！去聊天窗口粘贴试试.. - ") +
                     captureTimeText(platform.now(), platform.locale()));
     form.setVisible(QStringLiteral("Label34"), true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QImage>
 #include <QLocale>
 #include <QString>
 
@@ -13,6 +14,10 @@ enum class CaptureExport {
 
 // Puts the image of the (just narrowed) window on the clipboard and confirms it in the caption.
 void captureWindow(Form& form, CaptureExport exportAfter);
+
+// The picture a capture takes at this moment: the phone screen, 524 window pixels wide and as high
+// as the window is now, drawn by the window's own painter at pixelRatio device pixels to the pixel.
+QImage capturedPicture(const Form& form, qreal pixelRatio);
 
 // Timer1's single tick: stop it and save the captured picture.
 void Timer1_Timer(Form& form);

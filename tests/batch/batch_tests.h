@@ -37,6 +37,8 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void standardInputWithoutDisplay();
+    void scaledPictures_data();
+    void scaledPictures();
     void failingLineExitsNonZero();
     void examples_data();
     void examples();

@@ -3,6 +3,7 @@
 #include "batch_test_support.h"
 #include "batch_tests.h"
 #include "screen/fonts.h"
+#include "window/capture.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -72,6 +73,14 @@ void TestBatchProgram::usageErrors_data() {
         << QStringList{"--help", "--script", "a.vks"} << "unexpected argument --help";
     QTest::newRow("unreadable") << QStringList{"--script=/no/such/script.vks"}
                                 << "cannot read /no/such/script.vks";
+    QTest::newRow("scale of no screen")
+        << QStringList{"--script", "-", "--scale", "1.5"} << "--scale takes 1, 2 or 3";
+    QTest::newRow("scale without a value")
+        << QStringList{"--script", "-", "--scale"} << "--scale takes 1, 2 or 3";
+    QTest::newRow("scale twice") << QStringList{"--scale=2", "--script", "-", "--scale=3"}
+                                 << "--scale is given twice";
+    QTest::newRow("scale for the window")
+        << QStringList{"--scale", "2"} << "--scale goes with --script";
 }
 
 void TestBatchProgram::usageErrors() {
@@ -93,7 +102,34 @@ void TestBatchProgram::standardInputWithoutDisplay() {
     ScriptRun same;
     QVERIFY(!same.run("Text3 = 13912345678\nCommand6\n"));
     QImage saved(folder.filePath(QStringLiteral("start.png")));
-    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), phoneScreenPicture(same.runner.form()));
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), capturedPicture(same.runner.form(), 1));
+}
+
+// A picture the size of a high-density screen's or a phone's own screenshot, drawn as finely as
+// the window on such a screen draws it.
+void TestBatchProgram::scaledPictures_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("2, option first") << QStringList{"--scale", "2", "--script", "-"} << 2;
+    QTest::newRow("3, option last") << QStringList{"--script=-", "--scale=3"} << 3;
+}
+
+void TestBatchProgram::scaledPictures() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, scale);
+    QTemporaryDir folder;
+    const char* script = "Check2\nCheck4\nsave fine.png\nsave fine.jpg\n";
+    const Outcome o = runProgram(arguments, folder.path(), script);
+    QCOMPARE(o.exitCode, 0);
+    const QImage png(folder.filePath(QStringLiteral("fine.png")));
+    QCOMPARE(png.size(), QSize(524, 854) * scale);
+    QCOMPARE(QImage(folder.filePath(QStringLiteral("fine.jpg"))).size(), png.size());
+
+    ScriptRun same;
+    QVERIFY(!same.run(script));
+    QImage expected = capturedPicture(same.runner.form(), scale);
+    expected.setDevicePixelRatio(1); // a file knows nothing of the screen it was made for
+    QCOMPARE(png.convertToFormat(QImage::Format_RGB32), expected);
 }
 
 void TestBatchProgram::failingLineExitsNonZero() {

@@ -4,6 +4,7 @@
 #include "batch_tests.h"
 #include "screen/fonts.h"
 #include "support/fake_platform.h"
+#include "window/capture.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -210,7 +211,7 @@ void TestBatchRunner::savesPngAndJpeg() {
     old.close();
     QVERIFY(!script.run("save a.png\nLabel30\nLabel30\nsave b.PNG\nsave c.jpg\nsave d\n"));
 
-    const QImage tall = phoneScreenPicture(script.runner.form());
+    const QImage tall = capturedPicture(script.runner.form(), 1);
     QCOMPARE(tall.size(), QSize(524, 1015));
     QCOMPARE(readImage(script.path(QStringLiteral("a.png"))).size(), QSize(524, 854));
     QCOMPARE(readImage(script.path(QStringLiteral("b.PNG"))), tall);

@@ -18,14 +18,7 @@ sleep 0.3
 click_at "$window" 50 75
 wait_for_size "$window" 524x854
 
-# The message box is the second visible window of the program.
-box=$(for _ in $(seq 1 50); do
-        for id in $(xdotool search --onlyvisible --name '^Vokarelo$'); do
-          [ "$id" != "$window" ] && { echo "$id"; exit 0; }
-        done
-        sleep 0.2
-      done)
-[ -n "$box" ] || fail "no message box"
+box=$(wait_for_message_box)
 
 jpeg="$workdir/13912345678.jpg"
 [ -f "$jpeg" ] || fail "no $jpeg; files: $(ls "$workdir")"

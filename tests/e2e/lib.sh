@@ -2,11 +2,13 @@
 # tests never share a clipboard or a window.
 set -euo pipefail
 
-# Re-runs the calling script inside a fresh Xvfb with a 1280 x 1080 screen.
+# Re-runs the calling script inside a fresh Xvfb with a screen of VOKARELO_E2E_SCREEN pixels
+# (1280x1080 unless set).
 in_own_x_server() {
   if [ -z "${VOKARELO_E2E_X:-}" ]; then
     export VOKARELO_E2E_X=1
-    exec xvfb-run -a -s "-screen 0 1280x1080x24 -nolisten tcp" bash "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 ${VOKARELO_E2E_SCREEN:-1280x1080}x24 -nolisten tcp" \
+      bash "$0" "$@"
   fi
 }
 
@@ -50,6 +52,17 @@ wait_for_size() {
     sleep 0.2
   done
   fail "window is $size, expected $2"
+}
+
+# Waits up to 10 s for a second visible window named Vokarelo, the message box, and prints its id.
+wait_for_message_box() {
+  for _ in $(seq 1 50); do
+    for id in $(xdotool search --onlyvisible --name '^Vokarelo$'); do
+      [ "$id" != "$window" ] && { echo "$id"; return 0; }
+    done
+    sleep 0.2
+  done
+  fail "no message box"
 }
 
 # A click at a point of the window's client area.

@@ -31,6 +31,8 @@ private slots:
     void hiddenElementsDoNotPaint();
     void labelWrapsAndClips();
     void bottomBandCoversBackground();
+    void finerScreenDrawsFinerPictures_data();
+    void finerScreenDrawsFinerPictures();
 };
 
 class TestCaptions : public QObject {

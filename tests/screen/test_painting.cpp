@@ -26,6 +26,46 @@ bool near(const QColor& a, const QColor& b, int tolerance) {
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
+int channelDistance(QRgb a, QRgb b) {
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+// The mean channel difference of the 16-pixel tile where two pictures of one size differ most,
+// leaving out the pixels inside the rectangles given.
+double worstTileDifference(const QImage& a, const QImage& b, const QList<QRect>& leftOut) {
+    double worst = 0;
+    for (int top = 0; top < a.height(); top += 16)
+        for (int left = 0; left < a.width(); left += 16) {
+            long sum = 0;
+            int count = 0;
+            for (int y = top; y < std::min(top + 16, a.height()); ++y)
+                for (int x = left; x < std::min(left + 16, a.width()); ++x) {
+                    if (std::any_of(leftOut.begin(), leftOut.end(),
+                                    [&](const QRect& r) { return r.contains(x, y); }))
+                        continue;
+                    const QRgb p = a.pixel(x, y);
+                    const QRgb q = b.pixel(x, y);
+                    sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                           std::abs(qBlue(p) - qBlue(q));
+                    count += 3;
+                }
+            if (count > 0)
+                worst = std::max(worst, double(sum) / count);
+        }
+    return worst;
+}
+
+// Where a label's caption has ink: the pixels of its rectangle far from its background.
+QRect inkIn(const QImage& image, const QRect& area, QRgb background) {
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (channelDistance(image.pixel(x, y), background) > 96)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 // A flat colour that no picture and no default colour uses, to see which element paints a pixel.
 constexpr OleColor Marker1 = 0x0000FF00; // green
 constexpr OleColor Marker2 = 0x00FF00FF; // magenta
@@ -178,4 +218,64 @@ void TestPainting::bottomBandCoversBackground() {
         QCOMPARE(at(image, p.x(), p.y()), band.pixelColor(p.x(), p.y() - 784));
     // Above the band the background is untouched.
     QCOMPARE(at(image, 10, 783), assetImage(Asset::PhoneBackground).pixelColor(10, 783));
+}
+
+void TestPainting::finerScreenDrawsFinerPictures_data() {
+    QTest::addColumn<int>("scale");
+    QTest::newRow("2x") << 2;
+    QTest::newRow("3x") << 3;
+}
+
+// On a screen of s device pixels to the pixel the window is s times finer: every picture is the
+// one drawn for that density, copied pixel for pixel, and the whole, brought back to window
+// pixels, is the picture of an ordinary screen.
+void TestPainting::finerScreenDrawsFinerPictures() {
+    QFETCH(int, scale);
+    Started s;
+    s.form.click("Check3");
+    const QImage fine = renderWindow(s.form, scale);
+    QCOMPARE(fine.size(), QSize(889, 854) * scale);
+    QCOMPARE(fine.devicePixelRatio(), qreal(scale));
+
+    const struct {
+        Asset asset;
+        QRect where; // window pixels
+        QPoint from; // in the picture, window pixels
+    } pictures[] = {
+        {Asset::PhoneBackground, QRect(190, 96, 140, 150), QPoint(190, 96)}, // the avatar
+        {Asset::BatteryFill, QRect(421, 13, 19, 10), QPoint(0, 0)},
+        {Asset::MissedCallIcon, QRect(24, 502, 20, 19), QPoint(0, 0)},
+    };
+    for (const auto& p : pictures) {
+        const QImage picture = assetImage(p.asset, scale);
+        QCOMPARE(picture.size(), assetImage(p.asset).size() * scale);
+        const QImage expected = picture.copy(QRect(p.from * scale, p.where.size() * scale))
+                                    .convertToFormat(fine.format());
+        QImage shown = fine.copy(QRect(p.where.topLeft() * scale, p.where.size() * scale));
+        shown.setDevicePixelRatio(expected.devicePixelRatio());
+        QCOMPARE(shown, expected);
+    }
+
+    // Brought back to window pixels, it is an ordinary screen's picture: every picture in its
+    // place and every caption's ink within a pixel of where it lies there. The glyphs' edges
+    // differ, drawn finer and without hinting, so the labels are compared by where their ink is.
+    const QImage ordinary = renderWindow(s.form);
+    const QImage brought =
+        fine.scaled(ordinary.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QList<QRect> labels;
+    for (const ScreenElement& e : s.form.elements()) {
+        if (!e.visible || e.kind != ElementKind::Label)
+            continue;
+        const QRect area = pixelRect(e.rect);
+        labels.append(area);
+        const QRgb background = toQColor(e.backColor).rgb();
+        const QRect there = inkIn(ordinary, area, background);
+        const QRect here = inkIn(brought, area, background);
+        QVERIFY2(std::abs(here.left() - there.left()) <= 1 &&
+                     std::abs(here.top() - there.top()) <= 1 &&
+                     std::abs(here.right() - there.right()) <= 1 &&
+                     std::abs(here.bottom() - there.bottom()) <= 1,
+                 qPrintable(e.name));
+    }
+    QVERIFY(worstTileDifference(brought, ordinary, labels) <= 10);
 }

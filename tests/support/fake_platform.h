@@ -14,6 +14,7 @@ public:
     QImage clipboardImageValue;
     QString folder = QStringLiteral("/opt/vokarelo");
     int screenHeight = 1080;
+    qreal pixelRatio = 1;
 
     struct Message {
         QString text;
@@ -33,6 +34,7 @@ public:
     void sleep(int milliseconds) override { sleeps.append(milliseconds); }
     QString programFolder() const override { return folder; }
     int screenHeightPixels() const override { return screenHeight; }
+    qreal devicePixelRatio() const override { return pixelRatio; }
     void showMessage(const QString& text, const QString& title) override {
         messages.append({text, title});
     }

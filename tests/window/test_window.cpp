@@ -1,3 +1,4 @@
+#include "screen/fonts.h"
 #include "screen/form.h"
 #include "screen/screen_painter.h"
 #include "support/fake_platform.h"
@@ -56,6 +57,8 @@ class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installFontSubstitutions(); }
+
     void widthToggle_data() {
         QTest::addColumn<double>("from");
         QTest::addColumn<double>("to");
@@ -224,24 +227,30 @@ private slots:
         QCOMPARE(::captureTimeText(QDateTime(QDate(2024, 10, 14), time), locale), expected);
     }
 
-    // The clipboard gets the narrow window at whatever height it has once the width has changed.
+    // The clipboard gets the narrow window at whatever height it has once the width has changed,
+    // in the screen's device pixels, as a screenshot of the window would be.
     void clipboardPicture_data() {
         QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("pixelHeight");
-        QTest::newRow("start height") << "" << 854;
-        QTest::newRow("restored") << "R" << 855;
-        QTest::newRow("lengthened") << "LL" << 1015;
-        QTest::newRow("half lengthened, the toggle completes it") << "L" << 1015;
+        QTest::addColumn<qreal>("pixelRatio");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("start height") << "" << 1.0 << QSize(524, 854);
+        QTest::newRow("restored") << "R" << 1.0 << QSize(524, 855);
+        QTest::newRow("lengthened") << "LL" << 1.0 << QSize(524, 1015);
+        QTest::newRow("half lengthened, the toggle completes it") << "L" << 1.0 << QSize(524, 1015);
+        QTest::newRow("high-density screen") << "" << 2.0 << QSize(1048, 1708);
+        QTest::newRow("lengthened, phone density") << "LL" << 3.0 << QSize(1572, 3045);
     }
     void clipboardPicture() {
         QFETCH(QString, before);
-        QFETCH(int, pixelHeight);
+        QFETCH(qreal, pixelRatio);
+        QFETCH(QSize, size);
         Window w;
+        w.platform.pixelRatio = pixelRatio;
         w.run(before);
         w.form.click(QStringLiteral("Image2"));
         const QImage& picture = w.platform.clipboardImageValue;
-        QCOMPARE(picture.size(), QSize(524, pixelHeight));
-        QCOMPARE(picture, renderWindow(w.form));
+        QCOMPARE(picture.size(), size);
+        QCOMPARE(picture, renderWindow(w.form, pixelRatio));
     }
 
     void timerTickExports() {
