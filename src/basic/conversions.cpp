@@ -29,12 +29,12 @@ double toDouble(const QString& text) {
 
     bool ok = false;
     const double value = core.toDouble(&ok);
+    // Once the pattern has matched, QString::toDouble refuses only magnitudes beyond a double:
+    // too large is an overflow, too small is as good as zero, as any tiny number reads.
     if (!std::isfinite(value))
         throw CommandError(ErrorKind::Overflow);
-    if (!ok) {
-        // QString::toDouble refuses only out-of-range magnitudes once the pattern has matched.
-        throw CommandError(ErrorKind::Overflow);
-    }
+    if (!ok)
+        return core.startsWith(u'-') ? -0.0 : 0.0;
     return value;
 }
 

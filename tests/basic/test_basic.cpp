@@ -40,6 +40,11 @@ private slots:
         QTest::newRow("full-width digits") << "８０" << 0.0 << mismatch;
         QTest::newRow("line break") << "5\r\n" << 0.0 << mismatch;
         QTest::newRow("beyond double") << "1e400" << 0.0 << int(ErrorKind::Overflow);
+        QTest::newRow("below double") << "1e-400" << 0.0 << none;
+        QTest::newRow("below double, negative") << "-1e-400" << 0.0 << none;
+        QTest::newRow("400 zeros after the point")
+            << QStringLiteral("0.%1").arg(QString(400, u'0')) + u'1' << 0.0 << none;
+        QTest::newRow("smallest double") << "5e-324" << 5e-324 << none;
     }
     void toDoubleTable() {
         QFETCH(QString, text);
