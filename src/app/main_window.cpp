@@ -2,6 +2,7 @@
 
 #include "basic/colour.h"
 #include "basic/twips.h"
+#include "panel_style.h"
 #include "panel_widgets.h"
 #include "screen/assets.h"
 #include "screen/fonts.h"
@@ -10,11 +11,12 @@
 #include "settings/panel_table.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -39,6 +41,9 @@ MainWindow::MainWindow(Form& form) : QWidget(nullptr, Qt::FramelessWindowHint), 
 }
 
 void MainWindow::buildPanel() {
+    // Kept by the application, so that it outlives every widget that draws with it.
+    auto* checkBoxStyle = new PanelStyle;
+    checkBoxStyle->setParent(QCoreApplication::instance());
     std::vector<std::pair<int, QWidget*>> focusable;
     for (const PanelControl& c : panelTable()) {
         const QString name = QString::fromLatin1(c.name);
@@ -58,6 +63,8 @@ void MainWindow::buildPanel() {
         }
         case ControlKind::TextField: {
             auto* field = new FieldEdit(text, this);
+            // The fields take any length of text, as the model does.
+            field->setMaxLength(std::numeric_limits<int>::max());
             field->setCursorPosition(0);
             QObject::connect(field, &QLineEdit::textEdited,
                              [this, name](const QString& typed) { form_.type(name, typed); });
@@ -66,7 +73,7 @@ void MainWindow::buildPanel() {
             break;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(text, this);
+            auto* button = new PanelButton(text, this);
             button->setAutoDefault(false);
             QObject::connect(button, &QPushButton::clicked, [this, name] { form_.click(name); });
             widget = button;
@@ -74,6 +81,7 @@ void MainWindow::buildPanel() {
         }
         case ControlKind::CheckBox: {
             auto* box = new QCheckBox(text, this);
+            box->setStyle(checkBoxStyle);
             QObject::connect(box, &QCheckBox::clicked, [this, name] { form_.click(name); });
             widget = box;
             break;

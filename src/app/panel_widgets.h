@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <functional>
 
 // A caption of the panel. Its Click fires on a single click only: the second press of a double
@@ -31,4 +32,14 @@ public:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// A button of the panel. Return and Enter press it when it has the focus, as Space does: the
+// users of this window expect it from the platform it was made on.
+class PanelButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };

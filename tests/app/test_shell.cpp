@@ -7,9 +7,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 namespace {
@@ -188,11 +191,50 @@ private slots:
         QTest::keyClicks(number, "13912345678");
         QTest::mouseClick(s.widget("Command6"), Qt::LeftButton);
         QCOMPARE(s.form.element("phone1").caption, QStringLiteral("139 1234 5678"));
-        // The keyboard presses a focused button as a click does.
+        // The keyboard presses a focused button as a click does, with Space, Return or Enter.
         s.widget("Command4")->setFocus();
-        s.form.setText("Text2", "8:08");
-        QTest::keyClick(s.widget("Command4"), Qt::Key_Space);
-        QCOMPARE(s.form.element("Label17").caption, QStringLiteral("8:08"));
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+            const QString clock = QStringLiteral("8:0%1").arg(int(key) % 10);
+            s.form.setText("Text2", clock);
+            QTest::keyClick(s.widget("Command4"), key);
+            QCOMPARE(s.form.element("Label17").caption, clock);
+        }
+        // Return in a field runs nothing: the battery field's text stays unsubmitted.
+        auto* battery = static_cast<QLineEdit*>(s.widget("Text1"));
+        battery->setFocus();
+        QTest::keyClick(battery, Qt::Key_Return);
+        QCOMPARE(s.form.element("Label15").caption, QStringLiteral("91%"));
+    }
+
+    // Every check box shows its square whole, the 12-pixel unanswered boxes too.
+    void checkBoxSquaresFit() {
+        Shell s;
+        for (const PanelControl& c : panelTable()) {
+            if (c.kind != ControlKind::CheckBox)
+                continue;
+            auto* box = static_cast<QCheckBox*>(s.widget(c.name));
+            QStyleOptionButton option;
+            option.initFrom(box);
+            const QRect square =
+                box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+            QVERIFY2(box->rect().contains(square), c.name);
+            QVERIFY2(square.height() >= 10, c.name);
+        }
+    }
+
+    // A field keeps whatever is pasted into it, however long.
+    void longPasteIsKept() {
+        Shell s;
+        auto* location = static_cast<QLineEdit*>(s.widget("Text4"));
+        const QString text = QString(100000, u'长');
+        QApplication::clipboard()->setText(text);
+        location->setFocus();
+        location->selectAll();
+        location->paste();
+        QCOMPARE(location->text().size(), text.size());
+        QCOMPARE(s.form.text("Text4"), text);
+        QTest::mouseClick(s.widget("Command8"), Qt::LeftButton);
+        QCOMPARE(s.form.element("yys").caption, text);
     }
 };
 
