@@ -149,9 +149,9 @@ void BM_JpegAtomicWrite(benchmark::State& state) {
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("13800138000.jpg"));
     for (auto _ : state) {
-        QString reason;
-        if (!PictureBoxSaveJPG(picture, path, 75, &reason))
-            state.SkipWithError(qPrintable(reason));
+        WriteFailure failure;
+        if (!PictureBoxSaveJPG(picture, path, 75, &failure))
+            state.SkipWithError(qPrintable(failure.text));
     }
     labelSize(state, picture);
 }

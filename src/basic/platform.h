@@ -1,5 +1,7 @@
 #pragma once
 
+#include "file_store.h"
+
 #include <QDateTime>
 #include <QImage>
 #include <QLocale>
@@ -33,4 +35,7 @@ public:
     virtual void stopTimer() = 0;
 
     virtual void quit() = 0;
+
+    // Where pictures are written. Tests put a file system in its place that fails on purpose.
+    virtual FileStore& fileStore() { return systemFileStore(); }
 };

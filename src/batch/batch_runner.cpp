@@ -130,9 +130,9 @@ void BatchRunner::perform(const ScriptAction& action) {
         form_.dblClick(action.name);
         return;
     case Kind::Save: {
-        QString reason;
-        if (!writePictureFile(phoneScreenPicture(form_), action.text, &reason))
-            throw ScriptError{QStringLiteral("cannot write %1: %2").arg(action.text, reason)};
+        WriteFailure failure;
+        if (!writePictureFile(phoneScreenPicture(form_), action.text, &failure))
+            throw ScriptError{QStringLiteral("cannot write %1: %2").arg(action.text, failure.text)};
         return;
     }
     case Kind::SetClock:

@@ -74,6 +74,8 @@ blanks is # is a comment.
                    then. PNG when PATH ends in .png, otherwise JPEG at quality
                    75. PATH is the rest of the line, relative to the current
                    folder; an existing file is replaced only by a complete one.
+                   A PATH that names a link (it is not followed), a folder, a
+                   FIFO, a socket or a device is refused.
 
 Names, from the top of the settings panel:
   电量             Text1, 减1 Command1, 提交 Command2

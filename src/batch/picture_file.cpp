@@ -1,6 +1,5 @@
 #include "picture_file.h"
 
-#include "basic/image_file.h"
 #include "basic/twips.h"
 #include "screen/form.h"
 #include "screen/screen_painter.h"
@@ -18,8 +17,8 @@ QImage phoneScreenPicture(const Form& form) {
     return renderWindow(form).copy(0, 0, pixelEdge(NarrowWidth), pixelEdge(form.height()));
 }
 
-bool writePictureFile(const QImage& picture, const QString& fileName, QString* reason) {
+bool writePictureFile(const QImage& picture, const QString& fileName, WriteFailure* failure) {
     if (fileName.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-        return saveImageAtomically(picture, fileName, "png", -1, reason);
-    return saveImageAtomically(picture, fileName, "jpeg", JpegQuality, reason);
+        return saveImageAtomically(picture, fileName, "png", -1, failure);
+    return saveImageAtomically(picture, fileName, "jpeg", JpegQuality, failure);
 }

@@ -1,7 +1,5 @@
 #include "export.h"
 
-#include "basic/image_file.h"
-
 #include "screen/form.h"
 #include "window_modes.h"
 
@@ -19,8 +17,9 @@ bool isPlainFileName(const QString& name) {
            name.isValidUtf16();
 }
 
-bool PictureBoxSaveJPG(const QImage& pict, const QString& fileName, int quality, QString* reason) {
-    return saveImageAtomically(pict, fileName, "jpeg", quality, reason);
+bool PictureBoxSaveJPG(const QImage& pict, const QString& fileName, int quality,
+                       WriteFailure* failure, FileStore& files) {
+    return saveImageAtomically(pict, fileName, "jpeg", quality, failure, files);
 }
 
 void Label34_Click(Form& form) {
@@ -35,8 +34,9 @@ void Label34_Click(Form& form) {
         failure = QStringLiteral("剪贴板中没有图片");
     else if (!isPlainFileName(name))
         failure = QStringLiteral("文件名无效");
-    else
-        PictureBoxSaveJPG(picture, path, JpegQuality, &failure);
+    else if (WriteFailure written; !PictureBoxSaveJPG(picture, path, JpegQuality, &written,
+                                                      platform.fileStore()))
+        failure = written.text;
 
     form.setCaption(failure.isEmpty()
                         ? QStringLiteral("图片") + path + QStringLiteral("已保存")

@@ -26,6 +26,8 @@ private slots:
     void lineEndingsAndBlanksOfFieldTexts();
     void exitButtonEndsTheScript();
     void savesPngAndJpeg();
+    void saveRefusesWhatIsNoFile_data();
+    void saveRefusesWhatIsNoFile();
 };
 
 class TestBatchProgram : public QObject {
@@ -38,6 +40,8 @@ private slots:
     void usageErrors();
     void standardInputWithoutDisplay();
     void failingLineExitsNonZero();
+    void fullDisk_data();
+    void fullDisk();
     void examples_data();
     void examples();
 };

@@ -8,6 +8,9 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QTest>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
 
 namespace {
 
@@ -17,10 +20,18 @@ struct Outcome {
     QString err;
 };
 
-// The real program with no display and no platform chosen, as on a server.
+// The real program with no display and no platform chosen, as on a server. A file size limit
+// makes the disk look full beyond that size to the program (EFBIG where a disk says ENOSPC).
 Outcome runProgram(const QStringList& arguments, const QString& folder = QString(),
-                   const QByteArray& input = QByteArray()) {
+                   const QByteArray& input = QByteArray(), rlim_t fileSizeLimit = RLIM_INFINITY) {
     QProcess process;
+    process.setChildProcessModifier([fileSizeLimit] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit;
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = fileSizeLimit;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
@@ -108,6 +119,38 @@ void TestBatchProgram::failingLineExitsNonZero() {
     QVERIFY2(o.err.contains(u"seconds.vks:3: Command11: 类型不匹配 in Text8\n"), qPrintable(o.err));
     QVERIFY(QFile::exists(folder.filePath(QStringLiteral("before.jpg"))));
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("after.jpg"))));
+}
+
+// A disk that fills up part-way fails the line with the system's reason, whether the limit falls
+// in the encoder's first 16 KiB (once "Unknown error") or after it (once a cut-off file saved over
+// the earlier one); the earlier file stays as it was and nothing else appears.
+void TestBatchProgram::fullDisk_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("JPEG, 8 KiB") << "s.jpg" << 8 * 1024;
+    QTest::newRow("JPEG, 20 KiB") << "s.jpg" << 20 * 1024;
+    QTest::newRow("PNG, 8 KiB") << "s.png" << 8 * 1024;
+    QTest::newRow("PNG, 64 KiB") << "s.png" << 64 * 1024;
+}
+
+void TestBatchProgram::fullDisk() {
+    QFETCH(QString, name);
+    QFETCH(int, limit);
+    QTemporaryDir folder;
+    const QString target = folder.filePath(name);
+    QFile earlier(target);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("an earlier picture") == 18);
+    earlier.close();
+
+    const Outcome o = runProgram({QStringLiteral("--script"), QStringLiteral("-")}, folder.path(),
+                                 "Command6\nsave " + name.toUtf8() + "\n", rlim_t(limit));
+    QCOMPARE(o.exitCode, 1);
+    const QString expected = QStringLiteral("<stdin>:2: save %1: cannot write %1: %2\n")
+                                 .arg(name, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    QVERIFY2(o.err.endsWith(expected), qPrintable(o.err));
+    QCOMPARE(readFile(target), QByteArray("an earlier picture"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{name});
 }
 
 // The committed examples run through the program, give the same file as a run in this process,

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -216,4 +217,52 @@ void TestBatchRunner::savesPngAndJpeg() {
     QCOMPARE(readImage(script.path(QStringLiteral("b.PNG"))), tall);
     QCOMPARE(readFile(script.path(QStringLiteral("c.jpg"))), jpegAt75(tall));
     QCOMPARE(readFile(script.path(QStringLiteral("d"))), jpegAt75(tall));
+}
+
+// A save never follows a link, never replaces a folder or a FIFO with a picture, and never writes
+// under the part of a name before a NUL; the line fails and the folder stays as it was.
+void TestBatchRunner::saveRefusesWhatIsNoFile_data() {
+    QTest::addColumn<QString>("make");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("link") << "link" << QByteArray("x.jpg") << "the name belongs to a symbolic link";
+    QTest::newRow("dangling link")
+        << "dangling" << QByteArray("x.jpg") << "the name belongs to a symbolic link";
+    QTest::newRow("folder") << "folder" << QByteArray("x.jpg") << "the name belongs to a folder";
+    QTest::newRow("FIFO") << "fifo" << QByteArray("x.jpg") << "the name belongs to a FIFO";
+    QTest::newRow("NUL") << "" << QByteArray("x.jpg\0.png", 11) << "the name holds a NUL character";
+}
+
+void TestBatchRunner::saveRefusesWhatIsNoFile() {
+    QFETCH(QString, make);
+    QFETCH(QByteArray, name);
+    QFETCH(QString, reason);
+    ScriptRun script;
+    QTemporaryDir outside;
+    const QString target = script.path(QStringLiteral("x.jpg"));
+    const QString other = outside.filePath(QStringLiteral("other.jpg"));
+    QFile file(other);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("another file") == 12);
+    file.close();
+    if (make == u"link")
+        QVERIFY(QFile::link(other, target));
+    else if (make == u"dangling")
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("new.jpg")), target));
+    else if (make == u"folder")
+        QVERIFY(QDir(script.folder.path()).mkdir(QStringLiteral("x.jpg")));
+    else if (make == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0644), 0);
+    const auto listing = [](const QString& folder) {
+        return QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                          QDir::NoDotAndDotDot);
+    };
+    const QFileInfoList before = listing(script.folder.path());
+
+    const auto failure = script.run("Text3 = 1\nsave " + name + "\n");
+    QVERIFY(failure);
+    QCOMPARE(failure->line, 2);
+    QVERIFY2(failure->message.contains(reason), qPrintable(failure->message));
+    QCOMPARE(listing(script.folder.path()), before);
+    QCOMPARE(listing(outside.path()), QFileInfoList{QFileInfo(other)});
+    QCOMPARE(readFile(other), QByteArray("another file"));
 }

@@ -14,6 +14,8 @@ public:
     QImage clipboardImageValue;
     QString folder = QStringLiteral("/opt/vokarelo");
     int screenHeight = 1080;
+    // Where pictures are written; the system's file system when none is set.
+    FileStore* files = nullptr;
 
     struct Message {
         QString text;
@@ -39,4 +41,5 @@ public:
     void startTimer(int milliseconds) override { timerStarts.append(milliseconds); }
     void stopTimer() override { ++timerStops; }
     void quit() override { quitCalled = true; }
+    FileStore& fileStore() override { return files ? *files : systemFileStore(); }
 };

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QTemporaryDir>
@@ -365,6 +366,42 @@ private slots:
         w.platform.clipboardImageValue = QImage();
         w.form.click(QStringLiteral("Label34"));
         QCOMPARE(w.form.caption(), QStringLiteral("图片//13800138000.jpg未保存：剪贴板中没有图片"));
+    }
+
+    // A link at the number's name is not followed, to a file elsewhere or to none; the message
+    // says why nothing was saved, and nothing is written in either folder.
+    void exportRefusesALink_data() {
+        QTest::addColumn<bool>("dangling");
+        QTest::newRow("to a file elsewhere") << false;
+        QTest::newRow("dangling") << true;
+    }
+    void exportRefusesALink() {
+        QFETCH(bool, dangling);
+        QTemporaryDir app;
+        QTemporaryDir elsewhere;
+        const QString other = elsewhere.filePath(QStringLiteral("other.jpg"));
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("another file") == 12);
+        file.close();
+        const QString path = app.filePath(QStringLiteral("13800138000.jpg"));
+        QVERIFY(
+            QFile::link(dangling ? elsewhere.filePath(QStringLiteral("new.jpg")) : other, path));
+
+        Window w;
+        w.platform.folder = app.path();
+        w.form.click(QStringLiteral("Label1"));
+        w.form.click(QStringLiteral("Label34"));
+        QCOMPARE(w.form.caption(), QStringLiteral("图片") + path +
+                                       QStringLiteral("未保存：the name belongs to a symbolic "
+                                                      "link, not a file"));
+        QCOMPARE(filesUnder(elsewhere.path()), QStringList{QStringLiteral("other.jpg")});
+        QCOMPARE(
+            QDir(app.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("13800138000.jpg")});
+        QVERIFY(QFileInfo(path).isSymLink());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("another file"));
     }
 
     // A failed export leaves an earlier file as it was; a saved one replaces it whole.
