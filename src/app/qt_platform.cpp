@@ -46,8 +46,8 @@ void QtPlatform::sleep(int milliseconds) {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-QString QtPlatform::programFolder() const {
-    return QCoreApplication::applicationDirPath();
+ProgramFolder QtPlatform::programFolder() const {
+    return runningProgramFolder();
 }
 
 int QtPlatform::screenHeightPixels() const {

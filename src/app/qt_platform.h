@@ -19,7 +19,7 @@ public:
     QImage clipboardImage() const override;
     void setClipboardImage(const QImage& image) override;
     void sleep(int milliseconds) override;
-    QString programFolder() const override;
+    ProgramFolder programFolder() const override;
     int screenHeightPixels() const override;
     void showMessage(const QString& text, const QString& title) override;
     void startTimer(int milliseconds) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "file_store.h"
+#include "program_folder.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -24,8 +25,7 @@ public:
     virtual void setClipboardImage(const QImage& image) = 0;
 
     virtual void sleep(int milliseconds) = 0;
-    // The folder that holds the program, without a trailing separator (except for the root).
-    virtual QString programFolder() const = 0;
+    virtual ProgramFolder programFolder() const = 0;
     virtual int screenHeightPixels() const = 0;
     // A modal message with a single OK button; returns when the user has closed it.
     virtual void showMessage(const QString& text, const QString& title) = 0;

@@ -44,7 +44,7 @@ int runBatch(int& argc, char** argv, const QString& scriptPath) {
         return ExitUsage;
     }
 
-    BatchRunner runner(QCoreApplication::applicationDirPath());
+    BatchRunner runner(runningProgramFolder());
     runner.messageShown = [&](int line, const QString& text) {
         out << scriptName << ':' << line << ": " << text << Qt::endl;
     };

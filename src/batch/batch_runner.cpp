@@ -65,7 +65,7 @@ QString describe(const CommandError& error) {
 
 } // namespace
 
-BatchRunner::BatchRunner(const QString& programFolder)
+BatchRunner::BatchRunner(const ProgramFolder& programFolder)
     : platform_(programFolder), form_(platform_) {
     // Only the first error of a line counts: it is the one that stopped the command.
     form_.reportError = [this](const CommandError& error) {

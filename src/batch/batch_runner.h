@@ -18,7 +18,7 @@ struct ScriptFailure {
 // Runs scripts on one window, started as the program starts it, without showing it.
 class BatchRunner {
 public:
-    explicit BatchRunner(const QString& programFolder);
+    explicit BatchRunner(const ProgramFolder& programFolder);
     BatchRunner(const BatchRunner&) = delete;
     BatchRunner& operator=(const BatchRunner&) = delete;
 

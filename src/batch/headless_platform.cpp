@@ -1,6 +1,6 @@
 #include "headless_platform.h"
 
-HeadlessPlatform::HeadlessPlatform(QString programFolder)
+HeadlessPlatform::HeadlessPlatform(ProgramFolder programFolder)
     : programFolder_(std::move(programFolder)) {}
 
 QDateTime HeadlessPlatform::now() const {

@@ -13,7 +13,7 @@ public:
     // rules, and with them the picture, do not depend on the machine the script runs on.
     static constexpr int ScreenHeight = 1080;
 
-    explicit HeadlessPlatform(QString programFolder);
+    explicit HeadlessPlatform(ProgramFolder programFolder);
 
     // From now on the clock stands at moment; until then it is the system clock.
     void fixClock(const QDateTime& moment) { fixedClock_ = moment; }
@@ -30,7 +30,7 @@ public:
     void setClipboardImage(const QImage& image) override { clipboardImage_ = image; }
     // The script runs as fast as it can; nothing else would run during a pause.
     void sleep(int) override {}
-    QString programFolder() const override { return programFolder_; }
+    ProgramFolder programFolder() const override { return programFolder_; }
     int screenHeightPixels() const override { return ScreenHeight; }
     void showMessage(const QString& text, const QString& title) override;
     // The runner delivers the timer's tick itself, after the line that started it.
@@ -39,7 +39,7 @@ public:
     void quit() override { quitRequested_ = true; }
 
 private:
-    QString programFolder_;
+    ProgramFolder programFolder_;
     std::optional<QDateTime> fixedClock_;
     QImage clipboardImage_;
     bool quitRequested_ = false;

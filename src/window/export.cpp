@@ -27,15 +27,22 @@ void Label34_Click(Form& form) {
     const QImage picture = platform.clipboardImage();
     platform.sleep(ExportPauseMs);
     const QString name = form.text(QStringLiteral("Text3"));
-    const QString path = platform.programFolder() + u'/' + name + QStringLiteral(".jpg");
+    const ProgramFolder folder = platform.programFolder();
+    // Without a folder the message names the file alone, not a folder it was never meant for.
+    const QString fileName = name + QStringLiteral(".jpg");
+    const QString path = folder.path.isEmpty() ? fileName : folder.path + u'/' + fileName;
 
     QString failure;
+    WriteFailure written;
     if (picture.isNull())
         failure = QStringLiteral("剪贴板中没有图片");
+    else if (folder.path.isEmpty())
+        failure = QStringLiteral("无法确定程序所在的文件夹");
+    else if (!folder.decodable)
+        failure = QStringLiteral("程序所在文件夹的名称无法解码");
     else if (!isPlainFileName(name))
         failure = QStringLiteral("文件名无效");
-    else if (WriteFailure written; !PictureBoxSaveJPG(picture, path, JpegQuality, &written,
-                                                      platform.fileStore()))
+    else if (!PictureBoxSaveJPG(picture, path, JpegQuality, &written, platform.fileStore()))
         failure = written.text;
 
     form.setCaption(failure.isEmpty()

@@ -13,7 +13,7 @@
 // folder.
 struct ScriptRun {
     QTemporaryDir folder;
-    BatchRunner runner{folder.path()};
+    BatchRunner runner{ProgramFolder{folder.path()}};
     QStringList messages; // "LINE: TEXT"
 
     ScriptRun() {

@@ -42,6 +42,7 @@ private slots:
     void failingLineExitsNonZero();
     void fullDisk_data();
     void fullDisk();
+    void folderThatIsNotUtf8();
     void examples_data();
     void examples();
 };

@@ -10,7 +10,9 @@
 #include <QTest>
 #include <csignal>
 #include <cstring>
+#include <filesystem>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -23,9 +25,12 @@ struct Outcome {
 // The real program with no display and no platform chosen, as on a server. A file size limit
 // makes the disk look full beyond that size to the program (EFBIG where a disk says ENOSPC).
 Outcome runProgram(const QStringList& arguments, const QString& folder = QString(),
-                   const QByteArray& input = QByteArray(), rlim_t fileSizeLimit = RLIM_INFINITY) {
+                   const QByteArray& input = QByteArray(), rlim_t fileSizeLimit = RLIM_INFINITY,
+                   const QString& program = QStringLiteral(VOKARELO_PROGRAM)) {
     QProcess process;
     process.setChildProcessModifier([fileSizeLimit] {
+        if (fileSizeLimit == RLIM_INFINITY)
+            return;
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit;
         ::getrlimit(RLIMIT_FSIZE, &limit);
@@ -38,7 +43,7 @@ Outcome runProgram(const QStringList& arguments, const QString& folder = QString
     process.setProcessEnvironment(environment);
     if (!folder.isEmpty())
         process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(VOKARELO_PROGRAM), arguments);
+    process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -151,6 +156,34 @@ void TestBatchProgram::fullDisk() {
     QCOMPARE(readFile(target), QByteArray("an earlier picture"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{name});
+}
+
+// The program in a folder whose name is not UTF-8 cannot name the folder it would export into: the
+// export says so and writes nothing, neither there nor (as it once did) in the root.
+void TestBatchProgram::folderThatIsNotUtf8() {
+    QTemporaryDir root;
+    // Qt spells every path as UTF-8, so the folder is made in bytes, and the program is started
+    // through a link of a plain name, which the system resolves to the program file.
+    const std::string folder = QFile::encodeName(root.path()).toStdString() + "/app\xff";
+    QVERIFY(std::filesystem::create_directory(folder));
+    std::filesystem::copy_file(VOKARELO_PROGRAM, folder + "/vokarelo");
+    const QString link = root.filePath(QStringLiteral("vokarelo"));
+    QCOMPARE(::symlink((folder + "/vokarelo").c_str(), QFile::encodeName(link).constData()), 0);
+    const QString rootFile = QStringLiteral("/13800138000.jpg");
+    const QByteArray rootFileBefore = readFile(rootFile);
+
+    const Outcome o = runProgram({QStringLiteral("--script"), QStringLiteral("-")}, root.path(),
+                                 "Image2\n", RLIM_INFINITY, link);
+    QVERIFY2(o.out.contains(QStringLiteral("/app\ufffd/13800138000.jpg未保存：")) &&
+                 o.out.endsWith(QStringLiteral("程序所在文件夹的名称无法解码\n")),
+             qPrintable(o.out));
+    const auto entries = [](const std::string& folder) {
+        return std::distance(std::filesystem::directory_iterator(folder),
+                             std::filesystem::directory_iterator());
+    };
+    QCOMPARE(entries(folder), 1);
+    QCOMPARE(entries(QFile::encodeName(root.path()).toStdString()), 2);
+    QCOMPARE(readFile(rootFile), rootFileBefore);
 }
 
 // The committed examples run through the program, give the same file as a run in this process,

@@ -13,6 +13,7 @@ public:
     QString clipboardTextValue;
     QImage clipboardImageValue;
     QString folder = QStringLiteral("/opt/vokarelo");
+    bool folderDecodable = true;
     int screenHeight = 1080;
     // Where pictures are written; the system's file system when none is set.
     FileStore* files = nullptr;
@@ -33,7 +34,7 @@ public:
     QImage clipboardImage() const override { return clipboardImageValue; }
     void setClipboardImage(const QImage& image) override;
     void sleep(int milliseconds) override { sleeps.append(milliseconds); }
-    QString programFolder() const override { return folder; }
+    ProgramFolder programFolder() const override { return {folder, folderDecodable}; }
     int screenHeightPixels() const override { return screenHeight; }
     void showMessage(const QString& text, const QString& title) override {
         messages.append({text, title});

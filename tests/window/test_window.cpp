@@ -368,6 +368,38 @@ private slots:
         QCOMPARE(w.form.caption(), QStringLiteral("图片//13800138000.jpg未保存：剪贴板中没有图片"));
     }
 
+    // Without a folder it can name, the export writes nothing: a folder the system cannot tell
+    // once made it write into the root, and one whose name is not UTF-8 would name another folder.
+    void exportNeedsItsFolder_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("decodable");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("unknown") << "" << true
+                                 << "图片13800138000.jpg未保存：无法确定程序所在的文件夹";
+        QTest::newRow("not UTF-8")
+            << "/tmp/app\ufffd" << false
+            << "图片/tmp/app\ufffd/13800138000.jpg未保存：程序所在文件夹的名称无法解码";
+    }
+    void exportNeedsItsFolder() {
+        QFETCH(QString, folder);
+        QFETCH(bool, decodable);
+        QFETCH(QString, caption);
+        QTemporaryDir current;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(current.path());
+        Window w;
+        w.platform.folder = folder;
+        w.platform.folderDecodable = decodable;
+        w.form.click(QStringLiteral("Label1"));
+        w.form.click(QStringLiteral("Label34"));
+        QDir::setCurrent(previous);
+        QCOMPARE(w.form.caption(), caption);
+        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(filesUnder(current.path()), QStringList());
+        QVERIFY(!QFile::exists(QStringLiteral("/13800138000.jpg")));
+        QCOMPARE(w.form.width(), 13335.0f);
+    }
+
     // A link at the number's name is not followed, to a file elsewhere or to none; the message
     // says why nothing was saved, and nothing is written in either folder.
     void exportRefusesALink_data() {
