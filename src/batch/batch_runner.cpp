@@ -67,10 +67,15 @@ QString describe(const CommandError& error) {
 
 BatchRunner::BatchRunner(const ProgramFolder& programFolder)
     : platform_(programFolder), form_(platform_) {
-    // Only the first error of a line counts: it is the one that stopped the command.
+    // Only the first error of a line counts: it is the one that stopped the command. A failed
+    // export fails its line as well, after its own message.
     form_.reportError = [this](const CommandError& error) {
         if (!commandError_)
             commandError_ = describe(error);
+    };
+    form_.exportFailed = [this](const QString& path, const QString& reason) {
+        if (!commandError_)
+            commandError_ = QStringLiteral("the export did not write %1: %2").arg(path, reason);
     };
     platform_.messageShown = [this](const QString& text) {
         if (messageShown)

@@ -113,9 +113,10 @@ The first line that fails stops the run; the lines before it have taken effect.
 A line fails when it is malformed, names an unknown control, sets something
 other than a text field, clicks a text field, clicks or sets a control that is
 disabled or hidden, runs a command that meets an error (类型不匹配, 溢出,
-下标越界, 无效的属性值), or saves a file that cannot be written. The error is
-printed on standard error as FILE:LINE: LINE: ERROR, naming the field or
-control.
+下标越界, 无效的属性值), saves a file that cannot be written, or runs an export
+(the back arrow's with 自动保存JPG ticked, or Label34) that writes nothing; the
+export's own message is printed first. The error is printed on standard error
+as FILE:LINE: LINE: ERROR, naming the field or control.
 
 With --script the program draws on Qt's offscreen platform and needs no
 display, unless QT_QPA_PLATFORM is set.

@@ -50,4 +50,6 @@ void Label34_Click(Form& form) {
                         : QStringLiteral("图片") + path + QStringLiteral("未保存：") + failure);
     platform.showMessage(form.caption(), QStringLiteral("Vokarelo"));
     form.setWidth(WideWidth);
+    if (!failure.isEmpty() && form.exportFailed)
+        form.exportFailed(path, failure);
 }

@@ -28,6 +28,8 @@ private slots:
     void savesPngAndJpeg();
     void saveRefusesWhatIsNoFile_data();
     void saveRefusesWhatIsNoFile();
+    void failedExportFailsItsLine_data();
+    void failedExportFailsItsLine();
 };
 
 class TestBatchProgram : public QObject {

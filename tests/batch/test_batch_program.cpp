@@ -128,34 +128,54 @@ void TestBatchProgram::failingLineExitsNonZero() {
 
 // A disk that fills up part-way fails the line with the system's reason, whether the limit falls
 // in the encoder's first 16 KiB (once "Unknown error") or after it (once a cut-off file saved over
-// the earlier one); the earlier file stays as it was and nothing else appears.
+// the earlier one): a save and the export the back arrow's timer runs alike. The earlier file stays
+// as it was and nothing else appears. The program runs from the folder, where the export writes.
 void TestBatchProgram::fullDisk_data() {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("line");
     QTest::addColumn<int>("limit");
-    QTest::newRow("JPEG, 8 KiB") << "s.jpg" << 8 * 1024;
-    QTest::newRow("JPEG, 20 KiB") << "s.jpg" << 20 * 1024;
-    QTest::newRow("PNG, 8 KiB") << "s.png" << 8 * 1024;
-    QTest::newRow("PNG, 64 KiB") << "s.png" << 64 * 1024;
+    QTest::addColumn<QString>("error"); // %1 the folder, %2 the system's reason
+    const QString saveJpeg = QStringLiteral("save s.jpg: cannot write s.jpg: %2");
+    const QString savePng = QStringLiteral("save s.png: cannot write s.png: %2");
+    const QString exported =
+        QStringLiteral("Image2: the export did not write %1/13800138000.jpg: %2");
+    QTest::newRow("JPEG, 8 KiB") << "s.jpg" << QByteArray("save s.jpg") << 8 * 1024 << saveJpeg;
+    QTest::newRow("JPEG, 20 KiB") << "s.jpg" << QByteArray("save s.jpg") << 20 * 1024 << saveJpeg;
+    QTest::newRow("PNG, 8 KiB") << "s.png" << QByteArray("save s.png") << 8 * 1024 << savePng;
+    QTest::newRow("PNG, 64 KiB") << "s.png" << QByteArray("save s.png") << 64 * 1024 << savePng;
+    QTest::newRow("export, 8 KiB")
+        << "13800138000.jpg" << QByteArray("Image2") << 8 * 1024 << exported;
+    QTest::newRow("export, 20 KiB")
+        << "13800138000.jpg" << QByteArray("Image2") << 20 * 1024 << exported;
 }
 
 void TestBatchProgram::fullDisk() {
     QFETCH(QString, name);
+    QFETCH(QByteArray, line);
     QFETCH(int, limit);
+    QFETCH(QString, error);
     QTemporaryDir folder;
+    const QString program = folder.filePath(QStringLiteral("vokarelo"));
+    QVERIFY(QFile::copy(QStringLiteral(VOKARELO_PROGRAM), program));
     const QString target = folder.filePath(name);
     QFile earlier(target);
     QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("an earlier picture") == 18);
     earlier.close();
 
     const Outcome o = runProgram({QStringLiteral("--script"), QStringLiteral("-")}, folder.path(),
-                                 "Command6\nsave " + name.toUtf8() + "\n", rlim_t(limit));
+                                 "Command6\n" + line + "\n", rlim_t(limit), program);
     QCOMPARE(o.exitCode, 1);
-    const QString expected = QStringLiteral("<stdin>:2: save %1: cannot write %1: %2\n")
-                                 .arg(name, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    const QString expected =
+        QStringLiteral("<stdin>:2: ") +
+        QString(error)
+            .replace(QStringLiteral("%1"), folder.path())
+            .replace(QStringLiteral("%2"), QString::fromLocal8Bit(std::strerror(EFBIG))) +
+        u'\n';
     QVERIFY2(o.err.endsWith(expected), qPrintable(o.err));
     QCOMPARE(readFile(target), QByteArray("an earlier picture"));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{name});
+    QStringList files =
+        QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QCOMPARE(files, (QStringList{name, QStringLiteral("vokarelo")}));
 }
 
 // The program in a folder whose name is not UTF-8 cannot name the folder it would export into: the
@@ -174,6 +194,9 @@ void TestBatchProgram::folderThatIsNotUtf8() {
 
     const Outcome o = runProgram({QStringLiteral("--script"), QStringLiteral("-")}, root.path(),
                                  "Image2\n", RLIM_INFINITY, link);
+    QCOMPARE(o.exitCode, 1);
+    QVERIFY2(o.err.contains(QStringLiteral("<stdin>:1: Image2: the export did not write ")),
+             qPrintable(o.err));
     QVERIFY2(o.out.contains(QStringLiteral("/app\ufffd/13800138000.jpg未保存：")) &&
                  o.out.endsWith(QStringLiteral("程序所在文件夹的名称无法解码\n")),
              qPrintable(o.out));

@@ -266,3 +266,44 @@ void TestBatchRunner::saveRefusesWhatIsNoFile() {
     QCOMPARE(listing(outside.path()), QFileInfoList{QFileInfo(other)});
     QCOMPARE(readFile(other), QByteArray("another file"));
 }
+
+// An export that wrote nothing fails its line, whether the back arrow's timer ran it or the export
+// label did: its own message is shown as the window shows it, and no line after it runs.
+void TestBatchRunner::failedExportFailsItsLine_data() {
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("linkAtTheName");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("timer, name leaves the folder")
+        << QByteArray("Text3 = ../x\nImage2") << false << 2 << "../x.jpg"
+        << "文件名无效";
+    QTest::newRow("export label, name leaves the folder")
+        << QByteArray("Text3 = ../x\nLabel1\n\nLabel34") << false << 4 << "../x.jpg"
+        << "文件名无效";
+    QTest::newRow("timer, link at the name")
+        << QByteArray("Image2") << true << 1 << "13800138000.jpg"
+        << "the name belongs to a symbolic link, not a file";
+}
+
+void TestBatchRunner::failedExportFailsItsLine() {
+    QFETCH(QByteArray, script);
+    QFETCH(bool, linkAtTheName);
+    QFETCH(int, line);
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    ScriptRun run;
+    if (linkAtTheName)
+        QVERIFY(QFile::link(run.path(QStringLiteral("elsewhere.jpg")),
+                            run.path(QStringLiteral("13800138000.jpg"))));
+    const QString path = run.path(name);
+
+    const auto failure = run.run(script + "\nsave after.png\n");
+    QVERIFY(failure);
+    QCOMPARE(failure->line, line);
+    QCOMPARE(failure->message, QStringLiteral("the export did not write %1: %2").arg(path, reason));
+    QCOMPARE(run.messages,
+             QStringList{QStringLiteral("%1: 图片%2未保存：%3").arg(line).arg(path, reason)});
+    QVERIFY(!QFile::exists(run.path(QStringLiteral("after.png"))));
+    QVERIFY(!QFile::exists(run.path(QStringLiteral("elsewhere.jpg"))));
+}
