@@ -2,6 +2,7 @@
 
 #include "basic/command_error.h"
 #include "picture_file.h"
+#include "script_reader.h"
 #include "settings/panel_table.h"
 
 #include <QStringDecoder>
@@ -84,13 +85,24 @@ BatchRunner::BatchRunner(const ProgramFolder& programFolder)
     form_.start();
 }
 
-std::optional<ScriptFailure> BatchRunner::run(const QByteArray& script) {
-    const QList<QByteArray> lines = script.split('\n');
-    lineNumber_ = 0;
-    for (QByteArray bytes : lines) {
-        ++lineNumber_;
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
+std::optional<ScriptFailure> BatchRunner::run(QIODevice& script) {
+    ScriptReader reader(script);
+    QByteArray bytes;
+    for (lineNumber_ = 1;; ++lineNumber_) {
+        switch (reader.next(bytes)) {
+        case ScriptReader::Result::Line:
+            break;
+        case ScriptReader::Result::End:
+            return std::nullopt;
+        case ScriptReader::Result::TooLong:
+            return ScriptFailure{lineNumber_,
+                                 {},
+                                 QStringLiteral("the line is longer than %1 bytes (1 MiB)")
+                                     .arg(ScriptReader::MaxLineBytes),
+                                 false};
+        case ScriptReader::Result::Failed:
+            return ScriptFailure{lineNumber_, {}, script.errorString(), true};
+        }
         QStringDecoder decoder(QStringDecoder::Utf8);
         const QString line = decoder.decode(bytes);
         try {
@@ -98,12 +110,11 @@ std::optional<ScriptFailure> BatchRunner::run(const QByteArray& script) {
                 throw ScriptError{QStringLiteral("the line is not UTF-8 text")};
             runLine(line);
         } catch (const ScriptError& error) {
-            return ScriptFailure{lineNumber_, line, error.message};
+            return ScriptFailure{lineNumber_, line, error.message, false};
         }
         if (platform_.quitRequested())
-            break;
+            return std::nullopt;
     }
-    return std::nullopt;
 }
 
 void BatchRunner::runLine(const QString& line) {

@@ -51,9 +51,9 @@ QString helpText() {
   vokarelo --help           show this text
 
 A script runs on the window as the program opens it (wide, every field at its
-default), one action a line, from the top. It is UTF-8 text; lines end in LF or
-CR LF. Blank lines are skipped, and a line whose first character other than
-blanks is # is a comment.
+default), one action a line, from the top, each line as it is read. It is UTF-8
+text; a line ends in LF, CR LF or CR and holds at most 1 MiB. Blank lines are
+skipped, and a line whose first character other than blanks is # is a comment.
 
   NAME = TEXT      Type TEXT into the text field NAME, as a user types, without
                    submitting it. TEXT is the rest of the line after "=" and the
@@ -138,6 +138,7 @@ Example, missed_call.vks:
 Exit status:
   0  the script ran to its end, or to Command23
   1  a line failed
-  2  the arguments were wrong, or the script could not be read
+  2  the arguments were wrong, or the script could not be read (the lines
+     read before a read error have taken effect)
 )");
 }

@@ -12,6 +12,10 @@ private slots:
     void skippedLines();
     void refusedLines_data();
     void refusedLines();
+    void lineEnds_data();
+    void lineEnds();
+    void lineLengthLimit();
+    void readFailure();
 };
 
 class TestBatchRunner : public QObject {
@@ -24,6 +28,7 @@ private slots:
     void errorsNameTheirLine_data();
     void errorsNameTheirLine();
     void lineEndingsAndBlanksOfFieldTexts();
+    void everyLineEndEndsALine();
     void exitButtonEndsTheScript();
     void savesPngAndJpeg();
     void saveRefusesWhatIsNoFile_data();
@@ -45,6 +50,7 @@ private slots:
     void fullDisk_data();
     void fullDisk();
     void folderThatIsNotUtf8();
+    void endlessLine();
     void examples_data();
     void examples();
 };

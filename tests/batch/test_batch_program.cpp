@@ -209,6 +209,16 @@ void TestBatchProgram::folderThatIsNotUtf8() {
     QCOMPARE(readFile(rootFile), rootFileBefore);
 }
 
+// A script with no line end, however long, ends in an error at its first line instead of taking
+// the memory.
+void TestBatchProgram::endlessLine() {
+    const Outcome o = runProgram({QStringLiteral("--script"), QStringLiteral("/dev/zero")});
+    QCOMPARE(o.exitCode, 1);
+    QVERIFY2(o.err.endsWith(
+                 QStringLiteral("/dev/zero:1: the line is longer than 1048576 bytes (1 MiB)\n")),
+             qPrintable(o.err));
+}
+
 // The committed examples run through the program, give the same file as a run in this process,
 // and show what their comments promise.
 void TestBatchProgram::examples_data() {

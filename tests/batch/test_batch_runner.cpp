@@ -194,6 +194,20 @@ void TestBatchRunner::lineEndingsAndBlanksOfFieldTexts() {
     QCOMPARE(f.text(QStringLiteral("Text3")), u"a\nb");
 }
 
+// A script written on any system runs all its lines, and its errors name the lines as an editor
+// counts them.
+void TestBatchRunner::everyLineEndEndsALine() {
+    ScriptRun script;
+    const auto failure =
+        script.run("Text4 = 广东\rCommand8\r\nText3 = 139\nCommand6\r\rText8 = x\rCommand11\r");
+    const Form& f = script.runner.form();
+    QCOMPARE(f.element(QStringLiteral("yys")).caption, u"广东");
+    QCOMPARE(f.element(QStringLiteral("phone1")).caption, u"139");
+    QVERIFY(failure);
+    QCOMPARE(failure->line, 7);
+    QCOMPARE(failure->message, QStringLiteral("类型不匹配 in Text8"));
+}
+
 // 退出软件 ends the run there, as a success: nothing after it runs, not even a malformed line.
 void TestBatchRunner::exitButtonEndsTheScript() {
     ScriptRun script;
