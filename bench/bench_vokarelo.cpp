@@ -98,7 +98,7 @@ void BM_CaptureQtClipboard(benchmark::State& state) {
     shape(form, Narrow);
     for (auto _ : state)
         captureWindow(form, CaptureExport::Never);
-    labelSize(state, platform.clipboardImage());
+    labelSize(state, platform.clipboardPicture().picture);
 }
 BENCHMARK(BM_CaptureQtClipboard)->Unit(benchmark::kMillisecond);
 

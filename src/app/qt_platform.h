@@ -2,6 +2,8 @@
 
 #include "basic/platform.h"
 
+#include <QMimeData>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 
@@ -15,8 +17,8 @@ public:
 
     QDateTime now() const override;
     QLocale locale() const override;
-    QString clipboardText() const override;
-    QImage clipboardImage() const override;
+    ClipboardText clipboardText() const override;
+    ClipboardPicture clipboardPicture() const override;
     void setClipboardImage(const QImage& image) override;
     void sleep(int milliseconds) override;
     ProgramFolder programFolder() const override;
@@ -34,4 +36,6 @@ public:
 
 private:
     QTimer timer_;
+    // What the capture put on the clipboard, while the clipboard still holds it.
+    QPointer<QMimeData> offered_;
 };

@@ -25,8 +25,8 @@ public:
     QDateTime now() const override;
     QLocale locale() const override;
     // Nothing puts text on this clipboard, so the paste buttons paste the empty text.
-    QString clipboardText() const override { return {}; }
-    QImage clipboardImage() const override { return clipboardImage_; }
+    ClipboardText clipboardText() const override { return {}; }
+    ClipboardPicture clipboardPicture() const override { return answeredPicture(clipboardImage_); }
     void setClipboardImage(const QImage& image) override { clipboardImage_ = image; }
     // The script runs as fast as it can; nothing else would run during a pause.
     void sleep(int) override {}

@@ -1,5 +1,7 @@
 #include "export.h"
 
+#include "basic/command_error.h"
+
 #include "screen/form.h"
 #include "window_modes.h"
 
@@ -7,6 +9,24 @@ namespace {
 
 constexpr int JpegQuality = 75;
 constexpr int ExportPauseMs = 500;
+
+// Why the export cannot write the file, before it tries, in the window's words; empty when it can.
+QString refusal(const ClipboardPicture& clipboard, const ProgramFolder& folder,
+                const QString& name) {
+    if (clipboard.read == ClipboardRead::NoAnswer)
+        return errorText(ErrorKind::ClipboardNoAnswer);
+    if (clipboard.read == ClipboardRead::TooLarge)
+        return QStringLiteral("剪贴板中的图片太大，无法读取");
+    if (clipboard.picture.isNull())
+        return QStringLiteral("剪贴板中没有图片");
+    if (folder.path.isEmpty())
+        return QStringLiteral("无法确定程序所在的文件夹");
+    if (!folder.decodable)
+        return QStringLiteral("程序所在文件夹的名称无法解码");
+    if (!isPlainFileName(name))
+        return QStringLiteral("文件名无效");
+    return {};
+}
 
 } // namespace
 
@@ -24,7 +44,7 @@ bool PictureBoxSaveJPG(const QImage& pict, const QString& fileName, int quality,
 
 void Label34_Click(Form& form) {
     Platform& platform = form.platform();
-    const QImage picture = platform.clipboardImage();
+    const ClipboardPicture clipboard = platform.clipboardPicture();
     platform.sleep(ExportPauseMs);
     const QString name = form.text(QStringLiteral("Text3"));
     const ProgramFolder folder = platform.programFolder();
@@ -32,17 +52,10 @@ void Label34_Click(Form& form) {
     const QString fileName = name + QStringLiteral(".jpg");
     const QString path = folder.path.isEmpty() ? fileName : folder.path + u'/' + fileName;
 
-    QString failure;
+    QString failure = refusal(clipboard, folder, name);
     WriteFailure written;
-    if (picture.isNull())
-        failure = QStringLiteral("剪贴板中没有图片");
-    else if (folder.path.isEmpty())
-        failure = QStringLiteral("无法确定程序所在的文件夹");
-    else if (!folder.decodable)
-        failure = QStringLiteral("程序所在文件夹的名称无法解码");
-    else if (!isPlainFileName(name))
-        failure = QStringLiteral("文件名无效");
-    else if (!PictureBoxSaveJPG(picture, path, JpegQuality, &written, platform.fileStore()))
+    if (failure.isEmpty() &&
+        !PictureBoxSaveJPG(clipboard.picture, path, JpegQuality, &written, platform.fileStore()))
         failure = written.text;
 
     form.setCaption(failure.isEmpty()

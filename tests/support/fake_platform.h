@@ -12,6 +12,9 @@ public:
     QLocale regional = QLocale(QLocale::Chinese, QLocale::China);
     QString clipboardTextValue;
     QImage clipboardImageValue;
+    // A clipboard owner that never answers, and a picture too large to read.
+    bool clipboardAnswers = true;
+    bool clipboardPictureTooLarge = false;
     QString folder = QStringLiteral("/opt/vokarelo");
     bool folderDecodable = true;
     int screenHeight = 1080;
@@ -30,8 +33,8 @@ public:
 
     QDateTime now() const override { return clock; }
     QLocale locale() const override { return regional; }
-    QString clipboardText() const override { return clipboardTextValue; }
-    QImage clipboardImage() const override { return clipboardImageValue; }
+    ClipboardText clipboardText() const override;
+    ClipboardPicture clipboardPicture() const override;
     void setClipboardImage(const QImage& image) override;
     void sleep(int milliseconds) override { sleeps.append(milliseconds); }
     ProgramFolder programFolder() const override { return {folder, folderDecodable}; }

@@ -358,6 +358,44 @@ private slots:
         QCOMPARE(w.form.width(), 13335.0f);
     }
 
+    // A clipboard that gave no picture says why: a picture too large to read and an owner that did
+    // not answer are not "no picture". Nothing is written and an earlier file stays.
+    void exportSaysWhyTheClipboardGaveNoPicture_data() {
+        QTest::addColumn<bool>("answers");
+        QTest::addColumn<bool>("tooLarge");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no picture") << true << false << "剪贴板中没有图片";
+        QTest::newRow("too large") << true << true << "剪贴板中的图片太大，无法读取";
+        QTest::newRow("no answer") << false << false << "剪贴板没有响应";
+    }
+    void exportSaysWhyTheClipboardGaveNoPicture() {
+        QFETCH(bool, answers);
+        QFETCH(bool, tooLarge);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("13800138000.jpg"));
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier picture") == 15);
+        earlier.close();
+        Window w;
+        w.platform.folder = dir.path();
+        w.form.click(QStringLiteral("Label1"));
+        // Only the first row empties the clipboard: in the others the picture is there, and the
+        // export must not take it when the read says it could not be had.
+        if (answers && !tooLarge)
+            w.platform.clipboardImageValue = QImage();
+        w.platform.clipboardAnswers = answers;
+        w.platform.clipboardPictureTooLarge = tooLarge;
+        w.form.click(QStringLiteral("Label34"));
+        QCOMPARE(w.form.caption(),
+                 QStringLiteral("图片") + path + QStringLiteral("未保存：") + reason);
+        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(filesUnder(dir.path()), QStringList{QStringLiteral("13800138000.jpg")});
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier picture"));
+        QCOMPARE(w.form.width(), 13335.0f);
+    }
+
     // At the root the folder text already ends with a separator; the path keeps both.
     void exportPathAtRoot() {
         Window w;
