@@ -205,7 +205,7 @@ private slots:
         else if (make == u"socket")
             QVERIFY(bindSocket(nameBytes));
         else if (::getuid() != 0)
-            QSKIP("only root can make a device node; the kind of /dev/null is checked below");
+            QSKIP("only root can make a device node; refusesTheSystemsDevice covers /dev/null");
         else
             QCOMPARE(::mknod(nameBytes.constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
         QCOMPARE(systemFileStore().entryKind(name), entry);
@@ -221,6 +221,20 @@ private slots:
         QCOMPARE(contents(f.folder), inside);
         QCOMPARE(contents(f.outside), outside);
         QCOMPARE(systemFileStore().entryKind(name), entry);
+    }
+
+    // The system's own /dev/null, which a picture once replaced when the program ran as root. The
+    // file system here cannot create a file, so that the test harms nothing should the refusal
+    // ever fail: the writer would then report the creation's failure instead.
+    void refusesTheSystemsDevice() {
+        FailingFileStore files;
+        files.fault = Fault::Create;
+        WriteFailure failure;
+        QVERIFY(!saveImageAtomically(noisePicture(), QStringLiteral("/dev/null"), "jpeg", 75,
+                                     &failure, files));
+        QCOMPARE(failure.kind, Kind::NotARegularFile);
+        QCOMPARE(failure.entry, EntryKind::Device);
+        QCOMPARE(failure.text, QStringLiteral("the name belongs to a device, not a file"));
     }
 
     void entryKinds() {
