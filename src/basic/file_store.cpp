@@ -16,6 +16,7 @@ public:
     bool open() {
         // Unbuffered: every write reaches the system at once, so its count is the system's and no
         // failure waits in a buffer for a later flush that QSaveFile::commit() does not check.
+        errno = 0;
         if (file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return true;
         fail();
@@ -23,6 +24,7 @@ public:
     }
 
     qint64 write(const char* data, qint64 size) override {
+        errno = 0;
         const qint64 taken = file_.write(data, size);
         if (taken < 0)
             fail();
@@ -48,6 +50,7 @@ public:
     }
 
     bool commit() override {
+        errno = 0;
         if (file_.commit())
             return true;
         fail();
@@ -57,7 +60,8 @@ public:
     FileError error() const override { return error_; }
 
 private:
-    // Read at once after the failing call, while errno still holds the system's error.
+    // Read at once after the failing call, which found errno cleared: a failure Qt finds without
+    // the system's help gets no error number, rather than one from an older call.
     void fail() { error_ = {errno, file_.errorString()}; }
 
     QSaveFile file_;
