@@ -6,6 +6,7 @@
 #include "support/fake_platform.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTest>
 #include <sys/stat.h>
@@ -320,4 +321,6 @@ void TestBatchRunner::failedExportFailsItsLine() {
              QStringList{QStringLiteral("%1: 图片%2未保存：%3").arg(line).arg(path, reason)});
     QVERIFY(!QFile::exists(run.path(QStringLiteral("after.png"))));
     QVERIFY(!QFile::exists(run.path(QStringLiteral("elsewhere.jpg"))));
+    QCOMPARE(QFileInfo(path).isSymLink(), linkAtTheName);
+    QVERIFY(linkAtTheName || !QFileInfo::exists(path));
 }

@@ -396,20 +396,26 @@ private slots:
         QCOMPARE(w.form.width(), 13335.0f);
     }
 
-    // A picture wider than JPEG holds is refused with that reason, once "Unknown error".
+    // A picture wider than JPEG holds is refused with that reason, once "Unknown error"; the
+    // earlier file stays.
     void exportOfAPictureTooWideForJpeg() {
         QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("13800138000.jpg"));
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier picture") == 15);
+        earlier.close();
         Window w;
         w.platform.folder = dir.path();
         w.form.click(QStringLiteral("Label1"));
         w.platform.clipboardImageValue = QImage(65501, 2, QImage::Format_RGB32);
         w.platform.clipboardImageValue.fill(Qt::white);
         w.form.click(QStringLiteral("Label34"));
-        QCOMPARE(w.form.caption(), QStringLiteral("图片%1/13800138000.jpg未保存：the picture is "
-                                                  "65501 × 2 pixels; JPEG holds at most 65500 on "
-                                                  "either side")
-                                       .arg(dir.path()));
-        QCOMPARE(filesUnder(dir.path()), QStringList());
+        QCOMPARE(w.form.caption(), QStringLiteral("图片") + path +
+                                       QStringLiteral("未保存：the picture is 65501 × 2 pixels; "
+                                                      "JPEG holds at most 65500 on either side"));
+        QCOMPARE(filesUnder(dir.path()), QStringList{QStringLiteral("13800138000.jpg")});
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier picture"));
     }
 
     // At the root the folder text already ends with a separator; the path keeps both.
