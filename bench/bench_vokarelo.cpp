@@ -98,7 +98,7 @@ void BM_CaptureQtClipboard(benchmark::State& state) {
     shape(form, Narrow);
     for (auto _ : state)
         captureWindow(form, CaptureExport::Never);
-    labelSize(state, platform.clipboardImage());
+    labelSize(state, platform.clipboardPicture().picture);
 }
 BENCHMARK(BM_CaptureQtClipboard)->Unit(benchmark::kMillisecond);
 
@@ -149,9 +149,9 @@ void BM_JpegAtomicWrite(benchmark::State& state) {
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("13800138000.jpg"));
     for (auto _ : state) {
-        QString reason;
-        if (!PictureBoxSaveJPG(picture, path, 75, &reason))
-            state.SkipWithError(qPrintable(reason));
+        WriteFailure failure;
+        if (!PictureBoxSaveJPG(picture, path, 75, &failure))
+            state.SkipWithError(qPrintable(failure.text));
     }
     labelSize(state, picture);
 }

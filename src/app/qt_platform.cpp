@@ -1,5 +1,7 @@
 #include "qt_platform.h"
 
+#include "clipboard_reading.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -25,13 +27,16 @@ QLocale QtPlatform::locale() const {
     return QLocale::system();
 }
 
-QString QtPlatform::clipboardText() const {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasText() ? data->text() : QString();
+ClipboardText QtPlatform::clipboardText() const {
+    return readClipboardText(QGuiApplication::clipboard()->mimeData());
 }
 
-QImage QtPlatform::clipboardImage() const {
-    return QGuiApplication::clipboard()->image();
+ClipboardPicture QtPlatform::clipboardPicture() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    // The capture's own picture is read in this program, with no other program to wait for.
+    if (data && data == offered_)
+        return answeredPicture(qvariant_cast<QImage>(data->imageData()));
+    return readClipboardPicture(data);
 }
 
 void QtPlatform::setClipboardImage(const QImage& image) {
@@ -40,14 +45,15 @@ void QtPlatform::setClipboardImage(const QImage& image) {
     auto* data = new QMimeData;
     data->setImageData(image);
     QGuiApplication::clipboard()->setMimeData(data);
+    offered_ = data;
 }
 
 void QtPlatform::sleep(int milliseconds) {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-QString QtPlatform::programFolder() const {
-    return QCoreApplication::applicationDirPath();
+ProgramFolder QtPlatform::programFolder() const {
+    return runningProgramFolder();
 }
 
 int QtPlatform::screenHeightPixels() const {

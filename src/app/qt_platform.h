@@ -2,6 +2,8 @@
 
 #include "basic/platform.h"
 
+#include <QMimeData>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 
@@ -15,11 +17,11 @@ public:
 
     QDateTime now() const override;
     QLocale locale() const override;
-    QString clipboardText() const override;
-    QImage clipboardImage() const override;
+    ClipboardText clipboardText() const override;
+    ClipboardPicture clipboardPicture() const override;
     void setClipboardImage(const QImage& image) override;
     void sleep(int milliseconds) override;
-    QString programFolder() const override;
+    ProgramFolder programFolder() const override;
     int screenHeightPixels() const override;
     qreal devicePixelRatio() const override;
     void showMessage(const QString& text, const QString& title) override;
@@ -36,4 +38,6 @@ public:
 
 private:
     QTimer timer_;
+    // What the capture put on the clipboard, while the clipboard still holds it.
+    QPointer<QMimeData> offered_;
 };

@@ -10,6 +10,8 @@ QString errorText(ErrorKind kind) {
         return QStringLiteral("下标越界");
     case ErrorKind::InvalidPropertyValue:
         return QStringLiteral("无效的属性值");
+    case ErrorKind::ClipboardNoAnswer:
+        return QStringLiteral("剪贴板没有响应");
     }
     return {};
 }

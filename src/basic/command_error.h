@@ -11,6 +11,7 @@ enum class ErrorKind {
     Overflow,
     SubscriptOutOfRange,
     InvalidPropertyValue,
+    ClipboardNoAnswer, // the program that holds the clipboard did not answer in time
 };
 
 QString errorText(ErrorKind kind);

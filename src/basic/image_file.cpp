@@ -1,25 +1,120 @@
 #include "image_file.h"
 
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
+#include <optional>
+
+namespace {
+
+using Kind = WriteFailure::Kind;
+using Failure = std::optional<WriteFailure>;
+
+// libjpeg's limit on either side of a picture, below the format's own 65535.
+constexpr int JpegMaxSide = 65500;
+
+WriteFailure failed(Kind kind, const QString& text, int errorNumber = 0) {
+    return {kind, text, errorNumber, EntryKind::Missing};
+}
+
+WriteFailure fileSystemFailure(const FileError& error) {
+    return failed(Kind::FileSystem, error.text, error.errorNumber);
+}
+
+Failure refuseName(const QString& fileName, FileStore& files) {
+    if (fileName.contains(QChar(u'\0')))
+        return failed(Kind::InvalidName,
+                      QStringLiteral("the name holds a NUL character, which would end it early"));
+    if (!fileName.isValidUtf16())
+        return failed(Kind::InvalidName,
+                      QStringLiteral("the name holds half of a UTF-16 pair, which no file name "
+                                     "can spell"));
+    const EntryKind entry = files.entryKind(fileName);
+    const auto taken = [entry](const char* by) {
+        return WriteFailure{
+            Kind::NotARegularFile,
+            QStringLiteral("the name belongs to %1, not a file").arg(QLatin1String(by)), 0, entry};
+    };
+    switch (entry) {
+    case EntryKind::Missing:
+    case EntryKind::RegularFile:
+        return std::nullopt;
+    case EntryKind::SymbolicLink:
+        return taken("a symbolic link");
+    case EntryKind::Directory:
+        return taken("a folder");
+    case EntryKind::Device:
+        return taken("a device");
+    case EntryKind::Fifo:
+        return taken("a FIFO");
+    case EntryKind::Socket:
+        return taken("a socket");
+    case EntryKind::Other:
+        break;
+    }
+    return taken("something other than a file");
+}
+
+Failure encode(const QImage& image, const char* format, int quality, QByteArray& bytes) {
+    if (qstrcmp(format, "jpeg") == 0 &&
+        (image.width() > JpegMaxSide || image.height() > JpegMaxSide))
+        return failed(Kind::TooLargeForFormat,
+                      QStringLiteral("the picture is %1 × %2 pixels; JPEG holds at most %3 on "
+                                     "either side")
+                          .arg(image.width())
+                          .arg(image.height())
+                          .arg(JpegMaxSide));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    if (!writer.write(image))
+        return failed(Kind::EncodingFailed, writer.errorString());
+    return std::nullopt;
+}
+
+Failure writeBytes(const QByteArray& bytes, const QString& fileName, FileStore& files) {
+    FileError error;
+    const std::unique_ptr<PendingFile> file = files.create(fileName, &error);
+    if (!file)
+        return fileSystemFailure(error);
+    // A short count is no error to the system: the rest is offered again until the system takes it
+    // all or says why not, so that the reason is the system's (a full disk, a file size limit).
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 taken = file->write(bytes.constData() + written, bytes.size() - written);
+        if (taken < 0)
+            return fileSystemFailure(file->error());
+        if (taken == 0)
+            return failed(Kind::FileSystem, QStringLiteral("the system took no more bytes"));
+        written += taken;
+    }
+    if (!file->sync())
+        return fileSystemFailure(file->error());
+    // The disk's own count, not the writes' sum: a failure that a layer below lost shows here,
+    // while the earlier file still has the name.
+    const qint64 size = file->size();
+    if (size < 0)
+        return fileSystemFailure(file->error());
+    if (size != bytes.size())
+        return failed(Kind::ShortFile,
+                      QStringLiteral("the file came out %1 of the picture's %2 bytes long")
+                          .arg(size)
+                          .arg(bytes.size()));
+    if (!file->commit())
+        return fileSystemFailure(file->error());
+    return std::nullopt;
+}
+
+} // namespace
 
 bool saveImageAtomically(const QImage& image, const QString& fileName, const char* format,
-                         int quality, QString* reason) {
-    QSaveFile file(fileName);
-    QString failure;
-    if (!file.open(QIODevice::WriteOnly)) {
-        failure = file.errorString();
-    } else {
-        QImageWriter writer(&file, format);
-        writer.setQuality(quality);
-        if (!writer.write(image)) {
-            failure = writer.errorString();
-            file.cancelWriting();
-        } else if (!file.commit()) {
-            failure = file.errorString();
-        }
-    }
-    if (reason)
-        *reason = failure;
-    return failure.isEmpty();
+                         int quality, WriteFailure* failure, FileStore& files) {
+    QByteArray bytes;
+    Failure outcome = refuseName(fileName, files);
+    if (!outcome)
+        outcome = encode(image, format, quality, bytes);
+    if (!outcome)
+        outcome = writeBytes(bytes, fileName, files);
+    if (outcome && failure)
+        *failure = *outcome;
+    return !outcome;
 }

@@ -1,10 +1,32 @@
 #pragma once
 
+#include "file_store.h"
+
 #include <QImage>
 #include <QString>
 
+// Why a picture was not written. The text is the system's words or the writer's own; the kind, and
+// for the file system the error number, let a caller word it for its user.
+struct WriteFailure {
+    enum class Kind {
+        InvalidName,       // a NUL or a lone UTF-16 half: the system would take it for another name
+        NotARegularFile,   // the name belongs to a link, folder, device, FIFO or socket: see entry
+        TooLargeForFormat, // the format cannot hold a picture of this size
+        EncodingFailed,
+        FileSystem, // a call of the file system failed: errorNumber says how, when the system said
+        ShortFile,  // the file came out shorter than the picture's bytes
+    };
+    Kind kind;
+    QString text;
+    int errorNumber = 0;
+    EntryKind entry = EntryKind::Missing;
+};
+
 // Writes a picture in a format ("jpeg", "png"; quality -1 for the format's default) so that the
-// file is replaced only by a complete new one: on any failure an earlier file stays as it was.
-// Returns false with the reason when nothing was written.
+// file is replaced only by a complete new one: the picture is encoded in memory, written beside the
+// name, checked on the disk at its full size, and only then renamed into place. The name must be
+// free or hold a regular file; a link is never followed. Returns false with the failure when
+// nothing was written.
 bool saveImageAtomically(const QImage& image, const QString& fileName, const char* format,
-                         int quality, QString* reason = nullptr);
+                         int quality, WriteFailure* failure = nullptr,
+                         FileStore& files = systemFileStore());

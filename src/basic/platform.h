@@ -1,9 +1,40 @@
 #pragma once
 
+#include "file_store.h"
+#include "program_folder.h"
+
 #include <QDateTime>
 #include <QImage>
 #include <QLocale>
 #include <QString>
+
+// What a read of the clipboard found. A clipboard whose owner does not answer is told apart from an
+// empty one, and a picture too large to read from no picture, so that a command can say why it
+// found nothing.
+enum class ClipboardRead {
+    Found,
+    Empty,    // nothing of the kind asked for
+    TooLarge, // a picture beyond what the program allocates to read one
+    NoAnswer, // the program that holds the clipboard did not answer in time
+};
+
+struct ClipboardText {
+    ClipboardRead read = ClipboardRead::Empty;
+    QString text;
+};
+
+struct ClipboardPicture {
+    ClipboardRead read = ClipboardRead::Empty;
+    QImage picture;
+};
+
+// What a clipboard that answered holds.
+inline ClipboardText answeredText(const QString& text) {
+    return {text.isEmpty() ? ClipboardRead::Empty : ClipboardRead::Found, text};
+}
+inline ClipboardPicture answeredPicture(const QImage& picture) {
+    return {picture.isNull() ? ClipboardRead::Empty : ClipboardRead::Found, picture};
+}
 
 // Everything the commands need from outside the program. The desktop build implements it with Qt;
 // tests use a fake with a settable clock, clipboard and folder.
@@ -15,15 +46,14 @@ public:
     // The user's regional settings, for the date-and-time text of the capture caption.
     virtual QLocale locale() const = 0;
 
-    // Plain text on the clipboard; the empty text when it holds none.
-    virtual QString clipboardText() const = 0;
-    // The picture on the clipboard; a null image when it holds none.
-    virtual QImage clipboardImage() const = 0;
+    // Plain text and the picture on the clipboard. A read waits for the clipboard's owner once at
+    // the most, however many formats it might try.
+    virtual ClipboardText clipboardText() const = 0;
+    virtual ClipboardPicture clipboardPicture() const = 0;
     virtual void setClipboardImage(const QImage& image) = 0;
 
     virtual void sleep(int milliseconds) = 0;
-    // The folder that holds the program, without a trailing separator (except for the root).
-    virtual QString programFolder() const = 0;
+    virtual ProgramFolder programFolder() const = 0;
     virtual int screenHeightPixels() const = 0;
     // Device pixels to the window pixel on the window's screen (2 on a high-density screen): a
     // capture takes the picture in device pixels, as a screenshot of the window would.
@@ -36,4 +66,7 @@ public:
     virtual void stopTimer() = 0;
 
     virtual void quit() = 0;
+
+    // Where pictures are written. Tests put a file system in its place that fails on purpose.
+    virtual FileStore& fileStore() { return systemFileStore(); }
 };

@@ -8,24 +8,6 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-namespace {
-
-// The whole script, or nothing with the reason in error.
-std::optional<QByteArray> readScript(const QString& path, QString* error) {
-    QFile file(path);
-    const bool opened =
-        path == u"-" ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
-    if (opened) {
-        QByteArray script = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            return script;
-    }
-    *error = file.errorString();
-    return std::nullopt;
-}
-
-} // namespace
-
 int runBatch(int& argc, char** argv, const QString& scriptPath, int scale) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -35,23 +17,30 @@ int runBatch(int& argc, char** argv, const QString& scriptPath, int scale) {
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const QString scriptName = scriptPath == u"-" ? QStringLiteral("<stdin>") : scriptPath;
-
-    QString readError;
-    const std::optional<QByteArray> script = readScript(scriptPath, &readError);
-    if (!script) {
-        err << "vokarelo: cannot read " << scriptName << ": " << readError << Qt::endl;
+    const bool standardInput = scriptPath == u"-";
+    const QString scriptName = standardInput ? QStringLiteral("<stdin>") : scriptPath;
+    QFile script(standardInput ? QString() : scriptPath);
+    if (!(standardInput ? script.open(stdin, QIODevice::ReadOnly)
+                        : script.open(QIODevice::ReadOnly))) {
+        err << "vokarelo: cannot read " << scriptName << ": " << script.errorString() << Qt::endl;
         return ExitUsage;
     }
 
-    BatchRunner runner(QCoreApplication::applicationDirPath(), scale);
+    BatchRunner runner(runningProgramFolder(), scale);
     runner.messageShown = [&](int line, const QString& text) {
         out << scriptName << ':' << line << ": " << text << Qt::endl;
     };
-    if (const std::optional<ScriptFailure> failure = runner.run(*script)) {
-        err << scriptName << ':' << failure->line << ": " << failure->lineText.trimmed() << ": "
+    const std::optional<ScriptFailure> failure = runner.run(script);
+    if (!failure)
+        return 0;
+    if (failure->unreadable) {
+        err << "vokarelo: cannot read " << scriptName << " at line " << failure->line << ": "
             << failure->message << Qt::endl;
-        return ExitScriptFailed;
+        return ExitUsage;
     }
-    return 0;
+    err << scriptName << ':' << failure->line << ": ";
+    if (!failure->lineText.isEmpty())
+        err << failure->lineText.trimmed() << ": ";
+    err << failure->message << Qt::endl;
+    return ExitScriptFailed;
 }

@@ -2,6 +2,7 @@
 
 #include "basic/command_error.h"
 #include "picture_file.h"
+#include "script_reader.h"
 #include "settings/panel_table.h"
 #include "window/capture.h"
 
@@ -66,12 +67,17 @@ QString describe(const CommandError& error) {
 
 } // namespace
 
-BatchRunner::BatchRunner(const QString& programFolder, int scale)
+BatchRunner::BatchRunner(const ProgramFolder& programFolder, int scale)
     : platform_(programFolder, scale), form_(platform_) {
-    // Only the first error of a line counts: it is the one that stopped the command.
+    // Only the first error of a line counts: it is the one that stopped the command. A failed
+    // export fails its line as well, after its own message.
     form_.reportError = [this](const CommandError& error) {
         if (!commandError_)
             commandError_ = describe(error);
+    };
+    form_.exportFailed = [this](const QString& path, const QString& reason) {
+        if (!commandError_)
+            commandError_ = QStringLiteral("the export did not write %1: %2").arg(path, reason);
     };
     platform_.messageShown = [this](const QString& text) {
         if (messageShown)
@@ -80,13 +86,24 @@ BatchRunner::BatchRunner(const QString& programFolder, int scale)
     form_.start();
 }
 
-std::optional<ScriptFailure> BatchRunner::run(const QByteArray& script) {
-    const QList<QByteArray> lines = script.split('\n');
-    lineNumber_ = 0;
-    for (QByteArray bytes : lines) {
-        ++lineNumber_;
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
+std::optional<ScriptFailure> BatchRunner::run(QIODevice& script) {
+    ScriptReader reader(script);
+    QByteArray bytes;
+    for (lineNumber_ = 1;; ++lineNumber_) {
+        switch (reader.next(bytes)) {
+        case ScriptReader::Result::Line:
+            break;
+        case ScriptReader::Result::End:
+            return std::nullopt;
+        case ScriptReader::Result::TooLong:
+            return ScriptFailure{lineNumber_,
+                                 {},
+                                 QStringLiteral("the line is longer than %1 bytes (1 MiB)")
+                                     .arg(ScriptReader::MaxLineBytes),
+                                 false};
+        case ScriptReader::Result::Failed:
+            return ScriptFailure{lineNumber_, {}, script.errorString(), true};
+        }
         QStringDecoder decoder(QStringDecoder::Utf8);
         const QString line = decoder.decode(bytes);
         try {
@@ -94,12 +111,11 @@ std::optional<ScriptFailure> BatchRunner::run(const QByteArray& script) {
                 throw ScriptError{QStringLiteral("the line is not UTF-8 text")};
             runLine(line);
         } catch (const ScriptError& error) {
-            return ScriptFailure{lineNumber_, line, error.message};
+            return ScriptFailure{lineNumber_, line, error.message, false};
         }
         if (platform_.quitRequested())
-            break;
+            return std::nullopt;
     }
-    return std::nullopt;
 }
 
 void BatchRunner::runLine(const QString& line) {
@@ -131,10 +147,10 @@ void BatchRunner::perform(const ScriptAction& action) {
         form_.dblClick(action.name);
         return;
     case Kind::Save: {
-        QString reason;
+        WriteFailure failure;
         if (!writePictureFile(capturedPicture(form_, platform_.devicePixelRatio()), action.text,
-                              &reason))
-            throw ScriptError{QStringLiteral("cannot write %1: %2").arg(action.text, reason)};
+                              &failure))
+            throw ScriptError{QStringLiteral("cannot write %1: %2").arg(action.text, failure.text)};
         return;
     }
     case Kind::SetClock:

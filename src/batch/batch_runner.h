@@ -4,15 +4,16 @@
 #include "screen/form.h"
 #include "script.h"
 
-#include <QByteArray>
+#include <QIODevice>
 #include <functional>
 #include <optional>
 
 // The line that stopped a script, and why.
 struct ScriptFailure {
-    int line; // counted from 1
-    QString lineText;
+    int line;         // counted from 1
+    QString lineText; // empty when the line was not read whole
     QString message;
+    bool unreadable; // the script could not be read from this line on
 };
 
 // Runs scripts on one window, started as the program starts it, without showing it.
@@ -20,13 +21,14 @@ class BatchRunner {
 public:
     // Pictures are taken at scale device pixels to the window pixel, as on a screen of that
     // density.
-    explicit BatchRunner(const QString& programFolder, int scale = 1);
+    explicit BatchRunner(const ProgramFolder& programFolder, int scale = 1);
     BatchRunner(const BatchRunner&) = delete;
     BatchRunner& operator=(const BatchRunner&) = delete;
 
-    // Runs the lines of a UTF-8 script in order. The first line that fails stops the run, and what
-    // the lines before it did stays done; the exit button ends it without failure.
-    std::optional<ScriptFailure> run(const QByteArray& script);
+    // Runs the lines of a UTF-8 script in order, each as it is read. The first line that fails
+    // stops the run, and what the lines before it did stays done; the exit button ends it without
+    // failure.
+    std::optional<ScriptFailure> run(QIODevice& script);
 
     HeadlessPlatform& platform() { return platform_; }
     Form& form() { return form_; }

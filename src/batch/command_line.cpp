@@ -79,9 +79,9 @@ QString helpText() {
   vokarelo --help           show this text
 
 A script runs on the window as the program opens it (wide, every field at its
-default), one action a line, from the top. It is UTF-8 text; lines end in LF or
-CR LF. Blank lines are skipped, and a line whose first character other than
-blanks is # is a comment.
+default), one action a line, from the top, each line as it is read. It is UTF-8
+text; a line ends in LF, CR LF or CR and holds at most 1 MiB. Blank lines are
+skipped, and a line whose first character other than blanks is # is a comment.
 
   NAME = TEXT      Type TEXT into the text field NAME, as a user types, without
                    submitting it. TEXT is the rest of the line after "=" and the
@@ -102,6 +102,8 @@ blanks is # is a comment.
                    then, times the --scale (1572 pixels wide at 3). PNG when PATH ends in .png, otherwise JPEG at quality
                    75. PATH is the rest of the line, relative to the current
                    folder; an existing file is replaced only by a complete one.
+                   A PATH that names a link (it is not followed), a folder, a
+                   FIFO, a socket or a device is refused.
 
 Names, from the top of the settings panel:
   电量             Text1, 减1 Command1, 提交 Command2
@@ -139,9 +141,10 @@ The first line that fails stops the run; the lines before it have taken effect.
 A line fails when it is malformed, names an unknown control, sets something
 other than a text field, clicks a text field, clicks or sets a control that is
 disabled or hidden, runs a command that meets an error (类型不匹配, 溢出,
-下标越界, 无效的属性值), or saves a file that cannot be written. The error is
-printed on standard error as FILE:LINE: LINE: ERROR, naming the field or
-control.
+下标越界, 无效的属性值), saves a file that cannot be written, or runs an export
+(the back arrow's with 自动保存JPG ticked, or Label34) that writes nothing; the
+export's own message is printed first. The error is printed on standard error
+as FILE:LINE: LINE: ERROR, naming the field or control.
 
 With --script the program draws on Qt's offscreen platform and needs no
 display, unless QT_QPA_PLATFORM is set.
@@ -163,6 +166,7 @@ Example, missed_call.vks:
 Exit status:
   0  the script ran to its end, or to Command23
   1  a line failed
-  2  the arguments were wrong, or the script could not be read
+  2  the arguments were wrong, or the script could not be read (the lines
+     read before a read error have taken effect)
 )");
 }

@@ -1,6 +1,6 @@
 #include "headless_platform.h"
 
-HeadlessPlatform::HeadlessPlatform(QString programFolder, int scale)
+HeadlessPlatform::HeadlessPlatform(ProgramFolder programFolder, int scale)
     : programFolder_(std::move(programFolder)), scale_(scale) {}
 
 QDateTime HeadlessPlatform::now() const {

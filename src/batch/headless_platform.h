@@ -13,7 +13,7 @@ public:
     // rules, and with them the picture, do not depend on the machine the script runs on.
     static constexpr int ScreenHeight = 1080;
 
-    explicit HeadlessPlatform(QString programFolder, int scale = 1);
+    explicit HeadlessPlatform(ProgramFolder programFolder, int scale = 1);
 
     // From now on the clock stands at moment; until then it is the system clock.
     void fixClock(const QDateTime& moment) { fixedClock_ = moment; }
@@ -25,12 +25,12 @@ public:
     QDateTime now() const override;
     QLocale locale() const override;
     // Nothing puts text on this clipboard, so the paste buttons paste the empty text.
-    QString clipboardText() const override { return {}; }
-    QImage clipboardImage() const override { return clipboardImage_; }
+    ClipboardText clipboardText() const override { return {}; }
+    ClipboardPicture clipboardPicture() const override { return answeredPicture(clipboardImage_); }
     void setClipboardImage(const QImage& image) override { clipboardImage_ = image; }
     // The script runs as fast as it can; nothing else would run during a pause.
     void sleep(int) override {}
-    QString programFolder() const override { return programFolder_; }
+    ProgramFolder programFolder() const override { return programFolder_; }
     int screenHeightPixels() const override { return ScreenHeight; }
     qreal devicePixelRatio() const override { return scale_; }
     void showMessage(const QString& text, const QString& title) override;
@@ -40,7 +40,7 @@ public:
     void quit() override { quitRequested_ = true; }
 
 private:
-    QString programFolder_;
+    ProgramFolder programFolder_;
     int scale_;
     std::optional<QDateTime> fixedClock_;
     QImage clipboardImage_;

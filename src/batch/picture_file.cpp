@@ -8,8 +8,8 @@ constexpr int JpegQuality = 75;
 
 } // namespace
 
-bool writePictureFile(const QImage& picture, const QString& fileName, QString* reason) {
+bool writePictureFile(const QImage& picture, const QString& fileName, WriteFailure* failure) {
     if (fileName.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-        return saveImageAtomically(picture, fileName, "png", -1, reason);
-    return saveImageAtomically(picture, fileName, "jpeg", JpegQuality, reason);
+        return saveImageAtomically(picture, fileName, "png", -1, failure);
+    return saveImageAtomically(picture, fileName, "jpeg", JpegQuality, failure);
 }

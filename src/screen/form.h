@@ -98,6 +98,9 @@ public:
     // When set, an event's error goes here instead of a message box: a run without a user (a
     // script) must tell an error from the export's own message.
     std::function<void(const CommandError&)> reportError;
+    // When set, told that the export wrote nothing, after its own message has said so: a run
+    // without a user (a script) must not go on as if the file were there.
+    std::function<void(const QString& path, const QString& reason)> exportFailed;
 
     const EventTable& events() const { return events_; }
 

@@ -1,5 +1,6 @@
 #include "number_location.h"
 
+#include "basic/command_error.h"
 #include "basic/conversions.h"
 #include "screen/form.h"
 
@@ -10,12 +11,15 @@ namespace {
 const QString Number = QStringLiteral("Text3");
 const QString Location = QStringLiteral("Text4");
 
-// The clipboard's text into a field, then submitted; a clipboard without text changes nothing.
+// The clipboard's text into a field, then submitted; a clipboard without text changes nothing,
+// and one whose owner did not answer says so.
 void paste(Form& form, const QString& field, Handler submit) {
-    const QString text = form.platform().clipboardText();
-    if (text.isEmpty())
+    const ClipboardText clipboard = form.platform().clipboardText();
+    if (clipboard.read == ClipboardRead::NoAnswer)
+        throw CommandError(ErrorKind::ClipboardNoAnswer);
+    if (clipboard.text.isEmpty())
         return;
-    form.setText(field, text);
+    form.setText(field, clipboard.text);
     submit(form);
 }
 

@@ -1,6 +1,6 @@
 #include "export.h"
 
-#include "basic/image_file.h"
+#include "basic/command_error.h"
 
 #include "screen/form.h"
 #include "window_modes.h"
@@ -9,6 +9,24 @@ namespace {
 
 constexpr int JpegQuality = 75;
 constexpr int ExportPauseMs = 500;
+
+// Why the export cannot write the file, before it tries, in the window's words; empty when it can.
+QString refusal(const ClipboardPicture& clipboard, const ProgramFolder& folder,
+                const QString& name) {
+    if (clipboard.read == ClipboardRead::NoAnswer)
+        return errorText(ErrorKind::ClipboardNoAnswer);
+    if (clipboard.read == ClipboardRead::TooLarge)
+        return QStringLiteral("剪贴板中的图片太大，无法读取");
+    if (clipboard.picture.isNull())
+        return QStringLiteral("剪贴板中没有图片");
+    if (folder.path.isEmpty())
+        return QStringLiteral("无法确定程序所在的文件夹");
+    if (!folder.decodable)
+        return QStringLiteral("程序所在文件夹的名称无法解码");
+    if (!isPlainFileName(name))
+        return QStringLiteral("文件名无效");
+    return {};
+}
 
 } // namespace
 
@@ -19,28 +37,32 @@ bool isPlainFileName(const QString& name) {
            name.isValidUtf16();
 }
 
-bool PictureBoxSaveJPG(const QImage& pict, const QString& fileName, int quality, QString* reason) {
-    return saveImageAtomically(pict, fileName, "jpeg", quality, reason);
+bool PictureBoxSaveJPG(const QImage& pict, const QString& fileName, int quality,
+                       WriteFailure* failure, FileStore& files) {
+    return saveImageAtomically(pict, fileName, "jpeg", quality, failure, files);
 }
 
 void Label34_Click(Form& form) {
     Platform& platform = form.platform();
-    const QImage picture = platform.clipboardImage();
+    const ClipboardPicture clipboard = platform.clipboardPicture();
     platform.sleep(ExportPauseMs);
     const QString name = form.text(QStringLiteral("Text3"));
-    const QString path = platform.programFolder() + u'/' + name + QStringLiteral(".jpg");
+    const ProgramFolder folder = platform.programFolder();
+    // Without a folder the message names the file alone, not a folder it was never meant for.
+    const QString fileName = name + QStringLiteral(".jpg");
+    const QString path = folder.path.isEmpty() ? fileName : folder.path + u'/' + fileName;
 
-    QString failure;
-    if (picture.isNull())
-        failure = QStringLiteral("剪贴板中没有图片");
-    else if (!isPlainFileName(name))
-        failure = QStringLiteral("文件名无效");
-    else
-        PictureBoxSaveJPG(picture, path, JpegQuality, &failure);
+    QString failure = refusal(clipboard, folder, name);
+    WriteFailure written;
+    if (failure.isEmpty() &&
+        !PictureBoxSaveJPG(clipboard.picture, path, JpegQuality, &written, platform.fileStore()))
+        failure = written.text;
 
     form.setCaption(failure.isEmpty()
                         ? QStringLiteral("图片") + path + QStringLiteral("已保存")
                         : QStringLiteral("图片") + path + QStringLiteral("未保存：") + failure);
     platform.showMessage(form.caption(), QStringLiteral("Vokarelo"));
     form.setWidth(WideWidth);
+    if (!failure.isEmpty() && form.exportFailed)
+        form.exportFailed(path, failure);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basic/image_file.h"
+
 #include <QImage>
 #include <QString>
 
@@ -10,9 +12,9 @@ class Form;
 void Label34_Click(Form& form);
 
 // Writes pict as a JPEG of the given quality (0 to 100). An existing file is replaced only by a
-// complete new one; on failure nothing is written and reason, when given, says why.
+// complete new one; on failure nothing is written and failure, when given, says why.
 bool PictureBoxSaveJPG(const QImage& pict, const QString& fileName, int quality,
-                       QString* reason = nullptr);
+                       WriteFailure* failure = nullptr, FileStore& files = systemFileStore());
 
 // Whether a number text can name a file inside the program's folder and nowhere else.
 bool isPlainFileName(const QString& name);

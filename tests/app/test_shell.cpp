@@ -1,3 +1,4 @@
+#include "app/clipboard_reading.h"
 #include "app/main_window.h"
 #include "basic/twips.h"
 #include "screen/fonts.h"
@@ -6,9 +7,11 @@
 #include "support/fake_platform.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -50,6 +53,13 @@ void doubleClick(QWidget* widget, QPoint at) {
     send(QEvent::MouseButtonPress, Qt::LeftButton);
     send(QEvent::MouseButtonDblClick, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, Qt::NoButton);
+}
+
+QByteArray encoded(const QImage& image, const char* format) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return buffer.data();
 }
 
 QString focusName(const Shell& shell) {
@@ -235,6 +245,45 @@ private slots:
         QCOMPARE(s.form.text("Text4"), text);
         QTest::mouseClick(s.widget("Command8"), Qt::LeftButton);
         QCOMPARE(s.form.element("yys").caption, text);
+    }
+
+    // What another program offers on the clipboard, read as the export and the paste buttons read
+    // it: a picture in any image type Qt reads, PNG first; a picture beyond Qt's allocation limit
+    // is too large, not missing; text in UTF-8.
+    void foreignClipboard() {
+        QImage red(3, 2, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        // Qt reads a 12000 × 12000 picture into 8 bits a pixel at the least: 137 MiB, over its
+        // 128 MiB limit. As a one-bit PNG it is small enough to hold here.
+        QImage huge(12000, 12000, QImage::Format_Mono);
+        huge.fill(0);
+
+        QMimeData png;
+        png.setData(QStringLiteral("image/bmp"), encoded(red, "bmp"));
+        png.setData(QStringLiteral("image/png"), encoded(red, "png"));
+        const ClipboardPicture fromPng = readClipboardPicture(&png);
+        QCOMPARE(fromPng.read, ClipboardRead::Found);
+        QCOMPARE(fromPng.picture.convertToFormat(QImage::Format_RGB32), red);
+
+        QMimeData bmp;
+        bmp.setData(QStringLiteral("image/bmp"), encoded(red, "bmp"));
+        QCOMPARE(readClipboardPicture(&bmp).picture.convertToFormat(QImage::Format_RGB32), red);
+
+        QMimeData tooLarge;
+        tooLarge.setData(QStringLiteral("image/png"), encoded(huge, "png"));
+        QCOMPARE(readClipboardPicture(&tooLarge).read, ClipboardRead::TooLarge);
+
+        QMimeData broken;
+        broken.setData(QStringLiteral("image/png"), "not a picture");
+        QCOMPARE(readClipboardPicture(&broken).read, ClipboardRead::Empty);
+
+        QMimeData text;
+        text.setText(u"广东 湛江"_qs);
+        QCOMPARE(readClipboardPicture(&text).read, ClipboardRead::Empty);
+        QCOMPARE(readClipboardText(&text).text, u"广东 湛江"_qs);
+        QCOMPARE(readClipboardText(&png).read, ClipboardRead::Empty);
+        QCOMPARE(readClipboardText(nullptr).read, ClipboardRead::Empty);
+        QCOMPARE(readClipboardPicture(nullptr).read, ClipboardRead::Empty);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "basic/colour.h"
 #include "basic/command_error.h"
 #include "basic/conversions.h"
+#include "basic/program_folder.h"
 
 #include <QTest>
 #include <optional>
@@ -135,6 +136,37 @@ private slots:
         QCOMPARE(e.blame(QStringLiteral("Text7")).field(), QStringLiteral("Text8"));
         QCOMPARE(errorText(ErrorKind::Overflow), QStringLiteral("溢出"));
         QCOMPARE(errorText(ErrorKind::SubscriptOutOfRange), QStringLiteral("下标越界"));
+    }
+
+    // The program's folder from the program file's path as the system gives it: a name that is
+    // not UTF-8 is told apart, so that the export never writes into a folder of another name.
+    void programFolders_data() {
+        QTest::addColumn<QByteArray>("executable");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("decodable");
+        QTest::newRow("plain") << QByteArray("/opt/vokarelo/vokarelo") << "/opt/vokarelo" << true;
+        QTest::newRow("at the root") << QByteArray("/vokarelo") << "/" << true;
+        QTest::newRow("Chinese and blanks")
+            << QByteArray("/home/李 雷/工具/vokarelo") << "/home/李 雷/工具" << true;
+        QTest::newRow("literal replacement character")
+            << QByteArray("/tmp/a\xef\xbf\xbd/vokarelo") << "/tmp/a\ufffd" << true;
+        QTest::newRow("Latin-1 byte")
+            << QByteArray("/tmp/caf\xe9/vokarelo") << "/tmp/caf\ufffd" << false;
+        QTest::newRow("0xff") << QByteArray("/tmp/a\xff/vokarelo") << "/tmp/a\ufffd" << false;
+        QTest::newRow("cut-off sequence")
+            << QByteArray("/tmp/a\xe4\xb8/vokarelo") << "/tmp/a\ufffd\ufffd" << false;
+        QTest::newRow("overlong slash")
+            << QByteArray("/tmp/a\xc0\xaf/vokarelo") << "/tmp/a\ufffd\ufffd" << false;
+        QTest::newRow("relative") << QByteArray("bin/vokarelo") << "" << true;
+        QTest::newRow("no path") << QByteArray() << "" << true;
+    }
+    void programFolders() {
+        QFETCH(QByteArray, executable);
+        QFETCH(QString, folder);
+        QFETCH(bool, decodable);
+        const ProgramFolder found = programFolderOf(executable);
+        QCOMPARE(found.path, folder);
+        QCOMPARE(found.decodable, decodable);
     }
 };
 

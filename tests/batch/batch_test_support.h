@@ -13,7 +13,7 @@
 // folder.
 struct ScriptRun {
     QTemporaryDir folder;
-    BatchRunner runner{folder.path()};
+    BatchRunner runner{ProgramFolder{folder.path()}};
     QStringList messages; // "LINE: TEXT"
 
     ScriptRun() {
@@ -22,10 +22,12 @@ struct ScriptRun {
         };
     }
     // Runs the lines with the temporary folder as the current folder.
-    std::optional<ScriptFailure> run(const QByteArray& script) {
+    std::optional<ScriptFailure> run(QByteArray script) {
+        QBuffer lines(&script);
+        lines.open(QIODevice::ReadOnly);
         const QString previous = QDir::currentPath();
         QDir::setCurrent(folder.path());
-        std::optional<ScriptFailure> failure = runner.run(script);
+        std::optional<ScriptFailure> failure = runner.run(lines);
         QDir::setCurrent(previous);
         return failure;
     }

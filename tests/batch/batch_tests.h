@@ -12,6 +12,10 @@ private slots:
     void skippedLines();
     void refusedLines_data();
     void refusedLines();
+    void lineEnds_data();
+    void lineEnds();
+    void lineLengthLimit();
+    void readFailure();
 };
 
 class TestBatchRunner : public QObject {
@@ -24,8 +28,13 @@ private slots:
     void errorsNameTheirLine_data();
     void errorsNameTheirLine();
     void lineEndingsAndBlanksOfFieldTexts();
+    void everyLineEndEndsALine();
     void exitButtonEndsTheScript();
     void savesPngAndJpeg();
+    void saveRefusesWhatIsNoFile_data();
+    void saveRefusesWhatIsNoFile();
+    void failedExportFailsItsLine_data();
+    void failedExportFailsItsLine();
 };
 
 class TestBatchProgram : public QObject {
@@ -40,6 +49,10 @@ private slots:
     void scaledPictures_data();
     void scaledPictures();
     void failingLineExitsNonZero();
+    void fullDisk_data();
+    void fullDisk();
+    void folderThatIsNotUtf8();
+    void endlessLine();
     void examples_data();
     void examples();
 };

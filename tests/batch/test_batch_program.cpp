@@ -9,6 +9,11 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QTest>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -18,17 +23,28 @@ struct Outcome {
     QString err;
 };
 
-// The real program with no display and no platform chosen, as on a server.
+// The real program with no display and no platform chosen, as on a server. A file size limit
+// makes the disk look full beyond that size to the program (EFBIG where a disk says ENOSPC).
 Outcome runProgram(const QStringList& arguments, const QString& folder = QString(),
-                   const QByteArray& input = QByteArray()) {
+                   const QByteArray& input = QByteArray(), rlim_t fileSizeLimit = RLIM_INFINITY,
+                   const QString& program = QStringLiteral(VOKARELO_PROGRAM)) {
     QProcess process;
+    process.setChildProcessModifier([fileSizeLimit] {
+        if (fileSizeLimit == RLIM_INFINITY)
+            return;
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit;
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = fileSizeLimit;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     process.setProcessEnvironment(environment);
     if (!folder.isEmpty())
         process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(VOKARELO_PROGRAM), arguments);
+    process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -144,6 +160,99 @@ void TestBatchProgram::failingLineExitsNonZero() {
     QVERIFY2(o.err.contains(u"seconds.vks:3: Command11: 类型不匹配 in Text8\n"), qPrintable(o.err));
     QVERIFY(QFile::exists(folder.filePath(QStringLiteral("before.jpg"))));
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("after.jpg"))));
+}
+
+// A disk that fills up part-way fails the line with the system's reason, whether the limit falls
+// in the encoder's first 16 KiB (once "Unknown error") or after it (once a cut-off file saved over
+// the earlier one): a save and the export the back arrow's timer runs alike. The earlier file stays
+// as it was and nothing else appears. The program runs from the folder, where the export writes.
+void TestBatchProgram::fullDisk_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("error"); // %1 the folder, %2 the system's reason
+    const QString saveJpeg = QStringLiteral("save s.jpg: cannot write s.jpg: %2");
+    const QString savePng = QStringLiteral("save s.png: cannot write s.png: %2");
+    const QString exported =
+        QStringLiteral("Image2: the export did not write %1/13800138000.jpg: %2");
+    QTest::newRow("JPEG, 8 KiB") << "s.jpg" << QByteArray("save s.jpg") << 8 * 1024 << saveJpeg;
+    QTest::newRow("JPEG, 20 KiB") << "s.jpg" << QByteArray("save s.jpg") << 20 * 1024 << saveJpeg;
+    QTest::newRow("PNG, 8 KiB") << "s.png" << QByteArray("save s.png") << 8 * 1024 << savePng;
+    QTest::newRow("PNG, 64 KiB") << "s.png" << QByteArray("save s.png") << 64 * 1024 << savePng;
+    QTest::newRow("export, 8 KiB")
+        << "13800138000.jpg" << QByteArray("Image2") << 8 * 1024 << exported;
+    QTest::newRow("export, 20 KiB")
+        << "13800138000.jpg" << QByteArray("Image2") << 20 * 1024 << exported;
+}
+
+void TestBatchProgram::fullDisk() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, line);
+    QFETCH(int, limit);
+    QFETCH(QString, error);
+    QTemporaryDir folder;
+    const QString program = folder.filePath(QStringLiteral("vokarelo"));
+    QVERIFY(QFile::copy(QStringLiteral(VOKARELO_PROGRAM), program));
+    const QString target = folder.filePath(name);
+    QFile earlier(target);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("an earlier picture") == 18);
+    earlier.close();
+
+    const Outcome o = runProgram({QStringLiteral("--script"), QStringLiteral("-")}, folder.path(),
+                                 "Command6\n" + line + "\n", rlim_t(limit), program);
+    QCOMPARE(o.exitCode, 1);
+    const QString expected =
+        QStringLiteral("<stdin>:2: ") +
+        QString(error)
+            .replace(QStringLiteral("%1"), folder.path())
+            .replace(QStringLiteral("%2"), QString::fromLocal8Bit(std::strerror(EFBIG))) +
+        u'\n';
+    QVERIFY2(o.err.endsWith(expected), qPrintable(o.err));
+    QCOMPARE(readFile(target), QByteArray("an earlier picture"));
+    QStringList files =
+        QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QCOMPARE(files, (QStringList{name, QStringLiteral("vokarelo")}));
+}
+
+// The program in a folder whose name is not UTF-8 cannot name the folder it would export into: the
+// export says so and writes nothing, neither there nor (as it once did) in the root.
+void TestBatchProgram::folderThatIsNotUtf8() {
+    QTemporaryDir root;
+    // Qt spells every path as UTF-8, so the folder is made in bytes, and the program is started
+    // through a link of a plain name, which the system resolves to the program file.
+    const std::string folder = QFile::encodeName(root.path()).toStdString() + "/app\xff";
+    QVERIFY(std::filesystem::create_directory(folder));
+    std::filesystem::copy_file(VOKARELO_PROGRAM, folder + "/vokarelo");
+    const QString link = root.filePath(QStringLiteral("vokarelo"));
+    QCOMPARE(::symlink((folder + "/vokarelo").c_str(), QFile::encodeName(link).constData()), 0);
+    const QString rootFile = QStringLiteral("/13800138000.jpg");
+    const QByteArray rootFileBefore = readFile(rootFile);
+
+    const Outcome o = runProgram({QStringLiteral("--script"), QStringLiteral("-")}, root.path(),
+                                 "Image2\n", RLIM_INFINITY, link);
+    QCOMPARE(o.exitCode, 1);
+    QVERIFY2(o.err.contains(QStringLiteral("<stdin>:1: Image2: the export did not write ")),
+             qPrintable(o.err));
+    QVERIFY2(o.out.contains(QStringLiteral("/app\ufffd/13800138000.jpg未保存：")) &&
+                 o.out.endsWith(QStringLiteral("程序所在文件夹的名称无法解码\n")),
+             qPrintable(o.out));
+    const auto entries = [](const std::string& folder) {
+        return std::distance(std::filesystem::directory_iterator(folder),
+                             std::filesystem::directory_iterator());
+    };
+    QCOMPARE(entries(folder), 1);
+    QCOMPARE(entries(QFile::encodeName(root.path()).toStdString()), 2);
+    QCOMPARE(readFile(rootFile), rootFileBefore);
+}
+
+// A script with no line end, however long, ends in an error at its first line instead of taking
+// the memory.
+void TestBatchProgram::endlessLine() {
+    const Outcome o = runProgram({QStringLiteral("--script"), QStringLiteral("/dev/zero")});
+    QCOMPARE(o.exitCode, 1);
+    QVERIFY2(o.err.endsWith(
+                 QStringLiteral("/dev/zero:1: the line is longer than 1048576 bytes (1 MiB)\n")),
+             qPrintable(o.err));
 }
 
 // The committed examples run through the program, give the same file as a run in this process,

@@ -7,8 +7,10 @@
 #include "window/capture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -194,6 +196,20 @@ void TestBatchRunner::lineEndingsAndBlanksOfFieldTexts() {
     QCOMPARE(f.text(QStringLiteral("Text3")), u"a\nb");
 }
 
+// A script written on any system runs all its lines, and its errors name the lines as an editor
+// counts them.
+void TestBatchRunner::everyLineEndEndsALine() {
+    ScriptRun script;
+    const auto failure =
+        script.run("Text4 = 广东\rCommand8\r\nText3 = 139\nCommand6\r\rText8 = x\rCommand11\r");
+    const Form& f = script.runner.form();
+    QCOMPARE(f.element(QStringLiteral("yys")).caption, u"广东");
+    QCOMPARE(f.element(QStringLiteral("phone1")).caption, u"139");
+    QVERIFY(failure);
+    QCOMPARE(failure->line, 7);
+    QCOMPARE(failure->message, QStringLiteral("类型不匹配 in Text8"));
+}
+
 // 退出软件 ends the run there, as a success: nothing after it runs, not even a malformed line.
 void TestBatchRunner::exitButtonEndsTheScript() {
     ScriptRun script;
@@ -217,4 +233,95 @@ void TestBatchRunner::savesPngAndJpeg() {
     QCOMPARE(readImage(script.path(QStringLiteral("b.PNG"))), tall);
     QCOMPARE(readFile(script.path(QStringLiteral("c.jpg"))), jpegAt75(tall));
     QCOMPARE(readFile(script.path(QStringLiteral("d"))), jpegAt75(tall));
+}
+
+// A save never follows a link, never replaces a folder or a FIFO with a picture, and never writes
+// under the part of a name before a NUL; the line fails and the folder stays as it was.
+void TestBatchRunner::saveRefusesWhatIsNoFile_data() {
+    QTest::addColumn<QString>("make");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("link") << "link" << QByteArray("x.jpg") << "the name belongs to a symbolic link";
+    QTest::newRow("dangling link")
+        << "dangling" << QByteArray("x.jpg") << "the name belongs to a symbolic link";
+    QTest::newRow("folder") << "folder" << QByteArray("x.jpg") << "the name belongs to a folder";
+    QTest::newRow("FIFO") << "fifo" << QByteArray("x.jpg") << "the name belongs to a FIFO";
+    QTest::newRow("NUL") << "" << QByteArray("x.jpg\0.png", 11) << "the name holds a NUL character";
+}
+
+void TestBatchRunner::saveRefusesWhatIsNoFile() {
+    QFETCH(QString, make);
+    QFETCH(QByteArray, name);
+    QFETCH(QString, reason);
+    ScriptRun script;
+    QTemporaryDir outside;
+    const QString target = script.path(QStringLiteral("x.jpg"));
+    const QString other = outside.filePath(QStringLiteral("other.jpg"));
+    QFile file(other);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("another file") == 12);
+    file.close();
+    if (make == u"link")
+        QVERIFY(QFile::link(other, target));
+    else if (make == u"dangling")
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("new.jpg")), target));
+    else if (make == u"folder")
+        QVERIFY(QDir(script.folder.path()).mkdir(QStringLiteral("x.jpg")));
+    else if (make == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0644), 0);
+    const auto listing = [](const QString& folder) {
+        return QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                          QDir::NoDotAndDotDot);
+    };
+    const QFileInfoList before = listing(script.folder.path());
+
+    const auto failure = script.run("Text3 = 1\nsave " + name + "\n");
+    QVERIFY(failure);
+    QCOMPARE(failure->line, 2);
+    QVERIFY2(failure->message.contains(reason), qPrintable(failure->message));
+    QCOMPARE(listing(script.folder.path()), before);
+    QCOMPARE(listing(outside.path()), QFileInfoList{QFileInfo(other)});
+    QCOMPARE(readFile(other), QByteArray("another file"));
+}
+
+// An export that wrote nothing fails its line, whether the back arrow's timer ran it or the export
+// label did: its own message is shown as the window shows it, and no line after it runs.
+void TestBatchRunner::failedExportFailsItsLine_data() {
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("linkAtTheName");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("timer, name leaves the folder")
+        << QByteArray("Text3 = ../x\nImage2") << false << 2 << "../x.jpg"
+        << "文件名无效";
+    QTest::newRow("export label, name leaves the folder")
+        << QByteArray("Text3 = ../x\nLabel1\n\nLabel34") << false << 4 << "../x.jpg"
+        << "文件名无效";
+    QTest::newRow("timer, link at the name")
+        << QByteArray("Image2") << true << 1 << "13800138000.jpg"
+        << "the name belongs to a symbolic link, not a file";
+}
+
+void TestBatchRunner::failedExportFailsItsLine() {
+    QFETCH(QByteArray, script);
+    QFETCH(bool, linkAtTheName);
+    QFETCH(int, line);
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    ScriptRun run;
+    if (linkAtTheName)
+        QVERIFY(QFile::link(run.path(QStringLiteral("elsewhere.jpg")),
+                            run.path(QStringLiteral("13800138000.jpg"))));
+    const QString path = run.path(name);
+
+    const auto failure = run.run(script + "\nsave after.png\n");
+    QVERIFY(failure);
+    QCOMPARE(failure->line, line);
+    QCOMPARE(failure->message, QStringLiteral("the export did not write %1: %2").arg(path, reason));
+    QCOMPARE(run.messages,
+             QStringList{QStringLiteral("%1: 图片%2未保存：%3").arg(line).arg(path, reason)});
+    QVERIFY(!QFile::exists(run.path(QStringLiteral("after.png"))));
+    QVERIFY(!QFile::exists(run.path(QStringLiteral("elsewhere.jpg"))));
+    QCOMPARE(QFileInfo(path).isSymLink(), linkAtTheName);
+    QVERIFY(linkAtTheName || !QFileInfo::exists(path));
 }

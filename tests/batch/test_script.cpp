@@ -1,10 +1,56 @@
 #include "batch/script.h"
+#include "batch/script_reader.h"
 #include "batch_tests.h"
 
+#include <QBuffer>
 #include <QTest>
 
 using Kind = ScriptAction::Kind;
 Q_DECLARE_METATYPE(ScriptAction::Kind)
+
+namespace {
+
+// A pipe at its slowest: one byte a read, then an error from failAt on (-1: none), so that every
+// line end falls on the edge of a read.
+class Trickle : public QIODevice {
+public:
+    explicit Trickle(QByteArray bytes, qsizetype failAt = -1)
+        : bytes_(std::move(bytes)), failAt_(failAt) {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        if (position_ == failAt_) {
+            setErrorString(QStringLiteral("Input/output error"));
+            return -1;
+        }
+        if (position_ == bytes_.size() || maxSize == 0)
+            return 0;
+        *data = bytes_[position_++];
+        return 1;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+    qsizetype failAt_;
+    qsizetype position_ = 0;
+};
+
+// Every line of a device, and how the reading ended.
+std::pair<QList<QByteArray>, ScriptReader::Result> readAll(QIODevice& device) {
+    ScriptReader reader(device);
+    QList<QByteArray> lines;
+    QByteArray line;
+    ScriptReader::Result result;
+    while ((result = reader.next(line)) == ScriptReader::Result::Line)
+        lines.append(line);
+    return {lines, result};
+}
+
+} // namespace
 
 void TestScript::acceptedLines_data() {
     QTest::addColumn<QString>("line");
@@ -108,4 +154,55 @@ void TestScript::refusedLines() {
     } catch (const ScriptError& e) {
         QVERIFY2(e.message.contains(error), qPrintable(e.message));
     }
+}
+
+// CR, LF and CR LF each end a line, a last line needs no end, and a line end split between two
+// reads is still one.
+void TestScript::lineEnds_data() {
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QList<QByteArray>>("lines");
+    const QByteArray longLine(70000, 'x');
+    QTest::newRow("empty") << QByteArray() << QList<QByteArray>{};
+    QTest::newRow("LF") << QByteArray("a\nb\n") << QList<QByteArray>{"a", "b"};
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QList<QByteArray>{"a", "b"};
+    QTest::newRow("lone CR") << QByteArray("a\rb\r") << QList<QByteArray>{"a", "b"};
+    QTest::newRow("mixed") << QByteArray("a\rb\nc\r\nd") << QList<QByteArray>{"a", "b", "c", "d"};
+    QTest::newRow("CR CR LF is an empty line between")
+        << QByteArray("a\r\r\nb") << QList<QByteArray>{"a", "", "b"};
+    QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QList<QByteArray>{"a", "", "b"};
+    QTest::newRow("blank lines") << QByteArray("\n\r\n\r") << QList<QByteArray>{"", "", ""};
+    QTest::newRow("no end on the last line") << QByteArray("a\nb") << QList<QByteArray>{"a", "b"};
+    QTest::newRow("longer than a read")
+        << longLine + "\r\n" + longLine << QList<QByteArray>{longLine, longLine};
+}
+
+void TestScript::lineEnds() {
+    QFETCH(QByteArray, script);
+    QFETCH(QList<QByteArray>, lines);
+    QBuffer whole(&script);
+    whole.open(QIODevice::ReadOnly);
+    Trickle trickle(script);
+    for (QIODevice* device : {static_cast<QIODevice*>(&whole), static_cast<QIODevice*>(&trickle)}) {
+        const auto [read, result] = readAll(*device);
+        QCOMPARE(read, lines);
+        QCOMPARE(result, ScriptReader::Result::End);
+    }
+}
+
+// A line may be 1 MiB long; a longer one stops the reading instead of filling the memory.
+void TestScript::lineLengthLimit() {
+    QByteArray script = QByteArray(ScriptReader::MaxLineBytes, 'a') + "\n" +
+                        QByteArray(ScriptReader::MaxLineBytes + 1, 'b') + "\nc\n";
+    QBuffer device(&script);
+    device.open(QIODevice::ReadOnly);
+    const auto [read, result] = readAll(device);
+    QCOMPARE(read, QList<QByteArray>{QByteArray(ScriptReader::MaxLineBytes, 'a')});
+    QCOMPARE(result, ScriptReader::Result::TooLong);
+}
+
+void TestScript::readFailure() {
+    Trickle device("a\nbc\nd\n", 4);
+    const auto [read, result] = readAll(device);
+    QCOMPARE(read, QList<QByteArray>{"a"});
+    QCOMPARE(result, ScriptReader::Result::Failed);
 }

@@ -349,6 +349,24 @@ private slots:
             QCOMPARE(s.caption(label), caption);
     }
 
+    // An owner of the clipboard that never answers: the paste says so, once, and changes nothing.
+    void pasteFromAClipboardThatDoesNotAnswer() {
+        for (const char* button : {"Command5", "Command7"}) {
+            Session s;
+            s.form.type("Text3", "15900001111");
+            s.form.type("Text4", u"上海 电信"_qs);
+            s.platform.clipboardTextValue = "13912345678";
+            s.platform.clipboardAnswers = false;
+            s.form.click(QString::fromLatin1(button));
+            QCOMPARE(s.platform.messages.size(), 1);
+            QCOMPARE(s.platform.messages[0].text, u"剪贴板没有响应"_qs);
+            QCOMPARE(s.form.text("Text3"), "15900001111");
+            QCOMPARE(s.form.text("Text4"), u"上海 电信"_qs);
+            QCOMPARE(s.caption("phone1"), "138 0013 8000");
+            QCOMPARE(s.caption("yys"), u"广东湛江 移动"_qs);
+        }
+    }
+
     void locationSubmitCopiesUnchanged() {
         Session s;
         const QString typed = u"  湛江 移动\t4G  "_qs;

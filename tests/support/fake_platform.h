@@ -12,9 +12,15 @@ public:
     QLocale regional = QLocale(QLocale::Chinese, QLocale::China);
     QString clipboardTextValue;
     QImage clipboardImageValue;
+    // A clipboard owner that never answers, and a picture too large to read.
+    bool clipboardAnswers = true;
+    bool clipboardPictureTooLarge = false;
     QString folder = QStringLiteral("/opt/vokarelo");
+    bool folderDecodable = true;
     int screenHeight = 1080;
     qreal pixelRatio = 1;
+    // Where pictures are written; the system's file system when none is set.
+    FileStore* files = nullptr;
 
     struct Message {
         QString text;
@@ -28,11 +34,11 @@ public:
 
     QDateTime now() const override { return clock; }
     QLocale locale() const override { return regional; }
-    QString clipboardText() const override { return clipboardTextValue; }
-    QImage clipboardImage() const override { return clipboardImageValue; }
+    ClipboardText clipboardText() const override;
+    ClipboardPicture clipboardPicture() const override;
     void setClipboardImage(const QImage& image) override;
     void sleep(int milliseconds) override { sleeps.append(milliseconds); }
-    QString programFolder() const override { return folder; }
+    ProgramFolder programFolder() const override { return {folder, folderDecodable}; }
     int screenHeightPixels() const override { return screenHeight; }
     qreal devicePixelRatio() const override { return pixelRatio; }
     void showMessage(const QString& text, const QString& title) override {
@@ -41,4 +47,5 @@ public:
     void startTimer(int milliseconds) override { timerStarts.append(milliseconds); }
     void stopTimer() override { ++timerStops; }
     void quit() override { quitCalled = true; }
+    FileStore& fileStore() override { return files ? *files : systemFileStore(); }
 };

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QTemporaryDir>
@@ -366,6 +367,66 @@ private slots:
         QCOMPARE(w.form.width(), 13335.0f);
     }
 
+    // A clipboard that gave no picture says why: a picture too large to read and an owner that did
+    // not answer are not "no picture". Nothing is written and an earlier file stays.
+    void exportSaysWhyTheClipboardGaveNoPicture_data() {
+        QTest::addColumn<bool>("answers");
+        QTest::addColumn<bool>("tooLarge");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no picture") << true << false << "剪贴板中没有图片";
+        QTest::newRow("too large") << true << true << "剪贴板中的图片太大，无法读取";
+        QTest::newRow("no answer") << false << false << "剪贴板没有响应";
+    }
+    void exportSaysWhyTheClipboardGaveNoPicture() {
+        QFETCH(bool, answers);
+        QFETCH(bool, tooLarge);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("13800138000.jpg"));
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier picture") == 15);
+        earlier.close();
+        Window w;
+        w.platform.folder = dir.path();
+        w.form.click(QStringLiteral("Label1"));
+        // Only the first row empties the clipboard: in the others the picture is there, and the
+        // export must not take it when the read says it could not be had.
+        if (answers && !tooLarge)
+            w.platform.clipboardImageValue = QImage();
+        w.platform.clipboardAnswers = answers;
+        w.platform.clipboardPictureTooLarge = tooLarge;
+        w.form.click(QStringLiteral("Label34"));
+        QCOMPARE(w.form.caption(),
+                 QStringLiteral("图片") + path + QStringLiteral("未保存：") + reason);
+        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(filesUnder(dir.path()), QStringList{QStringLiteral("13800138000.jpg")});
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier picture"));
+        QCOMPARE(w.form.width(), 13335.0f);
+    }
+
+    // A picture wider than JPEG holds is refused with that reason, once "Unknown error"; the
+    // earlier file stays.
+    void exportOfAPictureTooWideForJpeg() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("13800138000.jpg"));
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier picture") == 15);
+        earlier.close();
+        Window w;
+        w.platform.folder = dir.path();
+        w.form.click(QStringLiteral("Label1"));
+        w.platform.clipboardImageValue = QImage(65501, 2, QImage::Format_RGB32);
+        w.platform.clipboardImageValue.fill(Qt::white);
+        w.form.click(QStringLiteral("Label34"));
+        QCOMPARE(w.form.caption(), QStringLiteral("图片") + path +
+                                       QStringLiteral("未保存：the picture is 65501 × 2 pixels; "
+                                                      "JPEG holds at most 65500 on either side"));
+        QCOMPARE(filesUnder(dir.path()), QStringList{QStringLiteral("13800138000.jpg")});
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier picture"));
+    }
+
     // At the root the folder text already ends with a separator; the path keeps both.
     void exportPathAtRoot() {
         Window w;
@@ -374,6 +435,74 @@ private slots:
         w.platform.clipboardImageValue = QImage();
         w.form.click(QStringLiteral("Label34"));
         QCOMPARE(w.form.caption(), QStringLiteral("图片//13800138000.jpg未保存：剪贴板中没有图片"));
+    }
+
+    // Without a folder it can name, the export writes nothing: a folder the system cannot tell
+    // once made it write into the root, and one whose name is not UTF-8 would name another folder.
+    void exportNeedsItsFolder_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("decodable");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("unknown") << "" << true
+                                 << "图片13800138000.jpg未保存：无法确定程序所在的文件夹";
+        QTest::newRow("not UTF-8")
+            << "/tmp/app\ufffd" << false
+            << "图片/tmp/app\ufffd/13800138000.jpg未保存：程序所在文件夹的名称无法解码";
+    }
+    void exportNeedsItsFolder() {
+        QFETCH(QString, folder);
+        QFETCH(bool, decodable);
+        QFETCH(QString, caption);
+        QTemporaryDir current;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(current.path());
+        Window w;
+        w.platform.folder = folder;
+        w.platform.folderDecodable = decodable;
+        w.form.click(QStringLiteral("Label1"));
+        w.form.click(QStringLiteral("Label34"));
+        QDir::setCurrent(previous);
+        QCOMPARE(w.form.caption(), caption);
+        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(filesUnder(current.path()), QStringList());
+        QVERIFY(!QFile::exists(QStringLiteral("/13800138000.jpg")));
+        QCOMPARE(w.form.width(), 13335.0f);
+    }
+
+    // A link at the number's name is not followed, to a file elsewhere or to none; the message
+    // says why nothing was saved, and nothing is written in either folder.
+    void exportRefusesALink_data() {
+        QTest::addColumn<bool>("dangling");
+        QTest::newRow("to a file elsewhere") << false;
+        QTest::newRow("dangling") << true;
+    }
+    void exportRefusesALink() {
+        QFETCH(bool, dangling);
+        QTemporaryDir app;
+        QTemporaryDir elsewhere;
+        const QString other = elsewhere.filePath(QStringLiteral("other.jpg"));
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("another file") == 12);
+        file.close();
+        const QString path = app.filePath(QStringLiteral("13800138000.jpg"));
+        QVERIFY(
+            QFile::link(dangling ? elsewhere.filePath(QStringLiteral("new.jpg")) : other, path));
+
+        Window w;
+        w.platform.folder = app.path();
+        w.form.click(QStringLiteral("Label1"));
+        w.form.click(QStringLiteral("Label34"));
+        QCOMPARE(w.form.caption(), QStringLiteral("图片") + path +
+                                       QStringLiteral("未保存：the name belongs to a symbolic "
+                                                      "link, not a file"));
+        QCOMPARE(filesUnder(elsewhere.path()), QStringList{QStringLiteral("other.jpg")});
+        QCOMPARE(
+            QDir(app.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("13800138000.jpg")});
+        QVERIFY(QFileInfo(path).isSymLink());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("another file"));
     }
 
     // A failed export leaves an earlier file as it was; a saved one replaces it whole.

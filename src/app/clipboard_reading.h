@@ -1,0 +1,16 @@
+#pragma once
+
+#include "basic/platform.h"
+
+#include <QByteArray>
+
+class QMimeData;
+
+// The picture and the text that another program offers on the clipboard, read with at most one
+// wait for its answer: the formats once, then one format's bytes once.
+ClipboardPicture readClipboardPicture(const QMimeData* offered);
+ClipboardText readClipboardText(const QMimeData* offered);
+
+// The picture in the bytes of an image type. A picture beyond Qt's image allocation limit is too
+// large, not missing, although Qt's reader words both alike.
+ClipboardPicture decodeClipboardPicture(const QByteArray& bytes);

@@ -1,0 +1,361 @@
+// The picture writer against the failures a real machine has: a disk that fills up part-way, a
+// name that belongs to a link, folder, FIFO, socket or device, a name the system cannot spell, a
+// picture too large for its format, and the steps of writing that fail. Whatever happens, the
+// earlier file of the name is byte for byte what it was and nothing else appears.
+
+#include "basic/image_file.h"
+#include "support/failing_file_store.h"
+#include "support/jpeg.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(EntryKind)
+Q_DECLARE_METATYPE(WriteFailure::Kind)
+Q_DECLARE_METATYPE(FailingFileStore::Fault)
+
+namespace {
+
+using Kind = WriteFailure::Kind;
+using Fault = FailingFileStore::Fault;
+
+const QByteArray Earlier = "an earlier picture";
+
+// A picture whose JPEG is some 50 KiB: noise, which the encoder cannot shrink.
+QImage noisePicture() {
+    QImage image(320, 320, QImage::Format_RGB32);
+    quint32 state = 12345;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            state = state * 1664525u + 1013904223u;
+            image.setPixel(x, y, state >> 8);
+        }
+    return image;
+}
+
+// Every entry of a folder with its content (files) or kind (anything else).
+QMap<QString, QByteArray> contents(const QString& folder) {
+    QMap<QString, QByteArray> entries;
+    const QDir dir(folder);
+    for (const QFileInfo& info :
+         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        QFile file(info.filePath());
+        if (info.isSymLink())
+            entries.insert(info.fileName(), "link to " + info.symLinkTarget().toUtf8());
+        else if (info.isFile() && file.open(QIODevice::ReadOnly))
+            entries.insert(info.fileName(), file.readAll());
+        else
+            entries.insert(info.fileName(), "not a file");
+    }
+    return entries;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A temporary folder holding an earlier picture.jpg, beside a folder that must stay untouched.
+struct Folders {
+    QTemporaryDir root;
+    QString folder = root.filePath(QStringLiteral("app"));
+    QString outside = root.filePath(QStringLiteral("outside"));
+    QString target = folder + QStringLiteral("/picture.jpg");
+
+    Folders() {
+        QDir(root.path()).mkdir(QStringLiteral("app"));
+        QDir(root.path()).mkdir(QStringLiteral("outside"));
+        writeFile(target, Earlier);
+        writeFile(outside + QStringLiteral("/other.jpg"), "another program's file");
+    }
+};
+
+struct Outcome {
+    bool saved = false;
+    WriteFailure failure{};
+};
+
+// Runs the writer in a child process whose file size limit is limit bytes: how a disk that is
+// full beyond that size looks to a process (EFBIG where the disk would say ENOSPC), without a
+// mount or root.
+Outcome saveUnderFileSizeLimit(const QImage& image, const QString& path, rlim_t limit) {
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return {};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit fileSize;
+        ::getrlimit(RLIMIT_FSIZE, &fileSize);
+        fileSize.rlim_cur = limit;
+        ::setrlimit(RLIMIT_FSIZE, &fileSize);
+        Outcome outcome;
+        outcome.saved = saveImageAtomically(image, path, "jpeg", 75, &outcome.failure);
+        QByteArray report;
+        QDataStream stream(&report, QIODevice::WriteOnly);
+        stream << outcome.saved << int(outcome.failure.kind) << outcome.failure.errorNumber
+               << outcome.failure.text;
+        const bool sent = ::write(channel[1], report.constData(), report.size()) == report.size();
+        ::_exit(sent ? 0 : 1);
+    }
+    ::close(channel[1]);
+    QByteArray report;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, n);
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    Outcome outcome;
+    int kind = 0;
+    QDataStream stream(report);
+    stream >> outcome.saved >> kind >> outcome.failure.errorNumber >> outcome.failure.text;
+    outcome.failure.kind = Kind(kind);
+    return outcome;
+}
+
+} // namespace
+
+class TestImageFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Between 16 KiB (Qt's write buffer) and the picture's size, the write that overflowed the
+    // limit used to fail only in the last flush, which nobody checked: a cut-off file replaced the
+    // earlier one as saved. Below 16 KiB the reason was "Unknown error".
+    void fullDisk_data() {
+        QTest::addColumn<int>("limit"); // bytes
+        const int size = int(jpegAt75(noisePicture()).size());
+        QTest::newRow("no room at all") << 0;
+        QTest::newRow("8 KiB") << 8 * 1024;
+        QTest::newRow("16 KiB") << 16 * 1024;
+        QTest::newRow("20 KiB") << 20 * 1024;
+        QTest::newRow("one byte short") << size - 1;
+        QTest::newRow("exactly the picture") << size;
+    }
+    void fullDisk() {
+        QFETCH(int, limit);
+        Folders f;
+        const QImage picture = noisePicture();
+        const QByteArray jpeg = jpegAt75(picture); // also loads the encoder before the fork
+        QVERIFY(jpeg.size() > 40 * 1024);
+        const QMap<QString, QByteArray> outside = contents(f.outside);
+
+        const Outcome outcome = saveUnderFileSizeLimit(picture, f.target, rlim_t(limit));
+
+        QCOMPARE(contents(f.outside), outside);
+        if (limit == jpeg.size()) {
+            QVERIFY2(outcome.saved, qPrintable(outcome.failure.text));
+            QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", jpeg}}));
+            return;
+        }
+        QVERIFY(!outcome.saved);
+        QCOMPARE(outcome.failure.kind, Kind::FileSystem);
+        QCOMPARE(outcome.failure.errorNumber, EFBIG);
+        QCOMPARE(outcome.failure.text, QString::fromLocal8Bit(std::strerror(EFBIG)));
+        QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", Earlier}}));
+    }
+
+    // A name that belongs to anything but a regular file is refused before anything is written:
+    // a link is not followed (dangling, it would create its target), and a folder, FIFO, socket
+    // or device is not replaced by a picture.
+    void refusedTargets_data() {
+        QTest::addColumn<QString>("make");
+        QTest::addColumn<EntryKind>("entry");
+        QTest::newRow("link to a file outside") << "link" << EntryKind::SymbolicLink;
+        QTest::newRow("dangling link") << "dangling" << EntryKind::SymbolicLink;
+        QTest::newRow("link to a folder") << "folder link" << EntryKind::SymbolicLink;
+        QTest::newRow("folder") << "folder" << EntryKind::Directory;
+        QTest::newRow("FIFO") << "fifo" << EntryKind::Fifo;
+        QTest::newRow("socket") << "socket" << EntryKind::Socket;
+        QTest::newRow("character device") << "device" << EntryKind::Device;
+    }
+    void refusedTargets() {
+        QFETCH(QString, make);
+        QFETCH(EntryKind, entry);
+        Folders f;
+        const QString name = f.folder + QStringLiteral("/new.jpg");
+        const QByteArray nameBytes = QFile::encodeName(name);
+        const QString dangling = f.outside + QStringLiteral("/created.jpg");
+        if (make == u"link")
+            QVERIFY(QFile::link(f.outside + QStringLiteral("/other.jpg"), name));
+        else if (make == u"dangling")
+            QVERIFY(QFile::link(dangling, name));
+        else if (make == u"folder link")
+            QVERIFY(QFile::link(f.outside, name));
+        else if (make == u"folder")
+            QVERIFY(QDir(f.folder).mkdir(QStringLiteral("new.jpg")));
+        else if (make == u"fifo")
+            QCOMPARE(::mkfifo(nameBytes.constData(), 0644), 0);
+        else if (make == u"socket")
+            QVERIFY(bindSocket(nameBytes));
+        else if (::getuid() != 0)
+            QSKIP("only root can make a device node; refusesTheSystemsDevice covers /dev/null");
+        else
+            QCOMPARE(::mknod(nameBytes.constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        QCOMPARE(systemFileStore().entryKind(name), entry);
+        const QMap<QString, QByteArray> inside = contents(f.folder);
+        const QMap<QString, QByteArray> outside = contents(f.outside);
+
+        WriteFailure failure;
+        QVERIFY(!saveImageAtomically(noisePicture(), name, "jpeg", 75, &failure));
+        QCOMPARE(failure.kind, Kind::NotARegularFile);
+        QCOMPARE(failure.entry, entry);
+        QVERIFY2(failure.text.startsWith(QStringLiteral("the name belongs to a")),
+                 qPrintable(failure.text));
+        QCOMPARE(contents(f.folder), inside);
+        QCOMPARE(contents(f.outside), outside);
+        QCOMPARE(systemFileStore().entryKind(name), entry);
+    }
+
+    // The system's own /dev/null, which a picture once replaced when the program ran as root. The
+    // file system here cannot create a file, so that the test harms nothing should the refusal
+    // ever fail: the writer would then report the creation's failure instead.
+    void refusesTheSystemsDevice() {
+        FailingFileStore files;
+        files.fault = Fault::Create;
+        WriteFailure failure;
+        QVERIFY(!saveImageAtomically(noisePicture(), QStringLiteral("/dev/null"), "jpeg", 75,
+                                     &failure, files));
+        QCOMPARE(failure.kind, Kind::NotARegularFile);
+        QCOMPARE(failure.entry, EntryKind::Device);
+        QCOMPARE(failure.text, QStringLiteral("the name belongs to a device, not a file"));
+    }
+
+    void entryKinds() {
+        QCOMPARE(systemFileStore().entryKind(QStringLiteral("/dev/null")), EntryKind::Device);
+        QCOMPARE(systemFileStore().entryKind(QStringLiteral("/no/such/file")), EntryKind::Missing);
+        Folders f;
+        QCOMPARE(systemFileStore().entryKind(f.target), EntryKind::RegularFile);
+    }
+
+    // A name the system cannot spell would be written under another one: before a NUL, or with a
+    // replacement character for a lone UTF-16 half.
+    void unspellableNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("NUL") << QStringLiteral("picture.jpg") + QChar(u'\0') + QStringLiteral("x");
+        QTest::newRow("lone high half") << QStringLiteral("picture") + QChar(0xd800) + ".jpg";
+        QTest::newRow("lone low half") << QStringLiteral("picture") + QChar(0xdc00) + ".jpg";
+    }
+    void unspellableNames() {
+        QFETCH(QString, name);
+        Folders f;
+        WriteFailure failure;
+        QVERIFY(!saveImageAtomically(noisePicture(), f.folder + u'/' + name, "jpeg", 75, &failure));
+        QCOMPARE(failure.kind, Kind::InvalidName);
+        QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", Earlier}}));
+    }
+
+    // JPEG ends at 65 500 pixels a side in libjpeg; the reason says so instead of "Unknown error".
+    // PNG has no such limit.
+    void pictureSizeLimits_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("JPEG at the limit") << QSize(65500, 1) << QByteArray("jpeg") << true;
+        QTest::newRow("JPEG too wide") << QSize(65501, 1) << QByteArray("jpeg") << false;
+        QTest::newRow("JPEG too high") << QSize(1, 70000) << QByteArray("jpeg") << false;
+        QTest::newRow("PNG as wide") << QSize(70000, 1) << QByteArray("png") << true;
+    }
+    void pictureSizeLimits() {
+        QFETCH(QSize, size);
+        QFETCH(QByteArray, format);
+        QFETCH(bool, saved);
+        Folders f;
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        WriteFailure failure;
+        QCOMPARE(saveImageAtomically(picture, f.target, format.constData(), -1, &failure), saved);
+        if (saved) {
+            QCOMPARE(QImageReader(f.target).size(), size);
+            return;
+        }
+        QCOMPARE(failure.kind, Kind::TooLargeForFormat);
+        QCOMPARE(failure.text, QStringLiteral("the picture is %1 × %2 pixels; JPEG holds at most "
+                                              "65500 on either side")
+                                   .arg(size.width())
+                                   .arg(size.height()));
+        QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", Earlier}}));
+    }
+
+    // Each step of writing failing in turn; a write whose error is lost on the way (as Qt's own
+    // buffered flush loses it) is caught by the file's size on the disk, before the rename.
+    void failingSteps_data() {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("fullAt"); // -1: one byte short of the picture
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<int>("errorNumber");
+        QTest::newRow("no file") << Fault::Create << 0 << Kind::FileSystem << ENOSPC;
+        QTest::newRow("full from the start") << Fault::DiskFull << 0 << Kind::FileSystem << ENOSPC;
+        QTest::newRow("full part-way") << Fault::DiskFull << 5000 << Kind::FileSystem << ENOSPC;
+        QTest::newRow("full at the last byte")
+            << Fault::DiskFull << -1 << Kind::FileSystem << ENOSPC;
+        QTest::newRow("lost from the start") << Fault::LostWrite << 0 << Kind::ShortFile << 0;
+        QTest::newRow("lost part-way") << Fault::LostWrite << 5000 << Kind::ShortFile << 0;
+        QTest::newRow("last byte lost") << Fault::LostWrite << -1 << Kind::ShortFile << 0;
+        QTest::newRow("sync") << Fault::Sync << 0 << Kind::FileSystem << EIO;
+        QTest::newRow("rename") << Fault::Commit << 0 << Kind::FileSystem << EIO;
+    }
+    void failingSteps() {
+        QFETCH(Fault, fault);
+        QFETCH(int, fullAt);
+        QFETCH(Kind, kind);
+        QFETCH(int, errorNumber);
+        Folders f;
+        const QImage picture = noisePicture();
+        FailingFileStore files;
+        files.fault = fault;
+        files.fullAt = fullAt >= 0 ? fullAt : jpegAt75(picture).size() - 1;
+
+        WriteFailure failure;
+        QVERIFY(!saveImageAtomically(picture, f.target, "jpeg", 75, &failure, files));
+        QCOMPARE(failure.kind, kind);
+        QCOMPARE(failure.errorNumber, errorNumber);
+        QVERIFY(!failure.text.isEmpty());
+        QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", Earlier}}));
+    }
+
+    // A disk that has room for the whole picture is no fault.
+    void fullJustAfterThePicture() {
+        Folders f;
+        const QImage picture = noisePicture();
+        const QByteArray jpeg = jpegAt75(picture);
+        FailingFileStore files;
+        files.fault = Fault::DiskFull;
+        files.fullAt = jpeg.size();
+        QVERIFY(saveImageAtomically(picture, f.target, "jpeg", 75, nullptr, files));
+        QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", jpeg}}));
+    }
+
+private:
+    static bool bindSocket(const QByteArray& path) {
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (socket < 0 || std::size_t(path.size()) >= sizeof address.sun_path)
+            return false;
+        std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+        const bool bound =
+            ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+        ::close(socket);
+        return bound;
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImageFile)
+#include "test_image_file.moc"

@@ -1,0 +1,75 @@
+#include "failing_file_store.h"
+
+#include <cerrno>
+
+namespace {
+
+class FailingFile : public PendingFile {
+public:
+    FailingFile(std::unique_ptr<PendingFile> file, const FailingFileStore& store)
+        : file_(std::move(file)), fault_(store.fault), fullAt_(store.fullAt) {}
+
+    qint64 write(const char* data, qint64 size) override {
+        const bool full = fault_ == FailingFileStore::Fault::DiskFull ||
+                          fault_ == FailingFileStore::Fault::LostWrite;
+        const qint64 room = full ? std::max<qint64>(0, fullAt_ - written_) : size;
+        const qint64 taken = std::min(size, room);
+        if (taken > 0 && file_->write(data, taken) != taken)
+            return fail(file_->error());
+        written_ += taken;
+        if (fault_ == FailingFileStore::Fault::LostWrite)
+            return size;
+        if (taken == 0 && size > 0)
+            return fail(systemError(ENOSPC));
+        return taken;
+    }
+    bool sync() override {
+        if (fault_ == FailingFileStore::Fault::Sync)
+            return failed(systemError(EIO));
+        return file_->sync() || failed(file_->error());
+    }
+    qint64 size() override {
+        const qint64 size = file_->size();
+        return size < 0 ? fail(file_->error()) : size;
+    }
+    // A faulty rename leaves the file unnamed, to be discarded with it.
+    bool commit() override {
+        if (fault_ == FailingFileStore::Fault::Commit)
+            return failed(systemError(EIO));
+        return file_->commit() || failed(file_->error());
+    }
+    FileError error() const override { return error_; }
+
+private:
+    qint64 fail(const FileError& error) {
+        error_ = error;
+        return -1;
+    }
+    bool failed(const FileError& error) {
+        error_ = error;
+        return false;
+    }
+
+    std::unique_ptr<PendingFile> file_;
+    FailingFileStore::Fault fault_;
+    qint64 fullAt_;
+    qint64 written_ = 0;
+    FileError error_;
+};
+
+} // namespace
+
+EntryKind FailingFileStore::entryKind(const QString& path) {
+    return systemFileStore().entryKind(path);
+}
+
+std::unique_ptr<PendingFile> FailingFileStore::create(const QString& path, FileError* error) {
+    if (fault == Fault::Create) {
+        *error = systemError(ENOSPC);
+        return nullptr;
+    }
+    std::unique_ptr<PendingFile> file = systemFileStore().create(path, error);
+    if (!file)
+        return nullptr;
+    return std::make_unique<FailingFile>(std::move(file), *this);
+}
