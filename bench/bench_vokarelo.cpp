@@ -4,8 +4,9 @@
 // offscreen platform. See bench/README.md.
 
 #include "app/qt_platform.h"
+#include "basic/image_file.h"
+#include "form/form.h"
 #include "screen/fonts.h"
-#include "screen/form.h"
 #include "screen/screen_painter.h"
 #include "support/fake_platform.h"
 #include "window/capture.h"
@@ -26,8 +27,8 @@ enum Shape { Wide, Narrow, NarrowLengthened };
 
 void shape(Form& form, Shape s) {
     if (s == NarrowLengthened) {
-        form.click(QStringLiteral("Label30"));
-        form.click(QStringLiteral("Label30"));
+        form.click(ControlId::LengthenLabel);
+        form.click(ControlId::LengthenLabel);
     }
     if (s != Wide)
         form.setWidth(NarrowWidth);
@@ -65,7 +66,8 @@ BENCHMARK(BM_RenderWindow)
 
 // A command and the repaint it causes: "提交" of the number (four captions and the header), the
 // enabling box of row 2 (a row appears or goes), and "秒+7" of row 1 (one caption).
-const char* const RepaintCommands[] = {"Command6", "Check1", "Command11"};
+const char* const RepaintCommands[] = {ControlId::NumberSubmitButton, ControlId::Row2EnableBox,
+                                       ControlId::Row1PlusSevenButton};
 
 void BM_CommandThenRender(benchmark::State& state) {
     Window w;
@@ -150,7 +152,7 @@ void BM_JpegAtomicWrite(benchmark::State& state) {
     const QString path = folder.filePath(QStringLiteral("13800138000.jpg"));
     for (auto _ : state) {
         WriteFailure failure;
-        if (!PictureBoxSaveJPG(picture, path, 75, &failure))
+        if (!saveImageAtomically(picture, path, "jpeg", JpegQuality, &failure))
             state.SkipWithError(qPrintable(failure.text));
     }
     labelSize(state, picture);

@@ -1,9 +1,10 @@
 #include "batch/batch_main.h"
 #include "batch/command_line.h"
+#include "form/form.h"
 #include "main_window.h"
 #include "qt_platform.h"
 #include "screen/fonts.h"
-#include "screen/form.h"
+#include "window/window_definition.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -33,7 +34,7 @@ int main(int argc, char* argv[]) {
     installFontSubstitutions();
 
     QtPlatform platform;
-    Form form(platform);
+    Form form(platform, windowDefinition());
     form.start();
 
     MainWindow window(form);

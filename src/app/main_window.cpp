@@ -2,11 +2,11 @@
 
 #include "basic/colour.h"
 #include "basic/twips.h"
+#include "form/form.h"
 #include "panel_style.h"
 #include "panel_widgets.h"
 #include "screen/assets.h"
 #include "screen/fonts.h"
-#include "screen/form.h"
 #include "screen/screen_painter.h"
 #include "settings/panel_table.h"
 
@@ -46,7 +46,7 @@ void MainWindow::buildPanel() {
     checkBoxStyle->setParent(QCoreApplication::instance());
     std::vector<std::pair<int, QWidget*>> focusable;
     for (const PanelControl& c : panelTable()) {
-        const QString name = QString::fromLatin1(c.name);
+        const ControlId id = c.id;
         const QString text = QString::fromUtf8(c.text);
         QWidget* widget = nullptr;
         switch (c.kind) {
@@ -54,9 +54,9 @@ void MainWindow::buildPanel() {
             auto* label = new ClickLabel(text, this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setFocusPolicy(Qt::NoFocus);
-            if (c.event == ControlEvent::Click) {
+            if (form_.answers(id, EventKind::Click)) {
                 label->setCursor(Qt::PointingHandCursor);
-                label->clicked = [this, name] { form_.click(name); };
+                label->clicked = [this, id] { form_.click(id); };
             }
             widget = label;
             break;
@@ -67,22 +67,22 @@ void MainWindow::buildPanel() {
             field->setMaxLength(std::numeric_limits<int>::max());
             field->setCursorPosition(0);
             QObject::connect(field, &QLineEdit::textEdited,
-                             [this, name](const QString& typed) { form_.type(name, typed); });
-            field->doubleClicked = [this, name] { form_.dblClick(name); };
+                             [this, id](const QString& typed) { form_.type(id, typed); });
+            field->doubleClicked = [this, id] { form_.dblClick(id); };
             widget = field;
             break;
         }
         case ControlKind::Button: {
             auto* button = new PanelButton(text, this);
             button->setAutoDefault(false);
-            QObject::connect(button, &QPushButton::clicked, [this, name] { form_.click(name); });
+            QObject::connect(button, &QPushButton::clicked, [this, id] { form_.click(id); });
             widget = button;
             break;
         }
         case ControlKind::CheckBox: {
             auto* box = new QCheckBox(text, this);
             box->setStyle(checkBoxStyle);
-            QObject::connect(box, &QCheckBox::clicked, [this, name] { form_.click(name); });
+            QObject::connect(box, &QCheckBox::clicked, [this, id] { form_.click(id); });
             widget = box;
             break;
         }
@@ -92,14 +92,14 @@ void MainWindow::buildPanel() {
             line->setFrameShadow(QFrame::Plain);
             line->setGeometry(pixelEdge(c.rect.left), pixelEdge(c.rect.top),
                               pixelEdge(c.rect.width) - pixelEdge(c.rect.left) + 1, 1);
-            widgets_.insert(name, line);
+            widgets_[std::size_t(id)] = line;
             continue;
         }
         }
         widget->setFont(toQFont(panelFontSpec(c.font)));
         applyTextColour(widget, c);
         widget->setGeometry(pixelRect(c.rect));
-        widgets_.insert(name, widget);
+        widgets_[std::size_t(id)] = widget;
         if (c.tabIndex >= 0 && c.kind != ControlKind::Label)
             focusable.emplace_back(c.tabIndex, widget);
     }
@@ -115,22 +115,22 @@ void MainWindow::syncFromForm() {
     setFixedSize(pixelEdge(form_.width()), pixelEdge(form_.height()));
     setWindowTitle(form_.caption());
     for (const PanelControl& c : panelTable()) {
-        const QString name = QString::fromLatin1(c.name);
-        QWidget* widget = widgets_.value(name);
-        if (!widget || c.kind == ControlKind::Line)
+        const ControlId id = c.id;
+        QWidget* widget = controlWidget(id);
+        if (c.kind == ControlKind::Line)
             continue;
         if (auto* field = qobject_cast<QLineEdit*>(widget)) {
-            if (field->text() != form_.text(name))
-                field->setText(form_.text(name));
+            if (field->text() != form_.text(id))
+                field->setText(form_.text(id));
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-            const int value = form_.value(name);
+            const int value = form_.value(id);
             box->setTristate(value == 2);
             box->setCheckState(value == 1   ? Qt::Checked
                                : value == 2 ? Qt::PartiallyChecked
                                             : Qt::Unchecked);
         }
-        widget->setEnabled(form_.enabled(name));
-        widget->setVisible(form_.visible(name));
+        widget->setEnabled(form_.enabled(id));
+        widget->setVisible(form_.visible(id));
     }
     update();
 }
@@ -140,31 +140,28 @@ void MainWindow::paintEvent(QPaintEvent*) {
     paintWindow(painter, form_);
 }
 
-QString MainWindow::elementAt(QPoint pixel) const {
+std::optional<ElementId> MainWindow::elementAt(QPoint pixel) const {
     const auto& elements = form_.elements();
     for (auto it = elements.rbegin(); it != elements.rend(); ++it)
         if (it->visible && pixelRect(it->rect).contains(pixel))
-            return it->name;
-    return {};
+            return it->id;
+    return std::nullopt;
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     pressedElement_ =
-        event->button() == Qt::LeftButton ? elementAt(event->position().toPoint()) : QString();
+        event->button() == Qt::LeftButton ? elementAt(event->position().toPoint()) : std::nullopt;
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-    const QString pressed = std::exchange(pressedElement_, QString());
-    if (!pressed.isEmpty() && event->button() == Qt::LeftButton &&
+    const std::optional<ElementId> pressed = std::exchange(pressedElement_, std::nullopt);
+    if (pressed && event->button() == Qt::LeftButton &&
         elementAt(event->position().toPoint()) == pressed)
-        form_.click(pressed);
+        form_.click(*pressed);
 }
 
-void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    pressedElement_.clear();
-    if (event->button() == Qt::LeftButton) {
-        const QString name = elementAt(event->position().toPoint());
-        if (!name.isEmpty())
-            form_.dblClick(name);
-    }
+// QWidget passes the second press of a double click on to mousePressEvent; its release must not
+// count as a click. No element of the phone screen answers a double click.
+void MainWindow::mouseDoubleClickEvent(QMouseEvent*) {
+    pressedElement_.reset();
 }

@@ -1,7 +1,11 @@
 #pragma once
 
-#include <QHash>
+#include "form/control.h"
+#include "form/element.h"
+
 #include <QWidget>
+#include <array>
+#include <optional>
 
 class Form;
 class QLabel;
@@ -16,7 +20,7 @@ public:
 
     // Shows the form's current state: window size and caption, texts, boxes, visibility.
     void syncFromForm();
-    QWidget* controlWidget(const QString& name) const { return widgets_.value(name); }
+    QWidget* controlWidget(ControlId id) const { return widgets_[std::size_t(id)]; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,9 +30,9 @@ protected:
 
 private:
     void buildPanel();
-    QString elementAt(QPoint pixel) const;
+    std::optional<ElementId> elementAt(QPoint pixel) const;
 
     Form& form_;
-    QHash<QString, QWidget*> widgets_;
-    QString pressedElement_;
+    std::array<QWidget*, ControlCount> widgets_{};
+    std::optional<ElementId> pressedElement_;
 };

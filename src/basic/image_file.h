@@ -22,6 +22,9 @@ struct WriteFailure {
     EntryKind entry = EntryKind::Missing;
 };
 
+// The quality of every JPEG the program writes: the export's and the script's.
+inline constexpr int JpegQuality = 75;
+
 // Writes a picture in a format ("jpeg", "png"; quality -1 for the format's default) so that the
 // file is replaced only by a complete new one: the picture is encoded in memory, written beside the
 // name, checked on the disk at its full size, and only then renamed into place. The name must be

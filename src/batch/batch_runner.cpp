@@ -3,11 +3,11 @@
 #include "basic/command_error.h"
 #include "picture_file.h"
 #include "script_reader.h"
-#include "settings/panel_table.h"
 #include "window/capture.h"
+#include "window/window_definition.h"
 
 #include <QStringDecoder>
-#include <algorithm>
+#include <variant>
 
 namespace {
 
@@ -26,37 +26,41 @@ QString inputWords(Input input) {
     return QStringLiteral("takes no double-click");
 }
 
-// Refuses what the window would not let a user do, so that a script never does nothing silently:
-// the name must exist, a text takes a text field, and a disabled or hidden control takes nothing.
-void checkTarget(const Form& form, const QString& name, Input input) {
+// What a script line names: a control of the panel or an element of the phone screen.
+using Target = std::variant<ControlId, ElementId>;
+
+// Finds the control or element a line names, refusing what the window would not let a user do,
+// so that a script never does nothing silently: the name must exist, a text takes a text field,
+// and a disabled or hidden control takes nothing.
+Target checkTarget(const Form& form, const QString& name, Input input) {
     const auto fail = [&](const QString& why) {
         throw ScriptError{QStringLiteral("%1 %2").arg(name, why)};
     };
-    if (const PanelControl* control = findPanelControl(name)) {
-        const bool textField = control->kind == ControlKind::TextField;
+    if (const std::optional<ControlId> id = form.controlNamed(name)) {
+        const ControlKind kind = form.definition(*id).kind;
+        const bool textField = kind == ControlKind::TextField;
         if (input != Input::Click && !textField)
             fail(QStringLiteral("is not a text field"));
         if (input == Input::Click && textField)
             fail(QStringLiteral("is a text field: set it with \"%1 = TEXT\" or double-click it "
                                 "with \"dblclick %1\"")
                      .arg(name));
-        if (control->kind == ControlKind::Line)
+        if (kind == ControlKind::Line)
             fail(QStringLiteral("is a line and takes no click"));
-        if (!form.enabled(name))
+        if (!form.enabled(*id))
             fail(QStringLiteral("is disabled and ") + inputWords(input));
-        if (!form.visible(name))
+        if (!form.visible(*id))
             fail(QStringLiteral("is hidden and ") + inputWords(input));
-        return;
+        return *id;
     }
-    const auto& elements = form.elements();
-    const auto element = std::find_if(elements.begin(), elements.end(),
-                                      [&](const ScreenElement& e) { return e.name == name; });
-    if (element == elements.end())
+    const std::optional<ElementId> element = form.elementNamed(name);
+    if (!element)
         fail(QStringLiteral("is not a control of the window"));
     if (input != Input::Click)
         fail(QStringLiteral("is not a text field"));
-    if (!element->visible)
+    if (!form.element(*element).visible)
         fail(QStringLiteral("is hidden and ") + inputWords(input));
+    return *element;
 }
 
 QString describe(const CommandError& error) {
@@ -68,7 +72,7 @@ QString describe(const CommandError& error) {
 } // namespace
 
 BatchRunner::BatchRunner(const ProgramFolder& programFolder, int scale)
-    : platform_(programFolder, scale), form_(platform_) {
+    : platform_(programFolder, scale), form_(platform_, windowDefinition()) {
     // Only the first error of a line counts: it is the one that stopped the command. A failed
     // export fails its line as well, after its own message.
     form_.reportError = [this](const CommandError& error) {
@@ -125,7 +129,7 @@ void BatchRunner::runLine(const QString& line) {
     commandError_.reset();
     perform(*action);
     // The timer's half second would have passed before the user's next action.
-    if (!commandError_ && !platform_.quitRequested() && form_.timer1Running())
+    if (!commandError_ && !platform_.quitRequested() && form_.timerRunning())
         form_.timerTick();
     if (commandError_)
         throw ScriptError{*commandError_};
@@ -135,16 +139,14 @@ void BatchRunner::perform(const ScriptAction& action) {
     using Kind = ScriptAction::Kind;
     switch (action.kind) {
     case Kind::SetField:
-        checkTarget(form_, action.name, Input::Text);
-        form_.type(action.name, action.text);
+        form_.type(std::get<ControlId>(checkTarget(form_, action.name, Input::Text)), action.text);
         return;
     case Kind::Click:
-        checkTarget(form_, action.name, Input::Click);
-        form_.click(action.name);
+        std::visit([this](auto id) { form_.click(id); },
+                   checkTarget(form_, action.name, Input::Click));
         return;
     case Kind::DblClick:
-        checkTarget(form_, action.name, Input::DoubleClick);
-        form_.dblClick(action.name);
+        form_.dblClick(std::get<ControlId>(checkTarget(form_, action.name, Input::DoubleClick)));
         return;
     case Kind::Save: {
         WriteFailure failure;

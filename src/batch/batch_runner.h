@@ -1,7 +1,7 @@
 #pragma once
 
+#include "form/form.h"
 #include "headless_platform.h"
-#include "screen/form.h"
 #include "script.h"
 
 #include <QIODevice>

@@ -2,12 +2,6 @@
 
 #include "basic/image_file.h"
 
-namespace {
-
-constexpr int JpegQuality = 75;
-
-} // namespace
-
 bool writePictureFile(const QImage& picture, const QString& fileName, WriteFailure* failure) {
     if (fileName.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
         return saveImageAtomically(picture, fileName, "png", -1, failure);

@@ -3,11 +3,11 @@
 #include "basic/command_error.h"
 #include "basic/conversions.h"
 #include "field_numbers.h"
-#include "records_handlers.h"
+#include "form/field_blame.h"
+#include "form/form.h"
 #include "row_captions.h"
 #include "row_commands.h"
 #include "row_table.h"
-#include "screen/form.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -15,11 +15,9 @@
 
 namespace {
 
-const char* const PhoneClockField = "Text2";
-
 // The minutes of a duration, or none when the field holds no number: the phone-clock advance
 // then adds the seconds alone.
-std::optional<double> givenMinutes(const Form& form, const char* field) {
+std::optional<double> givenMinutes(const Form& form, ControlId field) {
     try {
         return toDouble(form.text(field));
     } catch (const CommandError&) {
@@ -33,54 +31,34 @@ QTime readPhoneClock(const QString& clock) {
     static const QRegularExpression number(QStringLiteral(R"(\A[ \t]*([0-9]{1,9})[ \t]*\z)"));
     const QStringList parts = splitAll(clock + QStringLiteral(":00"), QStringLiteral(":"));
     if (parts.size() > 3)
-        throw CommandError(ErrorKind::TypeMismatch, PhoneClockField);
+        throw CommandError(ErrorKind::TypeMismatch);
     const int limits[3] = {23, 59, 59};
     int values[3] = {0, 0, 0};
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QRegularExpressionMatch m = number.match(parts[i]);
         if (!m.hasMatch())
-            throw CommandError(ErrorKind::TypeMismatch, PhoneClockField);
+            throw CommandError(ErrorKind::TypeMismatch);
         values[i] = m.captured(1).toInt();
         if (values[i] > limits[i])
-            throw CommandError(ErrorKind::TypeMismatch, PhoneClockField);
+            throw CommandError(ErrorKind::TypeMismatch);
     }
     return QTime(values[0], values[1], values[2]);
 }
 
-} // namespace
-
-void Command22_Click(Form& form) {
-    const RowFields& first = recordRows[0].fields;
-    const std::int16_t seconds =
-        blamed(first.seconds, [&] { return toInt16(vbFloor(fieldNumber(form, first.seconds))); });
-    std::int16_t duration = seconds;
-    if (const std::optional<double> minutes = givenMinutes(form, first.minutes);
-        minutes && *minutes != 0) {
-        // A call with minutes counts five seconds more; a seconds-only call is added as it is.
-        duration =
-            blamed(first.minutes, [&] { return toInt16(vbFloor(*minutes) * 60 + seconds + 5); });
-    }
-    const QTime clock = readPhoneClock(form.text(PhoneClockField));
-    // Wall-clock arithmetic on today's date: a daylight-saving change must not move the phone's
-    // time, and the date takes the carry past midnight.
-    const QTime moved =
-        QDateTime(form.platform().now().date(), clock, Qt::UTC).addSecs(duration).time();
-    form.setText(PhoneClockField, timeText(moved.hour(), moved.minute()));
-    form.element(QStringLiteral("Label17")).caption = form.text(PhoneClockField);
-}
-
+// The time `minutes` minutes before the source row's time, into the target row's time field
+// (the rows list the calls from the newest down), then the target row's date-and-time "提交".
 void deriveTime(Form& form, const RecordRow& source, const RecordRow& target, int minutes) {
-    const char* from = source.fields.time;
-    const char* to = target.fields.time;
+    const ControlId from = source.fields.time;
+    const ControlId to = target.fields.time;
     const QStringList parts = splitAll(form.text(from), QStringLiteral(":"));
     // The hour is copied as typed; only a borrow rewrites it as a number.
-    const double minute = vbFloor(partNumber(parts, 1, from)) - minutes;
+    const double minute = vbFloor(partNumber(form, parts, 1, from)) - minutes;
     form.setText(to, parts[0] + QStringLiteral(":") + numberToText(minute));
 
     if (form.text(to).contains(u'-')) {
         const QStringList written = splitAll(form.text(to), QStringLiteral(":"));
-        double hour = vbFloor(partNumber(written, 0, to)) - 1;
-        const double borrowed = vbFloor(partNumber(written, 1, to)) + 60;
+        double hour = vbFloor(partNumber(form, written, 0, to)) - 1;
+        const double borrowed = vbFloor(partNumber(form, written, 1, to)) + 60;
         // Shortly after midnight the earlier call was on the evening before; the date fields are
         // the user's to set.
         if (hour == -1)
@@ -88,6 +66,38 @@ void deriveTime(Form& form, const RecordRow& source, const RecordRow& target, in
         form.setText(to, timeText(hour, borrowed));
     }
     submitDateTime(form, target);
+}
+
+} // namespace
+
+void advancePhoneClock(Form& form) {
+    const RowFields& first = recordRows[0].fields;
+    const std::int16_t seconds = blamingField(
+        form, first.seconds, [&] { return toInt16(vbFloor(fieldNumber(form, first.seconds))); });
+    std::int16_t duration = seconds;
+    if (const std::optional<double> minutes = givenMinutes(form, first.minutes);
+        minutes && *minutes != 0) {
+        // A call with minutes counts five seconds more; a seconds-only call is added as it is.
+        duration = blamingField(form, first.minutes,
+                                [&] { return toInt16(vbFloor(*minutes) * 60 + seconds + 5); });
+    }
+    const QTime clock = blamingField(form, ControlId::ClockField, [&] {
+        return readPhoneClock(form.text(ControlId::ClockField));
+    });
+    // Wall-clock arithmetic on today's date: a daylight-saving change must not move the phone's
+    // time, and the date takes the carry past midnight.
+    const QTime moved =
+        QDateTime(form.platform().now().date(), clock, Qt::UTC).addSecs(duration).time();
+    form.setText(ControlId::ClockField, timeText(moved.hour(), moved.minute()));
+    form.element(ElementId::ClockText).caption = form.text(ControlId::ClockField);
+}
+
+void deriveSecondRowTime(Form& form) {
+    deriveTime(form, recordRows[0], recordRows[1], 2);
+}
+
+void deriveThirdRowTime(Form& form) {
+    deriveTime(form, recordRows[1], recordRows[2], 3);
 }
 
 void clearMinutes(Form& form, const RecordRow& row) {

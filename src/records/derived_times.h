@@ -3,9 +3,13 @@
 class Form;
 struct RecordRow;
 
-// Double-click on a row's time field: the time `minutes` minutes before the source row's time
-// (the rows list the calls from the newest down), then the row's date-and-time "提交".
-void deriveTime(Form& form, const RecordRow& source, const RecordRow& target, int minutes);
+// "手机时间加此时长": the phone clock moves on by row 1's duration.
+void advancePhoneClock(Form& form);
 
-// Double-click on a row's minutes field: the next duration "提交" shows seconds only.
+// Double click on the time field of row 2 or row 3: the time 2 (row 2) or 3 (row 3) minutes
+// before the row above, then the row's date-and-time "提交".
+void deriveSecondRowTime(Form& form);
+void deriveThirdRowTime(Form& form);
+
+// Double click on a row's minutes field: the next duration "提交" shows seconds only.
 void clearMinutes(Form& form, const RecordRow& row);

@@ -1,12 +1,13 @@
 #include "field_numbers.h"
 
 #include "basic/conversions.h"
-#include "screen/form.h"
+#include "form/field_blame.h"
+#include "form/form.h"
 
-double fieldNumber(const Form& form, const char* field) {
-    return blamed(field, [&] { return toDouble(form.text(field)); });
+double fieldNumber(const Form& form, ControlId field) {
+    return blamingField(form, field, [&] { return toDouble(form.text(field)); });
 }
 
-double partNumber(const QStringList& parts, qsizetype index, const char* field) {
-    return blamed(field, [&] { return toDouble(partAt(parts, index)); });
+double partNumber(const Form& form, const QStringList& parts, qsizetype index, ControlId field) {
+    return blamingField(form, field, [&] { return toDouble(partAt(parts, index)); });
 }

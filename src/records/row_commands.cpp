@@ -2,14 +2,14 @@
 
 #include "basic/conversions.h"
 #include "field_numbers.h"
+#include "form/form.h"
 #include "row_captions.h"
 #include "row_table.h"
-#include "screen/form.h"
 
 namespace {
 
 void showAnsweredDuration(Form& form, const RecordRow& row) {
-    form.element(row.elements.label14).caption =
+    form.element(row.elements.duration).caption =
         answeredDuration(form.text(row.fields.minutes), form.text(row.fields.seconds));
 }
 
@@ -17,7 +17,7 @@ void showAnsweredDuration(Form& form, const RecordRow& row) {
 
 void submitDateTime(Form& form, const RecordRow& row) {
     const RowFields& f = row.fields;
-    form.element(row.elements.md1).caption =
+    form.element(row.elements.dateTime).caption =
         dateTimeCaption(form.text(f.month), form.text(f.day), form.text(f.time));
 }
 
@@ -47,7 +47,7 @@ void addSevenSeconds(Form& form, const RecordRow& row) {
 void submitDuration(Form& form, const RecordRow& row) {
     showAnsweredDuration(form, row);
     if (row.durationSubmitMarks) {
-        QString& caption = form.element(row.elements.label14).caption;
+        QString& caption = form.element(row.elements.duration).caption;
         caption = markedDuration(caption, form.value(row.unansweredBox) == 1);
     }
 }

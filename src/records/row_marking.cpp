@@ -1,21 +1,20 @@
 #include "row_marking.h"
 
 #include "basic/colour.h"
-#include "records_handlers.h"
+#include "form/form.h"
 #include "row_captions.h"
 #include "row_table.h"
-#include "screen/form.h"
 
 #include <initializer_list>
 
 namespace {
 
-void setVisible(Form& form, std::initializer_list<const char*> elements, bool visible) {
-    for (const char* name : elements)
-        form.element(name).visible = visible;
+void setVisible(Form& form, std::initializer_list<ElementId> elements, bool visible) {
+    for (const ElementId id : elements)
+        form.element(id).visible = visible;
 }
 
-bool ticked(const Form& form, const char* box) {
+bool ticked(const Form& form, ControlId box) {
     return form.value(box) == 1;
 }
 
@@ -27,48 +26,58 @@ const RecordRow& third = recordRows[2];
 void applyUnansweredMarking(Form& form, const RecordRow& row) {
     const bool unanswered = ticked(form, row.unansweredBox);
     const RowElements& e = row.elements;
-    form.element(e.picture2).visible = unanswered;
-    form.element(e.picture1).visible = !unanswered;
-    form.element(e.md1).foreColor = unanswered ? Red : Black;
-    QString& duration = form.element(e.label14).caption;
+    form.element(e.missedIcon).visible = unanswered;
+    form.element(e.callIcon).visible = !unanswered;
+    form.element(e.dateTime).foreColor = unanswered ? Red : Black;
+    QString& duration = form.element(e.duration).caption;
     duration = markedDuration(duration, unanswered);
 }
 
 void unansweredBoxClicked(Form& form, const RecordRow& row) {
-    if (!row.enablingBox || ticked(form, row.enablingBox))
+    if (!row.enablingBox || ticked(form, *row.enablingBox))
         applyUnansweredMarking(form, row);
 }
 
-void Check1_Click(Form& form) {
+void switchSecondRow(Form& form) {
     const RowElements& e2 = second.elements;
     const RowElements& e3 = third.elements;
-    if (ticked(form, second.enablingBox)) {
-        setVisible(form, {e2.md1, e2.picture1, e2.phone3, e2.label14}, true);
+    if (ticked(form, *second.enablingBox)) {
+        setVisible(form, {e2.dateTime, e2.callIcon, e2.number, e2.duration}, true);
         form.setEnabled(second.unansweredBox, true);
         // The marking the row had when it was switched off comes back with it.
         applyUnansweredMarking(form, second);
         return;
     }
-    setVisible(form, {e2.md1, e2.picture1, e2.phone3, e2.label14}, false);
+    setVisible(form, {e2.dateTime, e2.callIcon, e2.number, e2.duration}, false);
     form.setEnabled(second.unansweredBox, false);
     // The third record cannot be shown without the second; its box's handler hides it.
-    form.setValue(third.enablingBox, 0);
-    setVisible(form, {e3.md1, e3.picture1, e2.picture2, e3.picture2, e3.phone3, e3.label14}, false);
+    form.setValue(*third.enablingBox, 0);
+    setVisible(form,
+               {e3.dateTime, e3.callIcon, e2.missedIcon, e3.missedIcon, e3.number, e3.duration},
+               false);
 }
 
-void Check2_Click(Form& form) {
+void switchThirdRow(Form& form) {
     const RowElements& e2 = second.elements;
     const RowElements& e3 = third.elements;
-    const bool on = ticked(form, third.enablingBox);
+    const bool on = ticked(form, *third.enablingBox);
     applyUnansweredMarking(form, third);
     if (on) {
-        setVisible(form, {e3.md1, e3.phone3, e3.label14}, true);
+        setVisible(form, {e3.dateTime, e3.number, e3.duration}, true);
         form.setEnabled(third.unansweredBox, true);
         // Showing the third record shows the second too, through its own box's handler.
-        form.setValue(second.enablingBox, 1);
-        setVisible(form, {e2.md1, e2.phone3, e2.label14}, true);
+        form.setValue(*second.enablingBox, 1);
+        setVisible(form, {e2.dateTime, e2.number, e2.duration}, true);
         return;
     }
-    setVisible(form, {e3.picture2, e3.picture1, e3.md1, e3.phone3, e3.label14}, false);
+    setVisible(form, {e3.missedIcon, e3.callIcon, e3.dateTime, e3.number, e3.duration}, false);
     form.setEnabled(third.unansweredBox, false);
+}
+
+void layMissedCallIcons(Form& form) {
+    for (const RecordRow& row : recordRows) {
+        const ElementRect call = form.element(row.elements.callIcon).rect;
+        form.setTop(row.elements.missedIcon, call.top);
+        form.setLeft(row.elements.missedIcon, call.left);
+    }
 }

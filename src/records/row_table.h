@@ -1,39 +1,43 @@
 #pragma once
 
+#include "form/control.h"
+#include "form/element.h"
+
 #include <array>
+#include <optional>
 
 // One call-record row: which settings fields, boxes and buttons belong to it and which
-// phone-screen elements show it. The field numbers follow the window definition and do not run
-// the same way in every row, so every command looks its fields up here.
+// phone-screen elements show it. The rows differ only in these, so every row command looks its
+// fields and elements up here.
 struct RowFields {
-    const char* month;
-    const char* day;
-    const char* time;
-    const char* minutes;
-    const char* seconds;
+    ControlId month;
+    ControlId day;
+    ControlId time;
+    ControlId minutes;
+    ControlId seconds;
 };
 
 struct RowElements {
-    const char* md1;      // date and time
-    const char* phone3;   // number
-    const char* label14;  // duration
-    const char* picture1; // call icon
-    const char* picture2; // unanswered-call icon, lying on the call icon
+    ElementId dateTime;
+    ElementId number;
+    ElementId duration;
+    ElementId callIcon;
+    ElementId missedIcon; // lies on the call icon
 };
 
 struct RowButtons {
-    const char* today;
-    const char* submitDateTime;
-    const char* now;
-    const char* plusSeven;
-    const char* submitDuration;
+    ControlId today;
+    ControlId submitDateTime;
+    ControlId now;
+    ControlId plusSeven;
+    ControlId submitDuration;
 };
 
 struct RecordRow {
     int index;
     RowFields fields;
-    const char* unansweredBox;
-    const char* enablingBox; // nullptr: the row is always shown
+    ControlId unansweredBox;
+    std::optional<ControlId> enablingBox; // none: the row is always shown
     RowElements elements;
     RowButtons buttons;
     // Whether the duration "提交" puts the unanswered box's "响铃" on the caption. The first row's

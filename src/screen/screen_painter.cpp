@@ -5,7 +5,7 @@
 #include "basic/twips.h"
 #include "caption_layout.h"
 #include "fonts.h"
-#include "form.h"
+#include "form/form.h"
 
 #include <QPainter>
 

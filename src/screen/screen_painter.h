@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screen_element.h"
+#include "form/element.h"
 
 #include <QImage>
 #include <QRect>

@@ -2,18 +2,15 @@
 
 #include "basic/command_error.h"
 #include "basic/conversions.h"
-#include "screen/form.h"
+#include "form/form.h"
 
 #include <string>
 
 namespace {
 
-const QString Number = QStringLiteral("Text3");
-const QString Location = QStringLiteral("Text4");
-
 // The clipboard's text into a field, then submitted; a clipboard without text changes nothing,
 // and one whose owner did not answer says so.
-void paste(Form& form, const QString& field, Handler submit) {
+void paste(Form& form, ControlId field, void (*submit)(Form&)) {
     const ClipboardText clipboard = form.platform().clipboardText();
     if (clipboard.read == ClipboardRead::NoAnswer)
         throw CommandError(ErrorKind::ClipboardNoAnswer);
@@ -39,26 +36,27 @@ QString shownNumber(const QString& typed) {
     return QString::fromStdU32String(c);
 }
 
-void Command6_Click(Form& form) {
-    const QString shown = shownNumber(form.text(Number));
+void submitNumber(Form& form) {
+    const QString shown = shownNumber(form.text(ControlId::NumberField));
     // Hidden rows keep the number too, so that switching a row on shows the current one.
-    for (const QString& label : {QStringLiteral("phone1"), QStringLiteral("phone2"),
-                                 indexed("phone3", 0), indexed("phone3", 1), indexed("phone3", 2)})
+    for (const ElementId label :
+         {ElementId::NumberLarge, ElementId::NumberLine, ElementId::Row1Number,
+          ElementId::Row2Number, ElementId::Row3Number})
         form.element(label).caption = shown;
 }
 
-void Command5_Click(Form& form) {
-    paste(form, Number, Command6_Click);
+void pasteNumber(Form& form) {
+    paste(form, ControlId::NumberField, submitNumber);
 }
 
-void Command8_Click(Form& form) {
-    form.element(QStringLiteral("yys")).caption = form.text(Location);
+void submitLocation(Form& form) {
+    form.element(ElementId::Location).caption = form.text(ControlId::LocationField);
 }
 
-void Command7_Click(Form& form) {
-    paste(form, Location, Command8_Click);
+void pasteLocation(Form& form) {
+    paste(form, ControlId::LocationField, submitLocation);
 }
 
-void Text3_DblClick(Form& form) {
-    form.setText(Number, QString());
+void clearNumber(Form& form) {
+    form.setText(ControlId::NumberField, QString());
 }

@@ -4,224 +4,175 @@
 
 namespace {
 
-using K = ControlKind;
+using enum ControlId;
 using F = PanelFont;
-using E = ControlEvent;
 
-constexpr auto L = K::Label;
-constexpr auto T = K::TextField;
-constexpr auto B = K::Button;
-constexpr auto C = K::CheckBox;
+// The kinds of control, each in the font it has unless the table says otherwise: the captions in
+// the caption font, everything else in the window's default font.
+constexpr PanelControl control(ControlId id, ControlKind kind, const char* name, ElementRect rect,
+                               const char* text, int tabIndex, PanelFont font) {
+    return {.id = id,
+            .kind = kind,
+            .name = name,
+            .rect = rect,
+            .text = text,
+            .font = font,
+            .tabIndex = tabIndex};
+}
+constexpr PanelControl label(ControlId id, const char* name, ElementRect rect, const char* text,
+                             int tabIndex, PanelFont font = F::Caption) {
+    return control(id, ControlKind::Label, name, rect, text, tabIndex, font);
+}
+constexpr PanelControl field(ControlId id, const char* name, ElementRect rect, const char* text,
+                             int tabIndex, PanelFont font = F::Default) {
+    return control(id, ControlKind::TextField, name, rect, text, tabIndex, font);
+}
+constexpr PanelControl button(ControlId id, const char* name, ElementRect rect, const char* text,
+                              int tabIndex) {
+    return control(id, ControlKind::Button, name, rect, text, tabIndex, F::Default);
+}
+constexpr PanelControl box(ControlId id, const char* name, ElementRect rect, const char* text,
+                           int tabIndex) {
+    return control(id, ControlKind::CheckBox, name, rect, text, tabIndex, F::Default);
+}
+// A line has its two end points x1, y1, x2, y2 for a rectangle and takes no focus.
+constexpr PanelControl line(ControlId id, const char* name, ElementRect ends) {
+    return control(id, ControlKind::Line, name, ends, "", -1, F::Default);
+}
 
-constexpr std::optional<OleColor> RedText = Red;
-constexpr std::optional<OleColor> BlueText = Blue;
-constexpr std::optional<OleColor> NoColour = std::nullopt;
+// What sets a control apart from the platform's look and the usual start state.
+constexpr PanelControl coloured(PanelControl c, OleColor colour) {
+    c.textColour = colour;
+    return c;
+}
+constexpr PanelControl hidden(PanelControl c) {
+    c.visible = false;
+    return c;
+}
+constexpr PanelControl disabled(PanelControl c) {
+    c.enabled = false;
+    return c;
+}
+constexpr PanelControl ticked(PanelControl c) {
+    c.value = 1;
+    return c;
+}
 
-constexpr const char* Instructions =
+constexpr const char* InstructionsText =
     "说明：步骤1、设置手机号及参数；步骤2、点左箭头隐藏设置(此时已自动截屏)，如未截屏按ALT+"
     "PRTSCEEN截"
     "屏，再粘贴到聊天窗口即可。显示不了底下部分，需要把屏幕设置为纵向就可见了。";
 
-const std::array Table = {
+constexpr std::array Table = {
     // Top of the panel
-    PanelControl{
-        B, "Command23", {8040, 0, 5295, 255}, "退出软件", F::Default, NoColour, 85, E::Click},
-    PanelControl{L,
-                 "Label1",
-                 {7920, 480, 5775, 495},
-                 " 设置：（点←开/关设置）",
-                 F::Title,
-                 NoColour,
-                 0,
-                 E::Click},
+    button(QuitButton, "Command23", {8040, 0, 5295, 255}, "退出软件", 85),
+    label(PanelTitle, "Label1", {7920, 480, 5775, 495}, " 设置：（点←开/关设置）", 0, F::Title),
     // Status bar
-    PanelControl{L, "Label2", {8040, 1320, 1455, 255}, "电量：", F::Caption, NoColour, 1},
-    PanelControl{T, "Text1", {9480, 1320, 2055, 270}, "92%", F::Default, NoColour, 2},
-    PanelControl{B, "Command1", {11520, 1320, 855, 255}, "减1", F::Default, NoColour, 3, E::Click},
-    PanelControl{B, "Command2", {12360, 1320, 855, 255}, "提交", F::Default, NoColour, 4, E::Click},
-    PanelControl{L, "Label3", {8040, 1800, 1455, 255}, "手机时间：", F::Caption, NoColour, 5},
-    PanelControl{T, "Text2", {9480, 1800, 2055, 270}, "15:17", F::Default, NoColour, 6},
-    PanelControl{B, "Command3", {11520, 1800, 855, 255}, "现在", F::Default, NoColour, 7, E::Click},
-    PanelControl{B, "Command4", {12360, 1800, 855, 255}, "提交", F::Default, NoColour, 8, E::Click},
+    label(BatteryCaption, "Label2", {8040, 1320, 1455, 255}, "电量：", 1),
+    field(BatteryField, "Text1", {9480, 1320, 2055, 270}, "92%", 2),
+    button(BatteryDownButton, "Command1", {11520, 1320, 855, 255}, "减1", 3),
+    button(BatterySubmitButton, "Command2", {12360, 1320, 855, 255}, "提交", 4),
+    label(ClockCaption, "Label3", {8040, 1800, 1455, 255}, "手机时间：", 5),
+    field(ClockField, "Text2", {9480, 1800, 2055, 270}, "15:17", 6),
+    button(ClockNowButton, "Command3", {11520, 1800, 855, 255}, "现在", 7),
+    button(ClockSubmitButton, "Command4", {12360, 1800, 855, 255}, "提交", 8),
     // Number and location
-    PanelControl{L, "Label4", {8040, 2280, 1455, 255}, "手机号码：", F::Caption, NoColour, 9},
-    PanelControl{
-        T, "Text3", {9480, 2280, 2055, 270}, "13800138000", F::Number, RedText, 10, E::DblClick},
-    PanelControl{
-        B, "Command5", {11520, 2280, 855, 255}, "粘贴", F::Default, NoColour, 11, E::Click},
-    PanelControl{
-        B, "Command6", {12360, 2280, 855, 255}, "提交", F::Default, NoColour, 12, E::Click},
-    PanelControl{L, "Label5", {8040, 2760, 1455, 255}, "手机营运商：", F::Caption, NoColour, 13},
-    PanelControl{T, "Text4", {9480, 2760, 2055, 270}, "广东湛江 移动", F::Default, NoColour, 14},
-    PanelControl{
-        B, "Command7", {11520, 2760, 855, 255}, "粘贴", F::Default, NoColour, 15, E::Click},
-    PanelControl{
-        B, "Command8", {12360, 2760, 855, 255}, "提交", F::Default, NoColour, 16, E::Click},
+    label(NumberCaption, "Label4", {8040, 2280, 1455, 255}, "手机号码：", 9),
+    coloured(field(NumberField, "Text3", {9480, 2280, 2055, 270}, "13800138000", 10, F::Number),
+             Red),
+    button(NumberPasteButton, "Command5", {11520, 2280, 855, 255}, "粘贴", 11),
+    button(NumberSubmitButton, "Command6", {12360, 2280, 855, 255}, "提交", 12),
+    label(LocationCaption, "Label5", {8040, 2760, 1455, 255}, "手机营运商：", 13),
+    field(LocationField, "Text4", {9480, 2760, 2055, 270}, "广东湛江 移动", 14),
+    button(LocationPasteButton, "Command7", {11520, 2760, 855, 255}, "粘贴", 15),
+    button(LocationSubmitButton, "Command8", {12360, 2760, 855, 255}, "提交", 16),
     // Call record 1
-    PanelControl{L, "Label6", {8040, 3240, 1455, 255}, "通话日期：", F::Caption, NoColour, 17},
-    PanelControl{T, "Text5", {9480, 3240, 615, 270}, "10", F::Default, NoColour, 18},
-    PanelControl{L, "Label7", {10080, 3240, 375, 255}, "月", F::Caption, NoColour, 21},
-    PanelControl{T, "Text6", {10440, 3240, 615, 270}, "15", F::Default, NoColour, 22},
-    PanelControl{L, "Label8", {11040, 3240, 375, 255}, "日", F::Caption, NoColour, 23},
-    PanelControl{
-        B, "Command9", {11520, 3240, 855, 255}, "今天", F::Default, NoColour, 19, E::Click},
-    PanelControl{
-        B, "Command10", {12360, 3240, 855, 735}, "提交", F::Default, NoColour, 20, E::Click},
-    PanelControl{L, "Label31", {8040, 3720, 1455, 255}, "通话时间：", F::Caption, NoColour, 90},
-    PanelControl{T, "Text20", {9480, 3720, 2055, 270}, "9:01", F::Default, NoColour, 89},
-    PanelControl{
-        B, "Command25", {11520, 3720, 855, 255}, "现在", F::Default, NoColour, 88, E::Click},
-    PanelControl{L, "Label9", {8040, 4200, 1455, 255}, "通话时长：", F::Caption, NoColour, 24},
-    PanelControl{T, "Text7", {9480, 4200, 615, 270}, "1", F::Default, NoColour, 25, E::DblClick},
-    PanelControl{L, "Label10", {10080, 4200, 375, 255}, "分", F::Caption, NoColour, 28},
-    PanelControl{T, "Text8", {10440, 4200, 615, 270}, "11", F::Default, NoColour, 29},
-    PanelControl{L, "Label11", {11040, 4200, 375, 255}, "秒", F::Caption, NoColour, 30},
-    PanelControl{
-        B, "Command11", {11520, 4200, 855, 255}, "秒+7", F::Default, NoColour, 26, E::Click},
-    PanelControl{
-        B, "Command12", {12360, 4200, 855, 255}, "提交", F::Default, NoColour, 27, E::Click},
-    PanelControl{B,
-                 "Command22",
-                 {11520, 4440, 1695, 255},
-                 "手机时间加此时长",
-                 F::Default,
-                 NoColour,
-                 83,
-                 E::Click},
-    PanelControl{
-        C, "Check3", {9480, 4560, 1455, 180}, "未接通(红色)", F::Default, NoColour, 91, E::Click},
-    PanelControl{K::Line, "Line1(0)", {8040, 4800, 13200, 4800}, "", F::Default, NoColour, -1},
+    label(Row1DateCaption, "Label6", {8040, 3240, 1455, 255}, "通话日期：", 17),
+    field(Row1MonthField, "Text5", {9480, 3240, 615, 270}, "10", 18),
+    label(Row1MonthUnit, "Label7", {10080, 3240, 375, 255}, "月", 21),
+    field(Row1DayField, "Text6", {10440, 3240, 615, 270}, "15", 22),
+    label(Row1DayUnit, "Label8", {11040, 3240, 375, 255}, "日", 23),
+    button(Row1TodayButton, "Command9", {11520, 3240, 855, 255}, "今天", 19),
+    button(Row1DateTimeSubmitButton, "Command10", {12360, 3240, 855, 735}, "提交", 20),
+    label(Row1TimeCaption, "Label31", {8040, 3720, 1455, 255}, "通话时间：", 90),
+    field(Row1TimeField, "Text20", {9480, 3720, 2055, 270}, "9:01", 89),
+    button(Row1NowButton, "Command25", {11520, 3720, 855, 255}, "现在", 88),
+    label(Row1DurationCaption, "Label9", {8040, 4200, 1455, 255}, "通话时长：", 24),
+    field(Row1MinutesField, "Text7", {9480, 4200, 615, 270}, "1", 25),
+    label(Row1MinutesUnit, "Label10", {10080, 4200, 375, 255}, "分", 28),
+    field(Row1SecondsField, "Text8", {10440, 4200, 615, 270}, "11", 29),
+    label(Row1SecondsUnit, "Label11", {11040, 4200, 375, 255}, "秒", 30),
+    button(Row1PlusSevenButton, "Command11", {11520, 4200, 855, 255}, "秒+7", 26),
+    button(Row1DurationSubmitButton, "Command12", {12360, 4200, 855, 255}, "提交", 27),
+    button(ClockAdvanceButton, "Command22", {11520, 4440, 1695, 255}, "手机时间加此时长", 83),
+    box(Row1MissedBox, "Check3", {9480, 4560, 1455, 180}, "未接通(红色)", 91),
+    line(Row1Separator, "Line1(0)", {8040, 4800, 13200, 4800}),
     // Call record 2
-    PanelControl{
-        C, "Check1", {8160, 5040, 1695, 255}, "启用通话记录2", F::Default, NoColour, 45, E::Click},
-    PanelControl{L, "Label21", {8040, 5520, 1455, 255}, "通话日期：", F::Caption, NoColour, 58},
-    PanelControl{T, "Text15", {9480, 5520, 615, 270}, "10", F::Default, NoColour, 52},
-    PanelControl{L, "Label20", {10080, 5520, 375, 255}, "月", F::Caption, NoColour, 57},
-    PanelControl{T, "Text14", {10440, 5520, 615, 270}, "10", F::Default, NoColour, 49},
-    PanelControl{L, "Label19", {11040, 5520, 375, 255}, "日", F::Caption, NoColour, 56},
-    PanelControl{
-        B, "Command17", {11520, 5520, 855, 255}, "今天", F::Default, NoColour, 51, E::Click},
-    PanelControl{
-        B, "Command16", {12360, 5520, 855, 735}, "提交", F::Default, NoColour, 50, E::Click},
-    PanelControl{L, "Label32", {8040, 6000, 1455, 255}, "通话时间：", F::Caption, NoColour, 94},
-    PanelControl{
-        T, "Text21", {9480, 6000, 2055, 270}, "10:12", F::Default, NoColour, 93, E::DblClick},
-    PanelControl{
-        B, "Command27", {11520, 6000, 855, 255}, "现在", F::Default, NoColour, 92, E::Click},
-    PanelControl{L, "Label18", {8040, 6480, 1455, 255}, "通话时长：", F::Caption, NoColour, 55},
-    PanelControl{T, "Text13", {9480, 6480, 615, 270}, "", F::Default, NoColour, 73, E::DblClick},
-    PanelControl{L, "Label13", {10080, 6480, 375, 255}, "分", F::Caption, NoColour, 54},
-    PanelControl{T, "Text12", {10440, 6480, 615, 270}, "34", F::Default, NoColour, 46},
-    PanelControl{L, "Label12", {11040, 6480, 375, 255}, "秒", F::Caption, NoColour, 53},
-    PanelControl{
-        B, "Command15", {11520, 6480, 855, 255}, "秒+7", F::Default, NoColour, 48, E::Click},
-    PanelControl{
-        B, "Command14", {12360, 6480, 855, 255}, "提交", F::Default, NoColour, 47, E::Click},
-    PanelControl{C,
-                 "Check4",
-                 {9480, 6840, 1695, 180},
-                 "未接通(红色)",
-                 F::Default,
-                 NoColour,
-                 95,
-                 E::Click,
-                 true,
-                 false},
-    PanelControl{K::Line, "Line1(1)", {8040, 7080, 13200, 7080}, "", F::Default, NoColour, -1},
+    box(Row2EnableBox, "Check1", {8160, 5040, 1695, 255}, "启用通话记录2", 45),
+    label(Row2DateCaption, "Label21", {8040, 5520, 1455, 255}, "通话日期：", 58),
+    field(Row2MonthField, "Text15", {9480, 5520, 615, 270}, "10", 52),
+    label(Row2MonthUnit, "Label20", {10080, 5520, 375, 255}, "月", 57),
+    field(Row2DayField, "Text14", {10440, 5520, 615, 270}, "10", 49),
+    label(Row2DayUnit, "Label19", {11040, 5520, 375, 255}, "日", 56),
+    button(Row2TodayButton, "Command17", {11520, 5520, 855, 255}, "今天", 51),
+    button(Row2DateTimeSubmitButton, "Command16", {12360, 5520, 855, 735}, "提交", 50),
+    label(Row2TimeCaption, "Label32", {8040, 6000, 1455, 255}, "通话时间：", 94),
+    field(Row2TimeField, "Text21", {9480, 6000, 2055, 270}, "10:12", 93),
+    button(Row2NowButton, "Command27", {11520, 6000, 855, 255}, "现在", 92),
+    label(Row2DurationCaption, "Label18", {8040, 6480, 1455, 255}, "通话时长：", 55),
+    field(Row2MinutesField, "Text13", {9480, 6480, 615, 270}, "", 73),
+    label(Row2MinutesUnit, "Label13", {10080, 6480, 375, 255}, "分", 54),
+    field(Row2SecondsField, "Text12", {10440, 6480, 615, 270}, "34", 46),
+    label(Row2SecondsUnit, "Label12", {11040, 6480, 375, 255}, "秒", 53),
+    button(Row2PlusSevenButton, "Command15", {11520, 6480, 855, 255}, "秒+7", 48),
+    button(Row2DurationSubmitButton, "Command14", {12360, 6480, 855, 255}, "提交", 47),
+    disabled(box(Row2MissedBox, "Check4", {9480, 6840, 1695, 180}, "未接通(红色)", 95)),
+    line(Row2Separator, "Line1(1)", {8040, 7080, 13200, 7080}),
     // Call record 3
-    PanelControl{
-        C, "Check2", {8160, 7320, 1695, 255}, "启用通话记录3", F::Default, NoColour, 59, E::Click},
-    PanelControl{L, "Label27", {8040, 7800, 1455, 255}, "通话日期：", F::Caption, NoColour, 72},
-    PanelControl{T, "Text19", {9480, 7800, 615, 270}, "10", F::Default, NoColour, 66},
-    PanelControl{L, "Label26", {10080, 7800, 375, 255}, "月", F::Caption, NoColour, 71},
-    PanelControl{T, "Text18", {10440, 7800, 615, 270}, "8", F::Default, NoColour, 63},
-    PanelControl{L, "Label25", {11040, 7800, 375, 255}, "日", F::Caption, NoColour, 70},
-    PanelControl{
-        B, "Command21", {11520, 7800, 855, 255}, "今天", F::Default, NoColour, 65, E::Click},
-    PanelControl{
-        B, "Command20", {12360, 7800, 855, 735}, "提交", F::Default, NoColour, 64, E::Click},
-    PanelControl{L, "Label33", {8040, 8280, 1455, 255}, "通话时间：", F::Caption, NoColour, 98},
-    PanelControl{
-        T, "Text22", {9480, 8280, 2055, 270}, "15:47", F::Default, NoColour, 97, E::DblClick},
-    PanelControl{
-        B, "Command29", {11520, 8280, 855, 255}, "现在", F::Default, NoColour, 96, E::Click},
-    PanelControl{L, "Label24", {8040, 8760, 1455, 255}, "通话时长：", F::Caption, NoColour, 69},
-    PanelControl{T, "Text17", {9480, 8760, 615, 270}, "", F::Default, NoColour, 74, E::DblClick},
-    PanelControl{L, "Label23", {10080, 8760, 375, 255}, "分", F::Caption, NoColour, 68},
-    PanelControl{T, "Text16", {10440, 8760, 615, 270}, "19", F::Default, NoColour, 60},
-    PanelControl{L, "Label22", {11040, 8760, 375, 255}, "秒", F::Caption, NoColour, 67},
-    PanelControl{
-        B, "Command19", {11520, 8760, 855, 255}, "秒+7", F::Default, NoColour, 62, E::Click},
-    PanelControl{
-        B, "Command18", {12360, 8760, 855, 255}, "提交", F::Default, NoColour, 61, E::Click},
-    PanelControl{C,
-                 "Check5",
-                 {9480, 9120, 1575, 180},
-                 "未接通(红色)",
-                 F::Default,
-                 NoColour,
-                 99,
-                 E::Click,
-                 true,
-                 false},
+    box(Row3EnableBox, "Check2", {8160, 7320, 1695, 255}, "启用通话记录3", 59),
+    label(Row3DateCaption, "Label27", {8040, 7800, 1455, 255}, "通话日期：", 72),
+    field(Row3MonthField, "Text19", {9480, 7800, 615, 270}, "10", 66),
+    label(Row3MonthUnit, "Label26", {10080, 7800, 375, 255}, "月", 71),
+    field(Row3DayField, "Text18", {10440, 7800, 615, 270}, "8", 63),
+    label(Row3DayUnit, "Label25", {11040, 7800, 375, 255}, "日", 70),
+    button(Row3TodayButton, "Command21", {11520, 7800, 855, 255}, "今天", 65),
+    button(Row3DateTimeSubmitButton, "Command20", {12360, 7800, 855, 735}, "提交", 64),
+    label(Row3TimeCaption, "Label33", {8040, 8280, 1455, 255}, "通话时间：", 98),
+    field(Row3TimeField, "Text22", {9480, 8280, 2055, 270}, "15:47", 97),
+    button(Row3NowButton, "Command29", {11520, 8280, 855, 255}, "现在", 96),
+    label(Row3DurationCaption, "Label24", {8040, 8760, 1455, 255}, "通话时长：", 69),
+    field(Row3MinutesField, "Text17", {9480, 8760, 615, 270}, "", 74),
+    label(Row3MinutesUnit, "Label23", {10080, 8760, 375, 255}, "分", 68),
+    field(Row3SecondsField, "Text16", {10440, 8760, 615, 270}, "19", 60),
+    label(Row3SecondsUnit, "Label22", {11040, 8760, 375, 255}, "秒", 67),
+    button(Row3PlusSevenButton, "Command19", {11520, 8760, 855, 255}, "秒+7", 62),
+    button(Row3DurationSubmitButton, "Command18", {12360, 8760, 855, 255}, "提交", 61),
+    disabled(box(Row3MissedBox, "Check5", {9480, 9120, 1575, 180}, "未接通(红色)", 99)),
     // Instructions, window and export
-    PanelControl{L, "Label28", {8160, 9480, 5175, 1215}, Instructions, F::Caption, NoColour, 84},
-    PanelControl{L,
-                 "Label29",
-                 {11520, 10800, 1695, 255},
-                 "慢双击恢复窗口高度",
-                 F::Default,
-                 BlueText,
-                 86,
-                 E::Click},
-    PanelControl{L,
-                 "Label30",
-                 {11520, 11040, 1695, 255},
-                 "慢双击加长窗口高度",
-                 F::Default,
-                 BlueText,
-                 87,
-                 E::Click},
-    PanelControl{L,
-                 "Label34",
-                 {11280, 11520, 2175, 255},
-                 "保存截屏JPG到软件位置",
-                 F::Default,
-                 BlueText,
-                 103,
-                 E::Click,
-                 false},
-    PanelControl{C,
-                 "Check6",
-                 {11880, 11760, 1575, 255},
-                 "自动保存JPG",
-                 F::Default,
-                 BlueText,
-                 105,
-                 E::None,
-                 true,
-                 true,
-                 1},
+    label(Instructions, "Label28", {8160, 9480, 5175, 1215}, InstructionsText, 84),
+    coloured(label(RestoreHeightLabel, "Label29", {11520, 10800, 1695, 255}, "慢双击恢复窗口高度",
+                   86, F::Default),
+             Blue),
+    coloured(label(LengthenLabel, "Label30", {11520, 11040, 1695, 255}, "慢双击加长窗口高度", 87,
+                   F::Default),
+             Blue),
+    hidden(coloured(label(SavePictureLabel, "Label34", {11280, 11520, 2175, 255},
+                          "保存截屏JPG到软件位置", 103, F::Default),
+                    Blue)),
+    ticked(
+        coloured(box(AutoSaveBox, "Check6", {11880, 11760, 1575, 255}, "自动保存JPG", 105), Blue)),
     // Status-bar colour
-    PanelControl{L, "Label16", {8040, 12480, 1815, 255}, "上侧灰色RGB：", F::Caption, NoColour, 38},
-    PanelControl{T, "Text9", {9840, 12480, 615, 270}, "225", F::Default, NoColour, 39},
-    PanelControl{T, "Text10", {10680, 12480, 615, 270}, "218", F::Default, NoColour, 41},
-    PanelControl{T, "Text11", {11400, 12480, 615, 270}, "236", F::Default, NoColour, 42},
-    PanelControl{
-        B, "Command13", {12360, 12480, 855, 255}, "保存", F::Default, NoColour, 40, E::Click},
+    label(ColourCaption, "Label16", {8040, 12480, 1815, 255}, "上侧灰色RGB：", 38),
+    field(ColourRedField, "Text9", {9840, 12480, 615, 270}, "225", 39),
+    field(ColourGreenField, "Text10", {10680, 12480, 615, 270}, "218", 41),
+    field(ColourBlueField, "Text11", {11400, 12480, 615, 270}, "236", 42),
+    button(ColourSaveButton, "Command13", {12360, 12480, 855, 255}, "保存", 40),
 };
 
 } // namespace
 
 std::span<const PanelControl> panelTable() {
     return Table;
-}
-
-const PanelControl* findPanelControl(QStringView name) {
-    for (const PanelControl& c : Table)
-        if (name == QLatin1String(c.name))
-            return &c;
-    return nullptr;
 }
 
 FontSpec panelFontSpec(PanelFont font) {

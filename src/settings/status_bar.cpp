@@ -1,72 +1,85 @@
 #include "status_bar.h"
 
 #include "basic/conversions.h"
-#include "field_blame.h"
-#include "screen/form.h"
+#include "form/field_blame.h"
+#include "form/form.h"
 #include "status_bar_colour.h"
 
 #include <QDateTime>
+#include <cmath>
 
 namespace {
 
-const QString Battery = QStringLiteral("Text1");
 const QString Percent = QStringLiteral("%");
 
 // The whole percentage the battery field stands for, whatever "%" it carries.
 double batteryLevel(const Form& form) {
-    return blamingField(Battery,
-                        [&] { return vbFloor(toDouble(removeAll(form.text(Battery), Percent))); });
+    return blamingField(form, ControlId::BatteryField, [&] {
+        return vbFloor(toDouble(removeAll(form.text(ControlId::BatteryField), Percent)));
+    });
 }
 
 // The fill shows the left part of the bar in proportion to the level. A level beyond what the
 // element can hold is refused by the element; the user has to mend the battery field.
 void setBatteryFill(Form& form, double level) {
-    blamingField(Battery, [&] {
-        form.setWidth(QStringLiteral("Image4"), vbFloor(level / 100 * form.image4w));
+    blamingField(form, ControlId::BatteryField, [&] {
+        form.setWidth(ElementId::BatteryFill, vbFloor(level / 100 * form.fullBatteryWidth));
     });
 }
 
 void showBattery(Form& form) {
-    form.element(QStringLiteral("Label15")).caption = form.text(Battery);
+    form.element(ElementId::BatteryText).caption = form.text(ControlId::BatteryField);
 }
 
 void showClock(Form& form) {
-    form.element(QStringLiteral("Label17")).caption = form.text(QStringLiteral("Text2"));
+    form.element(ElementId::ClockText).caption = form.text(ControlId::ClockField);
 }
 
 } // namespace
 
-void Command1_Click(Form& form) {
-    form.setText(Battery, removeAll(form.text(Battery), Percent));
-    form.setText(Battery, numberToText(batteryLevel(form) - 1));
+void stepBatteryDown(Form& form) {
+    const ControlId battery = ControlId::BatteryField;
+    form.setText(battery, removeAll(form.text(battery), Percent));
+    form.setText(battery, numberToText(batteryLevel(form) - 1));
     // Stepping down from 1 % starts again at a full battery: the phone never shows 0 %.
     if (batteryLevel(form) <= 0)
-        form.setText(Battery, QStringLiteral("100"));
+        form.setText(battery, QStringLiteral("100"));
     setBatteryFill(form, batteryLevel(form));
-    form.setText(Battery, form.text(Battery) + Percent);
+    form.setText(battery, form.text(battery) + Percent);
     showBattery(form);
 }
 
-void Command2_Click(Form& form) {
-    if (!form.text(Battery).contains(Percent))
-        form.setText(Battery, form.text(Battery) + Percent);
+void submitBattery(Form& form) {
+    const ControlId battery = ControlId::BatteryField;
+    if (!form.text(battery).contains(Percent))
+        form.setText(battery, form.text(battery) + Percent);
     showBattery(form);
     setBatteryFill(form, batteryLevel(form));
 }
 
-void Command3_Click(Form& form) {
+void fillClockNow(Form& form) {
     const QTime now = form.platform().now().time();
-    form.setText(QStringLiteral("Text2"),
+    form.setText(ControlId::ClockField,
                  QString::number(now.hour()) + QStringLiteral(":") + QString::number(now.minute()));
     showClock(form);
 }
 
-void Command4_Click(Form& form) {
+void submitClock(Form& form) {
     showClock(form);
 }
 
-void Command13_Click(Form& form) {
+void applyStatusBarColour(Form& form) {
     const OleColor colour = statusBarColour(form, ColourReadOrder::RedFirst);
-    form.element(QStringLiteral("Label15")).backColor = colour;
-    form.element(QStringLiteral("Label17")).backColor = colour;
+    form.element(ElementId::BatteryText).backColor = colour;
+    form.element(ElementId::ClockText).backColor = colour;
+}
+
+void startStatusBar(Form& form) {
+    form.element(ElementId::BatteryText).backColor =
+        statusBarColour(form, ColourReadOrder::BlueFirst);
+    form.element(ElementId::ClockText).backColor =
+        statusBarColour(form, ColourReadOrder::BlueFirst);
+
+    form.fullBatteryWidth = toInt32(form.element(ElementId::BatteryFill).rect.width);
+    form.setWidth(ElementId::BatteryFill, std::floor(form.fullBatteryWidth * 0.91));
 }

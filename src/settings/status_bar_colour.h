@@ -8,5 +8,5 @@ class Form;
 // the first one converted is the one named.
 enum class ColourReadOrder { BlueFirst, RedFirst };
 
-// The status-bar labels' background from the colour row (red Text9, green Text10, blue Text11).
+// The status-bar labels' background from the colour row: red, green and blue.
 OleColor statusBarColour(const Form& form, ColourReadOrder order);

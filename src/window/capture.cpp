@@ -2,7 +2,7 @@
 
 #include "basic/twips.h"
 #include "export.h"
-#include "screen/form.h"
+#include "form/form.h"
 #include "screen/screen_painter.h"
 #include "window_modes.h"
 
@@ -69,12 +69,12 @@ void captureWindow(Form& form, CaptureExport exportAfter) {
     platform.setClipboardImage(capturedPicture(form, platform.devicePixelRatio()));
     form.setCaption(QStringLiteral("已截屏！去聊天窗口粘贴试试.. - ") +
                     captureTimeText(platform.now(), platform.locale()));
-    form.setVisible(QStringLiteral("Label34"), true);
-    if (exportAfter == CaptureExport::WhenTicked && form.value(QStringLiteral("Check6")) == 1)
-        form.startTimer1();
+    form.setVisible(ControlId::SavePictureLabel, true);
+    if (exportAfter == CaptureExport::WhenTicked && form.value(ControlId::AutoSaveBox) == 1)
+        form.startTimer();
 }
 
-void Timer1_Timer(Form& form) {
-    form.stopTimer1();
-    Label34_Click(form);
+void exportAfterCapture(Form& form) {
+    form.stopTimer();
+    exportClipboardPicture(form);
 }

@@ -8,7 +8,7 @@
 class Form;
 
 enum class CaptureExport {
-    WhenTicked, // start Timer1 when "自动保存JPG" is ticked
+    WhenTicked, // start the timer when "自动保存JPG" is ticked
     Never,
 };
 
@@ -19,8 +19,8 @@ void captureWindow(Form& form, CaptureExport exportAfter);
 // as the window is now, drawn by the window's own painter at pixelRatio device pixels to the pixel.
 QImage capturedPicture(const Form& form, qreal pixelRatio);
 
-// Timer1's single tick: stop it and save the captured picture.
-void Timer1_Timer(Form& form);
+// The timer's single tick after a capture: stop it and save the captured picture.
+void exportAfterCapture(Form& form);
 
 // The date and time as the capture caption shows them in the user's regional settings: the short
 // date, a blank and the time with seconds; a time of exactly 0:00:00 is left out.

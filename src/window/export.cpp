@@ -1,13 +1,12 @@
 #include "export.h"
 
 #include "basic/command_error.h"
-
-#include "screen/form.h"
+#include "basic/image_file.h"
+#include "form/form.h"
 #include "window_modes.h"
 
 namespace {
 
-constexpr int JpegQuality = 75;
 constexpr int ExportPauseMs = 500;
 
 // Why the export cannot write the file, before it tries, in the window's words; empty when it can.
@@ -37,16 +36,11 @@ bool isPlainFileName(const QString& name) {
            name.isValidUtf16();
 }
 
-bool PictureBoxSaveJPG(const QImage& pict, const QString& fileName, int quality,
-                       WriteFailure* failure, FileStore& files) {
-    return saveImageAtomically(pict, fileName, "jpeg", quality, failure, files);
-}
-
-void Label34_Click(Form& form) {
+void exportClipboardPicture(Form& form) {
     Platform& platform = form.platform();
     const ClipboardPicture clipboard = platform.clipboardPicture();
     platform.sleep(ExportPauseMs);
-    const QString name = form.text(QStringLiteral("Text3"));
+    const QString name = form.text(ControlId::NumberField);
     const ProgramFolder folder = platform.programFolder();
     // Without a folder the message names the file alone, not a folder it was never meant for.
     const QString fileName = name + QStringLiteral(".jpg");
@@ -54,8 +48,8 @@ void Label34_Click(Form& form) {
 
     QString failure = refusal(clipboard, folder, name);
     WriteFailure written;
-    if (failure.isEmpty() &&
-        !PictureBoxSaveJPG(clipboard.picture, path, JpegQuality, &written, platform.fileStore()))
+    if (failure.isEmpty() && !saveImageAtomically(clipboard.picture, path, "jpeg", JpegQuality,
+                                                  &written, platform.fileStore()))
         failure = written.text;
 
     form.setCaption(failure.isEmpty()

@@ -7,13 +7,14 @@ class Form;
 inline constexpr double NarrowWidth = 7860;
 inline constexpr double WideWidth = 13335;
 
-// Back arrow and panel title: both toggle the width; only the back arrow may export on its own.
-void Image2_Click(Form& form);
-void Label1_Click(Form& form);
+// Back arrow and panel title: both toggle the width, capturing the window when it narrows; only the
+// back arrow then saves the picture on its own, when "自动保存JPG" is ticked.
+void toggleWidthAutoSaving(Form& form);
+void toggleWidthWithoutSaving(Form& form);
 // "慢双击加长窗口高度" and "慢双击恢复窗口高度".
-void Label30_Click(Form& form);
-void Label29_Click(Form& form);
+void lengthenWindow(Form& form);
+void restoreHeight(Form& form);
 // "退出软件".
-void Command23_Click(Form& form);
+void quitProgram(Form& form);
 // The resize rules that keep the height in step with the bottom band.
-void Form_Resize(Form& form);
+void applyResizeRules(Form& form);

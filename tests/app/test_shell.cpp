@@ -2,9 +2,8 @@
 #include "app/main_window.h"
 #include "basic/twips.h"
 #include "screen/fonts.h"
-#include "screen/form.h"
 #include "settings/panel_table.h"
-#include "support/fake_platform.h"
+#include "support/started_form.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -21,13 +20,10 @@
 namespace {
 
 // The whole program on the fake platform, its window shown on the offscreen platform.
-struct Shell {
-    FakePlatform platform;
-    Form form{platform};
+struct Shell : StartedForm {
     MainWindow* window = nullptr;
 
     Shell() {
-        form.start();
         window = new MainWindow(form);
         form.changed = [this] { window->syncFromForm(); };
         window->show();
@@ -37,7 +33,7 @@ struct Shell {
     }
     ~Shell() { delete window; }
 
-    QWidget* widget(const char* name) const { return window->controlWidget(name); }
+    QWidget* widget(ControlId id) const { return window->controlWidget(id); }
 };
 
 // A double click as Qt delivers it to a widget: press, release, press, double click, release.
@@ -65,7 +61,7 @@ QByteArray encoded(const QImage& image, const char* format) {
 QString focusName(const Shell& shell) {
     QWidget* focus = QApplication::focusWidget();
     for (const PanelControl& c : panelTable())
-        if (shell.window->controlWidget(c.name) == focus)
+        if (shell.window->controlWidget(c.id) == focus)
             return QString::fromLatin1(c.name);
     return QStringLiteral("(none)");
 }
@@ -94,22 +90,25 @@ private slots:
             const QRect expected(QPoint(pixelEdge(c.rect.left), pixelEdge(c.rect.top)),
                                  QPoint(pixelEdge(c.rect.left + c.rect.width) - 1,
                                         pixelEdge(c.rect.top + c.rect.height) - 1));
-            QVERIFY2(s.widget(c.name)->geometry() == expected, c.name);
+            QVERIFY2(s.widget(c.id)->geometry() == expected, c.name);
         }
-        QCOMPARE(s.widget("Command10")->height(), 49);
-        QCOMPARE(s.widget("Text1")->height(), 18);
-        QCOMPARE(s.widget("Command1")->height(), 17);
+        QCOMPARE(s.widget(ControlId::Row1DateTimeSubmitButton)->height(), 49);
+        QCOMPARE(s.widget(ControlId::BatteryField)->height(), 18);
+        QCOMPARE(s.widget(ControlId::BatteryDownButton)->height(), 17);
     }
 
     void startStateOfTheControls() {
         Shell s;
-        QVERIFY(!s.widget("Label34")->isVisible());
-        QVERIFY(!s.widget("Check4")->isEnabled());
-        QVERIFY(!s.widget("Check5")->isEnabled());
-        QVERIFY(static_cast<QCheckBox*>(s.widget("Check6"))->isChecked());
-        QCOMPARE(static_cast<QLineEdit*>(s.widget("Text3"))->text(), QStringLiteral("13800138000"));
-        QCOMPARE(s.widget("Text3")->palette().color(QPalette::Text), QColor(Qt::red));
-        QCOMPARE(s.widget("Label30")->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QVERIFY(!s.widget(ControlId::SavePictureLabel)->isVisible());
+        QVERIFY(!s.widget(ControlId::Row2MissedBox)->isEnabled());
+        QVERIFY(!s.widget(ControlId::Row3MissedBox)->isEnabled());
+        QVERIFY(static_cast<QCheckBox*>(s.widget(ControlId::AutoSaveBox))->isChecked());
+        QCOMPARE(static_cast<QLineEdit*>(s.widget(ControlId::NumberField))->text(),
+                 QStringLiteral("13800138000"));
+        QCOMPARE(s.widget(ControlId::NumberField)->palette().color(QPalette::Text),
+                 QColor(Qt::red));
+        QCOMPARE(s.widget(ControlId::LengthenLabel)->palette().color(QPalette::WindowText),
+                 QColor(Qt::blue));
         // One line of the window's default font fits a button and a field.
         QVERIFY(s.window->fontMetrics().height() <= 18);
     }
@@ -135,34 +134,35 @@ private slots:
 
     void typingReachesTheModel() {
         Shell s;
-        auto* field = static_cast<QLineEdit*>(s.widget("Text2"));
+        auto* field = static_cast<QLineEdit*>(s.widget(ControlId::ClockField));
         field->selectAll();
         QTest::keyClicks(field, "8:30");
-        QCOMPARE(s.form.text("Text2"), QStringLiteral("8:30"));
+        QCOMPARE(s.form.text(ControlId::ClockField), QStringLiteral("8:30"));
     }
 
     void checkBoxClickGoesThroughTheModel() {
         Shell s;
-        auto* box = static_cast<QCheckBox*>(s.widget("Check6"));
+        auto* box = static_cast<QCheckBox*>(s.widget(ControlId::AutoSaveBox));
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
-        QCOMPARE(s.form.value("Check6"), 0);
+        QCOMPARE(s.form.value(ControlId::AutoSaveBox), 0);
         QVERIFY(!box->isChecked());
         // A greyed model value shows greyed.
-        s.form.setValue("Check6", 2);
+        s.form.setValue(ControlId::AutoSaveBox, 2);
         s.window->syncFromForm();
         QCOMPARE(box->checkState(), Qt::PartiallyChecked);
     }
 
     void modelChangesShowInTheWidgets() {
         Shell s;
-        s.form.setText("Text4", "北京 联通");
-        s.form.setEnabled("Check4", true);
-        s.form.setVisible("Label34", true);
+        s.form.setText(ControlId::LocationField, "北京 联通");
+        s.form.setEnabled(ControlId::Row2MissedBox, true);
+        s.form.setVisible(ControlId::SavePictureLabel, true);
         s.form.setWidth(7860.0);
         s.window->syncFromForm();
-        QCOMPARE(static_cast<QLineEdit*>(s.widget("Text4"))->text(), QStringLiteral("北京 联通"));
-        QVERIFY(s.widget("Check4")->isEnabled());
-        QVERIFY(!s.widget("Label34")->isHidden());
+        QCOMPARE(static_cast<QLineEdit*>(s.widget(ControlId::LocationField))->text(),
+                 QStringLiteral("北京 联通"));
+        QVERIFY(s.widget(ControlId::Row2MissedBox)->isEnabled());
+        QVERIFY(!s.widget(ControlId::SavePictureLabel)->isHidden());
         QCOMPARE(s.window->width(), 524);
     }
 
@@ -170,10 +170,11 @@ private slots:
         Shell s;
         // A quick double click on "慢双击加长窗口高度" is one click: the band shows, and the
         // height only reaches the band's bottom with a second, separate click.
-        doubleClick(s.widget("Label30"), s.widget("Label30")->rect().center());
+        doubleClick(s.widget(ControlId::LengthenLabel),
+                    s.widget(ControlId::LengthenLabel)->rect().center());
         QCOMPARE(s.form.height(), 12825.0f);
-        QVERIFY(s.form.element("Image3").visible);
-        QTest::mouseClick(s.widget("Label30"), Qt::LeftButton);
+        QVERIFY(s.form.element(ElementId::BottomBand).visible);
+        QTest::mouseClick(s.widget(ControlId::LengthenLabel), Qt::LeftButton);
         QCOMPARE(s.form.height(), 15225.0f);
         QCOMPARE(s.window->height(), 1015);
     }
@@ -194,26 +195,26 @@ private slots:
 
     void fieldDoubleClickAndButtons() {
         Shell s;
-        auto* number = static_cast<QLineEdit*>(s.widget("Text3"));
+        auto* number = static_cast<QLineEdit*>(s.widget(ControlId::NumberField));
         QTest::mouseDClick(number, Qt::LeftButton);
-        QCOMPARE(s.form.text("Text3"), QString());
+        QCOMPARE(s.form.text(ControlId::NumberField), QString());
         QCOMPARE(number->text(), QString());
         QTest::keyClicks(number, "13912345678");
-        QTest::mouseClick(s.widget("Command6"), Qt::LeftButton);
-        QCOMPARE(s.form.element("phone1").caption, QStringLiteral("139 1234 5678"));
+        QTest::mouseClick(s.widget(ControlId::NumberSubmitButton), Qt::LeftButton);
+        QCOMPARE(s.form.element(ElementId::NumberLarge).caption, QStringLiteral("139 1234 5678"));
         // The keyboard presses a focused button as a click does, with Space, Return or Enter.
-        s.widget("Command4")->setFocus();
+        s.widget(ControlId::ClockSubmitButton)->setFocus();
         for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
             const QString clock = QStringLiteral("8:0%1").arg(int(key) % 10);
-            s.form.setText("Text2", clock);
-            QTest::keyClick(s.widget("Command4"), key);
-            QCOMPARE(s.form.element("Label17").caption, clock);
+            s.form.setText(ControlId::ClockField, clock);
+            QTest::keyClick(s.widget(ControlId::ClockSubmitButton), key);
+            QCOMPARE(s.form.element(ElementId::ClockText).caption, clock);
         }
         // Return in a field runs nothing: the battery field's text stays unsubmitted.
-        auto* battery = static_cast<QLineEdit*>(s.widget("Text1"));
+        auto* battery = static_cast<QLineEdit*>(s.widget(ControlId::BatteryField));
         battery->setFocus();
         QTest::keyClick(battery, Qt::Key_Return);
-        QCOMPARE(s.form.element("Label15").caption, QStringLiteral("91%"));
+        QCOMPARE(s.form.element(ElementId::BatteryText).caption, QStringLiteral("91%"));
     }
 
     // Every check box shows its square whole, the 12-pixel unanswered boxes too.
@@ -222,7 +223,7 @@ private slots:
         for (const PanelControl& c : panelTable()) {
             if (c.kind != ControlKind::CheckBox)
                 continue;
-            auto* box = static_cast<QCheckBox*>(s.widget(c.name));
+            auto* box = static_cast<QCheckBox*>(s.widget(c.id));
             QStyleOptionButton option;
             option.initFrom(box);
             const QRect square =
@@ -235,16 +236,16 @@ private slots:
     // A field keeps whatever is pasted into it, however long.
     void longPasteIsKept() {
         Shell s;
-        auto* location = static_cast<QLineEdit*>(s.widget("Text4"));
+        auto* location = static_cast<QLineEdit*>(s.widget(ControlId::LocationField));
         const QString text = QString(100000, u'长');
         QApplication::clipboard()->setText(text);
         location->setFocus();
         location->selectAll();
         location->paste();
         QCOMPARE(location->text().size(), text.size());
-        QCOMPARE(s.form.text("Text4"), text);
-        QTest::mouseClick(s.widget("Command8"), Qt::LeftButton);
-        QCOMPARE(s.form.element("yys").caption, text);
+        QCOMPARE(s.form.text(ControlId::LocationField), text);
+        QTest::mouseClick(s.widget(ControlId::LocationSubmitButton), Qt::LeftButton);
+        QCOMPARE(s.form.element(ElementId::Location).caption, text);
     }
 
     // What another program offers on the clipboard, read as the export and the paste buttons read

@@ -2,6 +2,7 @@
 #include "batch/picture_file.h"
 #include "batch_test_support.h"
 #include "batch_tests.h"
+#include "records/row_table.h"
 #include "screen/fonts.h"
 #include "window/capture.h"
 
@@ -284,11 +285,12 @@ void TestBatchProgram::examples() {
     int red = 0;
     int shown = 0;
     for (int i = 0; i < 3; ++i) {
-        const ScreenElement& date = f.element(indexed("md1", i));
+        const ScreenElement& date = f.element(recordRows[i].elements.dateTime);
         shown += date.visible;
         red += date.visible && date.foreColor == Red;
         if (date.visible)
-            QVERIFY(f.element(indexed("Picture2", i)).visible == (date.foreColor == Red));
+            QVERIFY(f.element(recordRows[i].elements.missedIcon).visible ==
+                    (date.foreColor == Red));
     }
     QCOMPARE(red, redRows);
     QCOMPARE(shown, shownRows);

@@ -3,7 +3,7 @@
 #include "batch_test_support.h"
 #include "batch_tests.h"
 #include "screen/fonts.h"
-#include "support/fake_platform.h"
+#include "support/started_form.h"
 #include "window/capture.h"
 
 #include <QFile>
@@ -15,18 +15,13 @@
 namespace {
 
 // The window driven directly, on the fake platform, at the clock the scripts fix.
-struct DirectWindow {
+struct DirectWindow : StartedForm {
     QTemporaryDir folder;
-    FakePlatform platform;
-    Form form{platform};
 
-    DirectWindow() {
-        platform.folder = folder.path();
-        form.start();
-    }
+    DirectWindow() { platform.folder = folder.path(); }
     // What the panel title's capture puts on the clipboard: the narrow window, without an export.
     QImage capture() {
-        form.click(QStringLiteral("Label1"));
+        form.click(ControlId::PanelTitle);
         return platform.clipboardImageValue;
     }
 };
@@ -80,21 +75,25 @@ save picture.png
 
     DirectWindow direct;
     Form& f = direct.form;
-    f.type(QStringLiteral("Text3"), QStringLiteral("13912345678"));
-    f.click(QStringLiteral("Command6"));
-    f.type(QStringLiteral("Text4"), QStringLiteral("广东广州 联通"));
-    f.click(QStringLiteral("Command8"));
-    f.type(QStringLiteral("Text1"), QStringLiteral("57%"));
-    for (const char* c : {"Command2", "Command1", "Command3", "Check2", "Check4", "Command17"})
-        f.click(QString::fromLatin1(c));
-    f.dblClick(QStringLiteral("Text21"));
-    f.type(QStringLiteral("Text13"), QStringLiteral("1"));
-    f.type(QStringLiteral("Text12"), QStringLiteral("5"));
-    for (const char* c : {"Command14", "Command29", "Command11", "Command22"})
-        f.click(QString::fromLatin1(c));
-    f.type(QStringLiteral("Text9"), QStringLiteral("200"));
-    for (const char* c : {"Command13", "Label30", "Label30"})
-        f.click(QString::fromLatin1(c));
+    f.type(ControlId::NumberField, QStringLiteral("13912345678"));
+    f.click(ControlId::NumberSubmitButton);
+    f.type(ControlId::LocationField, QStringLiteral("广东广州 联通"));
+    f.click(ControlId::LocationSubmitButton);
+    f.type(ControlId::BatteryField, QStringLiteral("57%"));
+    for (const ControlId c :
+         {ControlId::BatterySubmitButton, ControlId::BatteryDownButton, ControlId::ClockNowButton,
+          ControlId::Row3EnableBox, ControlId::Row2MissedBox, ControlId::Row2TodayButton})
+        f.click(c);
+    f.dblClick(ControlId::Row2TimeField);
+    f.type(ControlId::Row2MinutesField, QStringLiteral("1"));
+    f.type(ControlId::Row2SecondsField, QStringLiteral("5"));
+    for (const ControlId c : {ControlId::Row2DurationSubmitButton, ControlId::Row3NowButton,
+                              ControlId::Row1PlusSevenButton, ControlId::ClockAdvanceButton})
+        f.click(c);
+    f.type(ControlId::ColourRedField, QStringLiteral("200"));
+    for (const ControlId c :
+         {ControlId::ColourSaveButton, ControlId::LengthenLabel, ControlId::LengthenLabel})
+        f.click(c);
     QVERIFY(direct.platform.messages.isEmpty());
 
     const QImage expected = direct.capture();
@@ -117,16 +116,16 @@ save after.png
     QVERIFY(!failure);
     const QString exported = script.path(QStringLiteral("13800138000.jpg"));
     QCOMPARE(script.messages, QStringList{QStringLiteral("3: 图片%1已保存").arg(exported)});
-    QVERIFY(!script.runner.form().timer1Running());
+    QVERIFY(!script.runner.form().timerRunning());
 
     DirectWindow direct;
     direct.platform.clock = QDateTime(QDate(2024, 10, 14), QTime(23, 59, 59));
     Form& f = direct.form;
-    f.click(QStringLiteral("Image2"));
+    f.click(ElementId::BackArrow);
     f.timerTick();
-    f.type(QStringLiteral("Text3"), QStringLiteral("13912345678"));
-    f.click(QStringLiteral("Command6"));
-    f.click(QStringLiteral("Label29"));
+    f.type(ControlId::NumberField, QStringLiteral("13912345678"));
+    f.click(ControlId::NumberSubmitButton);
+    f.click(ControlId::RestoreHeightLabel);
     const QByteArray directExport =
         readFile(direct.folder.filePath(QStringLiteral("13800138000.jpg")));
     QVERIFY(!directExport.isEmpty());
@@ -182,7 +181,7 @@ void TestBatchRunner::errorsNameTheirLine() {
     QVERIFY(failure);
     QCOMPARE(failure->line, line);
     QVERIFY2(failure->message.startsWith(error), qPrintable(failure->message));
-    QCOMPARE(script.runner.form().element(QStringLiteral("Label17")).caption, u"8:15");
+    QCOMPARE(script.runner.form().element(ElementId::ClockText).caption, u"8:15");
     QVERIFY(!QFile::exists(script.path(QStringLiteral("after.png"))));
     QVERIFY(script.messages.isEmpty());
 }
@@ -191,9 +190,9 @@ void TestBatchRunner::lineEndingsAndBlanksOfFieldTexts() {
     ScriptRun script;
     QVERIFY(!script.run("Text4 = 广东 #1 \r\nCommand8\r\nText3 = a\\nb\r\n"));
     const Form& f = script.runner.form();
-    QCOMPARE(f.text(QStringLiteral("Text4")), u"广东 #1 ");
-    QCOMPARE(f.element(QStringLiteral("yys")).caption, u"广东 #1 ");
-    QCOMPARE(f.text(QStringLiteral("Text3")), u"a\nb");
+    QCOMPARE(f.text(ControlId::LocationField), u"广东 #1 ");
+    QCOMPARE(f.element(ElementId::Location).caption, u"广东 #1 ");
+    QCOMPARE(f.text(ControlId::NumberField), u"a\nb");
 }
 
 // A script written on any system runs all its lines, and its errors name the lines as an editor
@@ -203,8 +202,8 @@ void TestBatchRunner::everyLineEndEndsALine() {
     const auto failure =
         script.run("Text4 = 广东\rCommand8\r\nText3 = 139\nCommand6\r\rText8 = x\rCommand11\r");
     const Form& f = script.runner.form();
-    QCOMPARE(f.element(QStringLiteral("yys")).caption, u"广东");
-    QCOMPARE(f.element(QStringLiteral("phone1")).caption, u"139");
+    QCOMPARE(f.element(ElementId::Location).caption, u"广东");
+    QCOMPARE(f.element(ElementId::NumberLarge).caption, u"139");
     QVERIFY(failure);
     QCOMPARE(failure->line, 7);
     QCOMPARE(failure->message, QStringLiteral("类型不匹配 in Text8"));

@@ -1,19 +1,11 @@
 #pragma once
 
-#include "screen/form.h"
-#include "support/fake_platform.h"
 #include "support/row_invariants.h"
+#include "support/started_form.h"
 
 #include <QObject>
 #include <QRect>
 #include <QString>
-
-// A window after its start-up, on the fake platform.
-struct Started {
-    FakePlatform platform;
-    Form form{platform};
-    Started() { form.start(); }
-};
 
 class TestRowCommands : public QObject {
     Q_OBJECT

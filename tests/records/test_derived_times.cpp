@@ -97,95 +97,80 @@ void TestDerivedTimes::clockAdvance() {
     QFETCH(QString, result);
     QFETCH(int, error);
     QFETCH(QString, blamed);
-    Started s;
+    StartedForm s;
     s.platform.clock = QDateTime(QDate(2024, 10, 14), QTime(23, 59, 59));
-    s.form.type("Text2", clock);
-    s.form.type("Text7", minutes);
-    s.form.type("Text8", seconds);
+    s.form.type(ControlId::ClockField, clock);
+    s.form.type(ControlId::Row1MinutesField, minutes);
+    s.form.type(ControlId::Row1SecondsField, seconds);
     for (int i = 0; i < presses; ++i)
-        s.form.click("Command22");
+        s.form.click(ControlId::ClockAdvanceButton);
 
-    QCOMPARE(s.form.text("Text2"), result);
+    QCOMPARE(s.form.text(ControlId::ClockField), result);
     if (error == NoError) {
         QVERIFY(s.platform.messages.isEmpty());
-        QCOMPARE(s.form.element("Label17").caption, result);
+        QCOMPARE(s.form.element(ElementId::ClockText).caption, result);
     } else {
         QCOMPARE(s.platform.messages.size(), 1);
         QCOMPARE(s.platform.messages[0].text, CommandError(ErrorKind(error), blamed).message());
-        QCOMPARE(s.form.element("Label17").caption, QStringLiteral("15:17"));
+        QCOMPARE(s.form.element(ElementId::ClockText).caption, QStringLiteral("15:17"));
     }
-    QCOMPARE(s.form.text("Text7"), minutes);
-    QCOMPARE(s.form.text("Text8"), seconds);
+    QCOMPARE(s.form.text(ControlId::Row1MinutesField), minutes);
+    QCOMPARE(s.form.text(ControlId::Row1SecondsField), seconds);
 }
 
 void TestDerivedTimes::derivedTime_data() {
-    QTest::addColumn<QString>("target"); // the time field double-clicked
+    QTest::addColumn<ControlId>("target"); // the time field double-clicked
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("result"); // the target field afterwards
     QTest::addColumn<bool>("submitted"); // the row's date and time shows the result
     QTest::addColumn<int>("error");
     QTest::addColumn<QString>("blamed");
     const int mismatch = int(ErrorKind::TypeMismatch);
-    QTest::newRow("row 2, no borrow") << "Text21"
-                                      << "10:12"
+    QTest::newRow("row 2, no borrow") << ControlId::Row2TimeField << "10:12"
                                       << "10:10" << true << NoError << "";
-    QTest::newRow("row 3 steps 3") << "Text22"
-                                   << "10:12"
+    QTest::newRow("row 3 steps 3") << ControlId::Row3TimeField << "10:12"
                                    << "10:9" << true << NoError << "";
-    QTest::newRow("row 2 reaches 0") << "Text21"
-                                     << "10:02"
+    QTest::newRow("row 2 reaches 0") << ControlId::Row2TimeField << "10:02"
                                      << "10:0" << true << NoError << "";
-    QTest::newRow("row 3 borrows") << "Text22"
-                                   << "10:02"
+    QTest::newRow("row 3 borrows") << ControlId::Row3TimeField << "10:02"
                                    << "9:59" << true << NoError << "";
-    QTest::newRow("hour copied as typed") << "Text21"
-                                          << "09:30"
+    QTest::newRow("hour copied as typed") << ControlId::Row2TimeField << "09:30"
                                           << "09:28" << true << NoError << "";
-    QTest::newRow("borrow rewrites the hour") << "Text21"
-                                              << "09:01"
+    QTest::newRow("borrow rewrites the hour") << ControlId::Row2TimeField << "09:01"
                                               << "8:59" << true << NoError << "";
-    QTest::newRow("seconds dropped") << "Text21"
-                                     << "9:01:30"
+    QTest::newRow("seconds dropped") << ControlId::Row2TimeField << "9:01:30"
                                      << "8:59" << true << NoError << "";
-    QTest::newRow("minutes floored") << "Text21"
-                                     << "9:05.9"
+    QTest::newRow("minutes floored") << ControlId::Row2TimeField << "9:05.9"
                                      << "9:3" << true << NoError << "";
-    QTest::newRow("row 2 before 0:02") << "Text21"
-                                       << "0:01"
+    QTest::newRow("row 2 before 0:02") << ControlId::Row2TimeField << "0:01"
                                        << "23:59" << true << NoError << "";
-    QTest::newRow("row 2 at 0:00") << "Text21"
-                                   << "00:00"
+    QTest::newRow("row 2 at 0:00") << ControlId::Row2TimeField << "00:00"
                                    << "23:58" << true << NoError << "";
-    QTest::newRow("row 3 before 0:03") << "Text22"
-                                       << "0:02"
+    QTest::newRow("row 3 before 0:03") << ControlId::Row3TimeField << "0:02"
                                        << "23:59" << true << NoError << "";
-    QTest::newRow("no colon") << "Text21"
-                              << "15"
+    QTest::newRow("no colon") << ControlId::Row2TimeField << "15"
                               << "" << false << int(ErrorKind::SubscriptOutOfRange) << "Text20";
-    QTest::newRow("empty minutes") << "Text22"
-                                   << "10:"
+    QTest::newRow("empty minutes") << ControlId::Row3TimeField << "10:"
                                    << "" << false << mismatch << "Text21";
-    QTest::newRow("minutes not a number") << "Text21"
-                                          << "10:ab"
+    QTest::newRow("minutes not a number") << ControlId::Row2TimeField << "10:ab"
                                           << "" << false << mismatch << "Text20";
     // The borrow reads the hour back as a number; the written time stays when it is none.
-    QTest::newRow("hour not a number after write") << "Text21"
-                                                   << "ab:01"
+    QTest::newRow("hour not a number after write") << ControlId::Row2TimeField << "ab:01"
                                                    << "ab:-1" << false << mismatch << "Text21";
 }
 
 void TestDerivedTimes::derivedTime() {
-    QFETCH(QString, target);
+    QFETCH(ControlId, target);
     QFETCH(QString, source);
     QFETCH(QString, result);
     QFETCH(bool, submitted);
     QFETCH(int, error);
     QFETCH(QString, blamed);
-    Started s;
-    const RecordRow& row = target == "Text21" ? recordRows[1] : recordRows[2];
+    StartedForm s;
+    const RecordRow& row = target == ControlId::Row2TimeField ? recordRows[1] : recordRows[2];
     const RecordRow& above = recordRows[row.index - 1];
     const QString before = s.form.text(target);
-    const QString captionBefore = s.form.element(row.elements.md1).caption;
+    const QString captionBefore = s.form.element(row.elements.dateTime).caption;
     s.form.type(above.fields.time, source);
 
     s.form.dblClick(target);
@@ -193,7 +178,8 @@ void TestDerivedTimes::derivedTime() {
     QCOMPARE(s.form.text(target), result.isEmpty() ? before : result);
     QCOMPARE(s.form.text(above.fields.time), source);
     const QString date = s.form.text(row.fields.month) + "月" + s.form.text(row.fields.day) + "日 ";
-    QCOMPARE(s.form.element(row.elements.md1).caption, submitted ? date + result : captionBefore);
+    QCOMPARE(s.form.element(row.elements.dateTime).caption,
+             submitted ? date + result : captionBefore);
     if (error == NoError) {
         QVERIFY(s.platform.messages.isEmpty());
     } else {
@@ -203,44 +189,44 @@ void TestDerivedTimes::derivedTime() {
 }
 
 void TestDerivedTimes::derivedTimesChainAndHiddenRow() {
-    Started s;
-    s.form.dblClick("Text21");
-    QCOMPARE(s.form.text("Text21"), QStringLiteral("8:59"));
-    s.form.dblClick("Text22");
-    QCOMPARE(s.form.text("Text22"), QStringLiteral("8:56"));
+    StartedForm s;
+    s.form.dblClick(ControlId::Row2TimeField);
+    QCOMPARE(s.form.text(ControlId::Row2TimeField), QStringLiteral("8:59"));
+    s.form.dblClick(ControlId::Row3TimeField);
+    QCOMPARE(s.form.text(ControlId::Row3TimeField), QStringLiteral("8:56"));
     // Both rows are switched off, yet their captions follow and show once they are on.
-    QVERIFY(!s.form.element("md1(1)").visible);
-    QCOMPARE(s.form.element("md1(1)").caption, QStringLiteral("10月10日 8:59"));
-    QCOMPARE(s.form.element("md1(2)").caption, QStringLiteral("10月8日 8:56"));
-    s.form.click("Check2");
-    QVERIFY(s.form.element("md1(1)").visible);
-    QVERIFY(s.form.element("md1(2)").visible);
-    QCOMPARE(s.form.element("md1(1)").caption, QStringLiteral("10月10日 8:59"));
-    QCOMPARE(s.form.text("Text15"), QStringLiteral("10"));
-    QCOMPARE(s.form.text("Text14"), QStringLiteral("10"));
+    QVERIFY(!s.form.element(ElementId::Row2DateTime).visible);
+    QCOMPARE(s.form.element(ElementId::Row2DateTime).caption, QStringLiteral("10月10日 8:59"));
+    QCOMPARE(s.form.element(ElementId::Row3DateTime).caption, QStringLiteral("10月8日 8:56"));
+    s.form.click(ControlId::Row3EnableBox);
+    QVERIFY(s.form.element(ElementId::Row2DateTime).visible);
+    QVERIFY(s.form.element(ElementId::Row3DateTime).visible);
+    QCOMPARE(s.form.element(ElementId::Row2DateTime).caption, QStringLiteral("10月10日 8:59"));
+    QCOMPARE(s.form.text(ControlId::Row2MonthField), QStringLiteral("10"));
+    QCOMPARE(s.form.text(ControlId::Row2DayField), QStringLiteral("10"));
 }
 
 void TestDerivedTimes::minutesClear_data() {
     QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("field");
-    QTest::newRow("row 1") << 0 << "Text7";
-    QTest::newRow("row 2") << 1 << "Text13";
-    QTest::newRow("row 3") << 2 << "Text17";
+    QTest::addColumn<ControlId>("field");
+    QTest::newRow("row 1") << 0 << ControlId::Row1MinutesField;
+    QTest::newRow("row 2") << 1 << ControlId::Row2MinutesField;
+    QTest::newRow("row 3") << 2 << ControlId::Row3MinutesField;
 }
 
 void TestDerivedTimes::minutesClear() {
     QFETCH(int, row);
-    QFETCH(QString, field);
-    Started s;
+    QFETCH(ControlId, field);
+    StartedForm s;
     const RecordRow& r = recordRows[row];
     s.form.type(field, "3");
     s.form.click(r.buttons.submitDuration);
-    const QString shown = s.form.element(r.elements.label14).caption;
+    const QString shown = s.form.element(r.elements.duration).caption;
     QVERIFY(shown.startsWith(QStringLiteral("3分")));
 
     s.form.dblClick(field);
     QCOMPARE(s.form.text(field), QString());
-    QCOMPARE(s.form.element(r.elements.label14).caption, shown);
+    QCOMPARE(s.form.element(r.elements.duration).caption, shown);
     s.form.click(r.buttons.submitDuration);
-    QCOMPARE(s.form.element(r.elements.label14).caption, s.form.text(r.fields.seconds) + "秒");
+    QCOMPARE(s.form.element(r.elements.duration).caption, s.form.text(r.fields.seconds) + "秒");
 }

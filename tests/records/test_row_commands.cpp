@@ -8,34 +8,28 @@
 // Rows are given by index into the row table, so each case runs through that row's own fields.
 
 void TestRowCommands::submitWithDefaults_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("element");
+    QTest::addColumn<ControlId>("button");
+    QTest::addColumn<ElementId>("element");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("row 1 date") << "Command10"
-                                << "md1(0)"
+    QTest::newRow("row 1 date") << ControlId::Row1DateTimeSubmitButton << ElementId::Row1DateTime
                                 << "10月15日 9:01";
-    QTest::newRow("row 2 date") << "Command16"
-                                << "md1(1)"
+    QTest::newRow("row 2 date") << ControlId::Row2DateTimeSubmitButton << ElementId::Row2DateTime
                                 << "10月10日 10:12";
-    QTest::newRow("row 3 date") << "Command20"
-                                << "md1(2)"
+    QTest::newRow("row 3 date") << ControlId::Row3DateTimeSubmitButton << ElementId::Row3DateTime
                                 << "10月8日 15:47";
-    QTest::newRow("row 1 duration") << "Command12"
-                                    << "Label14(0)"
-                                    << "1分11秒";
-    QTest::newRow("row 2 duration") << "Command14"
-                                    << "Label14(1)"
-                                    << "34秒";
-    QTest::newRow("row 3 duration") << "Command18"
-                                    << "Label14(2)"
-                                    << "19秒";
+    QTest::newRow("row 1 duration")
+        << ControlId::Row1DurationSubmitButton << ElementId::Row1Duration << "1分11秒";
+    QTest::newRow("row 2 duration")
+        << ControlId::Row2DurationSubmitButton << ElementId::Row2Duration << "34秒";
+    QTest::newRow("row 3 duration")
+        << ControlId::Row3DurationSubmitButton << ElementId::Row3Duration << "19秒";
 }
 
 void TestRowCommands::submitWithDefaults() {
-    QFETCH(QString, button);
-    QFETCH(QString, element);
+    QFETCH(ControlId, button);
+    QFETCH(ElementId, element);
     QFETCH(QString, caption);
-    Started s;
+    StartedForm s;
     s.form.click(button);
     QCOMPARE(s.form.element(element).caption, caption);
     QVERIFY(s.platform.messages.isEmpty());
@@ -49,12 +43,12 @@ void TestRowCommands::submitUsesOwnRowFields_data() {
 
 void TestRowCommands::submitUsesOwnRowFields() {
     QFETCH(int, row);
-    Started s;
+    StartedForm s;
     const RecordRow& r = recordRows[row];
     QStringList before;
     for (const RecordRow& other : recordRows)
-        before << s.form.element(other.elements.md1).caption
-               << s.form.element(other.elements.label14).caption;
+        before << s.form.element(other.elements.dateTime).caption
+               << s.form.element(other.elements.duration).caption;
 
     s.form.type(r.fields.month, "abc");
     s.form.type(r.fields.day, " 3");
@@ -64,13 +58,13 @@ void TestRowCommands::submitUsesOwnRowFields() {
     s.form.click(r.buttons.submitDateTime);
     s.form.click(r.buttons.submitDuration);
 
-    QCOMPARE(s.form.element(r.elements.md1).caption, QStringLiteral("abc月 3日 x:y"));
-    QCOMPARE(s.form.element(r.elements.label14).caption, QStringLiteral("2分07秒"));
+    QCOMPARE(s.form.element(r.elements.dateTime).caption, QStringLiteral("abc月 3日 x:y"));
+    QCOMPARE(s.form.element(r.elements.duration).caption, QStringLiteral("2分07秒"));
     for (const RecordRow& other : recordRows) {
         if (other.index == row)
             continue;
-        QCOMPARE(s.form.element(other.elements.md1).caption, before[2 * other.index]);
-        QCOMPARE(s.form.element(other.elements.label14).caption, before[2 * other.index + 1]);
+        QCOMPARE(s.form.element(other.elements.dateTime).caption, before[2 * other.index]);
+        QCOMPARE(s.form.element(other.elements.duration).caption, before[2 * other.index + 1]);
     }
 }
 
@@ -102,22 +96,23 @@ void TestRowCommands::durationCaption() {
     QFETCH(QString, minutes);
     QFETCH(QString, seconds);
     QFETCH(QString, caption);
-    Started s;
-    s.form.type("Text7", minutes);
-    s.form.type("Text8", seconds);
-    s.form.click("Command12");
-    QCOMPARE(s.form.element("Label14(0)").caption, caption);
+    StartedForm s;
+    s.form.type(ControlId::Row1MinutesField, minutes);
+    s.form.type(ControlId::Row1SecondsField, seconds);
+    s.form.click(ControlId::Row1DurationSubmitButton);
+    QCOMPARE(s.form.element(ElementId::Row1Duration).caption, caption);
 }
 
 void TestRowCommands::plusSevenSequence() {
-    Started s;
+    StartedForm s;
     const QStringList steps{"18", "25", "32", "39", "46", "53", "60", "7"};
     for (const QString& seconds : steps) {
-        s.form.click("Command11");
-        QCOMPARE(s.form.text("Text8"), seconds);
-        QCOMPARE(s.form.element("Label14(0)").caption, QStringLiteral("1分%1秒").arg(seconds));
+        s.form.click(ControlId::Row1PlusSevenButton);
+        QCOMPARE(s.form.text(ControlId::Row1SecondsField), seconds);
+        QCOMPARE(s.form.element(ElementId::Row1Duration).caption,
+                 QStringLiteral("1分%1秒").arg(seconds));
     }
-    QCOMPARE(s.form.text("Text7"), QStringLiteral("1"));
+    QCOMPARE(s.form.text(ControlId::Row1MinutesField), QStringLiteral("1"));
 }
 
 void TestRowCommands::plusSeven_data() {
@@ -156,11 +151,11 @@ void TestRowCommands::plusSeven() {
     QFETCH(QString, seconds);
     QFETCH(QString, result);
     QFETCH(int, error);
-    Started s;
+    StartedForm s;
     const RecordRow& r = recordRows[row];
     s.form.type(r.fields.seconds, seconds);
     const QString minutes = s.form.text(r.fields.minutes);
-    const QString captionBefore = s.form.element(r.elements.label14).caption;
+    const QString captionBefore = s.form.element(r.elements.duration).caption;
 
     s.form.click(r.buttons.plusSeven);
 
@@ -169,35 +164,35 @@ void TestRowCommands::plusSeven() {
         QVERIFY(s.platform.messages.isEmpty());
         QCOMPARE(s.form.text(r.fields.seconds), result);
         const QString expected = minutes.isEmpty() ? result + "秒" : minutes + "分" + result + "秒";
-        QCOMPARE(s.form.element(r.elements.label14).caption, expected);
+        QCOMPARE(s.form.element(r.elements.duration).caption, expected);
         return;
     }
     QCOMPARE(s.platform.messages.size(), 1);
     QCOMPARE(s.platform.messages[0].text,
-             CommandError(ErrorKind(error), r.fields.seconds).message());
+             CommandError(ErrorKind(error), s.form.definition(r.fields.seconds).name).message());
     QCOMPARE(s.platform.messages[0].title, QStringLiteral("Vokarelo"));
     QCOMPARE(s.form.text(r.fields.seconds), seconds);
-    QCOMPARE(s.form.element(r.elements.label14).caption, captionBefore);
+    QCOMPARE(s.form.element(r.elements.duration).caption, captionBefore);
 }
 
 void TestRowCommands::plusSevenAlwaysAnswered() {
-    Started s;
-    s.form.click("Check3");
-    s.form.click("Check1");
-    s.form.click("Check4");
-    QCOMPARE(s.form.element("Label14(1)").caption, QStringLiteral("响铃34秒"));
+    StartedForm s;
+    s.form.click(ControlId::Row1MissedBox);
+    s.form.click(ControlId::Row2EnableBox);
+    s.form.click(ControlId::Row2MissedBox);
+    QCOMPARE(s.form.element(ElementId::Row2Duration).caption, QStringLiteral("响铃34秒"));
 
-    s.form.click("Command11");
-    s.form.click("Command15");
-    QCOMPARE(s.form.element("Label14(0)").caption, QStringLiteral("1分18秒"));
-    QCOMPARE(s.form.element("Label14(1)").caption, QStringLiteral("41秒"));
+    s.form.click(ControlId::Row1PlusSevenButton);
+    s.form.click(ControlId::Row2PlusSevenButton);
+    QCOMPARE(s.form.element(ElementId::Row1Duration).caption, QStringLiteral("1分18秒"));
+    QCOMPARE(s.form.element(ElementId::Row2Duration).caption, QStringLiteral("41秒"));
     // Colour and icon stay as the marking left them.
-    QCOMPARE(s.form.element("md1(0)").foreColor, Red);
-    QVERIFY(s.form.element("Picture2(0)").visible);
+    QCOMPARE(s.form.element(ElementId::Row1DateTime).foreColor, Red);
+    QVERIFY(s.form.element(ElementId::Row1MissedIcon).visible);
 
-    s.form.click("Check3");
-    s.form.click("Check3");
-    QCOMPARE(s.form.element("Label14(0)").caption, QStringLiteral("响铃1分18秒"));
+    s.form.click(ControlId::Row1MissedBox);
+    s.form.click(ControlId::Row1MissedBox);
+    QCOMPARE(s.form.element(ElementId::Row1Duration).caption, QStringLiteral("响铃1分18秒"));
 }
 
 void TestRowCommands::todayAndNow_data() {
@@ -225,7 +220,7 @@ void TestRowCommands::todayAndNow() {
     QFETCH(QString, month);
     QFETCH(QString, day);
     QFETCH(QString, time);
-    Started s;
+    StartedForm s;
     s.platform.clock = clock;
     const RecordRow& r = recordRows[row];
     const QString typedTime = s.form.text(r.fields.time);
@@ -234,63 +229,59 @@ void TestRowCommands::todayAndNow() {
     QCOMPARE(s.form.text(r.fields.month), month);
     QCOMPARE(s.form.text(r.fields.day), day);
     QCOMPARE(s.form.text(r.fields.time), typedTime);
-    QCOMPARE(s.form.element(r.elements.md1).caption, month + "月" + day + "日 " + typedTime);
+    QCOMPARE(s.form.element(r.elements.dateTime).caption, month + "月" + day + "日 " + typedTime);
 
     s.form.type(r.fields.month, "10");
     s.form.click(r.buttons.now);
     QCOMPARE(s.form.text(r.fields.time), time);
     QCOMPARE(s.form.text(r.fields.day), day);
-    QCOMPARE(s.form.element(r.elements.md1).caption, "10月" + day + "日 " + time);
+    QCOMPARE(s.form.element(r.elements.dateTime).caption, "10月" + day + "日 " + time);
 }
 
 void TestRowCommands::durationSubmitRinging_data() {
-    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QList<ControlId>>("clicks");
     QTest::addColumn<QString>("seconds");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("element");
+    QTest::addColumn<ControlId>("button");
+    QTest::addColumn<ElementId>("element");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("row 2 ticked") << QStringList{"Check1", "Check4", "Command14"} << "34"
-                                  << "Command14"
-                                  << "Label14(1)"
-                                  << "响铃34秒";
+    QTest::newRow("row 2 ticked") << QList<ControlId>{ControlId::Row2EnableBox,
+                                                      ControlId::Row2MissedBox,
+                                                      ControlId::Row2DurationSubmitButton}
+                                  << "34" << ControlId::Row2DurationSubmitButton
+                                  << ElementId::Row2Duration << "响铃34秒";
     QTest::newRow("row 2 cleared again")
-        << QStringList{"Check1", "Check4", "Command14", "Check4"} << "34"
-        << "Command14"
-        << "Label14(1)"
-        << "34秒";
-    QTest::newRow("row 2 typed ringing removed") << QStringList{"Check1"} << "响铃5"
-                                                 << "Command14"
-                                                 << "Label14(1)"
-                                                 << "5秒";
+        << QList<ControlId>{ControlId::Row2EnableBox, ControlId::Row2MissedBox,
+                            ControlId::Row2DurationSubmitButton, ControlId::Row2MissedBox}
+        << "34" << ControlId::Row2DurationSubmitButton << ElementId::Row2Duration << "34秒";
+    QTest::newRow("row 2 typed ringing removed")
+        << QList<ControlId>{ControlId::Row2EnableBox} << "响铃5"
+        << ControlId::Row2DurationSubmitButton << ElementId::Row2Duration << "5秒";
     QTest::newRow("row 2 ticked, typed ringing once")
-        << QStringList{"Check1", "Check4"} << "响铃5响铃"
-        << "Command14"
-        << "Label14(1)"
-        << "响铃5秒";
-    QTest::newRow("row 2 off, box kept ticked") << QStringList{"Check1", "Check4", "Check1"} << "34"
-                                                << "Command14"
-                                                << "Label14(1)"
-                                                << "响铃34秒";
-    QTest::newRow("row 3 ticked") << QStringList{"Check2", "Check5"} << "19"
-                                  << "Command18"
-                                  << "Label14(2)"
-                                  << "响铃19秒";
-    QTest::newRow("row 1 ignores its box") << QStringList{"Check3"} << "11"
-                                           << "Command12"
-                                           << "Label14(0)"
-                                           << "1分11秒";
+        << QList<ControlId>{ControlId::Row2EnableBox, ControlId::Row2MissedBox} << "响铃5响铃"
+        << ControlId::Row2DurationSubmitButton << ElementId::Row2Duration << "响铃5秒";
+    QTest::newRow("row 2 off, box kept ticked")
+        << QList<ControlId>{ControlId::Row2EnableBox, ControlId::Row2MissedBox,
+                            ControlId::Row2EnableBox}
+        << "34" << ControlId::Row2DurationSubmitButton << ElementId::Row2Duration << "响铃34秒";
+    QTest::newRow("row 3 ticked") << QList<ControlId>{ControlId::Row3EnableBox,
+                                                      ControlId::Row3MissedBox}
+                                  << "19" << ControlId::Row3DurationSubmitButton
+                                  << ElementId::Row3Duration << "响铃19秒";
+    QTest::newRow("row 1 ignores its box")
+        << QList<ControlId>{ControlId::Row1MissedBox} << "11" << ControlId::Row1DurationSubmitButton
+        << ElementId::Row1Duration << "1分11秒";
 }
 
 void TestRowCommands::durationSubmitRinging() {
-    QFETCH(QStringList, clicks);
+    QFETCH(QList<ControlId>, clicks);
     QFETCH(QString, seconds);
-    QFETCH(QString, button);
-    QFETCH(QString, element);
+    QFETCH(ControlId, button);
+    QFETCH(ElementId, element);
     QFETCH(QString, caption);
-    Started s;
+    StartedForm s;
     for (const RecordRow& r : recordRows)
         s.form.type(r.fields.seconds, seconds);
-    for (const QString& c : clicks)
+    for (const ControlId c : clicks)
         s.form.click(c);
     s.form.click(button);
     QCOMPARE(s.form.element(element).caption, caption);

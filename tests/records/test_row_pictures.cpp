@@ -38,39 +38,37 @@ QImage pictureIn(Asset asset, const QRect& area) {
 } // namespace
 
 void TestRowPictures::unansweredDateIsRed() {
-    Started s;
-    const QRect date = pixelRect(s.form.element("md1(0)").rect);
+    StartedForm s;
+    const QRect date = pixelRect(s.form.element(ElementId::Row1DateTime).rect);
     QCOMPARE(countPixels(renderWindow(s.form), date, isRed), 0);
-    s.form.click("Check3");
+    s.form.click(ControlId::Row1MissedBox);
     QVERIFY(countPixels(renderWindow(s.form), date, isRed) > 20);
-    s.form.click("Check3");
+    s.form.click(ControlId::Row1MissedBox);
     QCOMPARE(countPixels(renderWindow(s.form), date, isRed), 0);
 }
 
 void TestRowPictures::missedCallIconReplacesCallIcon() {
-    Started s;
-    const QRect icon = pixelRect(s.form.element("Picture1(0)").rect);
+    StartedForm s;
+    const QRect icon = pixelRect(s.form.element(ElementId::Row1CallIcon).rect);
     QVERIFY(pictureIn(Asset::CallIcon, icon) != pictureIn(Asset::MissedCallIcon, icon));
     QCOMPARE(region(renderWindow(s.form), icon), pictureIn(Asset::CallIcon, icon));
-    s.form.click("Check3");
+    s.form.click(ControlId::Row1MissedBox);
     QCOMPARE(region(renderWindow(s.form), icon), pictureIn(Asset::MissedCallIcon, icon));
-    s.form.click("Check3");
+    s.form.click(ControlId::Row1MissedBox);
     QCOMPARE(region(renderWindow(s.form), icon), pictureIn(Asset::CallIcon, icon));
 }
 
 void TestRowPictures::rowsAppearAndDisappear_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("element");
-    QTest::newRow("row 2") << "Check1"
-                           << "md1(1)";
-    QTest::newRow("row 3") << "Check2"
-                           << "md1(2)";
+    QTest::addColumn<ControlId>("box");
+    QTest::addColumn<ElementId>("element");
+    QTest::newRow("row 2") << ControlId::Row2EnableBox << ElementId::Row2DateTime;
+    QTest::newRow("row 3") << ControlId::Row3EnableBox << ElementId::Row3DateTime;
 }
 
 void TestRowPictures::rowsAppearAndDisappear() {
-    QFETCH(QString, box);
-    QFETCH(QString, element);
-    Started s;
+    QFETCH(ControlId, box);
+    QFETCH(ElementId, element);
+    StartedForm s;
     const QRect date = pixelRect(s.form.element(element).rect);
     const QImage off = region(renderWindow(s.form), date);
     QCOMPARE(countPixels(off, off.rect(), isDark), 0);

@@ -12,15 +12,16 @@
 // before it runs, for a crash that leaves no report.
 
 #include "basic/command_error.h"
+#include "form/form.h"
 #include "random_input.h"
 #include "screen/fonts.h"
-#include "screen/form.h"
 #include "screen/screen_painter.h"
 #include "settings/panel_table.h"
 #include "support/failing_file_store.h"
 #include "support/fake_platform.h"
 #include "support/jpeg.h"
 #include "support/row_invariants.h"
+#include "window/window_definition.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -31,6 +32,7 @@
 #include <QTest>
 #include <cstdio>
 #include <deque>
+#include <variant>
 
 namespace {
 
@@ -39,8 +41,8 @@ constexpr int Sequences = 20;
 constexpr int CommandsPerSequence = 5000;
 constexpr std::size_t TraceLength = 25;
 
-const QString Number = QStringLiteral("Text3");
-const QString ExportLabel = QStringLiteral("Label34");
+constexpr ControlId Number = ControlId::NumberField;
+constexpr ControlId ExportLabel = ControlId::SavePictureLabel;
 const QString ExportReport = QStringLiteral("图片");
 const QString Saved = QStringLiteral("已保存");
 const QString NotSaved = QStringLiteral("未保存：");
@@ -59,30 +61,35 @@ std::uint64_t sequenceSeed(std::uint64_t master, int sequence) {
     return z ^ (z >> 31);
 }
 
-// The names events are sent to, from the panel table and the element table.
+// What a click is sent to: a control of the panel or an element of the phone screen.
+using Target = std::variant<ControlId, ElementId>;
+
+// What events are sent to, from the panel table and the element table.
 struct Targets {
-    QStringList clickable; // all but the three that capture or export, which are sent less often
-    QStringList everything;
-    QStringList textFields;
-    QStringList dblClickFields;
-    QStringList checkBoxes;
+    QList<Target> clickable; // all but the three that capture or export, which are sent less often
+    QList<ControlId> controls;
+    QList<ControlId> textFields;
+    QList<ControlId> dblClickFields;
+    QList<ControlId> checkBoxes;
 
     explicit Targets(const Form& form) {
+        QList<Target> everything;
         for (const PanelControl& c : panelTable()) {
-            const QString name = QString::fromLatin1(c.name);
-            everything.append(name);
+            controls.append(c.id);
+            everything.append(c.id);
             if (c.kind == ControlKind::TextField)
-                textFields.append(name);
-            if (c.event == ControlEvent::DblClick)
-                dblClickFields.append(name);
+                textFields.append(c.id);
+            if (form.answers(c.id, EventKind::DblClick))
+                dblClickFields.append(c.id);
             if (c.kind == ControlKind::CheckBox)
-                checkBoxes.append(name);
+                checkBoxes.append(c.id);
         }
         for (const ScreenElement& e : form.elements())
-            everything.append(e.name);
-        for (const QString& name : everything)
-            if (name != u"Image2" && name != u"Label1" && name != ExportLabel)
-                clickable.append(name);
+            everything.append(e.id);
+        for (const Target& target : everything)
+            if (target != Target(ElementId::BackArrow) && target != Target(ControlId::PanelTitle) &&
+                target != Target(ExportLabel))
+                clickable.append(target);
     }
 };
 
@@ -159,7 +166,7 @@ public:
             const Before before = {form_.text(Number), platform_.clipboardPicture(),
                                    platform_.messages.size()};
             const bool exportDue = form_.visible(ExportLabel);
-            const bool tickDue = form_.timer1Running();
+            const bool tickDue = form_.timerRunning();
             const bool exported = perform(exportDue, tickDue);
             const QString broken = check(exported, before);
             if (!broken.isEmpty())
@@ -198,13 +205,19 @@ private:
             trace_.pop_front();
     }
 
-    const QString& any(const QStringList& names) {
-        return names[qsizetype(random_.below(names.size()))];
+    template <typename T> const T& any(const QList<T>& targets) {
+        return targets[qsizetype(random_.below(targets.size()))];
     }
 
-    void click(const QString& name) {
-        note(QStringLiteral("click ") + name);
-        form_.click(name);
+    QString nameOf(ControlId id) const { return QString::fromLatin1(form_.definition(id).name); }
+    QString nameOf(ElementId id) const { return form_.element(id).name; }
+    QString nameOf(const Target& target) const {
+        return std::visit([this](auto id) { return nameOf(id); }, target);
+    }
+
+    void click(const Target& target) {
+        note(QStringLiteral("click ") + nameOf(target));
+        std::visit([this](auto id) { form_.click(id); }, target);
     }
 
     // One command, chosen by weight: typing and clicking most, the capture and the export (the
@@ -212,9 +225,9 @@ private:
     bool perform(bool exportDue, bool tickDue) {
         const std::size_t roll = random_.below(1000);
         if (roll < 380) {
-            const QString& field = any(targets_.textFields);
+            const ControlId field = any(targets_.textFields);
             const QString text = random_.fieldText();
-            note(QStringLiteral("type %1 %2").arg(field, printable(text)));
+            note(QStringLiteral("type %1 %2").arg(nameOf(field), printable(text)));
             form_.type(field, text);
         } else if (roll < 410) {
             const QString text = random_.fileNameText();
@@ -225,19 +238,19 @@ private:
         } else if (roll < 770) {
             click(any(targets_.checkBoxes));
         } else if (roll < 830) {
-            const QString& field = any(targets_.dblClickFields);
-            note(QStringLiteral("dblClick ") + field);
+            const ControlId field = any(targets_.dblClickFields);
+            note(QStringLiteral("dblClick ") + nameOf(field));
             form_.dblClick(field);
         } else if (roll < 850) {
-            const QString& name = any(targets_.everything);
-            note(QStringLiteral("dblClick ") + name);
-            form_.dblClick(name);
+            const ControlId control = any(targets_.controls);
+            note(QStringLiteral("dblClick ") + nameOf(control));
+            form_.dblClick(control);
         } else if (roll < 880) {
-            click(random_.below(2) ? QStringLiteral("Label29") : QStringLiteral("Label30"));
+            click(random_.below(2) ? ControlId::RestoreHeightLabel : ControlId::LengthenLabel);
         } else if (roll < 885) {
-            click(QStringLiteral("Image2"));
+            click(ElementId::BackArrow);
         } else if (roll < 888) {
-            click(QStringLiteral("Label1"));
+            click(ControlId::PanelTitle);
         } else if (roll < 891) {
             armFileSystem();
             click(ExportLabel);
@@ -275,7 +288,7 @@ private:
             // Greyed (2) is a Value only a program sets; the capture reads the box all the same.
             const int value = int(random_.below(3));
             note(QStringLiteral("Check6 Value %1").arg(value));
-            form_.dispatch([&] { form_.setValue(QStringLiteral("Check6"), value); });
+            form_.dispatch([&] { form_.setValue(ControlId::AutoSaveBox, value); });
         } else {
             // The window repaints after every event; whatever the fields hold must draw.
             note(QStringLiteral("repaint"));
@@ -377,7 +390,7 @@ private:
     }
 
     FakePlatform platform_;
-    Form form_{platform_};
+    Form form_{platform_, windowDefinition()};
     RandomInput random_;
     Targets targets_;
     QTemporaryDir root_;

@@ -3,11 +3,12 @@
 
 #include "screen_tests.h"
 
+#include "form/form.h"
+#include "records/row_table.h"
 #include "screen/caption_layout.h"
 #include "screen/fonts.h"
-#include "screen/form.h"
 #include "screen/screen_painter.h"
-#include "support/fake_platform.h"
+#include "support/started_form.h"
 
 #include <QPainter>
 #include <QTest>
@@ -15,12 +16,6 @@
 namespace {
 
 constexpr int Margin = 60;
-
-struct Started {
-    FakePlatform platform;
-    Form form{platform};
-    Started() { form.start(); }
-};
 
 // The label's caption in black on white, unclipped; the label's rectangle lies at (Margin, Margin).
 QImage drawnUnclipped(const ScreenElement& element, const QString& caption) {
@@ -51,29 +46,26 @@ QRect inkBox(const QImage& image, int top, int bottom) {
 } // namespace
 
 void TestCaptions::defaultCaptionInsideItsLabel_data() {
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<ElementId>("name");
     // How far below the label's top the ink may start: a CJK caption starts at its top, as a
     // phone's list does; Arial leaves the room above its capitals that the face has.
     QTest::addColumn<int>("topGap");
-    QTest::newRow("battery") << "Label15" << 4;
-    QTest::newRow("clock") << "Label17" << 4;
-    QTest::newRow("large number") << "phone1" << 10;
-    QTest::newRow("number line") << "phone2" << 6;
-    QTest::newRow("location") << "yys" << 3;
-    for (int row = 0; row < 3; ++row) {
-        const auto name = [row](const char* array) {
-            return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(row);
-        };
-        QTest::addRow("date and time %d", row + 1) << name("md1") << 3;
-        QTest::addRow("number %d", row + 1) << name("phone3") << 6;
-        QTest::addRow("duration %d", row + 1) << name("Label14") << 3;
+    QTest::newRow("battery") << ElementId::BatteryText << 4;
+    QTest::newRow("clock") << ElementId::ClockText << 4;
+    QTest::newRow("large number") << ElementId::NumberLarge << 10;
+    QTest::newRow("number line") << ElementId::NumberLine << 6;
+    QTest::newRow("location") << ElementId::Location << 3;
+    for (const RecordRow& row : recordRows) {
+        QTest::addRow("date and time %d", row.index + 1) << row.elements.dateTime << 3;
+        QTest::addRow("number %d", row.index + 1) << row.elements.number << 6;
+        QTest::addRow("duration %d", row.index + 1) << row.elements.duration << 3;
     }
 }
 
 void TestCaptions::defaultCaptionInsideItsLabel() {
-    QFETCH(QString, name);
+    QFETCH(ElementId, name);
     QFETCH(int, topGap);
-    Started s;
+    StartedForm s;
     const ScreenElement& element = s.form.element(name);
     const QImage canvas = drawnUnclipped(element, element.caption);
     const QRect area = labelArea(element);
@@ -89,22 +81,20 @@ void TestCaptions::defaultCaptionInsideItsLabel() {
 }
 
 void TestCaptions::wordWiderThanItsLabelBreaks_data() {
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<ElementId>("name");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("number with its country code, left") << "phone3(0)"
-                                                        << "+8613800138000";
-    QTest::newRow("long number, centred") << "phone1"
-                                          << "861380013800012345";
-    QTest::newRow("long duration, right") << "Label14(1)"
-                                          << "12345678901234秒";
+    QTest::newRow("number with its country code, left")
+        << ElementId::Row1Number << "+8613800138000";
+    QTest::newRow("long number, centred") << ElementId::NumberLarge << "861380013800012345";
+    QTest::newRow("long duration, right") << ElementId::Row2Duration << "12345678901234秒";
 }
 
 // Within the label's height, every line lies between its sides: the first line starts with the
 // caption's beginning, and no glyph is cut at either side.
 void TestCaptions::wordWiderThanItsLabelBreaks() {
-    QFETCH(QString, name);
+    QFETCH(ElementId, name);
     QFETCH(QString, caption);
-    Started s;
+    StartedForm s;
     const ScreenElement& element = s.form.element(name);
     const QImage canvas = drawnUnclipped(element, caption);
     const QRect area = labelArea(element);

@@ -1,20 +1,14 @@
 #include "screen_tests.h"
 
 #include "basic/colour.h"
+#include "form/form.h"
 #include "screen/assets.h"
-#include "screen/form.h"
 #include "screen/screen_painter.h"
-#include "support/fake_platform.h"
+#include "support/started_form.h"
 
 #include <QTest>
 
 namespace {
-
-struct Started {
-    FakePlatform platform;
-    Form form{platform};
-    Started() { form.start(); }
-};
 
 QColor at(const QImage& image, int x, int y) {
     return image.pixelColor(x, y);
@@ -73,7 +67,7 @@ constexpr OleColor Marker2 = 0x00FF00FF; // magenta
 } // namespace
 
 void TestPainting::windowImageSize() {
-    Started s;
+    StartedForm s;
     const QImage image = renderWindow(s.form);
     QCOMPARE(image.size(), QSize(889, 854));
     // Right of the phone screen the window shows its button-face background.
@@ -81,7 +75,7 @@ void TestPainting::windowImageSize() {
 }
 
 void TestPainting::statusLabelsBlendWithBand() {
-    Started s;
+    StartedForm s;
     const QImage image = renderWindow(s.form);
     const QImage& background = assetImage(Asset::PhoneBackground);
     const QColor lavender(225, 218, 236);
@@ -96,7 +90,7 @@ void TestPainting::statusLabelsBlendWithBand() {
 }
 
 void TestPainting::batteryFillShowsNineteenColumns() {
-    Started s;
+    StartedForm s;
     const QImage image = renderWindow(s.form);
     const QImage& fill = assetImage(Asset::BatteryFill);
     const QImage& background = assetImage(Asset::PhoneBackground);
@@ -120,8 +114,8 @@ void TestPainting::batteryFillWidths_data() {
 void TestPainting::batteryFillWidths() {
     QFETCH(double, twips);
     QFETCH(int, columns);
-    Started s;
-    s.form.setWidth("Image4", twips);
+    StartedForm s;
+    s.form.setWidth(ElementId::BatteryFill, twips);
     const QImage image = renderWindow(s.form);
     const QImage& fill = assetImage(Asset::BatteryFill);
     const QImage& background = assetImage(Asset::PhoneBackground);
@@ -133,25 +127,25 @@ void TestPainting::batteryFillWidths() {
 }
 
 void TestPainting::stackingOrder_data() {
-    QTest::addColumn<QString>("upper");
-    QTest::addColumn<QString>("lower");
+    QTest::addColumn<ElementId>("upper");
+    QTest::addColumn<ElementId>("lower");
     QTest::addColumn<QPoint>("overlap");
-    QTest::newRow("yys over phone2") << "yys"
-                                     << "phone2" << QPoint(45, 366);
-    QTest::newRow("Label14(0) over md1(0)") << "Label14(0)"
-                                            << "md1(0)" << QPoint(360, 480);
-    QTest::newRow("md1(1) over Label14(1)") << "md1(1)"
-                                            << "Label14(1)" << QPoint(370, 570);
-    QTest::newRow("md1(2) over Label14(2)") << "md1(2)"
-                                            << "Label14(2)" << QPoint(395, 665);
+    QTest::newRow("yys over phone2")
+        << ElementId::Location << ElementId::NumberLine << QPoint(45, 366);
+    QTest::newRow("Label14(0) over md1(0)")
+        << ElementId::Row1Duration << ElementId::Row1DateTime << QPoint(360, 480);
+    QTest::newRow("md1(1) over Label14(1)")
+        << ElementId::Row2DateTime << ElementId::Row2Duration << QPoint(370, 570);
+    QTest::newRow("md1(2) over Label14(2)")
+        << ElementId::Row3DateTime << ElementId::Row3Duration << QPoint(395, 665);
 }
 
 void TestPainting::stackingOrder() {
-    QFETCH(QString, upper);
-    QFETCH(QString, lower);
+    QFETCH(ElementId, upper);
+    QFETCH(ElementId, lower);
     QFETCH(QPoint, overlap);
-    Started s;
-    for (const QString& name : {upper, lower}) {
+    StartedForm s;
+    for (const ElementId name : {upper, lower}) {
         s.form.element(name).visible = true;
         s.form.element(name).caption.clear();
     }
@@ -162,9 +156,9 @@ void TestPainting::stackingOrder() {
 }
 
 void TestPainting::pictureBoxAboveWindowlessElements() {
-    Started s;
+    StartedForm s;
     // Lay the top label of the stack over the row-1 call icon: the picture box still wins.
-    ScreenElement& label = s.form.element("phone3(2)");
+    ScreenElement& label = s.form.element(ElementId::Row3Number);
     label.visible = true;
     label.caption.clear();
     label.backColor = Marker1;
@@ -176,14 +170,14 @@ void TestPainting::pictureBoxAboveWindowlessElements() {
             QCOMPARE(at(image, 24 + x, 502 + y), icon.pixelColor(x, y));
     QCOMPARE(at(image, 50, 510), toQColor(Marker1));
     // Where both icons of a row are shown, the unanswered-call icon covers the call icon.
-    s.form.element("Picture2(0)").visible = true;
+    s.form.element(ElementId::Row1MissedIcon).visible = true;
     const QImage marked = renderWindow(s.form);
     const QImage& missed = assetImage(Asset::MissedCallIcon);
     QCOMPARE(marked.copy(24, 502, 20, 19), missed.convertToFormat(marked.format()));
 }
 
 void TestPainting::hiddenElementsDoNotPaint() {
-    Started s;
+    StartedForm s;
     const QImage& background = assetImage(Asset::PhoneBackground);
     const QImage image = renderWindow(s.form);
     // Row 2 is hidden at start: its place shows the background picture.
@@ -192,13 +186,13 @@ void TestPainting::hiddenElementsDoNotPaint() {
 }
 
 void TestPainting::labelWrapsAndClips() {
-    Started s;
-    ScreenElement& date = s.form.element("md1(0)");
+    StartedForm s;
+    ScreenElement& date = s.form.element(ElementId::Row1DateTime);
     date.caption = QStringLiteral("10月14日 9:32 ") + QString(40, QChar(u'宽'));
     const QImage image = renderWindow(s.form);
     // The continuation line is cut at the label's bottom edge: below it the next element shows.
     const QImage reference = [&] {
-        Started t;
+        StartedForm t;
         return renderWindow(t.form);
     }();
     for (int x = 24; x < 360; ++x)
@@ -208,8 +202,8 @@ void TestPainting::labelWrapsAndClips() {
 }
 
 void TestPainting::bottomBandCoversBackground() {
-    Started s;
-    s.form.element("Image3").visible = true;
+    StartedForm s;
+    s.form.element(ElementId::BottomBand).visible = true;
     s.form.setHeight(15225);
     const QImage image = renderWindow(s.form);
     QCOMPARE(image.size(), QSize(889, 1015));
@@ -231,8 +225,8 @@ void TestPainting::finerScreenDrawsFinerPictures_data() {
 // pixels, is the picture of an ordinary screen.
 void TestPainting::finerScreenDrawsFinerPictures() {
     QFETCH(int, scale);
-    Started s;
-    s.form.click("Check3");
+    StartedForm s;
+    s.form.click(ControlId::Row1MissedBox);
     const QImage fine = renderWindow(s.form, scale);
     QCOMPARE(fine.size(), QSize(889, 854) * scale);
     QCOMPARE(fine.devicePixelRatio(), qreal(scale));

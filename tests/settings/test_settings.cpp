@@ -1,9 +1,8 @@
 #include "basic/colour.h"
 #include "basic/command_error.h"
 #include "screen/assets.h"
-#include "screen/form.h"
 #include "screen/screen_painter.h"
-#include "support/fake_platform.h"
+#include "support/started_form.h"
 
 #include <QTest>
 
@@ -12,19 +11,15 @@ Q_DECLARE_METATYPE(ErrorKind)
 namespace {
 
 // A started program on the fake platform, as the user first sees it.
-struct Session {
-    FakePlatform platform;
-    Form form{platform};
-    Session() { form.start(); }
-
-    const QString& caption(const QString& element) const { return form.element(element).caption; }
-    float width(const QString& element) const { return form.element(element).rect.width; }
-    OleColor backColor(const QString& element) const { return form.element(element).backColor; }
+struct Session : StartedForm {
+    const QString& caption(ElementId element) const { return form.element(element).caption; }
+    float width(ElementId element) const { return form.element(element).rect.width; }
+    OleColor backColor(ElementId element) const { return form.element(element).backColor; }
 };
 
-const QStringList NumberLabels = {QStringLiteral("phone1"), QStringLiteral("phone2"),
-                                  QStringLiteral("phone3(0)"), QStringLiteral("phone3(1)"),
-                                  QStringLiteral("phone3(2)")};
+const QList<ElementId> NumberLabels = {ElementId::NumberLarge, ElementId::NumberLine,
+                                       ElementId::Row1Number, ElementId::Row2Number,
+                                       ElementId::Row3Number};
 
 // The one message of a failed command: the platform's word for the error, then the field.
 void checkSingleError(const FakePlatform& platform, ErrorKind kind, const QString& field) {
@@ -41,117 +36,102 @@ class TestSettings : public QObject {
 
 private slots:
     void battery_data() {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<ControlId>("button");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown"); // Text1 and Label15 afterwards
         QTest::addColumn<float>("fill");
-        QTest::newRow("minus one") << "Command1"
-                                   << "92%"
+        QTest::newRow("minus one") << ControlId::BatteryDownButton << "92%"
                                    << "91%" << 286.0f;
-        QTest::newRow("minus one from 1 wraps") << "Command1"
-                                                << "1%"
+        QTest::newRow("minus one from 1 wraps") << ControlId::BatteryDownButton << "1%"
                                                 << "100%" << 315.0f;
-        QTest::newRow("minus one from 0 wraps") << "Command1"
-                                                << "0%"
+        QTest::newRow("minus one from 0 wraps") << ControlId::BatteryDownButton << "0%"
                                                 << "100%" << 315.0f;
-        QTest::newRow("minus one from negative wraps") << "Command1"
-                                                       << "-3%"
+        QTest::newRow("minus one from negative wraps") << ControlId::BatteryDownButton << "-3%"
                                                        << "100%" << 315.0f;
-        QTest::newRow("minus one drops the fraction") << "Command1"
-                                                      << "91.7%"
+        QTest::newRow("minus one drops the fraction") << ControlId::BatteryDownButton << "91.7%"
                                                       << "90%" << 283.0f;
-        QTest::newRow("minus one with blanks") << "Command1"
-                                               << " 80 %"
+        QTest::newRow("minus one with blanks") << ControlId::BatteryDownButton << " 80 %"
                                                << "79%" << 248.0f;
-        QTest::newRow("minus one without sign") << "Command1"
-                                                << "60"
+        QTest::newRow("minus one without sign") << ControlId::BatteryDownButton << "60"
                                                 << "59%" << 185.0f;
-        QTest::newRow("submit appends sign") << "Command2"
-                                             << "50"
+        QTest::newRow("submit appends sign") << ControlId::BatterySubmitButton << "50"
                                              << "50%" << 157.0f;
-        QTest::newRow("submit keeps inner sign") << "Command2"
-                                                 << "5%0"
+        QTest::newRow("submit keeps inner sign") << ControlId::BatterySubmitButton << "5%0"
                                                  << "5%0" << 157.0f;
-        QTest::newRow("submit empty battery") << "Command2"
-                                              << "0%"
+        QTest::newRow("submit empty battery") << ControlId::BatterySubmitButton << "0%"
                                               << "0%" << 0.0f;
-        QTest::newRow("submit fraction") << "Command2"
-                                         << "91.7%"
+        QTest::newRow("submit fraction") << ControlId::BatterySubmitButton << "91.7%"
                                          << "91.7%" << 286.0f;
-        QTest::newRow("submit beyond full") << "Command2"
-                                            << "150%"
+        QTest::newRow("submit beyond full") << ControlId::BatterySubmitButton << "150%"
                                             << "150%" << 472.0f;
         // A negative width is kept as asked and simply draws no fill.
-        QTest::newRow("submit negative") << "Command2"
-                                         << "-5%"
+        QTest::newRow("submit negative") << ControlId::BatterySubmitButton << "-5%"
                                          << "-5%" << -16.0f;
     }
     void battery() {
-        QFETCH(QString, button);
+        QFETCH(ControlId, button);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(float, fill);
         Session s;
-        s.form.type("Text1", typed);
+        s.form.type(ControlId::BatteryField, typed);
         s.form.click(button);
         QCOMPARE(s.platform.messages.size(), 0);
-        QCOMPARE(s.form.text("Text1"), shown);
-        QCOMPARE(s.caption("Label15"), shown);
-        QCOMPARE(s.width("Image4"), fill);
+        QCOMPARE(s.form.text(ControlId::BatteryField), shown);
+        QCOMPARE(s.caption(ElementId::BatteryText), shown);
+        QCOMPARE(s.width(ElementId::BatteryFill), fill);
     }
 
     void batteryErrors_data() {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<ControlId>("button");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<ErrorKind>("kind");
         QTest::addColumn<QString>("field");   // Text1 after the failure
         QTest::addColumn<QString>("caption"); // Label15 after the failure
-        QTest::newRow("minus one, letters") << "Command1"
-                                            << "abc%" << ErrorKind::TypeMismatch << "abc"
-                                            << "91%";
-        QTest::newRow("minus one, lone sign") << "Command1"
-                                              << "%" << ErrorKind::TypeMismatch << ""
-                                              << "91%";
-        QTest::newRow("minus one, beyond any width")
-            << "Command1"
-            << "1e300%" << ErrorKind::InvalidPropertyValue << "1e+300"
+        QTest::newRow("minus one, letters")
+            << ControlId::BatteryDownButton << "abc%" << ErrorKind::TypeMismatch << "abc"
             << "91%";
-        QTest::newRow("submit, letters") << "Command2"
-                                         << "abc" << ErrorKind::TypeMismatch << "abc%"
-                                         << "abc%";
-        QTest::newRow("submit, beyond any width")
-            << "Command2"
-            << "1e300" << ErrorKind::InvalidPropertyValue << "1e300%"
-            << "1e300%";
-        QTest::newRow("submit, beyond a double") << "Command2"
-                                                 << "1e400" << ErrorKind::Overflow << "1e400%"
-                                                 << "1e400%";
+        QTest::newRow("minus one, lone sign")
+            << ControlId::BatteryDownButton << "%" << ErrorKind::TypeMismatch << ""
+            << "91%";
+        QTest::newRow("minus one, beyond any width") << ControlId::BatteryDownButton << "1e300%"
+                                                     << ErrorKind::InvalidPropertyValue << "1e+300"
+                                                     << "91%";
+        QTest::newRow("submit, letters")
+            << ControlId::BatterySubmitButton << "abc" << ErrorKind::TypeMismatch << "abc%"
+            << "abc%";
+        QTest::newRow("submit, beyond any width") << ControlId::BatterySubmitButton << "1e300"
+                                                  << ErrorKind::InvalidPropertyValue << "1e300%"
+                                                  << "1e300%";
+        QTest::newRow("submit, beyond a double")
+            << ControlId::BatterySubmitButton << "1e400" << ErrorKind::Overflow << "1e400%"
+            << "1e400%";
     }
     void batteryErrors() {
-        QFETCH(QString, button);
+        QFETCH(ControlId, button);
         QFETCH(QString, typed);
         QFETCH(ErrorKind, kind);
         QFETCH(QString, field);
         QFETCH(QString, caption);
         Session s;
-        s.form.type("Text1", typed);
+        s.form.type(ControlId::BatteryField, typed);
         s.form.click(button);
         checkSingleError(s.platform, kind, "Text1");
-        QCOMPARE(s.form.text("Text1"), field);
-        QCOMPARE(s.caption("Label15"), caption);
-        QCOMPARE(s.width("Image4"), 286.0f);
+        QCOMPARE(s.form.text(ControlId::BatteryField), field);
+        QCOMPARE(s.caption(ElementId::BatteryText), caption);
+        QCOMPARE(s.width(ElementId::BatteryFill), 286.0f);
 
         // The program goes on: the mended field works.
-        s.form.type("Text1", "92%");
-        s.form.click("Command1");
-        QCOMPARE(s.caption("Label15"), "91%");
+        s.form.type(ControlId::BatteryField, "92%");
+        s.form.click(ControlId::BatteryDownButton);
+        QCOMPARE(s.caption(ElementId::BatteryText), "91%");
         QCOMPARE(s.platform.messages.size(), 1);
     }
 
     void batteryFillPicture() {
         Session s;
-        s.form.type("Text1", "50");
-        s.form.click("Command2");
+        s.form.type(ControlId::BatteryField, "50");
+        s.form.click(ControlId::BatterySubmitButton);
         const QImage picture = renderWindow(s.form);
         const QImage& fill = assetImage(Asset::BatteryFill);
         const QImage& background = assetImage(Asset::PhoneBackground);
@@ -179,17 +159,17 @@ private slots:
         QFETCH(QString, shown);
         Session s;
         s.platform.clock.setTime(now);
-        s.form.click("Command3");
-        QCOMPARE(s.form.text("Text2"), shown);
-        QCOMPARE(s.caption("Label17"), shown);
+        s.form.click(ControlId::ClockNowButton);
+        QCOMPARE(s.form.text(ControlId::ClockField), shown);
+        QCOMPARE(s.caption(ElementId::ClockText), shown);
     }
 
     void clockSubmitCopiesAnything() {
         Session s;
         for (const QString& typed : {QStringLiteral(" 25:61 x "), QString()}) {
-            s.form.type("Text2", typed);
-            s.form.click("Command4");
-            QCOMPARE(s.caption("Label17"), typed);
+            s.form.type(ControlId::ClockField, typed);
+            s.form.click(ControlId::ClockSubmitButton);
+            QCOMPARE(s.caption(ElementId::ClockText), typed);
         }
         QCOMPARE(s.platform.messages.size(), 0);
     }
@@ -232,22 +212,22 @@ private slots:
         QFETCH(uint, colour);
         QFETCH(QString, faultyField);
         Session s;
-        s.form.type("Text9", red);
-        s.form.type("Text10", green);
-        s.form.type("Text11", blue);
-        s.form.click("Command13");
+        s.form.type(ControlId::ColourRedField, red);
+        s.form.type(ControlId::ColourGreenField, green);
+        s.form.type(ControlId::ColourBlueField, blue);
+        s.form.click(ControlId::ColourSaveButton);
         const OleColor expected = faultyField.isEmpty() ? colour : 0xECDAE1u;
-        QCOMPARE(s.backColor("Label15"), expected);
-        QCOMPARE(s.backColor("Label17"), expected);
+        QCOMPARE(s.backColor(ElementId::BatteryText), expected);
+        QCOMPARE(s.backColor(ElementId::ClockText), expected);
         if (faultyField.isEmpty())
             QCOMPARE(s.platform.messages.size(), 0);
         else
             QCOMPARE(s.platform.messages.size(), 1);
         if (!faultyField.isEmpty())
             QVERIFY(s.platform.messages[0].text.contains(faultyField));
-        QCOMPARE(s.form.text("Text9"), red);
-        QCOMPARE(s.form.text("Text10"), green);
-        QCOMPARE(s.form.text("Text11"), blue);
+        QCOMPARE(s.form.text(ControlId::ColourRedField), red);
+        QCOMPARE(s.form.text(ControlId::ColourGreenField), green);
+        QCOMPARE(s.form.text(ControlId::ColourBlueField), blue);
     }
 
     void numberGrouping_data() {
@@ -292,106 +272,104 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         Session s;
-        s.form.type("Text3", typed);
-        s.form.click("Command6");
-        for (const QString& label : NumberLabels)
+        s.form.type(ControlId::NumberField, typed);
+        s.form.click(ControlId::NumberSubmitButton);
+        for (const ElementId label : NumberLabels)
             QCOMPARE(s.caption(label), shown);
-        QCOMPARE(s.form.text("Text3"), typed);
+        QCOMPARE(s.form.text(ControlId::NumberField), typed);
     }
 
     void paste_data() {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<ControlId>("button");
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<bool>("picture");
         QTest::addColumn<QString>("field");   // the button's field afterwards
         QTest::addColumn<QString>("caption"); // its screen label afterwards
         // Before each paste the fields hold "15900001111" and "上海 电信", not yet submitted.
-        QTest::newRow("number") << "Command5"
-                                << "139 1234 5678" << false << "139 1234 5678"
+        QTest::newRow("number") << ControlId::NumberPasteButton << "139 1234 5678" << false
+                                << "139 1234 5678"
                                 << "139 1234 5678";
-        QTest::newRow("number with line break") << "Command5"
-                                                << "13800138000\r\n"
+        QTest::newRow("number with line break") << ControlId::NumberPasteButton << "13800138000\r\n"
                                                 << false << "13800138000\r\n"
                                                 << "13800138000\r\n";
-        QTest::newRow("number, empty clipboard") << "Command5"
-                                                 << "" << false << "15900001111"
-                                                 << "138 0013 8000";
-        QTest::newRow("number, picture only") << "Command5"
-                                              << "" << true << "15900001111"
-                                              << "138 0013 8000";
-        QTest::newRow("location") << "Command7" << u"北京 联通 "_qs << false << u"北京 联通 "_qs
-                                  << u"北京 联通 "_qs;
-        QTest::newRow("location, empty clipboard")
-            << "Command7"
-            << "" << false << u"上海 电信"_qs << u"广东湛江 移动"_qs;
-        QTest::newRow("location, picture only")
-            << "Command7"
-            << "" << true << u"上海 电信"_qs << u"广东湛江 移动"_qs;
+        QTest::newRow("number, empty clipboard")
+            << ControlId::NumberPasteButton << "" << false << "15900001111"
+            << "138 0013 8000";
+        QTest::newRow("number, picture only")
+            << ControlId::NumberPasteButton << "" << true << "15900001111"
+            << "138 0013 8000";
+        QTest::newRow("location") << ControlId::LocationPasteButton << u"北京 联通 "_qs << false
+                                  << u"北京 联通 "_qs << u"北京 联通 "_qs;
+        QTest::newRow("location, empty clipboard") << ControlId::LocationPasteButton << "" << false
+                                                   << u"上海 电信"_qs << u"广东湛江 移动"_qs;
+        QTest::newRow("location, picture only") << ControlId::LocationPasteButton << "" << true
+                                                << u"上海 电信"_qs << u"广东湛江 移动"_qs;
     }
     void paste() {
-        QFETCH(QString, button);
+        QFETCH(ControlId, button);
         QFETCH(QString, clipboard);
         QFETCH(bool, picture);
         QFETCH(QString, field);
         QFETCH(QString, caption);
         Session s;
-        s.form.type("Text3", "15900001111");
-        s.form.type("Text4", u"上海 电信"_qs);
+        s.form.type(ControlId::NumberField, "15900001111");
+        s.form.type(ControlId::LocationField, u"上海 电信"_qs);
         s.platform.clipboardTextValue = clipboard;
         if (picture) {
             s.platform.clipboardImageValue = QImage(8, 8, QImage::Format_RGB32);
             s.platform.clipboardImageValue.fill(Qt::red);
         }
         s.form.click(button);
-        const bool number = button == "Command5";
-        QCOMPARE(s.form.text(number ? "Text3" : "Text4"), field);
-        for (const QString& label : number ? NumberLabels : QStringList{"yys"})
+        const bool number = button == ControlId::NumberPasteButton;
+        QCOMPARE(s.form.text(number ? ControlId::NumberField : ControlId::LocationField), field);
+        for (const ElementId label : number ? NumberLabels : QList<ElementId>{ElementId::Location})
             QCOMPARE(s.caption(label), caption);
     }
 
     // An owner of the clipboard that never answers: the paste says so, once, and changes nothing.
     void pasteFromAClipboardThatDoesNotAnswer() {
-        for (const char* button : {"Command5", "Command7"}) {
+        for (const ControlId button :
+             {ControlId::NumberPasteButton, ControlId::LocationPasteButton}) {
             Session s;
-            s.form.type("Text3", "15900001111");
-            s.form.type("Text4", u"上海 电信"_qs);
+            s.form.type(ControlId::NumberField, "15900001111");
+            s.form.type(ControlId::LocationField, u"上海 电信"_qs);
             s.platform.clipboardTextValue = "13912345678";
             s.platform.clipboardAnswers = false;
-            s.form.click(QString::fromLatin1(button));
+            s.form.click(button);
             QCOMPARE(s.platform.messages.size(), 1);
             QCOMPARE(s.platform.messages[0].text, u"剪贴板没有响应"_qs);
-            QCOMPARE(s.form.text("Text3"), "15900001111");
-            QCOMPARE(s.form.text("Text4"), u"上海 电信"_qs);
-            QCOMPARE(s.caption("phone1"), "138 0013 8000");
-            QCOMPARE(s.caption("yys"), u"广东湛江 移动"_qs);
+            QCOMPARE(s.form.text(ControlId::NumberField), "15900001111");
+            QCOMPARE(s.form.text(ControlId::LocationField), u"上海 电信"_qs);
+            QCOMPARE(s.caption(ElementId::NumberLarge), "138 0013 8000");
+            QCOMPARE(s.caption(ElementId::Location), u"广东湛江 移动"_qs);
         }
     }
 
     void locationSubmitCopiesUnchanged() {
         Session s;
         const QString typed = u"  湛江 移动\t4G  "_qs;
-        s.form.type("Text4", typed);
-        s.form.click("Command8");
-        QCOMPARE(s.caption("yys"), typed);
+        s.form.type(ControlId::LocationField, typed);
+        s.form.click(ControlId::LocationSubmitButton);
+        QCOMPARE(s.caption(ElementId::Location), typed);
     }
 
     void doubleClickEmptiesNumberOnly() {
         Session s;
-        s.form.dblClick("Text3");
-        QCOMPARE(s.form.text("Text3"), "");
-        QCOMPARE(s.caption("phone1"), "138 0013 8000");
-        s.form.click("Command6");
-        for (const QString& label : NumberLabels)
+        s.form.dblClick(ControlId::NumberField);
+        QCOMPARE(s.form.text(ControlId::NumberField), "");
+        QCOMPARE(s.caption(ElementId::NumberLarge), "138 0013 8000");
+        s.form.click(ControlId::NumberSubmitButton);
+        for (const ElementId label : NumberLabels)
             QCOMPARE(s.caption(label), "");
     }
 
     void numberPicture() {
         Session s;
         const QImage before = renderWindow(s.form);
-        s.form.type("Text3", "07592345678");
-        s.form.click("Command6");
+        s.form.type(ControlId::NumberField, "07592345678");
+        s.form.click(ControlId::NumberSubmitButton);
         const QImage after = renderWindow(s.form);
-        const ScreenElement& phone1 = s.form.element("phone1");
+        const ScreenElement& phone1 = s.form.element(ElementId::NumberLarge);
         const QRect area(qRound(phone1.rect.left / 15), qRound(phone1.rect.top / 15),
                          qRound(phone1.rect.width / 15), qRound(phone1.rect.height / 15));
         QVERIFY(before.copy(area) != after.copy(area));

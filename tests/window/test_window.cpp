@@ -1,8 +1,7 @@
 #include "screen/fonts.h"
-#include "screen/form.h"
 #include "screen/screen_painter.h"
-#include "support/fake_platform.h"
 #include "support/jpeg.h"
+#include "support/started_form.h"
 #include "window/capture.h"
 
 #include <QBuffer>
@@ -12,35 +11,34 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <variant>
 
 namespace {
+
+// What the capture's table clicks: the back arrow on the phone screen or the panel's title.
+using ClickTarget = std::variant<ControlId, ElementId>;
 
 const QString Confirmation = QStringLiteral("已截屏！去聊天窗口粘贴试试.. - ");
 
 // A started window on a fake platform.
-struct Window {
-    FakePlatform platform;
-    Form form{platform};
-
-    explicit Window(int screenPixels = 1080) {
-        platform.screenHeight = screenPixels;
-        form.start();
-    }
+struct Window : StartedForm {
+    using StartedForm::StartedForm;
 
     // L lengthen, R restore, T width toggle.
     void run(const QString& actions) {
         for (const QChar a : actions) {
             if (a == u'L')
-                form.click(QStringLiteral("Label30"));
+                form.click(ControlId::LengthenLabel);
             else if (a == u'R')
-                form.click(QStringLiteral("Label29"));
+                form.click(ControlId::RestoreHeightLabel);
             else
-                form.click(QStringLiteral("Image2"));
+                form.click(ElementId::BackArrow);
         }
     }
-    bool bandShown() const { return form.element(QStringLiteral("Image3")).visible; }
+    bool bandShown() const { return form.element(ElementId::BottomBand).visible; }
 };
 
 // Every file under a folder, relative to it.
@@ -60,6 +58,44 @@ class TestWindow : public QObject {
 private slots:
     void initTestCase() { installFontSubstitutions(); }
 
+    // The tables are in the order of their typed names, and every handler of the binding table is
+    // filed under its own control's event, as the window definition names them.
+    void windowDefinitionHoldsTogether() {
+        const WindowDefinition& definition = windowDefinition();
+        QCOMPARE(definition.elements.size(), std::size_t(ElementCount));
+        for (int i = 0; i < ElementCount; ++i)
+            QCOMPARE(definition.elements[i].id, ElementId(i));
+        QCOMPARE(definition.controls.size(), std::size_t(ControlCount));
+        for (int i = 0; i < ControlCount; ++i)
+            QCOMPARE(definition.controls[i].id, ControlId(i));
+
+        QSet<QString> keys;
+        for (const EventBinding& b : definition.events) {
+            QVERIFY(b.handler);
+            QVERIFY2(!keys.contains(b.handlerName), b.handlerName);
+            keys.insert(b.handlerName);
+            QString expected;
+            if (const auto* control = std::get_if<ControlId>(&b.target))
+                expected = QString::fromLatin1(definition.controls[int(*control)].name);
+            else if (const auto* element = std::get_if<ElementId>(&b.target))
+                expected = definition.elements[int(*element)].name;
+            if (b.event == EventKind::Click)
+                expected += QStringLiteral("_Click");
+            else if (b.event == EventKind::DblClick)
+                expected += QStringLiteral("_DblClick");
+            else
+                expected = b.event == EventKind::Load     ? QStringLiteral("Form_Load")
+                           : b.event == EventKind::Resize ? QStringLiteral("Form_Resize")
+                                                          : QStringLiteral("Timer1_Timer");
+            QCOMPARE(QString::fromLatin1(b.handlerName), expected);
+        }
+        // Every button answers its click.
+        const StartedForm s;
+        for (const PanelControl& c : definition.controls)
+            if (c.kind == ControlKind::Button)
+                QVERIFY2(s.form.answers(c.id, EventKind::Click), c.name);
+    }
+
     void widthToggle_data() {
         QTest::addColumn<double>("from");
         QTest::addColumn<double>("to");
@@ -75,13 +111,13 @@ private slots:
         QFETCH(bool, captured);
         Window w;
         w.form.setWidth(from);
-        w.form.click(QStringLiteral("Image2"));
+        w.form.click(ElementId::BackArrow);
         QCOMPARE(w.form.width(), float(to));
         QCOMPARE(w.form.height(), 12810.0f);
         QCOMPARE(!w.platform.clipboardImageValue.isNull(), captured);
         QCOMPARE(w.form.caption().startsWith(Confirmation), captured);
-        QCOMPARE(w.form.visible(QStringLiteral("Label34")), captured);
-        QCOMPARE(w.form.timer1Running(), captured);
+        QCOMPARE(w.form.visible(ControlId::SavePictureLabel), captured);
+        QCOMPARE(w.form.timerRunning(), captured);
     }
 
     // Every state of the height and the bottom band, on a screen tall enough for the lengthened
@@ -166,33 +202,34 @@ private slots:
 
     void exitQuits() {
         Window w;
-        w.form.click(QStringLiteral("Command23"));
+        w.form.click(ControlId::QuitButton);
         QVERIFY(w.platform.quitCalled);
         QVERIFY(w.platform.messages.isEmpty());
     }
 
     void capture_data() {
-        QTest::addColumn<QString>("control");
+        QTest::addColumn<ClickTarget>("control");
         QTest::addColumn<int>("autoSave");
         QTest::addColumn<bool>("timerStarted");
-        QTest::newRow("back arrow, not ticked") << "Image2" << 0 << false;
-        QTest::newRow("back arrow, ticked") << "Image2" << 1 << true;
-        QTest::newRow("back arrow, greyed") << "Image2" << 2 << false;
-        QTest::newRow("panel title, not ticked") << "Label1" << 0 << false;
-        QTest::newRow("panel title, ticked") << "Label1" << 1 << false;
-        QTest::newRow("panel title, greyed") << "Label1" << 2 << false;
+        QTest::newRow("back arrow, not ticked") << ClickTarget(ElementId::BackArrow) << 0 << false;
+        QTest::newRow("back arrow, ticked") << ClickTarget(ElementId::BackArrow) << 1 << true;
+        QTest::newRow("back arrow, greyed") << ClickTarget(ElementId::BackArrow) << 2 << false;
+        QTest::newRow("panel title, not ticked")
+            << ClickTarget(ControlId::PanelTitle) << 0 << false;
+        QTest::newRow("panel title, ticked") << ClickTarget(ControlId::PanelTitle) << 1 << false;
+        QTest::newRow("panel title, greyed") << ClickTarget(ControlId::PanelTitle) << 2 << false;
     }
     void capture() {
-        QFETCH(QString, control);
+        QFETCH(ClickTarget, control);
         QFETCH(int, autoSave);
         QFETCH(bool, timerStarted);
         Window w;
-        w.form.setValue(QStringLiteral("Check6"), autoSave);
-        w.form.click(control);
+        w.form.setValue(ControlId::AutoSaveBox, autoSave);
+        std::visit([&](auto target) { w.form.click(target); }, control);
         QCOMPARE(w.form.width(), 7860.0f);
         QCOMPARE(w.form.caption(), Confirmation + QStringLiteral("2024/10/14 9:32:05"));
-        QVERIFY(w.form.visible(QStringLiteral("Label34")));
-        QCOMPARE(w.form.timer1Running(), timerStarted);
+        QVERIFY(w.form.visible(ControlId::SavePictureLabel));
+        QCOMPARE(w.form.timerRunning(), timerStarted);
         QCOMPARE(w.platform.timerStarts, timerStarted ? QList<int>{500} : QList<int>{});
         QVERIFY(w.platform.messages.isEmpty());
     }
@@ -248,7 +285,7 @@ private slots:
         Window w;
         w.platform.pixelRatio = pixelRatio;
         w.run(before);
-        w.form.click(QStringLiteral("Image2"));
+        w.form.click(ElementId::BackArrow);
         const QImage& picture = w.platform.clipboardImageValue;
         QCOMPARE(picture.size(), size);
         QCOMPARE(picture, renderWindow(w.form, pixelRatio));
@@ -259,11 +296,11 @@ private slots:
         QVERIFY(dir.isValid());
         Window w;
         w.platform.folder = dir.path();
-        w.form.click(QStringLiteral("Image2"));
+        w.form.click(ElementId::BackArrow);
         const QImage captured = w.platform.clipboardImageValue;
         w.form.timerTick();
 
-        QVERIFY(!w.form.timer1Running());
+        QVERIFY(!w.form.timerRunning());
         QCOMPARE(w.platform.timerStops, 1);
         QCOMPARE(w.platform.sleeps, QList<int>{500});
         const QString path = dir.path() + QStringLiteral("/13800138000.jpg");
@@ -335,11 +372,11 @@ private slots:
 
         Window w;
         w.platform.folder = dir.filePath(folder);
-        w.form.click(QStringLiteral("Label1"));
+        w.form.click(ControlId::PanelTitle);
         if (!picture)
             w.platform.clipboardImageValue = QImage();
-        w.form.setText(QStringLiteral("Text3"), number);
-        w.form.click(QStringLiteral("Label34"));
+        w.form.setText(ControlId::NumberField, number);
+        w.form.click(ControlId::SavePictureLabel);
 
         const QString prefix =
             QStringLiteral("图片") + w.platform.folder + u'/' + number + QStringLiteral(".jpg");
@@ -388,14 +425,14 @@ private slots:
         earlier.close();
         Window w;
         w.platform.folder = dir.path();
-        w.form.click(QStringLiteral("Label1"));
+        w.form.click(ControlId::PanelTitle);
         // Only the first row empties the clipboard: in the others the picture is there, and the
         // export must not take it when the read says it could not be had.
         if (answers && !tooLarge)
             w.platform.clipboardImageValue = QImage();
         w.platform.clipboardAnswers = answers;
         w.platform.clipboardPictureTooLarge = tooLarge;
-        w.form.click(QStringLiteral("Label34"));
+        w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(),
                  QStringLiteral("图片") + path + QStringLiteral("未保存：") + reason);
         QCOMPARE(w.platform.messages.size(), 1);
@@ -415,10 +452,10 @@ private slots:
         earlier.close();
         Window w;
         w.platform.folder = dir.path();
-        w.form.click(QStringLiteral("Label1"));
+        w.form.click(ControlId::PanelTitle);
         w.platform.clipboardImageValue = QImage(65501, 2, QImage::Format_RGB32);
         w.platform.clipboardImageValue.fill(Qt::white);
-        w.form.click(QStringLiteral("Label34"));
+        w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(), QStringLiteral("图片") + path +
                                        QStringLiteral("未保存：the picture is 65501 × 2 pixels; "
                                                       "JPEG holds at most 65500 on either side"));
@@ -431,9 +468,9 @@ private slots:
     void exportPathAtRoot() {
         Window w;
         w.platform.folder = QStringLiteral("/");
-        w.form.click(QStringLiteral("Label1"));
+        w.form.click(ControlId::PanelTitle);
         w.platform.clipboardImageValue = QImage();
-        w.form.click(QStringLiteral("Label34"));
+        w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(), QStringLiteral("图片//13800138000.jpg未保存：剪贴板中没有图片"));
     }
 
@@ -459,8 +496,8 @@ private slots:
         Window w;
         w.platform.folder = folder;
         w.platform.folderDecodable = decodable;
-        w.form.click(QStringLiteral("Label1"));
-        w.form.click(QStringLiteral("Label34"));
+        w.form.click(ControlId::PanelTitle);
+        w.form.click(ControlId::SavePictureLabel);
         QDir::setCurrent(previous);
         QCOMPARE(w.form.caption(), caption);
         QCOMPARE(w.platform.messages.size(), 1);
@@ -490,8 +527,8 @@ private slots:
 
         Window w;
         w.platform.folder = app.path();
-        w.form.click(QStringLiteral("Label1"));
-        w.form.click(QStringLiteral("Label34"));
+        w.form.click(ControlId::PanelTitle);
+        w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(), QStringLiteral("图片") + path +
                                        QStringLiteral("未保存：the name belongs to a symbolic "
                                                       "link, not a file"));
@@ -517,17 +554,17 @@ private slots:
 
         Window w;
         w.platform.folder = dir.path();
-        w.form.click(QStringLiteral("Label1"));
+        w.form.click(ControlId::PanelTitle);
         const QImage captured = w.platform.clipboardImageValue;
         w.platform.clipboardImageValue = QImage();
-        w.form.click(QStringLiteral("Label34"));
+        w.form.click(ControlId::SavePictureLabel);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("earlier picture"));
         file.close();
 
         w.platform.clipboardImageValue = captured;
-        w.form.click(QStringLiteral("Label34"));
+        w.form.click(ControlId::SavePictureLabel);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), jpegAt75(captured));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),

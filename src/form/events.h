@@ -1,0 +1,34 @@
+#pragma once
+
+#include "control.h"
+#include "element.h"
+
+#include <span>
+#include <variant>
+
+class Form;
+
+using Handler = void (*)(Form&);
+
+enum class EventKind { Load, Resize, Timer, Click, DblClick };
+
+// What an event happens to: the window itself (its creation, a change of its size, its timer), a
+// control of the panel or an element of the phone screen.
+using EventTarget = std::variant<std::monostate, ControlId, ElementId>;
+
+// One row of the binding table: the window definition's name for the handler ("Command6_Click",
+// "Form_Load"), the event and what it happens to, and the function that answers it.
+struct EventBinding {
+    const char* handlerName;
+    EventKind event;
+    EventTarget target;
+    Handler handler;
+};
+
+// The window as its definition creates it: the phone screen's elements (in ElementId order, which
+// is their stacking order), the panel's controls (in ControlId order) and the binding table.
+struct WindowDefinition {
+    std::span<const ScreenElement> elements;
+    std::span<const PanelControl> controls;
+    std::span<const EventBinding> events;
+};

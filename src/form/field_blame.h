@@ -1,0 +1,16 @@
+#pragma once
+
+#include "basic/command_error.h"
+#include "form.h"
+
+// Runs one step of a command whose failure comes from the content of a settings field, and names
+// that field in the error, unless a step inside it has named one already: the field named is the
+// one whose text the user has to mend.
+template <typename Step>
+auto blamingField(const Form& form, ControlId field, Step step) -> decltype(step()) {
+    try {
+        return step();
+    } catch (const CommandError& error) {
+        throw error.blame(QString::fromLatin1(form.definition(field).name));
+    }
+}

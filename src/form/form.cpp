@@ -1,0 +1,181 @@
+#include "form.h"
+
+#include "basic/command_error.h"
+
+#include <cmath>
+
+namespace {
+
+// The largest size or position, in twips, that an element or the window takes; beyond it the
+// forms layer refuses the value instead of drawing something absurd.
+constexpr double MaxTwips = 16384.0 * 15;
+
+float checkedTwips(double twips, const QString& what = {}) {
+    if (!std::isfinite(twips) || std::fabs(twips) > MaxTwips)
+        throw CommandError(ErrorKind::InvalidPropertyValue, what);
+    return static_cast<float>(twips);
+}
+
+} // namespace
+
+Form::Form(Platform& platform, const WindowDefinition& definition)
+    : platform_(platform), definition_(definition),
+      elements_(definition.elements.begin(), definition.elements.end()), width_(13335),
+      height_(12810), caption_(QStringLiteral("Vokarelo")) {
+    Q_ASSERT(definition.elements.size() == ElementCount);
+    Q_ASSERT(definition.controls.size() == ControlCount);
+    for (const PanelControl& c : definition.controls) {
+        ControlState& s = state(c.id);
+        if (c.kind == ControlKind::TextField)
+            s.text = QString::fromUtf8(c.text);
+        s.value = c.value;
+        s.enabled = c.enabled;
+        s.visible = c.visible;
+    }
+    for (const EventBinding& b : definition.events) {
+        if (const auto* control = std::get_if<ControlId>(&b.target))
+            (b.event == EventKind::DblClick ? controlDblClick_
+                                            : controlClick_)[std::size_t(*control)] = b.handler;
+        else if (const auto* element = std::get_if<ElementId>(&b.target))
+            elementClick_[std::size_t(*element)] = b.handler;
+        else if (b.event == EventKind::Load)
+            load_ = b.handler;
+        else if (b.event == EventKind::Resize)
+            resize_ = b.handler;
+        else if (b.event == EventKind::Timer)
+            timer_ = b.handler;
+    }
+}
+
+void Form::start() {
+    dispatch([this] {
+        if (load_)
+            load_(*this);
+        runResize();
+    });
+}
+
+void Form::dispatch(const std::function<void()>& action) {
+    ++dispatchDepth_;
+    try {
+        action();
+    } catch (const CommandError& error) {
+        if (reportError)
+            reportError(error);
+        else
+            platform_.showMessage(error.message(), QStringLiteral("Vokarelo"));
+    }
+    --dispatchDepth_;
+    if (dispatchDepth_ == 0 && changed)
+        changed();
+}
+
+void Form::run(Handler handler) {
+    if (handler)
+        dispatch([&] { handler(*this); });
+}
+
+void Form::click(ControlId control) {
+    const ControlState& s = state(control);
+    if (!s.enabled || !s.visible)
+        return;
+    if (definition(control).kind == ControlKind::CheckBox) {
+        const int next = s.value == 1 ? 0 : 1;
+        dispatch([&] { setValue(control, next); });
+        return;
+    }
+    run(controlClick_[std::size_t(control)]);
+}
+
+void Form::click(ElementId element) {
+    if (this->element(element).visible)
+        run(elementClick_[std::size_t(element)]);
+}
+
+void Form::dblClick(ControlId control) {
+    const ControlState& s = state(control);
+    if (s.enabled && s.visible)
+        run(controlDblClick_[std::size_t(control)]);
+}
+
+void Form::timerTick() {
+    if (timerRunning_)
+        run(timer_);
+}
+
+void Form::type(ControlId field, const QString& text) {
+    setText(field, text);
+    if (dispatchDepth_ == 0 && changed)
+        changed();
+}
+
+bool Form::answers(ControlId control, EventKind event) const {
+    const auto& handlers = event == EventKind::DblClick ? controlDblClick_ : controlClick_;
+    return handlers[std::size_t(control)] != nullptr;
+}
+
+void Form::setLeft(ElementId id, double twips) {
+    element(id).rect.left = checkedTwips(twips);
+}
+
+void Form::setTop(ElementId id, double twips) {
+    element(id).rect.top = checkedTwips(twips);
+}
+
+void Form::setWidth(ElementId id, double twips) {
+    element(id).rect.width = checkedTwips(twips);
+}
+
+void Form::setValue(ControlId box, int value) {
+    ControlState& s = state(box);
+    if (s.value == value)
+        return;
+    s.value = value;
+    if (const Handler h = controlClick_[std::size_t(box)])
+        h(*this);
+}
+
+std::optional<ControlId> Form::controlNamed(QStringView name) const {
+    for (const PanelControl& c : definition_.controls)
+        if (name == QLatin1String(c.name))
+            return c.id;
+    return std::nullopt;
+}
+
+std::optional<ElementId> Form::elementNamed(QStringView name) const {
+    for (const ScreenElement& e : elements_)
+        if (name == e.name)
+            return e.id;
+    return std::nullopt;
+}
+
+void Form::setWidth(double twips) {
+    setSide(width_, twips, QStringLiteral("Width"));
+}
+
+void Form::setHeight(double twips) {
+    setSide(height_, twips, QStringLiteral("Height"));
+}
+
+void Form::setSide(float& side, double twips, const QString& name) {
+    const float size = checkedTwips(twips, name);
+    if (size == side)
+        return;
+    side = size;
+    runResize();
+}
+
+void Form::runResize() {
+    if (resize_)
+        resize_(*this);
+}
+
+void Form::startTimer() {
+    timerRunning_ = true;
+    platform_.startTimer(TimerInterval);
+}
+
+void Form::stopTimer() {
+    timerRunning_ = false;
+    platform_.stopTimer();
+}

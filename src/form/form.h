@@ -1,0 +1,127 @@
+#pragma once
+
+#include "basic/platform.h"
+#include "control.h"
+#include "element.h"
+#include "events.h"
+
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class CommandError;
+
+// The single window: its phone-screen elements, its settings panel, its size and caption, and the
+// forms layer's event rules. It holds the whole state of the program; the desktop shell only shows
+// it and forwards the user's events.
+class Form {
+public:
+    Form(Platform& platform, const WindowDefinition& definition);
+
+    Platform& platform() const { return platform_; }
+
+    // Creation: runs the start-up initialisation, then the resize rules once, as the first showing
+    // of the window does.
+    void start();
+
+    // --- Entry points for the user's events. Each runs its handler to its end; an error stops the
+    // handler, is reported in a message box, and leaves what was already written.
+    // A click on a control; on a check box it toggles the Value (which runs its Click). A disabled
+    // or hidden control takes no click.
+    void click(ControlId control);
+    // A click on a phone-screen element; a hidden one takes none.
+    void click(ElementId element);
+    void dblClick(ControlId control);
+    void timerTick();
+    // The user typed into a text field: no handler runs.
+    void type(ControlId field, const QString& text);
+    // Runs an event-like action with the forms layer's error rule.
+    void dispatch(const std::function<void()>& action);
+    // Whether a handler answers the event on the control.
+    bool answers(ControlId control, EventKind event) const;
+
+    // --- Phone-screen elements.
+    ScreenElement& element(ElementId id) { return elements_[std::size_t(id)]; }
+    const ScreenElement& element(ElementId id) const { return elements_[std::size_t(id)]; }
+    // In stacking order, from the bottom.
+    const std::vector<ScreenElement>& elements() const { return elements_; }
+    // Left, Top and Width as the forms layer takes them: a value no element can hold is refused
+    // with an error that names no field; the command knows which field asked for it.
+    void setLeft(ElementId id, double twips);
+    void setTop(ElementId id, double twips);
+    void setWidth(ElementId id, double twips);
+
+    // --- Settings-panel controls.
+    // The control as the window definition creates it: kind, name, place, caption.
+    const PanelControl& definition(ControlId id) const {
+        return definition_.controls[std::size_t(id)];
+    }
+    const QString& text(ControlId field) const { return state(field).text; }
+    void setText(ControlId field, const QString& text) { state(field).text = text; }
+    int value(ControlId box) const { return state(box).value; }
+    // A new Value runs the box's Click handler at once, nested; the same Value runs nothing.
+    void setValue(ControlId box, int value);
+    bool enabled(ControlId control) const { return state(control).enabled; }
+    void setEnabled(ControlId control, bool enabled) { state(control).enabled = enabled; }
+    bool visible(ControlId control) const { return state(control).visible; }
+    void setVisible(ControlId control, bool visible) { state(control).visible = visible; }
+
+    // The definition's names, where users meet them: script lines and messages.
+    std::optional<ControlId> controlNamed(QStringView name) const;
+    std::optional<ElementId> elementNamed(QStringView name) const;
+
+    // --- The window. Width and Height are client sizes in twips; a real change runs the resize
+    // rules at once, nested.
+    float width() const { return width_; }
+    float height() const { return height_; }
+    void setWidth(double twips);
+    void setHeight(double twips);
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption) { caption_ = caption; }
+
+    // The battery fill's width at 100 %, in twips, as the start-up found it.
+    qint32 fullBatteryWidth = 0;
+
+    // The window's one timer, of one interval.
+    static constexpr int TimerInterval = 500;
+    bool timerRunning() const { return timerRunning_; }
+    void startTimer();
+    void stopTimer();
+
+    // Called after every event has run, so that a view can show the new state.
+    std::function<void()> changed;
+    // When set, an event's error goes here instead of a message box: a run without a user (a
+    // script) must tell an error from the export's own message.
+    std::function<void(const CommandError&)> reportError;
+    // When set, told that the export wrote nothing, after its own message has said so: a run
+    // without a user (a script) must not go on as if the file were there.
+    std::function<void(const QString& path, const QString& reason)> exportFailed;
+
+private:
+    ControlState& state(ControlId id) { return controls_[std::size_t(id)]; }
+    const ControlState& state(ControlId id) const { return controls_[std::size_t(id)]; }
+    void run(Handler handler);
+    // A new width or height runs the resize rules; the same one runs nothing.
+    void setSide(float& side, double twips, const QString& name);
+    void runResize();
+
+    Platform& platform_;
+    WindowDefinition definition_;
+    std::vector<ScreenElement> elements_;
+    std::array<ControlState, ControlCount> controls_;
+    // The binding table, looked up by what the event happens to.
+    std::array<Handler, ControlCount> controlClick_{};
+    std::array<Handler, ControlCount> controlDblClick_{};
+    std::array<Handler, ElementCount> elementClick_{};
+    Handler load_ = nullptr;
+    Handler resize_ = nullptr;
+    Handler timer_ = nullptr;
+    float width_;
+    float height_;
+    QString caption_;
+    bool timerRunning_ = false;
+    int dispatchDepth_ = 0;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "form/form.h"
+#include "support/fake_platform.h"
+#include "window/window_definition.h"
+
+// The window's form as the program starts it, on the fake platform, on a screen of the given
+// height in pixels.
+struct StartedForm {
+    FakePlatform platform;
+    Form form{platform, windowDefinition()};
+
+    explicit StartedForm(int screenPixels = 1080) {
+        platform.screenHeight = screenPixels;
+        form.start();
+    }
+};
