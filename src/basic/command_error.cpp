@@ -16,15 +16,17 @@ QString errorText(ErrorKind kind) {
     return {};
 }
 
-CommandError::CommandError(ErrorKind kind, QString field)
-    : kind_(kind), field_(std::move(field)), what_(message().toStdString()) {}
+CommandError::CommandError(ErrorKind kind, QString field, QString label)
+    : kind_(kind), field_(std::move(field)), label_(std::move(label)),
+      what_(message().toStdString()) {}
 
-CommandError CommandError::blame(const QString& field) const {
-    return field_.isEmpty() ? CommandError(kind_, field) : *this;
+CommandError CommandError::blame(const QString& field, const QString& label) const {
+    return field_.isEmpty() ? CommandError(kind_, field, label) : *this;
 }
 
 QString CommandError::message() const {
-    if (field_.isEmpty())
+    const QString& shown = label_.isEmpty() ? field_ : label_;
+    if (shown.isEmpty())
         return errorText(kind_);
-    return QStringLiteral("%1\n\n出错的内容：%2").arg(errorText(kind_), field_);
+    return QStringLiteral("%1\n\n请检查“%2”中填写的内容。").arg(errorText(kind_), shown);
 }

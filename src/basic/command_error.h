@@ -18,19 +18,23 @@ QString errorText(ErrorKind kind);
 
 class CommandError : public std::exception {
 public:
-    explicit CommandError(ErrorKind kind, QString field = {});
+    // field is the name of the settings field whose content caused the error, as scripts write it
+    // ("Text8"); label is the name the window shows for it ("通话时长（秒）").
+    explicit CommandError(ErrorKind kind, QString field = {}, QString label = {});
 
     ErrorKind kind() const { return kind_; }
-    // The settings field (or element) whose content caused the error; empty when unknown.
+    // Empty when no field is to blame.
     const QString& field() const { return field_; }
+    const QString& label() const { return label_; }
     // The same error, blamed on a field, unless a field is already named.
-    CommandError blame(const QString& field) const;
-    // The text shown to the user: the error's name, then the field it came from.
+    CommandError blame(const QString& field, const QString& label) const;
+    // The text shown to the user: the error's name, then the field to mend, by its label.
     QString message() const;
     const char* what() const noexcept override { return what_.c_str(); }
 
 private:
     ErrorKind kind_;
     QString field_;
+    QString label_;
     std::string what_;
 };

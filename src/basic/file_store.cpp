@@ -76,7 +76,9 @@ public:
             return EntryKind::Missing;
         switch (status.st_mode & S_IFMT) {
         case S_IFREG:
-            return EntryKind::RegularFile;
+            return ::access(QFile::encodeName(path).constData(), W_OK) == 0
+                       ? EntryKind::RegularFile
+                       : EntryKind::ReadOnlyFile;
         case S_IFLNK:
             return EntryKind::SymbolicLink;
         case S_IFDIR:

@@ -5,7 +5,17 @@
 
 // What a name in a folder is, looked at without following a link. Missing also when the system
 // cannot look; creating the file then says why.
-enum class EntryKind { Missing, RegularFile, SymbolicLink, Directory, Device, Fifo, Socket, Other };
+enum class EntryKind {
+    Missing,
+    RegularFile,
+    ReadOnlyFile, // a regular file this user may not replace
+    SymbolicLink,
+    Directory,
+    Device,
+    Fifo,
+    Socket,
+    Other
+};
 
 // A failure of the file system: the system's error number where it gave one (0 otherwise) and its
 // words for it.

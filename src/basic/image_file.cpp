@@ -38,6 +38,10 @@ Failure refuseName(const QString& fileName, FileStore& files) {
     case EntryKind::Missing:
     case EntryKind::RegularFile:
         return std::nullopt;
+    case EntryKind::ReadOnlyFile:
+        return WriteFailure{Kind::ReadOnlyFile,
+                            QStringLiteral("the file is read-only and may not be replaced"), 0,
+                            entry};
     case EntryKind::SymbolicLink:
         return taken("a symbolic link");
     case EntryKind::Directory:

@@ -10,6 +10,7 @@
 struct WriteFailure {
     enum class Kind {
         InvalidName,       // a NUL or a lone UTF-16 half: the system would take it for another name
+        ReadOnlyFile,      // the name holds a file this user may not replace
         NotARegularFile,   // the name belongs to a link, folder, device, FIFO or socket: see entry
         TooLargeForFormat, // the format cannot hold a picture of this size
         EncodingFailed,

@@ -4,13 +4,46 @@
 #include "command_line.h"
 #include "screen/fonts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <cstdlib>
+
+namespace {
+
+// A run without a window keeps nothing in a runtime folder, yet Qt looks for one as it starts and
+// warns on every run where the session has none (root under a bare su, a CI job). A private, empty
+// one for the length of the run keeps the output to the script's own messages.
+class PrivateRuntimeFolder {
+public:
+    PrivateRuntimeFolder() {
+        if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+            return;
+        QByteArray name = QFile::encodeName(QDir::tempPath()) + "/vokarelo-runtime-XXXXXX";
+        // mkdtemp makes it 0700 and ours, which is what Qt asks of a runtime folder.
+        if (::mkdtemp(name.data())) {
+            path_ = name;
+            qputenv("XDG_RUNTIME_DIR", path_);
+        }
+    }
+    ~PrivateRuntimeFolder() {
+        if (!path_.isEmpty())
+            QDir(QFile::decodeName(path_)).removeRecursively();
+    }
+    PrivateRuntimeFolder(const PrivateRuntimeFolder&) = delete;
+    PrivateRuntimeFolder& operator=(const PrivateRuntimeFolder&) = delete;
+
+private:
+    QByteArray path_;
+};
+
+} // namespace
 
 int runBatch(int& argc, char** argv, const QString& scriptPath, int scale) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const PrivateRuntimeFolder runtimeFolder;
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Vokarelo"));
     installFontSubstitutions();

@@ -66,7 +66,8 @@ Target checkTarget(const Form& form, const QString& name, Input input) {
 QString describe(const CommandError& error) {
     return error.field().isEmpty()
                ? errorText(error.kind())
-               : QStringLiteral("%1 in %2").arg(errorText(error.kind()), error.field());
+               : QStringLiteral("%1 in %2 (%3)")
+                     .arg(errorText(error.kind()), error.field(), error.label());
 }
 
 } // namespace

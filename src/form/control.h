@@ -112,7 +112,8 @@ enum class PanelFont {
 struct PanelControl {
     ControlId id;
     ControlKind kind;
-    const char* name; // the window definition's: "Text3", "Line1(0)"
+    const char* name;  // the window definition's: "Text3", "Line1(0)"
+    const char* label; // what the user calls it: its caption, or the caption beside a text field
     // Left, top, width, height in twips; for a line its end points x1, y1, x2, y2.
     ElementRect rect;
     const char* text; // caption, or a text field's initial text (UTF-8)

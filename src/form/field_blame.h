@@ -11,6 +11,7 @@ auto blamingField(const Form& form, ControlId field, Step step) -> decltype(step
     try {
         return step();
     } catch (const CommandError& error) {
-        throw error.blame(QString::fromLatin1(form.definition(field).name));
+        const PanelControl& control = form.definition(field);
+        throw error.blame(QString::fromLatin1(control.name), QString::fromUtf8(control.label));
     }
 }

@@ -11,6 +11,8 @@
 
 #include <QDateTime>
 #include <QRegularExpression>
+#include <cmath>
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -56,9 +58,11 @@ void deriveTime(Form& form, const RecordRow& source, const RecordRow& target, in
     form.setText(to, parts[0] + QStringLiteral(":") + numberToText(minute));
 
     if (form.text(to).contains(u'-')) {
+        // The target now holds the source's hour as typed and a computed minute: an hour that
+        // does not read is the source's to mend.
         const QStringList written = splitAll(form.text(to), QStringLiteral(":"));
-        double hour = vbFloor(partNumber(form, written, 0, to)) - 1;
-        const double borrowed = vbFloor(partNumber(form, written, 1, to)) + 60;
+        double hour = vbFloor(partNumber(form, written, 0, from)) - 1;
+        const double borrowed = vbFloor(partNumber(form, written, 1, from)) + 60;
         // Shortly after midnight the earlier call was on the evening before; the date fields are
         // the user's to set.
         if (hour == -1)
@@ -77,9 +81,12 @@ void advancePhoneClock(Form& form) {
     std::int16_t duration = seconds;
     if (const std::optional<double> minutes = givenMinutes(form, first.minutes);
         minutes && *minutes != 0) {
-        // A call with minutes counts five seconds more; a seconds-only call is added as it is.
-        duration = blamingField(form, first.minutes,
-                                [&] { return toInt16(vbFloor(*minutes) * 60 + seconds + 5); });
+        // A call with minutes counts five seconds more; a seconds-only call is added as it is. A
+        // sum too long for the clock is the fault of whichever part makes up more of it.
+        const double minuteSeconds = vbFloor(*minutes) * 60;
+        const ControlId larger =
+            std::fabs(minuteSeconds) >= std::abs(seconds) ? first.minutes : first.seconds;
+        duration = blamingField(form, larger, [&] { return toInt16(minuteSeconds + seconds + 5); });
     }
     const QTime clock = blamingField(form, ControlId::ClockField, [&] {
         return readPhoneClock(form.text(ControlId::ClockField));

@@ -5,6 +5,8 @@
 #include "form/form.h"
 #include "window_modes.h"
 
+#include <cerrno>
+
 namespace {
 
 constexpr int ExportPauseMs = 500;
@@ -22,18 +24,74 @@ QString refusal(const ClipboardPicture& clipboard, const ProgramFolder& folder,
         return QStringLiteral("无法确定程序所在的文件夹");
     if (!folder.decodable)
         return QStringLiteral("程序所在文件夹的名称无法解码");
-    if (!isPlainFileName(name))
+    return fileNameRefusal(name);
+}
+
+// Why the writer wrote nothing, as a short reason that tells the user what to mend; the system's
+// own words where the program has none of its own.
+QString writeFailureReason(const WriteFailure& failure) {
+    using Kind = WriteFailure::Kind;
+    switch (failure.kind) {
+    case Kind::InvalidName:
         return QStringLiteral("文件名无效");
-    return {};
+    case Kind::ReadOnlyFile:
+        return QStringLiteral("文件是只读的");
+    case Kind::NotARegularFile:
+        switch (failure.entry) {
+        case EntryKind::Directory:
+            return QStringLiteral("同名的是一个文件夹");
+        case EntryKind::SymbolicLink:
+            return QStringLiteral("同名的是一个链接，不会写到它指向的地方");
+        default:
+            return QStringLiteral("同名的不是普通文件");
+        }
+    case Kind::TooLargeForFormat:
+        return QStringLiteral("图片太大，JPEG 每边最多 65500 像素");
+    case Kind::EncodingFailed:
+        return QStringLiteral("无法把图片编码为 JPEG");
+    case Kind::ShortFile:
+        return QStringLiteral("文件没有完整写入磁盘，磁盘空间可能不足");
+    case Kind::FileSystem:
+        break;
+    }
+    switch (failure.errorNumber) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("磁盘空间不足");
+    case EFBIG:
+        return QStringLiteral("文件超出了系统允许的大小");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("没有写入此文件夹的权限");
+    case EROFS:
+        return QStringLiteral("文件夹所在的磁盘是只读的");
+    case ENAMETOOLONG:
+        return QStringLiteral("文件名太长");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("文件夹不存在");
+    case EISDIR:
+        return QStringLiteral("同名的是一个文件夹");
+    case EIO:
+        return QStringLiteral("读写磁盘时出错");
+    }
+    return QStringLiteral("无法写入文件（%1）").arg(failure.text);
 }
 
 } // namespace
 
-bool isPlainFileName(const QString& name) {
+QString fileNameRefusal(const QString& name) {
+    if (name.contains(u'/'))
+        return QStringLiteral("手机号码中有“/”，不能作文件名");
+    if (name.contains(QChar(u'\0')))
+        return QStringLiteral("手机号码中有空字符，不能作文件名");
+    if (name == u"." || name == u"..")
+        return QStringLiteral("手机号码“%1”不能作文件名").arg(name);
     // A lone UTF-16 half has no spelling in a file name: it would be saved as U+FFFD, under a name
     // other than the one reported, and could replace another number's file.
-    return !name.contains(u'/') && !name.contains(QChar(u'\0')) && name != u"." && name != u".." &&
-           name.isValidUtf16();
+    if (!name.isValidUtf16())
+        return QStringLiteral("手机号码中有不能作文件名的字符");
+    return {};
 }
 
 void exportClipboardPicture(Form& form) {
@@ -50,7 +108,7 @@ void exportClipboardPicture(Form& form) {
     WriteFailure written;
     if (failure.isEmpty() && !saveImageAtomically(clipboard.picture, path, "jpeg", JpegQuality,
                                                   &written, platform.fileStore()))
-        failure = written.text;
+        failure = writeFailureReason(written);
 
     form.setCaption(failure.isEmpty()
                         ? QStringLiteral("图片") + path + QStringLiteral("已保存")

@@ -8,5 +8,6 @@ class Form;
 // tells the user whether it was saved, and widens the window again.
 void exportClipboardPicture(Form& form);
 
-// Whether a number text can name a file inside the program's folder and nowhere else.
-bool isPlainFileName(const QString& name);
+// Why a number text cannot name a file inside the program's folder and nowhere else, naming the
+// character at fault; empty when it can.
+QString fileNameRefusal(const QString& name);

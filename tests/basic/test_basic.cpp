@@ -129,11 +129,13 @@ private slots:
     }
 
     void errorMessagesNameTheField() {
-        const CommandError e = CommandError(ErrorKind::TypeMismatch).blame(QStringLiteral("Text8"));
-        QVERIFY(e.message().startsWith(QStringLiteral("类型不匹配")));
-        QVERIFY(e.message().contains(QStringLiteral("Text8")));
+        const CommandError e =
+            CommandError(ErrorKind::TypeMismatch).blame("Text8", QStringLiteral("通话时长（秒）"));
+        // The user reads the field's label, never the name scripts use.
+        QCOMPARE(e.message(), QStringLiteral("类型不匹配\n\n请检查“通话时长（秒）”中填写的内容。"));
         // A field already named is kept when an outer step blames another.
-        QCOMPARE(e.blame(QStringLiteral("Text7")).field(), QStringLiteral("Text8"));
+        QCOMPARE(e.blame("Text7", QStringLiteral("通话时长（分）")).field(),
+                 QStringLiteral("Text8"));
         QCOMPARE(errorText(ErrorKind::Overflow), QStringLiteral("溢出"));
         QCOMPARE(errorText(ErrorKind::SubscriptOutOfRange), QStringLiteral("下标越界"));
     }

@@ -26,7 +26,6 @@
 
 Q_DECLARE_METATYPE(EntryKind)
 Q_DECLARE_METATYPE(WriteFailure::Kind)
-Q_DECLARE_METATYPE(FailingFileStore::Fault)
 
 namespace {
 

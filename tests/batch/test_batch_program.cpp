@@ -40,7 +40,8 @@ Outcome runProgram(const QStringList& arguments, const QString& folder = QString
         ::setrlimit(RLIMIT_FSIZE, &limit);
     });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    // As a CI job or root under a bare su runs it: no display and no session's runtime folder.
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
         environment.remove(QString::fromLatin1(name));
     process.setProcessEnvironment(environment);
     if (!folder.isEmpty())
@@ -108,13 +109,18 @@ void TestBatchProgram::usageErrors() {
     QVERIFY2(o.err.contains(error), qPrintable(o.err));
 }
 
-// No display and no QT_QPA_PLATFORM: the program still draws, and draws the window's picture.
+// No display, no QT_QPA_PLATFORM and no runtime folder: the program still draws, draws the
+// window's picture, says nothing (no warning about the runtime folder) and leaves nothing behind.
 void TestBatchProgram::standardInputWithoutDisplay() {
     QTemporaryDir folder;
+    const QStringList runtimeFolders{QStringLiteral("vokarelo-runtime-*")};
+    const QStringList before = QDir::temp().entryList(runtimeFolders, QDir::Dirs);
     const Outcome o = runProgram({QStringLiteral("--script"), QStringLiteral("-")}, folder.path(),
                                  "Text3 = 13912345678\nCommand6\nsave start.png\n");
     QCOMPARE(o.exitCode, 0);
     QCOMPARE(o.out, QString());
+    QCOMPARE(o.err, QString());
+    QCOMPARE(QDir::temp().entryList(runtimeFolders, QDir::Dirs), before);
 
     ScriptRun same;
     QVERIFY(!same.run("Text3 = 13912345678\nCommand6\n"));
@@ -158,15 +164,17 @@ void TestBatchProgram::failingLineExitsNonZero() {
     const Outcome o =
         runProgram({QStringLiteral("--script"), QStringLiteral("seconds.vks")}, folder.path());
     QCOMPARE(o.exitCode, 1);
-    QVERIFY2(o.err.contains(u"seconds.vks:3: Command11: 类型不匹配 in Text8\n"), qPrintable(o.err));
+    QVERIFY2(o.err.contains(u"seconds.vks:3: Command11: 类型不匹配 in Text8 (通话时长（秒）)\n"),
+             qPrintable(o.err));
     QVERIFY(QFile::exists(folder.filePath(QStringLiteral("before.jpg"))));
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("after.jpg"))));
 }
 
-// A disk that fills up part-way fails the line with the system's reason, whether the limit falls
-// in the encoder's first 16 KiB (once "Unknown error") or after it (once a cut-off file saved over
-// the earlier one): a save and the export the back arrow's timer runs alike. The earlier file stays
-// as it was and nothing else appears. The program runs from the folder, where the export writes.
+// A disk that fills up part-way fails the line with the system's reason (the export with the
+// window's words for it), whether the limit falls in the encoder's first 16 KiB (once "Unknown
+// error") or after it (once a cut-off file saved over the earlier one): a save and the export the
+// back arrow's timer runs alike. The earlier file stays as it was and nothing else appears. The
+// program runs from the folder, where the export writes.
 void TestBatchProgram::fullDisk_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("line");
@@ -174,8 +182,8 @@ void TestBatchProgram::fullDisk_data() {
     QTest::addColumn<QString>("error"); // %1 the folder, %2 the system's reason
     const QString saveJpeg = QStringLiteral("save s.jpg: cannot write s.jpg: %2");
     const QString savePng = QStringLiteral("save s.png: cannot write s.png: %2");
-    const QString exported =
-        QStringLiteral("Image2: the export did not write %1/13800138000.jpg: %2");
+    const QString exported = QStringLiteral(
+        "Image2: the export did not write %1/13800138000.jpg: 文件超出了系统允许的大小");
     QTest::newRow("JPEG, 8 KiB") << "s.jpg" << QByteArray("save s.jpg") << 8 * 1024 << saveJpeg;
     QTest::newRow("JPEG, 20 KiB") << "s.jpg" << QByteArray("save s.jpg") << 20 * 1024 << saveJpeg;
     QTest::newRow("PNG, 8 KiB") << "s.png" << QByteArray("save s.png") << 8 * 1024 << savePng;

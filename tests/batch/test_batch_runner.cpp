@@ -140,12 +140,14 @@ void TestBatchRunner::errorsNameTheirLine_data() {
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("error");
     QTest::newRow("command error names the field")
-        << QByteArray("Text8 = x\nCommand11") << 4 << "类型不匹配 in Text8";
-    QTest::newRow("overflow") << QByteArray("Text9 = 40000\nCommand13") << 4 << "溢出 in Text9";
+        << QByteArray("Text8 = x\nCommand11") << 4 << "类型不匹配 in Text8 (通话时长（秒）)";
+    QTest::newRow("overflow") << QByteArray("Text9 = 40000\nCommand13") << 4
+                              << "溢出 in Text9 (上侧灰色RGB的红)";
     QTest::newRow("refused property value")
-        << QByteArray("Text1 = 1e300\nCommand2") << 4 << "无效的属性值 in Text1";
+        << QByteArray("Text1 = 1e300\nCommand2") << 4 << "无效的属性值 in Text1 (电量)";
     QTest::newRow("no colon in a split time")
-        << QByteArray("Check1\nText20 = 1015\n\ndblclick Text21") << 6 << "下标越界 in Text20";
+        << QByteArray("Check1\nText20 = 1015\n\ndblclick Text21") << 6
+        << "下标越界 in Text20 (通话时间)";
     QTest::newRow("unknown control")
         << QByteArray("Comand6") << 3 << "Comand6 is not a control of the window";
     QTest::newRow("field name that is no text field")
@@ -206,7 +208,7 @@ void TestBatchRunner::everyLineEndEndsALine() {
     QCOMPARE(f.element(ElementId::NumberLarge).caption, u"139");
     QVERIFY(failure);
     QCOMPARE(failure->line, 7);
-    QCOMPARE(failure->message, QStringLiteral("类型不匹配 in Text8"));
+    QCOMPARE(failure->message, QStringLiteral("类型不匹配 in Text8 (通话时长（秒）)"));
 }
 
 // 退出软件 ends the run there, as a success: nothing after it runs, not even a malformed line.
@@ -292,13 +294,13 @@ void TestBatchRunner::failedExportFailsItsLine_data() {
     QTest::addColumn<QString>("reason");
     QTest::newRow("timer, name leaves the folder")
         << QByteArray("Text3 = ../x\nImage2") << false << 2 << "../x.jpg"
-        << "文件名无效";
+        << "手机号码中有“/”，不能作文件名";
     QTest::newRow("export label, name leaves the folder")
         << QByteArray("Text3 = ../x\nLabel1\n\nLabel34") << false << 4 << "../x.jpg"
-        << "文件名无效";
+        << "手机号码中有“/”，不能作文件名";
     QTest::newRow("timer, link at the name")
         << QByteArray("Image2") << true << 1 << "13800138000.jpg"
-        << "the name belongs to a symbolic link, not a file";
+        << "同名的是一个链接，不会写到它指向的地方";
 }
 
 void TestBatchRunner::failedExportFailsItsLine() {

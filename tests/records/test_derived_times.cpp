@@ -1,5 +1,7 @@
 #include "records_tests.h"
 
+#include "support/messages.h"
+
 #include "basic/command_error.h"
 #include "records/row_table.h"
 
@@ -62,31 +64,37 @@ void TestDerivedTimes::clockAdvance_data() {
                                       << "11" << 1 << "0:22" << NoError << "";
     QTest::newRow("clock with seconds") << "15:17:30"
                                         << "1"
-                                        << "11" << 1 << "15:17:30" << mismatch << "Text2";
+                                        << "11" << 1 << "15:17:30" << mismatch << "手机时间";
     QTest::newRow("hour 24") << "24:00"
                              << "1"
-                             << "11" << 1 << "24:00" << mismatch << "Text2";
+                             << "11" << 1 << "24:00" << mismatch << "手机时间";
     QTest::newRow("minute 60") << "9:60"
                                << "1"
-                               << "11" << 1 << "9:60" << mismatch << "Text2";
+                               << "11" << 1 << "9:60" << mismatch << "手机时间";
     QTest::newRow("empty clock") << ""
                                  << "1"
-                                 << "11" << 1 << "" << mismatch << "Text2";
+                                 << "11" << 1 << "" << mismatch << "手机时间";
     QTest::newRow("clock letters") << "ab:cd"
                                    << "1"
-                                   << "11" << 1 << "ab:cd" << mismatch << "Text2";
+                                   << "11" << 1 << "ab:cd" << mismatch << "手机时间";
     QTest::newRow("negative clock") << "-1:00"
                                     << "1"
-                                    << "11" << 1 << "-1:00" << mismatch << "Text2";
+                                    << "11" << 1 << "-1:00" << mismatch << "手机时间";
     QTest::newRow("seconds empty") << "15:17"
                                    << "1"
-                                   << "" << 1 << "15:17" << mismatch << "Text8";
-    QTest::newRow("seconds beyond 16 bits") << "15:17"
-                                            << ""
-                                            << "32768" << 1 << "15:17" << overflow << "Text8";
-    QTest::newRow("duration beyond 16 bits") << "15:17"
-                                             << "546"
-                                             << "11" << 1 << "15:17" << overflow << "Text7";
+                                   << "" << 1 << "15:17" << mismatch << "通话时长（秒）";
+    QTest::newRow("seconds beyond 16 bits")
+        << "15:17"
+        << ""
+        << "32768" << 1 << "15:17" << overflow << "通话时长（秒）";
+    QTest::newRow("duration beyond 16 bits")
+        << "15:17"
+        << "546"
+        << "11" << 1 << "15:17" << overflow << "通话时长（分）";
+    QTest::newRow("seconds take the duration too far")
+        << "15:17"
+        << "1"
+        << "32760" << 1 << "15:17" << overflow << "通话时长（秒）";
 }
 
 void TestDerivedTimes::clockAdvance() {
@@ -111,7 +119,8 @@ void TestDerivedTimes::clockAdvance() {
         QCOMPARE(s.form.element(ElementId::ClockText).caption, result);
     } else {
         QCOMPARE(s.platform.messages.size(), 1);
-        QCOMPARE(s.platform.messages[0].text, CommandError(ErrorKind(error), blamed).message());
+        QVERIFY2(namesErrorAndField(s.platform.messages[0].text, ErrorKind(error), blamed),
+                 qPrintable(s.platform.messages[0].text));
         QCOMPARE(s.form.element(ElementId::ClockText).caption, QStringLiteral("15:17"));
     }
     QCOMPARE(s.form.text(ControlId::Row1MinutesField), minutes);
@@ -149,14 +158,15 @@ void TestDerivedTimes::derivedTime_data() {
     QTest::newRow("row 3 before 0:03") << ControlId::Row3TimeField << "0:02"
                                        << "23:59" << true << NoError << "";
     QTest::newRow("no colon") << ControlId::Row2TimeField << "15"
-                              << "" << false << int(ErrorKind::SubscriptOutOfRange) << "Text20";
+                              << "" << false << int(ErrorKind::SubscriptOutOfRange) << "通话时间";
     QTest::newRow("empty minutes") << ControlId::Row3TimeField << "10:"
-                                   << "" << false << mismatch << "Text21";
+                                   << "" << false << mismatch << "通话记录2的通话时间";
     QTest::newRow("minutes not a number") << ControlId::Row2TimeField << "10:ab"
-                                          << "" << false << mismatch << "Text20";
-    // The borrow reads the hour back as a number; the written time stays when it is none.
+                                          << "" << false << mismatch << "通话时间";
+    // The borrow reads the hour back as a number; the written time stays when it is none, and the
+    // field named is the one the hour was typed into.
     QTest::newRow("hour not a number after write") << ControlId::Row2TimeField << "ab:01"
-                                                   << "ab:-1" << false << mismatch << "Text21";
+                                                   << "ab:-1" << false << mismatch << "通话时间";
 }
 
 void TestDerivedTimes::derivedTime() {
@@ -184,7 +194,8 @@ void TestDerivedTimes::derivedTime() {
         QVERIFY(s.platform.messages.isEmpty());
     } else {
         QCOMPARE(s.platform.messages.size(), 1);
-        QCOMPARE(s.platform.messages[0].text, CommandError(ErrorKind(error), blamed).message());
+        QVERIFY2(namesErrorAndField(s.platform.messages[0].text, ErrorKind(error), blamed),
+                 qPrintable(s.platform.messages[0].text));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "basic/command_error.h"
 #include "records/row_table.h"
+#include "support/messages.h"
 
 #include <QTest>
 
@@ -168,8 +169,8 @@ void TestRowCommands::plusSeven() {
         return;
     }
     QCOMPARE(s.platform.messages.size(), 1);
-    QCOMPARE(s.platform.messages[0].text,
-             CommandError(ErrorKind(error), s.form.definition(r.fields.seconds).name).message());
+    QVERIFY(namesErrorAndField(s.platform.messages[0].text, ErrorKind(error),
+                               QString::fromUtf8(s.form.definition(r.fields.seconds).label)));
     QCOMPARE(s.platform.messages[0].title, QStringLiteral("Vokarelo"));
     QCOMPARE(s.form.text(r.fields.seconds), seconds);
     QCOMPARE(s.form.element(r.elements.duration).caption, captionBefore);

@@ -131,9 +131,11 @@ bool isErrorMessage(const QString& text) {
           ErrorKind::InvalidPropertyValue, ErrorKind::ClipboardNoAnswer}) {
         if (text == errorText(kind))
             return true;
-        const QString named = errorText(kind) + QStringLiteral("\n\n出错的内容：");
-        if (text.startsWith(named) && text.size() > named.size())
-            return true;
+        // A field is named by a label the panel shows.
+        for (const PanelControl& c : panelTable())
+            if (c.kind == ControlKind::TextField &&
+                text == CommandError(kind, c.name, QString::fromUtf8(c.label)).message())
+                return true;
     }
     return false;
 }

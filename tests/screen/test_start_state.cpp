@@ -2,6 +2,7 @@
 
 #include "form/form.h"
 #include "records/row_table.h"
+#include "support/messages.h"
 #include "support/started_form.h"
 
 #include <QTest>
@@ -129,8 +130,8 @@ void TestStartState::startUpErrorIsReportedNotFatal() {
     form.setText(ControlId::ColourGreenField, "abc");
     form.start();
     QCOMPARE(platform.messages.size(), 1);
-    QVERIFY(platform.messages[0].text.startsWith(QStringLiteral("类型不匹配")));
-    QVERIFY(platform.messages[0].text.contains(QStringLiteral("Text10")));
+    QVERIFY(namesErrorAndField(platform.messages[0].text, ErrorKind::TypeMismatch,
+                               QStringLiteral("上侧灰色RGB的绿")));
     QCOMPARE(platform.messages[0].title, QStringLiteral("Vokarelo"));
     // Nothing after the failing step ran; the form is still usable.
     QCOMPARE(form.fullBatteryWidth, 0);

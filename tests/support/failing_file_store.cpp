@@ -60,12 +60,14 @@ private:
 } // namespace
 
 EntryKind FailingFileStore::entryKind(const QString& path) {
-    return systemFileStore().entryKind(path);
+    const EntryKind kind = systemFileStore().entryKind(path);
+    return fault == Fault::ReadOnly && kind == EntryKind::RegularFile ? EntryKind::ReadOnlyFile
+                                                                      : kind;
 }
 
 std::unique_ptr<PendingFile> FailingFileStore::create(const QString& path, FileError* error) {
     if (fault == Fault::Create) {
-        *error = systemError(ENOSPC);
+        *error = systemError(createError);
         return nullptr;
     }
     std::unique_ptr<PendingFile> file = systemFileStore().create(path, error);
