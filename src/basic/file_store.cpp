@@ -101,6 +101,35 @@ public:
         *error = file->error();
         return nullptr;
     }
+
+    bool canCreateIn(const QString& folder) override {
+        const QByteArray name = QFile::encodeName(folder);
+        struct stat status;
+        return ::stat(name.constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+               ::access(name.constData(), W_OK | X_OK) == 0;
+    }
+
+    bool makeFolder(const QString& folder, FileError* error) override {
+        const QByteArray name = QFile::encodeName(folder);
+        // Each folder from the top down: one that is there already, or a link to one, is kept.
+        for (qsizetype end = name.indexOf('/', 1);; end = name.indexOf('/', end + 1)) {
+            const QByteArray part = end < 0 ? name : name.left(end);
+            struct stat status;
+            if (::mkdir(part.constData(), 0777) != 0) {
+                const int made = errno;
+                if (made != EEXIST) {
+                    *error = systemError(made);
+                    return false;
+                }
+                if (::stat(part.constData(), &status) != 0 || !S_ISDIR(status.st_mode)) {
+                    *error = systemError(EEXIST); // something other than a folder has the name
+                    return false;
+                }
+            }
+            if (end < 0)
+                return true;
+        }
+    }
 };
 
 } // namespace

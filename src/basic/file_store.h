@@ -53,6 +53,10 @@ public:
     virtual EntryKind entryKind(const QString& path) = 0;
     // A new, empty file for path; nullptr with the reason in error when none can be made.
     virtual std::unique_ptr<PendingFile> create(const QString& path, FileError* error) = 0;
+    // Whether this user may make files in folder: false when it is missing or not a folder.
+    virtual bool canCreateIn(const QString& folder) = 0;
+    // Makes folder, and the folders above it that are missing; false with the reason in error.
+    virtual bool makeFolder(const QString& folder, FileError* error) = 0;
 };
 
 // The system's file system: new files through QSaveFile, so that the name changes hands only by

@@ -99,9 +99,10 @@ skipped, and a line whose first character other than blanks is # is a comment.
                    line the system clock runs.
   save PATH        Write the picture as the capture takes it at this moment: the
                    phone screen, 524 pixels wide and as high as the window is
-                   then, times the --scale (1572 pixels wide at 3). PNG when PATH ends in .png, otherwise JPEG at quality
-                   75. PATH is the rest of the line, relative to the current
-                   folder; an existing file is replaced only by a complete one.
+                   then, times the --scale (1572 pixels wide at 3). PNG when
+                   PATH ends in .png, otherwise JPEG at quality 75. PATH is the
+                   rest of the line, relative to the current folder; an
+                   existing file is replaced only by a complete one.
                    A PATH that names a link (it is not followed), a folder, a
                    FIFO, a socket or a device is refused.
 
@@ -128,14 +129,16 @@ Double-clicking a time field of record 2 or 3 sets it two or three minutes
 before the record above; double-clicking a minutes field empties it.
 
 Every click and double-click runs the window's own command. A command that
-starts the half-second timer (the back arrow with 自动保存JPG ticked) gets its
-tick at the end of its line, so the export has written its JPEG beside the
-program before the next line runs. What the window would show in a message box
-is printed on standard output as FILE:LINE: TEXT. The run has a clipboard of
-its own: the system clipboard is never touched, the capture's picture stays in
-the run, and the paste buttons find no text there and change nothing. The
-resize rules see a screen 1080 pixels high. Command23 (退出软件) ends the
-script at its line, as a success.
+starts the half-second timer (the back arrow with 自动保存JPG ticked) gets its tick
+at the end of its line, so the export has written its JPEG before the next line
+runs: beside the program when the folder that holds it can be written,
+otherwise (an installed program) into the user's pictures folder, in
+~/Pictures/Vokarelo. What the window would show in a message box is printed on
+standard output as FILE:LINE: TEXT. The run has a clipboard of its own: the
+system clipboard is never touched, the capture's picture stays in the run, and
+the paste buttons find no text there and change nothing. The resize rules see a
+screen 1080 pixels high. Command23 (退出软件) ends the script at its line, as a
+success.
 
 The first line that fails stops the run; the lines before it have taken effect.
 A line fails when it is malformed, names an unknown control, sets something

@@ -11,8 +11,32 @@ namespace {
 
 constexpr int ExportPauseMs = 500;
 
+// The folder the export writes into. Beside the program when this user may write there, as a copy
+// run from its own folder is; otherwise, as for an installed program, a folder of the program's own
+// in the user's pictures folder, made when the first picture goes there.
+struct ExportFolder {
+    QString path;    // empty when the program's folder is unknown
+    bool toBeMade;   // the folder in the pictures folder, perhaps not there yet
+    QString refusal; // why nothing can be written anywhere, in the window's words
+};
+
+ExportFolder exportFolder(Platform& platform) {
+    const ProgramFolder program = platform.programFolder();
+    if (program.path.isEmpty())
+        return {{}, false, QStringLiteral("无法确定程序所在的文件夹")};
+    if (!program.decodable)
+        return {program.path, false, QStringLiteral("程序所在文件夹的名称无法解码")};
+    if (platform.fileStore().canCreateIn(program.path))
+        return {program.path, false, {}};
+    const QString pictures = platform.picturesFolder();
+    if (pictures.isEmpty())
+        return {program.path, false,
+                QStringLiteral("程序所在的文件夹不能写入，也找不到用户的图片文件夹")};
+    return {pictures + QStringLiteral("/Vokarelo"), true, {}};
+}
+
 // Why the export cannot write the file, before it tries, in the window's words; empty when it can.
-QString refusal(const ClipboardPicture& clipboard, const ProgramFolder& folder,
+QString refusal(const ClipboardPicture& clipboard, const ExportFolder& folder,
                 const QString& name) {
     if (clipboard.read == ClipboardRead::NoAnswer)
         return errorText(ErrorKind::ClipboardNoAnswer);
@@ -20,15 +44,41 @@ QString refusal(const ClipboardPicture& clipboard, const ProgramFolder& folder,
         return QStringLiteral("剪贴板中的图片太大，无法读取");
     if (clipboard.picture.isNull())
         return QStringLiteral("剪贴板中没有图片");
-    if (folder.path.isEmpty())
-        return QStringLiteral("无法确定程序所在的文件夹");
-    if (!folder.decodable)
-        return QStringLiteral("程序所在文件夹的名称无法解码");
+    if (!folder.refusal.isEmpty())
+        return folder.refusal;
     return fileNameRefusal(name);
 }
 
-// Why the writer wrote nothing, as a short reason that tells the user what to mend; the system's
-// own words where the program has none of its own.
+// What went wrong in a call of the file system, in words that tell the user what to mend; the
+// system's own words where the program has none of its own.
+QString fileSystemReason(const FileError& error) {
+    switch (error.errorNumber) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("磁盘空间不足");
+    case EFBIG:
+        return QStringLiteral("文件超出了系统允许的大小");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("没有写入此文件夹的权限");
+    case EROFS:
+        return QStringLiteral("文件夹所在的磁盘是只读的");
+    case ENAMETOOLONG:
+        return QStringLiteral("文件名太长");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("文件夹不存在");
+    case EISDIR:
+        return QStringLiteral("同名的是一个文件夹");
+    case EEXIST:
+        return QStringLiteral("同名的不是文件夹");
+    case EIO:
+        return QStringLiteral("读写磁盘时出错");
+    }
+    return QStringLiteral("无法写入文件（%1）").arg(error.text);
+}
+
+// Why the writer wrote nothing, as a short reason that tells the user what to mend.
 QString writeFailureReason(const WriteFailure& failure) {
     using Kind = WriteFailure::Kind;
     switch (failure.kind) {
@@ -54,28 +104,7 @@ QString writeFailureReason(const WriteFailure& failure) {
     case Kind::FileSystem:
         break;
     }
-    switch (failure.errorNumber) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("磁盘空间不足");
-    case EFBIG:
-        return QStringLiteral("文件超出了系统允许的大小");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("没有写入此文件夹的权限");
-    case EROFS:
-        return QStringLiteral("文件夹所在的磁盘是只读的");
-    case ENAMETOOLONG:
-        return QStringLiteral("文件名太长");
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("文件夹不存在");
-    case EISDIR:
-        return QStringLiteral("同名的是一个文件夹");
-    case EIO:
-        return QStringLiteral("读写磁盘时出错");
-    }
-    return QStringLiteral("无法写入文件（%1）").arg(failure.text);
+    return fileSystemReason({failure.errorNumber, failure.text});
 }
 
 } // namespace
@@ -99,12 +128,17 @@ void exportClipboardPicture(Form& form) {
     const ClipboardPicture clipboard = platform.clipboardPicture();
     platform.sleep(ExportPauseMs);
     const QString name = form.text(ControlId::NumberField);
-    const ProgramFolder folder = platform.programFolder();
+    const ExportFolder folder = exportFolder(platform);
     // Without a folder the message names the file alone, not a folder it was never meant for.
     const QString fileName = name + QStringLiteral(".jpg");
     const QString path = folder.path.isEmpty() ? fileName : folder.path + u'/' + fileName;
 
     QString failure = refusal(clipboard, folder, name);
+    FileError madeFolder;
+    if (failure.isEmpty() && folder.toBeMade &&
+        !platform.fileStore().makeFolder(folder.path, &madeFolder))
+        failure =
+            QStringLiteral("无法建立文件夹%1：%2").arg(folder.path, fileSystemReason(madeFolder));
     WriteFailure written;
     if (failure.isEmpty() && !saveImageAtomically(clipboard.picture, path, "jpeg", JpegQuality,
                                                   &written, platform.fileStore()))

@@ -75,3 +75,15 @@ std::unique_ptr<PendingFile> FailingFileStore::create(const QString& path, FileE
         return nullptr;
     return std::make_unique<FailingFile>(std::move(file), *this);
 }
+
+bool FailingFileStore::canCreateIn(const QString& folder) {
+    return folder != readOnlyFolder && systemFileStore().canCreateIn(folder);
+}
+
+bool FailingFileStore::makeFolder(const QString& folder, FileError* error) {
+    if (fault == Fault::Create) {
+        *error = systemError(createError);
+        return false;
+    }
+    return systemFileStore().makeFolder(folder, error);
+}

@@ -17,6 +17,8 @@ public:
     bool clipboardPictureTooLarge = false;
     QString folder = QStringLiteral("/opt/vokarelo");
     bool folderDecodable = true;
+    // The user's pictures folder; none unless a test gives one.
+    QString pictures;
     int screenHeight = 1080;
     qreal pixelRatio = 1;
     // Where pictures are written; the system's file system when none is set.
@@ -39,6 +41,7 @@ public:
     void setClipboardImage(const QImage& image) override;
     void sleep(int milliseconds) override { sleeps.append(milliseconds); }
     ProgramFolder programFolder() const override { return {folder, folderDecodable}; }
+    QString picturesFolder() const override { return pictures; }
     int screenHeightPixels() const override { return screenHeight; }
     qreal devicePixelRatio() const override { return pixelRatio; }
     void showMessage(const QString& text, const QString& title) override {

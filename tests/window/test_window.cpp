@@ -377,10 +377,11 @@ private slots:
                                             << "同名的是一个文件夹";
         QTest::newRow("folder missing") << "13800138000"
                                         << "missing" << true << ""
-                                        << "文件夹不存在";
-        QTest::newRow("folder under a file") << "13800138000"
-                                             << "file/app" << true << ""
-                                             << "文件夹不存在";
+                                        << "程序所在的文件夹不能写入，也找不到用户的图片文件夹";
+        QTest::newRow("folder under a file")
+            << "13800138000"
+            << "file/app" << true << ""
+            << "程序所在的文件夹不能写入，也找不到用户的图片文件夹";
     }
     void exportOutcome() {
         QFETCH(QString, number);
@@ -424,6 +425,85 @@ private slots:
         if (!written.isEmpty())
             QCOMPARE(QImageReader(dir.filePath(written)).size(), QSize(524, 854));
         QCOMPARE(w.form.width(), 13335.0f);
+    }
+
+    // The picture goes beside the program when this user may write there, as from a copy run in
+    // its own folder; otherwise, as for an installed program, into the user's pictures folder, in
+    // a folder of its own made when needed. The message names the path either way.
+    void exportFolderChoice_data() {
+        QTest::addColumn<bool>("programFolderWritable");
+        QTest::addColumn<QString>("pictures"); // relative to a temporary folder; "-": none
+        QTest::addColumn<QString>("made");     // a file put there first, relative to the same
+        QTest::addColumn<QString>("path");     // where the picture goes, relative to the same
+        QTest::addColumn<QString>("reason");   // empty: saved there
+        QTest::newRow("writable program folder") << true << "Pictures"
+                                                 << ""
+                                                 << "app/13800138000.jpg"
+                                                 << "";
+        QTest::newRow("installed") << false << "Pictures"
+                                   << ""
+                                   << "Pictures/Vokarelo/13800138000.jpg"
+                                   << "";
+        QTest::newRow("installed, pictures folder not there yet")
+            << false << "home/Pictures"
+            << ""
+            << "home/Pictures/Vokarelo/13800138000.jpg"
+            << "";
+        QTest::newRow("installed, own folder there already") << false << "Pictures"
+                                                             << "Pictures/Vokarelo/other.jpg"
+                                                             << "Pictures/Vokarelo/13800138000.jpg"
+                                                             << "";
+        QTest::newRow("installed, a file where its folder goes")
+            << false << "Pictures"
+            << "Pictures/Vokarelo"
+            << "Pictures/Vokarelo/13800138000.jpg"
+            << "无法建立文件夹%1/Pictures/Vokarelo：同名的不是文件夹";
+        QTest::newRow("installed, no pictures folder")
+            << false << "-"
+            << ""
+            << "app/13800138000.jpg"
+            << "程序所在的文件夹不能写入，也找不到用户的图片文件夹";
+    }
+    void exportFolderChoice() {
+        QFETCH(bool, programFolderWritable);
+        QFETCH(QString, pictures);
+        QFETCH(QString, made);
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("app")));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Pictures")));
+        if (!made.isEmpty()) {
+            QVERIFY(QDir(dir.path()).mkpath(QFileInfo(dir.filePath(made)).path()));
+            QFile file(dir.filePath(made));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        FailingFileStore files;
+        Window w;
+        w.platform.folder = dir.filePath(QStringLiteral("app"));
+        if (!programFolderWritable)
+            files.readOnlyFolder = w.platform.folder;
+        w.platform.files = &files;
+        if (pictures != u"-")
+            w.platform.pictures = dir.filePath(pictures);
+        w.form.click(ControlId::PanelTitle);
+        w.form.click(ControlId::SavePictureLabel);
+
+        const QString shown = QStringLiteral("图片") + dir.filePath(path);
+        QCOMPARE(w.form.caption(), reason.isEmpty() ? shown + QStringLiteral("已保存")
+                                                    : shown + QStringLiteral("未保存：") +
+                                                          QString(reason).arg(dir.path()));
+        QStringList expected;
+        if (!made.isEmpty())
+            expected.append(made);
+        if (reason.isEmpty())
+            expected.append(path);
+        expected.sort();
+        QStringList found = filesUnder(dir.path());
+        found.sort();
+        QCOMPARE(found, expected);
+        if (reason.isEmpty())
+            QCOMPARE(QImageReader(dir.filePath(path)).format(), QByteArray("jpeg"));
     }
 
     // A clipboard that gave no picture says why: a picture too large to read and an owner that did
