@@ -1,6 +1,7 @@
 #include "setup_recorder.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -22,6 +23,7 @@ SetupRecorder::SetupRecorder(Form& form, SetupPlatform& platform)
 
 void SetupRecorder::restart() {
     lines_.clear();
+    typedFields_.clear();
     savedLines_ = 0;
     lastMoment_.reset();
     lastClipboardText_.reset();
@@ -34,13 +36,17 @@ void SetupRecorder::recordTexts() {
 }
 
 void SetupRecorder::type(ControlId field, const QString& text) {
+    if (!typedFields_.contains(field))
+        typedFields_.append(field);
     form_.type(field, text);
 }
 
 void SetupRecorder::commitTyping() {
-    for (int i = 0; i < ControlCount; ++i) {
-        const auto id = ControlId(i);
-        QString& recorded = recordedTexts_[std::size_t(i)];
+    for (int i = 0; i < ControlCount; ++i)
+        if (!typedFields_.contains(ControlId(i)))
+            typedFields_.append(ControlId(i));
+    for (const ControlId id : std::exchange(typedFields_, {})) {
+        QString& recorded = recordedTexts_[std::size_t(id)];
         if (!isTextField(form_, id) || form_.text(id) == recorded)
             continue;
         recorded = form_.text(id);

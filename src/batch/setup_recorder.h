@@ -48,6 +48,9 @@ private:
     SetupPlatform& platform_;
     QStringList lines_;
     qsizetype savedLines_ = 0;
+    // The fields typed into since the last commit, first typed first, so that their lines keep the
+    // order of the typing.
+    QList<ControlId> typedFields_;
     // Each field's text as the recording leaves it.
     std::array<QString, ControlCount> recordedTexts_;
     // What the last "now" and "clipboard" lines set; a command that read the same needs no line.

@@ -18,6 +18,8 @@ SetupSession::SetupSession(Form& form, SetupPlatform& platform)
         if (running_)
             lines_.exportFailed(path, reason);
     };
+    form_.start();
+    recorder_.restart();
 }
 
 std::optional<ScriptFailure> SetupSession::open(QIODevice& script) {

@@ -14,7 +14,7 @@
 // so that saving again gives a script that makes the same picture.
 class SetupSession {
 public:
-    // Takes over the form's error hooks.
+    // Takes over the form's error hooks and starts it, as the program starts the window.
     SetupSession(Form& form, SetupPlatform& platform);
     SetupSession(const SetupSession&) = delete;
     SetupSession& operator=(const SetupSession&) = delete;

@@ -3,7 +3,7 @@
 #include "basic/twips.h"
 #include "screen/fonts.h"
 #include "settings/panel_table.h"
-#include "support/started_form.h"
+#include "support/recorded_form.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -20,11 +20,11 @@
 namespace {
 
 // The whole program on the fake platform, its window shown on the offscreen platform.
-struct Shell : StartedForm {
+struct Shell : RecordedForm {
     MainWindow* window = nullptr;
 
     Shell() {
-        window = new MainWindow(form);
+        window = new MainWindow(form, setups);
         form.changed = [this] { window->syncFromForm(); };
         window->show();
         QApplication::setActiveWindow(window);
