@@ -1,5 +1,7 @@
 #include "batch/batch_main.h"
 #include "batch/command_line.h"
+#include "batch/setup_platform.h"
+#include "batch/setup_session.h"
 #include "form/form.h"
 #include "main_window.h"
 #include "qt_platform.h"
@@ -7,6 +9,7 @@
 #include "window/window_definition.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -32,17 +35,29 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vokarelo"));
     installFontSubstitutions();
+    // What Qt left of the arguments: a set-up to open, "vokarelo FILE.vks".
+    QStringList setups = QApplication::arguments().mid(1);
+    setups.removeIf([](const QString& argument) { return argument.startsWith(u'-'); });
+    if (setups.size() > 1) {
+        std::fprintf(stderr, "vokarelo: one set-up at a time, not %lld\nSee vokarelo --help.\n",
+                     static_cast<long long>(setups.size()));
+        return ExitUsage;
+    }
 
-    QtPlatform platform;
+    QtPlatform system;
+    SetupPlatform platform(system);
     Form form(platform, windowDefinition());
-    form.start();
+    SetupSession session(form, platform);
 
-    MainWindow window(form);
-    platform.window = &window;
-    platform.beforeMessage = [&window] { window.syncFromForm(); };
-    platform.onTimer = [&form] { form.timerTick(); };
+    MainWindow window(form, session);
+    system.window = &window;
+    system.beforeMessage = [&window] { window.syncFromForm(); };
+    system.onTimer = [&form] { form.timerTick(); };
     form.changed = [&window] { window.syncFromForm(); };
 
     window.show();
+    if (!setups.isEmpty())
+        QTimer::singleShot(
+            0, &window, [&window, path = setups.front()] { window.setupFiles().openFile(path); });
     return app.exec();
 }

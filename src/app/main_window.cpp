@@ -2,6 +2,7 @@
 
 #include "basic/colour.h"
 #include "basic/twips.h"
+#include "batch/setup_session.h"
 #include "form/form.h"
 #include "panel_style.h"
 #include "panel_widgets.h"
@@ -13,8 +14,10 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <algorithm>
 #include <limits>
 
@@ -33,10 +36,17 @@ void applyTextColour(QWidget* widget, const PanelControl& c) {
 
 } // namespace
 
-MainWindow::MainWindow(Form& form) : QWidget(nullptr, Qt::FramelessWindowHint), form_(form) {
+MainWindow::MainWindow(Form& form, SetupSession& setups)
+    : QWidget(nullptr, Qt::FramelessWindowHint), form_(form), setups_(setups),
+      actions_(setups.recorder()), setupFiles_(*this, setups, form) {
     setWindowIcon(programIcon());
     setFont(toQFont(defaultPanelFontSpec()));
+    setAcceptDrops(true);
     buildPanel();
+    QObject::connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated,
+                     [this] { setupFiles_.save(); });
+    QObject::connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated,
+                     [this] { setupFiles_.open(); });
     syncFromForm();
 }
 
@@ -56,7 +66,7 @@ void MainWindow::buildPanel() {
             label->setFocusPolicy(Qt::NoFocus);
             if (form_.answers(id, EventKind::Click)) {
                 label->setCursor(Qt::PointingHandCursor);
-                label->clicked = [this, id] { form_.click(id); };
+                label->clicked = [this, id] { actions_.click(id); };
             }
             widget = label;
             break;
@@ -67,22 +77,24 @@ void MainWindow::buildPanel() {
             field->setMaxLength(std::numeric_limits<int>::max());
             field->setCursorPosition(0);
             QObject::connect(field, &QLineEdit::textEdited,
-                             [this, id](const QString& typed) { form_.type(id, typed); });
-            field->doubleClicked = [this, id] { form_.dblClick(id); };
+                             [this, id](const QString& typed) { actions_.type(id, typed); });
+            field->doubleClicked = [this, id] { actions_.dblClick(id); };
+            // What the user typed is final when the field loses the focus.
+            field->focusLost = [this] { setups_.recorder().commitTyping(); };
             widget = field;
             break;
         }
         case ControlKind::Button: {
             auto* button = new PanelButton(text, this);
             button->setAutoDefault(false);
-            QObject::connect(button, &QPushButton::clicked, [this, id] { form_.click(id); });
+            QObject::connect(button, &QPushButton::clicked, [this, id] { actions_.click(id); });
             widget = button;
             break;
         }
         case ControlKind::CheckBox: {
             auto* box = new QCheckBox(text, this);
             box->setStyle(checkBoxStyle);
-            QObject::connect(box, &QCheckBox::clicked, [this, id] { form_.click(id); });
+            QObject::connect(box, &QCheckBox::clicked, [this, id] { actions_.click(id); });
             widget = box;
             break;
         }
@@ -157,11 +169,23 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     const std::optional<ElementId> pressed = std::exchange(pressedElement_, std::nullopt);
     if (pressed && event->button() == Qt::LeftButton &&
         elementAt(event->position().toPoint()) == pressed)
-        form_.click(*pressed);
+        actions_.click(*pressed);
 }
 
 // QWidget passes the second press of a double click on to mousePressEvent; its release must not
 // count as a click. No element of the phone screen answers a double click.
 void MainWindow::mouseDoubleClickEvent(QMouseEvent*) {
     pressedElement_.reset();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (SetupFiles::setupIn(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    if (const std::optional<QString> path = SetupFiles::setupIn(event->mimeData())) {
+        event->acceptProposedAction();
+        setupFiles_.openFile(*path);
+    }
 }

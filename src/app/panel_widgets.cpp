@@ -1,6 +1,7 @@
 #include "panel_widgets.h"
 
 #include "screen/caption_layout.h"
+#include "setup_files.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -39,6 +40,20 @@ void FieldEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     QLineEdit::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && doubleClicked)
         doubleClicked();
+}
+
+void FieldEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (focusLost)
+        focusLost();
+}
+
+void FieldEdit::dragEnterEvent(QDragEnterEvent* event) {
+    if (SetupFiles::setupIn(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dragEnterEvent(event);
 }
 
 void PanelButton::keyPressEvent(QKeyEvent* event) {

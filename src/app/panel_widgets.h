@@ -24,14 +24,19 @@ private:
     bool pressed_ = false;
 };
 
-// A text field that reports a mouse double click after its own handling of it.
+// A text field that reports a mouse double click after its own handling of it, and the loss of
+// the focus. A set-up dragged over it goes on to the window, instead of dropping its path in as
+// text.
 class FieldEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
     std::function<void()> doubleClicked;
+    std::function<void()> focusLost;
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
 };
 
 // A button of the panel. Return and Enter press it when it has the focus, as Space does: the

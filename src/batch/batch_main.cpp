@@ -66,14 +66,7 @@ int runBatch(int& argc, char** argv, const QString& scriptPath, int scale) {
     const std::optional<ScriptFailure> failure = runner.run(script);
     if (!failure)
         return 0;
-    if (failure->unreadable) {
-        err << "vokarelo: cannot read " << scriptName << " at line " << failure->line << ": "
-            << failure->message << Qt::endl;
-        return ExitUsage;
-    }
-    err << scriptName << ':' << failure->line << ": ";
-    if (!failure->lineText.isEmpty())
-        err << failure->lineText.trimmed() << ": ";
-    err << failure->message << Qt::endl;
-    return ExitScriptFailed;
+    err << (failure->unreadable ? "vokarelo: " : "") << failureText(scriptName, *failure)
+        << Qt::endl;
+    return failure->unreadable ? ExitUsage : ExitScriptFailed;
 }

@@ -70,6 +70,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 QString helpText() {
     return QStringLiteral(R"(Usage:
   vokarelo                  open the window
+  vokarelo FILE.vks         open the window and run the set-up FILE.vks in it
   vokarelo --script FILE    make pictures from a script, without a window or a display
   vokarelo --script -       the same, reading the script from standard input
   vokarelo --script FILE --scale N
@@ -97,6 +98,11 @@ skipped, and a line whose first character other than blanks is # is a comment.
                    seconds may be left out). The commands that read the clock
                    then give the same result on every run; until the first now
                    line the system clock runs.
+  clipboard = TEXT Put TEXT on the script's own clipboard, which the paste
+                   buttons (Command5, Command7) read; escaped as after "=".
+  try NAME         Click (or "try dblclick NAME" double-click) as above, but
+                   an error of the command is printed as a message and the run
+                   goes on, as the window went on when the set-up was made.
   save PATH        Write the picture as the capture takes it at this moment: the
                    phone screen, 524 pixels wide and as high as the window is
                    then, times the --scale (1572 pixels wide at 3). PNG when
@@ -136,9 +142,9 @@ otherwise (an installed program) into the user's pictures folder, in
 ~/Pictures/Vokarelo. What the window would show in a message box is printed on
 standard output as FILE:LINE: TEXT. The run has a clipboard of its own: the
 system clipboard is never touched, the capture's picture stays in the run, and
-the paste buttons find no text there and change nothing. The resize rules see a
-screen 1080 pixels high. Command23 (退出软件) ends the script at its line, as a
-success.
+the paste buttons find the text of the last clipboard line. The resize rules
+see a screen 1080 pixels high. Command23 (退出软件) ends the script at its line, as
+a success.
 
 The first line that fails stops the run; the lines before it have taken effect.
 A line fails when it is malformed, names an unknown control, sets something
@@ -165,6 +171,12 @@ Example, missed_call.vks:
 
   vokarelo --script missed_call.vks
   printf 'save default.png\n' | vokarelo --script -
+
+Set-ups in the window: the window records what the user does as such a
+script. Ctrl+S saves it as a .vks file; Ctrl+O opens one and runs it in the
+window from its start state, as --script runs it, and so does dropping a .vks
+file on the window or naming it on the command line (vokarelo FILE.vks). The
+first failing line is shown in a message; the lines before it stay done.
 
 Exit status:
   0  the script ran to its end, or to Command23

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "basic/platform.h"
+#include "line_runner.h"
 
 #include <functional>
 #include <optional>
 
 // The world of a run without a window: nothing reaches the system clipboard, no message box opens
 // and nothing waits. The clock can be fixed, so that a script makes the same picture every day.
-class HeadlessPlatform : public Platform {
+class HeadlessPlatform : public Platform, public ScriptWorld {
 public:
     // A full-HD screen: tall enough for the lengthened window (1015 pixels), so that the resize
     // rules, and with them the picture, do not depend on the machine the script runs on.
@@ -16,16 +17,17 @@ public:
     explicit HeadlessPlatform(ProgramFolder programFolder, int scale = 1);
 
     // From now on the clock stands at moment; until then it is the system clock.
-    void fixClock(const QDateTime& moment) { fixedClock_ = moment; }
-    bool quitRequested() const { return quitRequested_; }
+    void fixClock(const QDateTime& moment) override { fixedClock_ = moment; }
+    // The text the paste buttons find; the system's clipboard is never read.
+    void putClipboardText(const QString& text) override { clipboardText_ = text; }
+    bool quitRequested() const override { return quitRequested_; }
 
     // Receives what the window would show in a message box.
     std::function<void(const QString& text)> messageShown;
 
     QDateTime now() const override;
     QLocale locale() const override;
-    // Nothing puts text on this clipboard, so the paste buttons paste the empty text.
-    ClipboardText clipboardText() const override { return {}; }
+    ClipboardText clipboardText() const override { return answeredText(clipboardText_); }
     ClipboardPicture clipboardPicture() const override { return answeredPicture(clipboardImage_); }
     void setClipboardImage(const QImage& image) override { clipboardImage_ = image; }
     // The script runs as fast as it can; nothing else would run during a pause.
@@ -43,6 +45,7 @@ private:
     ProgramFolder programFolder_;
     int scale_;
     std::optional<QDateTime> fixedClock_;
+    QString clipboardText_;
     QImage clipboardImage_;
     bool quitRequested_ = false;
 };

@@ -4,8 +4,11 @@
 
 namespace {
 
-const QString Forms =
-    QStringLiteral("expected NAME, NAME = TEXT, dblclick NAME, save PATH or now DATE TIME");
+const QString Forms = QStringLiteral("expected NAME, NAME = TEXT, dblclick NAME, try NAME, "
+                                     "clipboard = TEXT, save PATH or now DATE TIME");
+
+// The name before "=" that sets the script's clipboard instead of a field.
+const QString ClipboardName = QStringLiteral("clipboard");
 
 qsizetype firstBlank(QStringView text) {
     for (qsizetype i = 0; i < text.size(); ++i)
@@ -43,6 +46,43 @@ QStringView requireArgument(QStringView rest, const QString& keyword, const QStr
 
 } // namespace
 
+QString escapeFieldText(QStringView text) {
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'\\')
+            result.append(u"\\\\");
+        else if (c == u'\n')
+            result.append(u"\\n");
+        else if (c == u'\r')
+            result.append(u"\\r");
+        else
+            result.append(c);
+    }
+    return result;
+}
+
+QString formatScriptLine(const ScriptAction& action) {
+    using Kind = ScriptAction::Kind;
+    const QString attempt = action.mayFail ? QStringLiteral("try ") : QString();
+    switch (action.kind) {
+    case Kind::SetField:
+        return action.name + QStringLiteral(" = ") + escapeFieldText(action.text);
+    case Kind::Click:
+        return attempt + action.name;
+    case Kind::DblClick:
+        return attempt + QStringLiteral("dblclick ") + action.name;
+    case Kind::Save:
+        return QStringLiteral("save ") + action.text;
+    case Kind::SetClock:
+        return QStringLiteral("now ") +
+               action.moment.toString(QStringLiteral("yyyy-MM-dd H:mm:ss"));
+    case Kind::SetClipboard:
+        break;
+    }
+    return ClipboardName + QStringLiteral(" = ") + escapeFieldText(action.text);
+}
+
 QString unescapeFieldText(QStringView text) {
     QString result;
     result.reserve(text.size());
@@ -79,6 +119,15 @@ std::optional<ScriptAction> parseScriptLine(QStringView line) {
     const QStringView keyword = blank < 0 ? content : content.first(blank);
     const QStringView rest = blank < 0 ? QStringView() : content.sliced(blank).trimmed();
     using Kind = ScriptAction::Kind;
+    if (keyword == u"try") {
+        std::optional<ScriptAction> attempt = parseScriptLine(
+            requireArgument(rest, QStringLiteral("try"), QStringLiteral("a click or dblclick")));
+        if (!attempt || attempt->mayFail ||
+            (attempt->kind != Kind::Click && attempt->kind != Kind::DblClick))
+            throw ScriptError{QStringLiteral("try goes before a click or a dblclick")};
+        attempt->mayFail = true;
+        return attempt;
+    }
     if (keyword == u"dblclick") {
         const QStringView name = requireArgument(rest, QStringLiteral("dblclick"),
                                                  QStringLiteral("the name of a text field"));
@@ -108,6 +157,8 @@ std::optional<ScriptAction> parseScriptLine(QStringView line) {
         QStringView text = line.sliced(equals + 1);
         if (text.startsWith(u' '))
             text = text.sliced(1);
+        if (name == ClipboardName)
+            return ScriptAction{Kind::SetClipboard, {}, unescapeFieldText(text), {}};
         return ScriptAction{Kind::SetField, name.toString(), unescapeFieldText(text), {}};
     }
     if (isName(content))

@@ -8,16 +8,20 @@
 // One line of a script: what a user does in the window, or one of the script's own actions.
 struct ScriptAction {
     enum class Kind {
-        SetField, // Text3 = 13912345678
-        Click,    // Command6
-        DblClick, // dblclick Text21
-        Save,     // save PATH
-        SetClock, // now 2024-10-14 9:32:05
+        SetField,     // Text3 = 13912345678
+        Click,        // Command6
+        DblClick,     // dblclick Text21
+        Save,         // save PATH
+        SetClock,     // now 2024-10-14 9:32:05
+        SetClipboard, // clipboard = 广东广州 移动
     };
     Kind kind;
     QString name;     // the control of SetField, Click and DblClick
-    QString text;     // the field's new text, or the path to save to
+    QString text;     // the field's new text, the clipboard's text, or the path to save to
     QDateTime moment; // SetClock
+    // "try" before a click or double-click: an error of its command is reported and the run goes
+    // on, as the window went on after it when the set-up was recorded.
+    bool mayFail = false;
 };
 
 // Why a line could not be carried out, in words that name the control or field concerned.
@@ -29,6 +33,12 @@ struct ScriptError {
 // fits none of the forms throws ScriptError.
 std::optional<ScriptAction> parseScriptLine(QStringView line);
 
+// The line that parses back into action.
+QString formatScriptLine(const ScriptAction& action);
+
 // A field's text as a script writes it: \n is a line feed, \r a carriage return, \\ a backslash.
 // Any other backslash throws ScriptError, so that a mistyped escape never reaches a field.
 QString unescapeFieldText(QStringView text);
+
+// The text as a script line holds it, which unescapeFieldText gives back.
+QString escapeFieldText(QStringView text);

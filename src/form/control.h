@@ -131,4 +131,5 @@ struct ControlState {
     int value = 0; // check boxes
     bool enabled = true;
     bool visible = true;
+    friend bool operator==(const ControlState&, const ControlState&) = default;
 };

@@ -45,6 +45,7 @@ struct FontSpec {
     double points = 12.0;
     int weight = 400; // 400 normal, 700 bold
     int charset = 0;  // 0 Western, 134 GB2312
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
 // Left, top, width and height in twips; single precision, as the forms layer keeps them.
@@ -53,6 +54,7 @@ struct ElementRect {
     float top = 0;
     float width = 0;
     float height = 0;
+    friend bool operator==(const ElementRect&, const ElementRect&) = default;
 };
 
 enum class Alignment { Left = 0, Right = 1, Centre = 2 };
@@ -69,4 +71,5 @@ struct ScreenElement {
     Alignment alignment = Alignment::Left;
     bool visible = true;
     Asset picture = Asset::None;
+    friend bool operator==(const ScreenElement&, const ScreenElement&) = default;
 };

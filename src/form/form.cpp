@@ -19,19 +19,10 @@ float checkedTwips(double twips, const QString& what = {}) {
 } // namespace
 
 Form::Form(Platform& platform, const WindowDefinition& definition)
-    : platform_(platform), definition_(definition),
-      elements_(definition.elements.begin(), definition.elements.end()), width_(13335),
-      height_(12810), caption_(QStringLiteral("Vokarelo")) {
+    : platform_(platform), definition_(definition) {
     Q_ASSERT(definition.elements.size() == ElementCount);
     Q_ASSERT(definition.controls.size() == ControlCount);
-    for (const PanelControl& c : definition.controls) {
-        ControlState& s = state(c.id);
-        if (c.kind == ControlKind::TextField)
-            s.text = QString::fromUtf8(c.text);
-        s.value = c.value;
-        s.enabled = c.enabled;
-        s.visible = c.visible;
-    }
+    setInitialState();
     for (const EventBinding& b : definition.events) {
         if (const auto* control = std::get_if<ControlId>(&b.target))
             (b.event == EventKind::DblClick ? controlDblClick_
@@ -45,6 +36,32 @@ Form::Form(Platform& platform, const WindowDefinition& definition)
         else if (b.event == EventKind::Timer)
             timer_ = b.handler;
     }
+}
+
+void Form::setInitialState() {
+    elements_.assign(definition_.elements.begin(), definition_.elements.end());
+    for (const PanelControl& c : definition_.controls) {
+        ControlState& s = state(c.id);
+        s.text = c.kind == ControlKind::TextField ? QString::fromUtf8(c.text) : QString();
+        s.value = c.value;
+        s.enabled = c.enabled;
+        s.visible = c.visible;
+    }
+    width_ = 13335;
+    height_ = 12810;
+    caption_ = QStringLiteral("Vokarelo");
+    fullBatteryWidth = 0;
+}
+
+void Form::restart() {
+    if (timerRunning_)
+        stopTimer();
+    setInitialState();
+    start();
+}
+
+FormState Form::snapshot() const {
+    return {elements_, controls_, width_, height_, caption_};
 }
 
 void Form::start() {

@@ -14,6 +14,17 @@
 
 class CommandError;
 
+// Everything the user's events can change in the window, to tell an event that changed something
+// from one that changed nothing.
+struct FormState {
+    std::vector<ScreenElement> elements;
+    std::array<ControlState, ControlCount> controls;
+    float width;
+    float height;
+    QString caption;
+    friend bool operator==(const FormState&, const FormState&) = default;
+};
+
 // The single window: its phone-screen elements, its settings panel, its size and caption, and the
 // forms layer's event rules. It holds the whole state of the program; the desktop shell only shows
 // it and forwards the user's events.
@@ -26,6 +37,10 @@ public:
     // Creation: runs the start-up initialisation, then the resize rules once, as the first showing
     // of the window does.
     void start();
+    // Back to the window as it was created, then started again: a set-up is run from there. The
+    // hooks below stay as they are.
+    void restart();
+    FormState snapshot() const;
 
     // --- Entry points for the user's events. Each runs its handler to its end; an error stops the
     // handler, is reported in a message box, and leaves what was already written.
@@ -101,6 +116,7 @@ public:
     std::function<void(const QString& path, const QString& reason)> exportFailed;
 
 private:
+    void setInitialState();
     ControlState& state(ControlId id) { return controls_[std::size_t(id)]; }
     const ControlState& state(ControlId id) const { return controls_[std::size_t(id)]; }
     void run(Handler handler);

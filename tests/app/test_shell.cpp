@@ -3,28 +3,31 @@
 #include "basic/twips.h"
 #include "screen/fonts.h"
 #include "settings/panel_table.h"
-#include "support/started_form.h"
+#include "support/recorded_form.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 
 // The whole program on the fake platform, its window shown on the offscreen platform.
-struct Shell : StartedForm {
+struct Shell : RecordedForm {
     MainWindow* window = nullptr;
 
     Shell() {
-        window = new MainWindow(form);
+        window = new MainWindow(form, setups);
         form.changed = [this] { window->syncFromForm(); };
         window->show();
         QApplication::setActiveWindow(window);
@@ -285,6 +288,61 @@ private slots:
         QCOMPARE(readClipboardText(&png).read, ClipboardRead::Empty);
         QCOMPARE(readClipboardText(nullptr).read, ClipboardRead::Empty);
         QCOMPARE(readClipboardPicture(nullptr).read, ClipboardRead::Empty);
+    }
+
+    // The widgets' events reach the recording: clicks as they happen, a typed text when its field
+    // loses the focus, so that typing back in a field after leaving it is two lines.
+    void panelActionsAreRecorded() {
+        Shell s;
+        auto* location = static_cast<QLineEdit*>(s.widget(ControlId::LocationField));
+        const QString original = location->text();
+        location->setFocus();
+        QTest::keyClick(location, Qt::Key_End);
+        QTest::keyClicks(location, "1");
+        s.widget(ControlId::NumberField)->setFocus();
+        location->setFocus();
+        QTest::keyClick(location, Qt::Key_Backspace);
+        QTest::mouseClick(s.widget(ControlId::Row2EnableBox), Qt::LeftButton);
+        QCOMPARE(s.recorder().lines(),
+                 (QStringList{"Text4 = " + original + "1", "Text4 = " + original, "Check1"}));
+    }
+
+    // A .vks dropped on the window, even over a text field, runs there; anything else is refused.
+    void droppedSetupRuns() {
+        Shell s;
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("a.vks"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Text3 = 1\nCommand6\n");
+        file.close();
+        // A file manager offers the path as text too, which a text field would take.
+        const auto offered = [](const QString& dropped) {
+            auto* data = new QMimeData;
+            data->setUrls({QUrl::fromLocalFile(dropped)});
+            data->setText(dropped);
+            return std::unique_ptr<QMimeData>(data);
+        };
+        const auto drag = [&](const QString& dropped) {
+            const auto data = offered(dropped);
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(s.window, &enter);
+            return enter.isAccepted();
+        };
+        QVERIFY(!drag(folder.filePath(QStringLiteral("a.txt"))));
+        QVERIFY(drag(path));
+        QWidget* field = s.widget(ControlId::NumberField);
+        const auto data = offered(path);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(field, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &drop);
+        QCOMPARE(s.form.element(ElementId::NumberLarge).caption, QStringLiteral("1"));
+        QCOMPARE(static_cast<QLineEdit*>(s.widget(ControlId::NumberField))->text(),
+                 QStringLiteral("1"));
+        QVERIFY(s.platform.messages.isEmpty());
     }
 };
 

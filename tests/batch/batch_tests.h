@@ -12,6 +12,8 @@ private slots:
     void skippedLines();
     void refusedLines_data();
     void refusedLines();
+    void formattedLinesReadBack_data();
+    void formattedLinesReadBack();
     void lineEnds_data();
     void lineEnds();
     void lineLengthLimit();
@@ -55,4 +57,16 @@ private slots:
     void endlessLine();
     void examples_data();
     void examples();
+};
+
+class TestSetups : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void replayMakesTheSamePicture_data();
+    void replayMakesTheSamePicture();
+    void scriptIsReadable();
+    void unsavedActions();
+    void openedScriptRunsInTheWindow();
 };

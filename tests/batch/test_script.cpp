@@ -87,6 +87,11 @@ void TestScript::acceptedLines_data() {
                          << "" << QDateTime(QDate(2024, 10, 14), QTime(9, 32, 5));
     QTest::newRow("now without seconds") << "now 2024-2-29  23:07" << Kind::SetClock << ""
                                          << "" << QDateTime(QDate(2024, 2, 29), QTime(23, 7));
+    QTest::newRow("clipboard") << R"(clipboard =  广东\n)" << Kind::SetClipboard << ""
+                               << " 广东\n"
+                               << none;
+    QTest::newRow("empty clipboard") << "clipboard =" << Kind::SetClipboard << ""
+                                     << "" << none;
 }
 
 void TestScript::acceptedLines() {
@@ -101,6 +106,7 @@ void TestScript::acceptedLines() {
     QCOMPARE(action->name, name);
     QCOMPARE(action->text, text);
     QCOMPARE(action->moment, moment);
+    QCOMPARE(action->mayFail, false);
 }
 
 void TestScript::skippedLines_data() {
@@ -143,6 +149,38 @@ void TestScript::refusedLines_data() {
                                   << "is not a date and time";
     QTest::newRow("date only") << "now 2024-10-14"
                                << "is not a date and time";
+    QTest::newRow("try without an action") << "try"
+                                           << "try needs";
+    QTest::newRow("try of a setting") << "try Text3 = 5"
+                                      << "try goes before a click or a dblclick";
+    QTest::newRow("try of a save") << "try save a.png"
+                                   << "try goes before a click or a dblclick";
+    QTest::newRow("try twice") << "try try Command6"
+                               << "try goes before a click or a dblclick";
+    QTest::newRow("clipboard with a bad escape") << R"(clipboard = a\q)"
+                                                 << "unknown escape";
+}
+
+// Every action the window records is written as a line that reads back as the same action.
+void TestScript::formattedLinesReadBack_data() {
+    QTest::addColumn<QString>("line");
+    QTest::newRow("text with every escape and blanks") << R"(Text4 =  a\nb\r\\ #= )";
+    QTest::newRow("empty text") << "Text3 = ";
+    QTest::newRow("click") << "Command6";
+    QTest::newRow("element") << "Image2";
+    QTest::newRow("double-click") << "dblclick Text21";
+    QTest::newRow("try click") << "try Command2";
+    QTest::newRow("try double-click") << "try dblclick Text22";
+    QTest::newRow("now") << "now 2024-10-05 0:03:09";
+    QTest::newRow("clipboard") << R"(clipboard = 广州\n移动 )";
+    QTest::newRow("save") << "save out dir/a.png";
+}
+
+void TestScript::formattedLinesReadBack() {
+    QFETCH(QString, line);
+    const std::optional<ScriptAction> action = parseScriptLine(line);
+    QVERIFY(action);
+    QCOMPARE(formatScriptLine(*action), line);
 }
 
 void TestScript::refusedLines() {

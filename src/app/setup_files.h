@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class Form;
+class QMimeData;
+class QWidget;
+class SetupSession;
+
+// The window's set-up files: Ctrl+S saves the recording, Ctrl+O opens a script and runs it, and so
+// does a script dropped on the window or named on the command line. The dialogs are Qt's own, the
+// same on every desktop, and start in the folder the user last used.
+class SetupFiles {
+public:
+    SetupFiles(QWidget& window, SetupSession& session, Form& form);
+
+    void save();
+    void open();
+    // Runs the script at path on the window started afresh, after asking whether to throw away
+    // actions that are not saved.
+    void openFile(const QString& path);
+
+    // The set-up a drag carries: one local file ending in ".vks".
+    static std::optional<QString> setupIn(const QMimeData* data);
+
+private:
+    QString lastFolder() const;
+    void rememberFolder(const QString& filePath);
+    void tell(const QString& text);
+
+    QWidget& window_;
+    SetupSession& session_;
+    Form& form_;
+};

@@ -1,0 +1,133 @@
+#include "setup_recorder.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Captures, exports and the exit: they change the window, not the picture a set-up makes.
+constexpr ControlId UnrecordedControls[] = {ControlId::PanelTitle, ControlId::SavePictureLabel,
+                                            ControlId::QuitButton};
+constexpr ElementId UnrecordedElements[] = {ElementId::BackArrow};
+
+bool isTextField(const Form& form, ControlId id) {
+    return form.definition(id).kind == ControlKind::TextField;
+}
+
+} // namespace
+
+SetupRecorder::SetupRecorder(Form& form, SetupPlatform& platform)
+    : form_(form), platform_(platform) {
+    restart();
+}
+
+void SetupRecorder::restart() {
+    lines_.clear();
+    typedFields_.clear();
+    savedLines_ = 0;
+    lastMoment_.reset();
+    lastClipboardText_.reset();
+    recordTexts();
+}
+
+void SetupRecorder::recordTexts() {
+    for (int i = 0; i < ControlCount; ++i)
+        recordedTexts_[std::size_t(i)] = form_.text(ControlId(i));
+}
+
+void SetupRecorder::type(ControlId field, const QString& text) {
+    if (!typedFields_.contains(field))
+        typedFields_.append(field);
+    form_.type(field, text);
+}
+
+void SetupRecorder::commitTyping() {
+    for (int i = 0; i < ControlCount; ++i)
+        if (!typedFields_.contains(ControlId(i)))
+            typedFields_.append(ControlId(i));
+    for (const ControlId id : std::exchange(typedFields_, {})) {
+        QString& recorded = recordedTexts_[std::size_t(id)];
+        if (!isTextField(form_, id) || form_.text(id) == recorded)
+            continue;
+        recorded = form_.text(id);
+        lines_.append(formatScriptLine({ScriptAction::Kind::SetField,
+                                        QString::fromLatin1(form_.definition(id).name),
+                                        recorded,
+                                        {}}));
+    }
+}
+
+void SetupRecorder::click(ControlId control) {
+    if (std::ranges::find(UnrecordedControls, control) != std::end(UnrecordedControls)) {
+        commitTyping();
+        form_.click(control);
+        return;
+    }
+    record({ScriptAction::Kind::Click, QString::fromLatin1(form_.definition(control).name), {}, {}},
+           [&] { form_.click(control); });
+}
+
+void SetupRecorder::click(ElementId element) {
+    if (std::ranges::find(UnrecordedElements, element) != std::end(UnrecordedElements)) {
+        commitTyping();
+        form_.click(element);
+        return;
+    }
+    record({ScriptAction::Kind::Click, form_.element(element).name, {}, {}},
+           [&] { form_.click(element); });
+}
+
+void SetupRecorder::dblClick(ControlId field) {
+    record(
+        {ScriptAction::Kind::DblClick, QString::fromLatin1(form_.definition(field).name), {}, {}},
+        [&] { form_.dblClick(field); });
+}
+
+void SetupRecorder::record(ScriptAction action, const std::function<void()>& run) {
+    commitTyping();
+    const FormState before = form_.snapshot();
+    platform_.startWatching();
+    errorMet_ = false;
+    run();
+    if (form_.snapshot() == before)
+        return;
+    if (const auto& moment = platform_.clockRead(); moment && moment != lastMoment_) {
+        lines_.append(formatScriptLine({ScriptAction::Kind::SetClock, {}, {}, *moment}));
+        lastMoment_ = moment;
+    }
+    if (const auto& text = platform_.clipboardTextRead(); text && text != lastClipboardText_) {
+        lines_.append(formatScriptLine({ScriptAction::Kind::SetClipboard, {}, *text, {}}));
+        lastClipboardText_ = text;
+    }
+    action.mayFail = errorMet_;
+    lines_.append(formatScriptLine(action));
+    recordTexts();
+}
+
+QStringList SetupRecorder::lines() {
+    commitTyping();
+    return lines_;
+}
+
+QString SetupRecorder::script(const QDateTime& savedAt) {
+    QString text = QStringLiteral("# Vokarelo set-up, saved %1\n")
+                       .arg(savedAt.toString(QStringLiteral("yyyy-MM-dd H:mm:ss")));
+    for (const QString& line : lines())
+        text += line + u'\n';
+    return text;
+}
+
+bool SetupRecorder::hasUnsavedActions() const {
+    if (lines_.size() != savedLines_)
+        return true;
+    for (int i = 0; i < ControlCount; ++i)
+        if (isTextField(form_, ControlId(i)) &&
+            form_.text(ControlId(i)) != recordedTexts_[std::size_t(i)])
+            return true;
+    return false;
+}
+
+void SetupRecorder::markSaved() {
+    commitTyping();
+    savedLines_ = lines_.size();
+}

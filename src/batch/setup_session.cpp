@@ -1,0 +1,46 @@
+#include "setup_session.h"
+
+#include "basic/command_error.h"
+
+#include <QSaveFile>
+
+SetupSession::SetupSession(Form& form, SetupPlatform& platform)
+    : form_(form), platform_(platform), recorder_(form, platform),
+      lines_(form, recorder_, platform) {
+    form_.reportError = [this](const CommandError& error) {
+        recorder_.noteError();
+        if (running_)
+            lines_.commandFailed(error);
+        else
+            platform_.showMessage(error.message(), QStringLiteral("Vokarelo"));
+    };
+    form_.exportFailed = [this](const QString& path, const QString& reason) {
+        if (running_)
+            lines_.exportFailed(path, reason);
+    };
+    form_.start();
+    recorder_.restart();
+}
+
+std::optional<ScriptFailure> SetupSession::open(QIODevice& script) {
+    platform_.beginScript();
+    form_.restart();
+    recorder_.restart();
+    running_ = true;
+    std::optional<ScriptFailure> failure = lines_.run(script);
+    running_ = false;
+    platform_.endScript();
+    recorder_.markSaved();
+    return failure;
+}
+
+bool SetupSession::save(const QString& path, const QDateTime& savedAt, QString* error) {
+    QSaveFile file(path);
+    const QByteArray text = recorder_.script(savedAt).toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    recorder_.markSaved();
+    return true;
+}
