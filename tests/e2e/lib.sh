@@ -28,10 +28,10 @@ start_program() {
   window=$(wait_for_window '^Vokarelo$')
 }
 
-# Waits up to 20 s for a visible window whose name matches, and prints its id.
+# Waits up to 60 s (a loaded machine starts slowly) for a visible window whose name matches, and prints its id.
 wait_for_window() {
   local id=""
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.2
