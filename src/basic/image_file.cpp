@@ -99,10 +99,9 @@ Failure writeBytes(const QByteArray& bytes, const QString& fileName, FileStore& 
     if (size < 0)
         return fileSystemFailure(file->error());
     if (size != bytes.size())
-        return failed(Kind::ShortFile,
-                      QStringLiteral("the file came out %1 of the picture's %2 bytes long")
-                          .arg(size)
-                          .arg(bytes.size()));
+        return failed(Kind::ShortFile, QStringLiteral("the file came out %1 of its %2 bytes long")
+                                           .arg(size)
+                                           .arg(bytes.size()));
     if (!file->commit())
         return fileSystemFailure(file->error());
     return std::nullopt;
@@ -116,6 +115,16 @@ bool saveImageAtomically(const QImage& image, const QString& fileName, const cha
     Failure outcome = refuseName(fileName, files);
     if (!outcome)
         outcome = encode(image, format, quality, bytes);
+    if (!outcome)
+        outcome = writeBytes(bytes, fileName, files);
+    if (outcome && failure)
+        *failure = *outcome;
+    return !outcome;
+}
+
+bool saveFileAtomically(const QByteArray& bytes, const QString& fileName, WriteFailure* failure,
+                        FileStore& files) {
+    Failure outcome = refuseName(fileName, files);
     if (!outcome)
         outcome = writeBytes(bytes, fileName, files);
     if (outcome && failure)

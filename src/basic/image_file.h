@@ -34,3 +34,7 @@ inline constexpr int JpegQuality = 75;
 bool saveImageAtomically(const QImage& image, const QString& fileName, const char* format,
                          int quality, WriteFailure* failure = nullptr,
                          FileStore& files = systemFileStore());
+
+// Writes bytes under fileName by the same rules: a complete new file or none, never through a link.
+bool saveFileAtomically(const QByteArray& bytes, const QString& fileName,
+                        WriteFailure* failure = nullptr, FileStore& files = systemFileStore());

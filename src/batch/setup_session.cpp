@@ -1,8 +1,8 @@
 #include "setup_session.h"
 
 #include "basic/command_error.h"
-
-#include <QSaveFile>
+#include "basic/image_file.h"
+#include "window/export.h"
 
 SetupSession::SetupSession(Form& form, SetupPlatform& platform)
     : form_(form), platform_(platform), recorder_(form, platform),
@@ -35,10 +35,10 @@ std::optional<ScriptFailure> SetupSession::open(QIODevice& script) {
 }
 
 bool SetupSession::save(const QString& path, const QDateTime& savedAt, QString* error) {
-    QSaveFile file(path);
-    const QByteArray text = recorder_.script(savedAt).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        *error = file.errorString();
+    WriteFailure failure;
+    if (!saveFileAtomically(recorder_.script(savedAt).toUtf8(), path, &failure,
+                            platform_.fileStore())) {
+        *error = writeFailureReason(failure);
         return false;
     }
     recorder_.markSaved();

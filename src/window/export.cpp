@@ -78,7 +78,22 @@ QString fileSystemReason(const FileError& error) {
     return QStringLiteral("无法写入文件（%1）").arg(error.text);
 }
 
-// Why the writer wrote nothing, as a short reason that tells the user what to mend.
+} // namespace
+
+QString fileNameRefusal(const QString& name) {
+    if (name.contains(u'/'))
+        return QStringLiteral("手机号码中有“/”，不能作文件名");
+    if (name.contains(QChar(u'\0')))
+        return QStringLiteral("手机号码中有空字符，不能作文件名");
+    if (name == u"." || name == u"..")
+        return QStringLiteral("手机号码“%1”不能作文件名").arg(name);
+    // A lone UTF-16 half has no spelling in a file name: it would be saved as U+FFFD, under a name
+    // other than the one reported, and could replace another number's file.
+    if (!name.isValidUtf16())
+        return QStringLiteral("手机号码中有不能作文件名的字符");
+    return {};
+}
+
 QString writeFailureReason(const WriteFailure& failure) {
     using Kind = WriteFailure::Kind;
     switch (failure.kind) {
@@ -105,22 +120,6 @@ QString writeFailureReason(const WriteFailure& failure) {
         break;
     }
     return fileSystemReason({failure.errorNumber, failure.text});
-}
-
-} // namespace
-
-QString fileNameRefusal(const QString& name) {
-    if (name.contains(u'/'))
-        return QStringLiteral("手机号码中有“/”，不能作文件名");
-    if (name.contains(QChar(u'\0')))
-        return QStringLiteral("手机号码中有空字符，不能作文件名");
-    if (name == u"." || name == u"..")
-        return QStringLiteral("手机号码“%1”不能作文件名").arg(name);
-    // A lone UTF-16 half has no spelling in a file name: it would be saved as U+FFFD, under a name
-    // other than the one reported, and could replace another number's file.
-    if (!name.isValidUtf16())
-        return QStringLiteral("手机号码中有不能作文件名的字符");
-    return {};
 }
 
 void exportClipboardPicture(Form& form) {

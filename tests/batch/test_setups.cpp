@@ -183,8 +183,19 @@ void TestSetups::unsavedActions() {
     QString error;
     QVERIFY(w.setups.save(folder.filePath(QStringLiteral("a.vks")), Morning, &error));
     QVERIFY(!r.hasUnsavedActions());
+
+    // A save that wrote nothing says why and leaves the actions unsaved; a link is not followed.
+    r.click(Row3EnableBox);
     QVERIFY(!w.setups.save(folder.filePath(QStringLiteral("no/such/a.vks")), Morning, &error));
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(error, QStringLiteral("文件夹不存在"));
+    const QString link = folder.filePath(QStringLiteral("link.vks"));
+    QVERIFY(QFile::link(folder.filePath(QStringLiteral("a.vks")), link));
+    QVERIFY(!w.setups.save(link, Morning, &error));
+    QCOMPARE(error, QStringLiteral("同名的是一个链接，不会写到它指向的地方"));
+    QVERIFY(r.hasUnsavedActions());
+    QFile saved(folder.filePath(QStringLiteral("a.vks")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(!saved.readAll().contains("Check2"));
 }
 
 // A script opened in the window starts from the start state, fixes the clock and fills the
