@@ -5,19 +5,27 @@
 #include "window/export.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QSettings>
 #include <QUrl>
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace {
 
 const QString Title = QStringLiteral("Vokarelo");
 const QString FolderKey = QStringLiteral("setups/folder");
 const QString Filter = QStringLiteral("Vokarelo 设置 (*.vks);;所有文件 (*)");
+constexpr int ProgressSteps = 1000;
+constexpr int ProgressDelayMs = 500;
+constexpr int ProgressIntervalMs = 50;
 
 QSettings settings() {
     return QSettings(QStringLiteral("Vokarelo"), QStringLiteral("Vokarelo"));
@@ -79,7 +87,35 @@ void SetupFiles::openFile(const QString& path) {
         tell(QStringLiteral("无法打开%1：%2").arg(path, script.errorString()));
         return;
     }
-    if (const std::optional<ScriptFailure> failure = session_.open(script))
+    // A long script keeps the window alive: after a moment a dialog shows how far the run is, by
+    // the bytes read, and can stop it. It is window-modal, so nothing else reaches the window
+    // while the script runs on it; the panel shows the script's result once, at the end.
+    QProgressDialog progress(QStringLiteral("正在运行%1…").arg(QFileInfo(path).fileName()),
+                             QStringLiteral("取消"), 0, ProgressSteps, &window_);
+    progress.setWindowTitle(Title);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(ProgressDelayMs);
+    const qint64 size = script.size();
+    QElapsedTimer sinceShown;
+    sinceShown.start();
+    const auto keepGoing = [&] {
+        // Looked at some twenty times a second: often enough to answer, rarely enough to cost
+        // nothing against the lines themselves.
+        if (sinceShown.elapsed() < ProgressIntervalMs)
+            return true;
+        sinceShown.restart();
+        if (size > 0)
+            progress.setValue(
+                int(std::min<qint64>(ProgressSteps - 1, script.pos() * ProgressSteps / size)));
+        return !progress.wasCanceled();
+    };
+    const std::function<void()> changed = std::exchange(form_.changed, nullptr);
+    const std::optional<ScriptFailure> failure = session_.open(script, keepGoing);
+    form_.changed = changed;
+    progress.reset();
+    if (changed)
+        changed();
+    if (failure)
         tell(failureText(path, *failure));
 }
 

@@ -116,6 +116,8 @@ std::optional<ScriptFailure> LineRunner::run(QIODevice& script) {
         }
         if (world_.quitRequested())
             return std::nullopt;
+        if (keepGoing && !keepGoing())
+            return ScriptFailure{lineNumber_, line, QStringLiteral("运行在此行之后被取消"), false};
     }
 }
 

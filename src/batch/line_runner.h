@@ -80,6 +80,9 @@ public:
 
     // Receives the error of a "try" line, which does not stop the run.
     std::function<void(int line, const QString& text)> errorTolerated;
+    // Asked after each line whether to go on; a run told to stop fails at the line it stopped
+    // after, which stays done. Unset, a run goes on to its end.
+    std::function<bool()> keepGoing;
 
 private:
     void runLine(const QString& line);

@@ -22,12 +22,15 @@ SetupSession::SetupSession(Form& form, SetupPlatform& platform)
     recorder_.restart();
 }
 
-std::optional<ScriptFailure> SetupSession::open(QIODevice& script) {
+std::optional<ScriptFailure> SetupSession::open(QIODevice& script,
+                                                std::function<bool()> keepGoing) {
     platform_.beginScript();
     form_.restart();
     recorder_.restart();
     running_ = true;
+    lines_.keepGoing = std::move(keepGoing);
     std::optional<ScriptFailure> failure = lines_.run(script);
+    lines_.keepGoing = nullptr;
     running_ = false;
     platform_.endScript();
     recorder_.markSaved();

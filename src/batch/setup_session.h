@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QIODevice>
+#include <functional>
 #include <optional>
 
 // The window's set-ups: what the user does is recorded from the start, can be saved as a script,
@@ -24,8 +25,9 @@ public:
 
     // Starts the window again as the program starts it and runs the script on it, a line at a
     // time; the first line that fails stops the run and what the lines before it did stays done.
-    // The recording then holds what the script did, and counts as saved.
-    std::optional<ScriptFailure> open(QIODevice& script);
+    // The recording then holds what the script did, and counts as saved. keepGoing, when given, is
+    // asked after each line whether to go on.
+    std::optional<ScriptFailure> open(QIODevice& script, std::function<bool()> keepGoing = {});
 
     // Writes the recording to path, replacing a file only by a complete one, and counts it as
     // saved; on failure says why in error.

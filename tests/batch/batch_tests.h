@@ -69,4 +69,5 @@ private slots:
     void scriptIsReadable();
     void unsavedActions();
     void openedScriptRunsInTheWindow();
+    void openedScriptCanBeStopped();
 };

@@ -249,3 +249,21 @@ void TestSetups::openedScriptRunsInTheWindow() {
     QCOMPARE(w.recorder().lines(),
              (QStringList{"Text3 = 1", "Command6", "Text1 = x", "try Command2"}));
 }
+
+// A run the user stops ends after the line it was at, which stays done, and says so; the lines
+// after it do not run.
+void TestSetups::openedScriptCanBeStopped() {
+    RecordedForm w;
+    QByteArray script("Text1 = 50\nCommand2\nText3 = 1\nCommand6\n");
+    QBuffer device(&script);
+    device.open(QIODevice::ReadOnly);
+    int asked = 0;
+    const auto failure = w.setups.open(device, [&] { return ++asked < 2; });
+    QVERIFY(failure);
+    QCOMPARE(failure->line, 2);
+    QCOMPARE(failureText(QStringLiteral("a.vks"), *failure),
+             QStringLiteral("a.vks:2: Command2: 运行在此行之后被取消"));
+    QCOMPARE(w.form.element(ElementId::BatteryText).caption, QStringLiteral("50%"));
+    QCOMPARE(w.form.text(NumberField), RecordedForm().form.text(NumberField));
+    QCOMPARE(w.recorder().lines(), (QStringList{"Text1 = 50", "Command2"}));
+}
