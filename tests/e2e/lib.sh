@@ -14,6 +14,10 @@ in_own_x_server() {
 
 fail() {
   echo "FAIL: $*" >&2
+  if [ -s "${workdir:-}/log" ]; then
+    echo "--- what the program printed:" >&2
+    cat "$workdir/log" >&2
+  fi
   exit 1
 }
 
