@@ -7,7 +7,9 @@ set -euo pipefail
 in_own_x_server() {
   if [ -z "${VOKARELO_E2E_X:-}" ]; then
     export VOKARELO_E2E_X=1
-    exec xvfb-run -a -s "-screen 0 ${VOKARELO_E2E_SCREEN:-1280x1080}x24 -nolisten tcp" \
+    # -noreset: a server that resets when its last client leaves refuses the next program that
+    # connects meanwhile, as a test that starts the program again would.
+    exec xvfb-run -a -s "-screen 0 ${VOKARELO_E2E_SCREEN:-1280x1080}x24 -nolisten tcp -noreset" \
       bash "$0" "$@"
   fi
 }
@@ -18,6 +20,7 @@ fail() {
     echo "--- what the program printed:" >&2
     cat "$workdir/log" >&2
   fi
+  xdpyinfo >/dev/null 2>&1 || echo "(the X server on $DISPLAY does not answer)" >&2
   exit 1
 }
 
