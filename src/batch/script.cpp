@@ -62,6 +62,10 @@ QString escapeFieldText(QStringView text) {
     return result;
 }
 
+QString formatScriptMoment(const QDateTime& moment) {
+    return moment.toString(QStringLiteral("yyyy-MM-dd H:mm:ss"));
+}
+
 QString formatScriptLine(const ScriptAction& action) {
     using Kind = ScriptAction::Kind;
     const QString attempt = action.mayFail ? QStringLiteral("try ") : QString();
@@ -75,8 +79,7 @@ QString formatScriptLine(const ScriptAction& action) {
     case Kind::Save:
         return QStringLiteral("save ") + action.text;
     case Kind::SetClock:
-        return QStringLiteral("now ") +
-               action.moment.toString(QStringLiteral("yyyy-MM-dd H:mm:ss"));
+        return QStringLiteral("now ") + formatScriptMoment(action.moment);
     case Kind::SetClipboard:
         break;
     }

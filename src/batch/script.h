@@ -36,6 +36,9 @@ std::optional<ScriptAction> parseScriptLine(QStringView line);
 // The line that parses back into action.
 QString formatScriptLine(const ScriptAction& action);
 
+// A moment as a "now" line writes it: 2024-10-14 9:32:05.
+QString formatScriptMoment(const QDateTime& moment);
+
 // A field's text as a script writes it: \n is a line feed, \r a carriage return, \\ a backslash.
 // Any other backslash throws ScriptError, so that a mistyped escape never reaches a field.
 QString unescapeFieldText(QStringView text);

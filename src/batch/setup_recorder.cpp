@@ -110,8 +110,7 @@ QStringList SetupRecorder::lines() {
 }
 
 QString SetupRecorder::script(const QDateTime& savedAt) {
-    QString text = QStringLiteral("# Vokarelo set-up, saved %1\n")
-                       .arg(savedAt.toString(QStringLiteral("yyyy-MM-dd H:mm:ss")));
+    QString text = QStringLiteral("# Vokarelo set-up, saved %1\n").arg(formatScriptMoment(savedAt));
     for (const QString& line : lines())
         text += line + u'\n';
     return text;
