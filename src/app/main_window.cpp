@@ -2,7 +2,7 @@
 
 #include "basic/colour.h"
 #include "basic/twips.h"
-#include "batch/setup_session.h"
+#include "script/setup_session.h"
 #include "form/form.h"
 #include "panel_style.h"
 #include "panel_widgets.h"

@@ -1,6 +1,6 @@
 #include "setup_files.h"
 
-#include "batch/setup_session.h"
+#include "script/setup_session.h"
 #include "form/form.h"
 #include "window/export.h"
 

@@ -2,7 +2,7 @@
 
 #include "form/form.h"
 #include "headless_platform.h"
-#include "line_runner.h"
+#include "script/line_runner.h"
 
 #include <QIODevice>
 #include <functional>

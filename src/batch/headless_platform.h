@@ -1,7 +1,7 @@
 #pragma once
 
 #include "basic/platform.h"
-#include "line_runner.h"
+#include "script/line_runner.h"
 
 #include <functional>
 #include <optional>

@@ -1,5 +1,5 @@
 #include "basic/colour.h"
-#include "batch/picture_file.h"
+#include "script/picture_file.h"
 #include "batch_test_support.h"
 #include "batch_tests.h"
 #include "screen/fonts.h"

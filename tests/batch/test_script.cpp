@@ -1,5 +1,5 @@
-#include "batch/script.h"
-#include "batch/script_reader.h"
+#include "script/script.h"
+#include "script/script_reader.h"
 #include "batch_tests.h"
 
 #include <QBuffer>

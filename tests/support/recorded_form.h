@@ -1,6 +1,6 @@
 #pragma once
 
-#include "batch/setup_session.h"
+#include "script/setup_session.h"
 #include "form/form.h"
 #include "support/fake_platform.h"
 #include "window/window_definition.h"
