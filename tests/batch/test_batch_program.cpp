@@ -56,7 +56,8 @@ struct Outcome {
 };
 
 // The real program with no display and no platform chosen, as on a server. A file size limit
-// makes the disk look full beyond that size to the program (EFBIG where a disk says ENOSPC). It has
+// makes the disk look full beyond that size to the program (EFBIG where a disk says ENOSPC); it
+// comes with SIGXFSZ at its default, ending the process, as a shell's ulimit -f leaves it. It has
 // a temporary folder of its own, so that other programs' files there are not mistaken for its
 // own; a run that does not end is ended, and its folders go with it.
 Outcome runProgram(const QStringList& arguments, const QString& folder = QString(),
@@ -66,7 +67,7 @@ Outcome runProgram(const QStringList& arguments, const QString& folder = QString
     process.setChildProcessModifier([fileSizeLimit] {
         if (fileSizeLimit == RLIM_INFINITY)
             return;
-        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_DFL);
         rlimit limit;
         ::getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = fileSizeLimit;
