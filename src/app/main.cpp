@@ -1,12 +1,11 @@
 #include "batch/batch_main.h"
 #include "batch/command_line.h"
-#include "script/setup_platform.h"
-#include "script/setup_session.h"
 #include "form/form.h"
 #include "main_window.h"
 #include "qt_platform.h"
 #include "screen/fonts.h"
-#include "window/window_definition.h"
+#include "script/setup_platform.h"
+#include "script/setup_session.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -50,18 +49,21 @@ int main(int argc, char* argv[]) {
 
     QtPlatform system;
     SetupPlatform platform(system);
-    Form form(platform, windowDefinition());
-    SetupSession session(form, platform);
+    SetupSession session(platform);
+    Form& form = session.form();
 
     MainWindow window(form, session);
     system.window = &window;
     system.beforeMessage = [&window] { window.syncFromForm(); };
-    system.onTimer = [&form] { form.timerTick(); };
-    form.changed = [&window] { window.syncFromForm(); };
+    system.onTimer = [&window, &form] {
+        window.runEvent(QStringLiteral("Timer1"), [&form] { form.timerTick(); });
+    };
 
     window.show();
     if (!setups.isEmpty())
-        QTimer::singleShot(
-            0, &window, [&window, path = setups.front()] { window.setupFiles().openFile(path); });
+        QTimer::singleShot(0, &window, [&window, path = setups.front()] {
+            window.runEvent(QStringLiteral("打开设置"),
+                            [&] { window.setupFiles().openFile(path); });
+        });
     return app.exec();
 }
