@@ -36,9 +36,13 @@ if grep -q '^[EW]:' <<<"$lintian_report"; then
   fail "lintian reports errors or warnings"
 fi
 
+# Installed and removed as a user would, with apt, which waits for another package manager's run.
+apt_get() {
+  DEBIAN_FRONTEND=noninteractive apt-get -qq -y -o DPkg::Lock::Timeout=300 "$@" >/dev/null
+}
 home=$(mktemp -d)
-trap 'dpkg -r vokarelo >/dev/null 2>&1 || true; rm -rf "$home"' EXIT
-dpkg -i "$package" >/dev/null
+trap 'apt_get remove vokarelo 2>/dev/null || true; rm -rf "$home"' EXIT
+apt_get install --no-install-recommends "$package" || fail "apt could not install $package"
 [ -x /usr/bin/vokarelo ] || fail "/usr/bin/vokarelo is not installed"
 for size in 16 32 48 64 128 256; do
   [ -f "/usr/share/icons/hicolor/${size}x${size}/apps/vokarelo.png" ] || fail "no ${size}px icon"
@@ -88,7 +92,7 @@ picture="$home/Pictures/Vokarelo/13912345678.jpg"
 grep -qF "图片$picture已保存" <<<"$out" || fail "the message does not name the path: $out"
 [ ! -e /usr/bin/13912345678.jpg ] || fail "the picture was written beside the program"
 
-dpkg -r vokarelo >/dev/null
+apt_get remove vokarelo || fail "apt could not remove the package"
 [ ! -e /usr/bin/vokarelo ] || fail "the package did not remove /usr/bin/vokarelo"
 [ -z "$(as_user xdg-mime query default application/x-vokarelo-setup)" ] ||
   fail "set-ups still open with a removed program"
