@@ -49,6 +49,9 @@ for size in 16 32 48 64 128 256; do
 done
 man -w vokarelo >/dev/null || fail "man does not find vokarelo(1)"
 grep -q '^License: Expat$' /usr/share/doc/vokarelo/copyright || fail "the copyright file names no licence"
+if readelf -d /usr/bin/vokarelo | grep -E '\((RUNPATH|RPATH)\)' >/dev/null; then
+  fail "the installed program carries a library search path"
+fi
 
 chown nobody "$home"
 chmod 700 "$home"
