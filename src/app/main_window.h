@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <vector>
 
 class Form;
 class SetupSession;
@@ -45,4 +46,6 @@ private:
     SetupFiles setupFiles_;
     std::array<QWidget*, ControlCount> widgets_{};
     std::optional<ElementId> pressedElement_;
+    // The phone screen's elements as last drawn.
+    std::vector<ScreenElement> paintedElements_;
 };
