@@ -114,6 +114,9 @@ public:
     // When set, told that the export wrote nothing, after its own message has said so: a run
     // without a user (a script) must not go on as if the file were there.
     std::function<void(const QString& path, const QString& reason)> exportFailed;
+    // When set, told of the file the export wrote, after its own message: a run in the window
+    // names every file it wrote once, at its end.
+    std::function<void(const QString& path)> exported;
 
 private:
     void setInitialState();

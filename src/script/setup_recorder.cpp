@@ -5,10 +5,10 @@
 
 namespace {
 
-// Captures, exports and the exit: they change the window, not the picture a set-up makes.
-constexpr ControlId UnrecordedControls[] = {ControlId::PanelTitle, ControlId::SavePictureLabel,
-                                            ControlId::QuitButton};
-constexpr ElementId UnrecordedElements[] = {ElementId::BackArrow};
+// The export on demand and the exit: the one writes a file from whatever the clipboard holds, and
+// changes nothing but the caption; the other ends the program. The captures (the back arrow and
+// the panel's title) are recorded, since they narrow and widen the window.
+constexpr ControlId UnrecordedControls[] = {ControlId::SavePictureLabel, ControlId::QuitButton};
 
 bool isTextField(const Form& form, ControlId id) {
     return form.definition(id).kind == ControlKind::TextField;
@@ -23,6 +23,7 @@ SetupRecorder::SetupRecorder(Form& form, SetupPlatform& platform)
 
 void SetupRecorder::restart() {
     lines_.clear();
+    recordedCharacters_ = 0;
     typedFields_.clear();
     savedLines_ = 0;
     lastMoment_.reset();
@@ -50,11 +51,16 @@ void SetupRecorder::commitTyping() {
         if (!isTextField(form_, id) || form_.text(id) == recorded)
             continue;
         recorded = form_.text(id);
-        lines_.append(formatScriptLine({ScriptAction::Kind::SetField,
-                                        QString::fromLatin1(form_.definition(id).name),
-                                        recorded,
-                                        {}}));
+        append(formatScriptLine({ScriptAction::Kind::SetField,
+                                 QString::fromLatin1(form_.definition(id).name),
+                                 recorded,
+                                 {}}));
     }
+}
+
+void SetupRecorder::append(const QString& line) {
+    lines_.append(line);
+    recordedCharacters_ += line.size() + 1;
 }
 
 void SetupRecorder::click(ControlId control) {
@@ -68,11 +74,6 @@ void SetupRecorder::click(ControlId control) {
 }
 
 void SetupRecorder::click(ElementId element) {
-    if (std::ranges::find(UnrecordedElements, element) != std::end(UnrecordedElements)) {
-        commitTyping();
-        form_.click(element);
-        return;
-    }
     record({ScriptAction::Kind::Click, form_.element(element).name, {}, {}},
            [&] { form_.click(element); });
 }
@@ -92,15 +93,15 @@ void SetupRecorder::record(ScriptAction action, const std::function<void()>& run
     if (form_.snapshot() == before)
         return;
     if (const auto& moment = platform_.clockRead(); moment && moment != lastMoment_) {
-        lines_.append(formatScriptLine({ScriptAction::Kind::SetClock, {}, {}, *moment}));
+        append(formatScriptLine({ScriptAction::Kind::SetClock, {}, {}, *moment}));
         lastMoment_ = moment;
     }
     if (const auto& text = platform_.clipboardTextRead(); text && text != lastClipboardText_) {
-        lines_.append(formatScriptLine({ScriptAction::Kind::SetClipboard, {}, *text, {}}));
+        append(formatScriptLine({ScriptAction::Kind::SetClipboard, {}, *text, {}}));
         lastClipboardText_ = text;
     }
     action.mayFail = errorMet_;
-    lines_.append(formatScriptLine(action));
+    append(formatScriptLine(action));
     recordTexts();
 }
 

@@ -51,6 +51,7 @@ private slots:
     void scaledPictures_data();
     void scaledPictures();
     void failingLineExitsNonZero();
+    void craftedTryLine();
     void fullDisk_data();
     void fullDisk();
     void folderThatIsNotUtf8();
@@ -70,4 +71,11 @@ private slots:
     void unsavedActions();
     void openedScriptRunsInTheWindow();
     void openedScriptCanBeStopped();
+    void overlongTextIsNotSaved_data();
+    void overlongTextIsNotSaved();
+    void onlyRegularFilesOpen();
+    void savesOfAnOpenedSetup_data();
+    void savesOfAnOpenedSetup();
+    void runEndsWithOneMessage();
+    void craftedSetupsStayBounded();
 };
