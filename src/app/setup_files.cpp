@@ -156,12 +156,8 @@ void SetupFiles::openFile(const QString& path) {
         return;
     }
 
-    const std::function<void()> changed = std::exchange(form_.changed, nullptr);
     const SetupRunReport report = session_.openDocument(script, folder, consented, keepGoing);
-    form_.changed = changed;
     progress.reset();
-    if (changed)
-        changed();
     if (const QString summary = runSummary(path, report); !summary.isEmpty())
         tell(summary);
 }

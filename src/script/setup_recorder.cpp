@@ -1,14 +1,8 @@
 #include "setup_recorder.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace {
-
-// The export on demand and the exit: the one writes a file from whatever the clipboard holds, and
-// changes nothing but the caption; the other ends the program. The captures (the back arrow and
-// the panel's title) are recorded, since they narrow and widen the window.
-constexpr ControlId UnrecordedControls[] = {ControlId::SavePictureLabel, ControlId::QuitButton};
 
 bool isTextField(const Form& form, ControlId id) {
     return form.definition(id).kind == ControlKind::TextField;
@@ -64,7 +58,7 @@ void SetupRecorder::append(const QString& line) {
 }
 
 void SetupRecorder::click(ControlId control) {
-    if (std::ranges::find(UnrecordedControls, control) != std::end(UnrecordedControls)) {
+    if (!form_.recorded(control)) {
         commitTyping();
         form_.click(control);
         return;
@@ -74,6 +68,11 @@ void SetupRecorder::click(ControlId control) {
 }
 
 void SetupRecorder::click(ElementId element) {
+    if (!form_.recorded(element)) {
+        commitTyping();
+        form_.click(element);
+        return;
+    }
     record({ScriptAction::Kind::Click, form_.element(element).name, {}, {}},
            [&] { form_.click(element); });
 }

@@ -5,31 +5,17 @@
 #include "script_reader.h"
 #include "setup_document.h"
 #include "window/export.h"
+#include "window/window_definition.h"
 
+#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QSet>
 #include <utility>
 
-SetupSession::SetupSession(Form& form, SetupPlatform& platform)
-    : form_(form), platform_(platform), recorder_(form, platform),
-      lines_(form, recorder_, platform) {
-    form_.reportError = [this](const CommandError& error) {
-        recorder_.noteError();
-        if (running_)
-            lines_.commandFailed(error);
-        else
-            platform_.showMessage(error.message(), QStringLiteral("Vokarelo"));
-    };
-    form_.exportFailed = [this](const QString& path, const QString& reason) {
-        heldMessage_.reset();
-        if (running_)
-            lines_.exportFailed(path, reason);
-    };
-    form_.exported = [this](const QString& path) {
-        heldMessage_.reset();
-        if (running_)
-            lines_.pictureSaved(path);
-    };
-    // The export's message is followed by one of the two calls above, which say what it said.
+SetupSession::SetupSession(SetupPlatform& platform)
+    : platform_(platform), messages_(platform), form_(platform, windowDefinition(), *this),
+      recorder_(form_, platform), lines_(form_, recorder_, platform) {
+    // The export's message is followed by exported or exportFailed, which say what it said.
     platform_.heldMessage = [this](const QString& text) { heldMessage_ = text; };
     lines_.pictureSaved = [this](const QString& path) {
         if (report_.pictures.size() < SetupRunReport::ListedPictures)
@@ -44,6 +30,26 @@ SetupSession::SetupSession(Form& form, SetupPlatform& platform)
     recorder_.restart();
 }
 
+void SetupSession::commandFailed(const CommandError& error) {
+    recorder_.noteError();
+    if (running_)
+        lines_.commandFailed(error);
+    else
+        messages_.commandFailed(error);
+}
+
+void SetupSession::exportFailed(const QString& path, const QString& reason) {
+    heldMessage_.reset();
+    if (running_)
+        lines_.exportFailed(path, reason);
+}
+
+void SetupSession::exported(const QString& path) {
+    heldMessage_.reset();
+    if (running_)
+        lines_.pictureSaved(path);
+}
+
 std::optional<ScriptFailure> SetupSession::open(QIODevice& script,
                                                 std::function<bool()> keepGoing) {
     return run(script, std::move(keepGoing), nullptr, false).failure;
@@ -56,10 +62,18 @@ SetupRunReport SetupSession::openDocument(QIODevice& script, const SetupFolder& 
 
 SetupRunReport SetupSession::run(QIODevice& script, std::function<bool()> keepGoing,
                                  const SetupFolder* folder, bool consented) {
+    // Whatever ends the run, the window is the user's again afterwards: the system's clock and
+    // clipboard, errors in message boxes, and a recording that counts as saved.
     platform_.beginScript();
+    const auto scriptEnds = qScopeGuard([this] {
+        lines_.keepGoing = nullptr;
+        lines_.savePath = nullptr;
+        platform_.endScript();
+        recorder_.markSaved();
+    });
     form_.restart();
     recorder_.restart();
-    running_ = true;
+    const QScopedValueRollback running(running_, true);
     report_ = {};
     heldMessage_.reset();
     // Files this run wrote itself may be written again without asking.
@@ -83,11 +97,6 @@ SetupRunReport SetupSession::run(QIODevice& script, std::function<bool()> keepGo
                                        .arg(MaxRecordingCharacters / (1024 * 1024));
     if (heldMessage_ && report_.firstError.isEmpty())
         report_.firstError = *heldMessage_;
-    lines_.keepGoing = nullptr;
-    lines_.savePath = nullptr;
-    running_ = false;
-    platform_.endScript();
-    recorder_.markSaved();
     return std::exchange(report_, {});
 }
 

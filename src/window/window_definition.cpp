@@ -21,6 +21,7 @@ template <void (*Command)(Form&, const RecordRow&), int Row> void onRow(Form& fo
 
 using enum ControlId;
 using enum EventKind;
+using enum Recording;
 
 // Each handler under the name the window definition gives it, its control and event first.
 const EventBinding Bindings[] = {
@@ -73,8 +74,8 @@ const EventBinding Bindings[] = {
     {"Label1_Click", Click, PanelTitle, toggleWidthWithoutSaving},
     {"Label30_Click", Click, LengthenLabel, lengthenWindow},
     {"Label29_Click", Click, RestoreHeightLabel, restoreHeight},
-    {"Label34_Click", Click, SavePictureLabel, exportClipboardPicture},
-    {"Command23_Click", Click, QuitButton, quitProgram},
+    {"Label34_Click", Click, SavePictureLabel, exportClipboardPicture, Unrecorded},
+    {"Command23_Click", Click, QuitButton, quitProgram, Unrecorded},
 };
 
 } // namespace

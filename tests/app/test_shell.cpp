@@ -1,5 +1,6 @@
 #include "app/clipboard_reading.h"
 #include "app/main_window.h"
+#include "app/qt_platform.h"
 #include "basic/twips.h"
 #include "screen/fonts.h"
 #include "settings/panel_table.h"
@@ -24,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <stdexcept>
 #include <sys/stat.h>
 
 namespace {
@@ -34,7 +36,6 @@ struct Shell : RecordedForm {
 
     Shell() {
         window = new MainWindow(form, setups);
-        form.changed = [this] { window->syncFromForm(); };
         window->show();
         QApplication::setActiveWindow(window);
         // Focus and key tests below fail on their own if the window never becomes active.
@@ -82,6 +83,30 @@ class TestShell : public QObject {
 
 private slots:
     void initTestCase() { installFontSubstitutions(); }
+
+    // Whatever an event of the user's throws ends at the window's boundary, as a message that says
+    // what was being done; the window goes on showing the form.
+    void unexpectedFailureEndsAtTheWindow() {
+        Shell s;
+        s.window->runEvent(QStringLiteral("Command6"), [&] {
+            s.form.setText(ControlId::BatteryField, QStringLiteral("7"));
+            throw std::runtime_error("boom");
+        });
+        QCOMPARE(s.platform.messages.size(), 1);
+        QCOMPARE(s.platform.messages[0].text, QStringLiteral("内部错误：Command6没有做完（boom）"));
+        QCOMPARE(qobject_cast<QLineEdit*>(s.widget(ControlId::BatteryField))->text(),
+                 QStringLiteral("7"));
+    }
+
+    // The export's pause keeps the window alive: what falls due meanwhile (a repaint, a timer)
+    // runs during it.
+    void pauseLetsTheWindowWork() {
+        QtPlatform platform;
+        bool ran = false;
+        QTimer::singleShot(0, [&] { ran = true; });
+        platform.pause(20);
+        QVERIFY(ran);
+    }
 
     void windowIsBorderlessAtItsClientSize() {
         Shell s;
@@ -406,7 +431,7 @@ private slots:
         file.write("Image2\n");
         file.close();
         bool looked = false;
-        s.platform.whileAsleep = [&] {
+        s.platform.whilePaused = [&] {
             looked = true;
             QVERIFY(!qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
             const auto* progress = s.window->findChild<QProgressDialog*>();

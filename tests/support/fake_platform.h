@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <functional>
 
-// A platform for tests: a settable clock, clipboard, folder and screen; messages, sleeps and timer
+// A platform for tests: a settable clock, clipboard, folder and screen; messages, pauses and timer
 // calls are recorded instead of shown or waited for.
 class FakePlatform : public Platform {
 public:
@@ -30,7 +30,7 @@ public:
         QString title;
     };
     QList<Message> messages;
-    QList<int> sleeps;
+    QList<int> pauses;
     QList<int> timerStarts;
     int timerStops = 0;
     bool quitCalled = false;
@@ -40,12 +40,12 @@ public:
     ClipboardText clipboardText() const override;
     ClipboardPicture clipboardPicture() const override;
     void setClipboardImage(const QImage& image) override;
-    // Called at every sleep, where the program waits: a test looks at the window at that moment.
-    std::function<void()> whileAsleep;
-    void sleep(int milliseconds) override {
-        sleeps.append(milliseconds);
-        if (whileAsleep)
-            whileAsleep();
+    // Called at every pause, where the program waits: a test looks at the window at that moment.
+    std::function<void()> whilePaused;
+    void pause(int milliseconds) override {
+        pauses.append(milliseconds);
+        if (whilePaused)
+            whilePaused();
     }
     ProgramFolder programFolder() const override { return {folder, folderDecodable}; }
     QString picturesFolder() const override { return pictures; }
