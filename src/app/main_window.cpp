@@ -147,9 +147,15 @@ void MainWindow::buildPanel() {
         focusable.front().second->setFocus();
 }
 
+// Shows only what the event changed: a widget whose state the form left as it was is not touched,
+// and the phone screen is drawn again only when an element or the window's size changed.
 void MainWindow::syncFromForm() {
-    setFixedSize(pixelEdge(form_.width()), pixelEdge(form_.height()));
-    setWindowTitle(form_.caption());
+    const QSize size(pixelEdge(form_.width()), pixelEdge(form_.height()));
+    const bool resized = size != this->size();
+    if (resized)
+        setFixedSize(size);
+    if (windowTitle() != form_.caption())
+        setWindowTitle(form_.caption());
     for (const PanelControl& c : panelTable()) {
         const ControlId id = c.id;
         QWidget* widget = controlWidget(id);
@@ -160,15 +166,23 @@ void MainWindow::syncFromForm() {
                 field->setText(form_.text(id));
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             const int value = form_.value(id);
-            box->setTristate(value == 2);
-            box->setCheckState(value == 1   ? Qt::Checked
-                               : value == 2 ? Qt::PartiallyChecked
-                                            : Qt::Unchecked);
+            const Qt::CheckState state = value == 1   ? Qt::Checked
+                                         : value == 2 ? Qt::PartiallyChecked
+                                                      : Qt::Unchecked;
+            if (box->checkState() != state) {
+                box->setTristate(value == 2);
+                box->setCheckState(state);
+            }
         }
-        widget->setEnabled(form_.enabled(id));
-        widget->setVisible(form_.visible(id));
+        if (widget->isEnabled() != form_.enabled(id))
+            widget->setEnabled(form_.enabled(id));
+        if (widget->isHidden() == form_.visible(id))
+            widget->setVisible(form_.visible(id));
     }
-    update();
+    if (resized || form_.elements() != paintedElements_) {
+        paintedElements_ = form_.elements();
+        update();
+    }
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class Form;
 class SetupSession;
@@ -53,6 +54,8 @@ private:
     SetupFiles setupFiles_;
     std::array<QWidget*, ControlCount> widgets_{};
     std::optional<ElementId> pressedElement_;
+    // The phone screen's elements as last drawn.
+    std::vector<ScreenElement> paintedElements_;
     // An event of the user's is running (it may be pausing, or showing a message).
     bool eventRunning_ = false;
 };

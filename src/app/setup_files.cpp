@@ -1,6 +1,7 @@
 #include "setup_files.h"
 
 #include "form/form.h"
+#include "script/setup_document.h"
 #include "script/setup_session.h"
 #include "window/export.h"
 
@@ -12,9 +13,15 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
+#include <cerrno>
+#include <functional>
+#include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -25,8 +32,26 @@ constexpr int ProgressSteps = 1000;
 constexpr int ProgressDelayMs = 500;
 constexpr int ProgressIntervalMs = 50;
 
-QSettings settings() {
-    return QSettings(QStringLiteral("Vokarelo"), QStringLiteral("Vokarelo"));
+// The settings file, read only when it is a regular file or not there yet: a FIFO or a device in
+// its place would hold the window before it ever paints. QSettings is given the path itself, the
+// one it would find on its own, so that it reads no other file.
+std::optional<QSettings> settings() {
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/Vokarelo/Vokarelo.conf");
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0 ? !S_ISREG(status.st_mode)
+                                                                  : errno != ENOENT)
+        return std::nullopt;
+    return std::optional<QSettings>(std::in_place, path, QSettings::IniFormat);
+}
+
+// The progress of a run: its 取消 is never the button Return presses, so that a key meant for
+// another window cannot stop the run.
+void keepCancelFromDefault(QProgressDialog& progress) {
+    auto* cancel = new QPushButton(QStringLiteral("取消"), &progress);
+    cancel->setAutoDefault(false);
+    cancel->setDefault(false);
+    progress.setCancelButton(cancel);
 }
 
 } // namespace
@@ -35,12 +60,14 @@ SetupFiles::SetupFiles(QWidget& window, SetupSession& session, Form& form)
     : window_(window), session_(session), form_(form) {}
 
 QString SetupFiles::lastFolder() const {
-    const QString folder = settings().value(FolderKey).toString();
+    const std::optional<QSettings> stored = settings();
+    const QString folder = stored ? stored->value(FolderKey).toString() : QString();
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 void SetupFiles::rememberFolder(const QString& filePath) {
-    settings().setValue(FolderKey, QFileInfo(filePath).absolutePath());
+    if (std::optional<QSettings> stored = settings())
+        stored->setValue(FolderKey, QFileInfo(filePath).absolutePath());
 }
 
 void SetupFiles::tell(const QString& text) {
@@ -75,21 +102,25 @@ void SetupFiles::open() {
 }
 
 void SetupFiles::openFile(const QString& path) {
+    QFile script;
+    if (const QString refusal = openRegularFile(path, script); !refusal.isEmpty()) {
+        tell(QStringLiteral("无法打开%1：%2").arg(path, refusal));
+        return;
+    }
     if (session_.recorder().hasUnsavedActions() &&
         QMessageBox::question(&window_, Title,
                               QStringLiteral("打开%1会丢弃还没有保存的操作。继续吗？").arg(path)) !=
             QMessageBox::Yes)
         return;
-    QFile script(path);
-    if (!script.open(QIODevice::ReadOnly)) {
-        tell(QStringLiteral("无法打开%1：%2").arg(path, script.errorString()));
-        return;
-    }
+    const QString name = QFileInfo(path).fileName();
     // A long script keeps the window alive: after a moment a dialog shows how far the run is, by
     // the bytes read, and can stop it. It is window-modal, so nothing else reaches the window
-    // while the script runs on it; the panel shows the script's result once, at the end.
-    QProgressDialog progress(QStringLiteral("正在运行%1…").arg(QFileInfo(path).fileName()),
-                             QStringLiteral("取消"), 0, ProgressSteps, &window_);
+    // while the script runs on it, and the run holds back its messages until it has ended, so
+    // that the dialog never covers a box waiting for an answer; the panel shows the script's
+    // result once, at the end.
+    QProgressDialog progress(QStringLiteral("正在运行%1…").arg(name), QString(), 0, ProgressSteps,
+                             &window_);
+    keepCancelFromDefault(progress);
     progress.setWindowTitle(Title);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(ProgressDelayMs);
@@ -107,10 +138,28 @@ void SetupFiles::openFile(const QString& path) {
                 int(std::min<qint64>(ProgressSteps - 1, script.pos() * ProgressSteps / size)));
         return !progress.wasCanceled();
     };
-    const std::optional<ScriptFailure> failure = session_.open(script, keepGoing);
+
+    // The files its "save" lines would write over, or outside its folder, are asked for once.
+    const SetupFolder folder(QFileInfo(path).absolutePath(), form_.platform().fileStore());
+    bool stopped = false;
+    const PlannedWrites writes = writesNeedingConsent(script, folder, keepGoing, &stopped);
     progress.reset();
-    if (failure)
-        tell(failureText(path, *failure));
+    if (stopped)
+        return;
+    const bool consented =
+        writes.count > 0 &&
+        QMessageBox::question(&window_, Title, consentQuestion(name, writes)) == QMessageBox::Yes;
+    if (writes.count > 0 && !consented)
+        return;
+    if (!script.seek(0)) {
+        tell(QStringLiteral("无法读取%1：%2").arg(path, script.errorString()));
+        return;
+    }
+
+    const SetupRunReport report = session_.openDocument(script, folder, consented, keepGoing);
+    progress.reset();
+    if (const QString summary = runSummary(path, report); !summary.isEmpty())
+        tell(summary);
 }
 
 std::optional<QString> SetupFiles::setupIn(const QMimeData* data) {

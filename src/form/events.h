@@ -16,8 +16,9 @@ enum class EventKind { Load, Resize, Timer, Click, DblClick };
 // control of the panel or an element of the phone screen.
 using EventTarget = std::variant<std::monostate, ControlId, ElementId>;
 
-// Whether a set-up keeps the event as a line of its script. Captures, exports and the exit change
-// the window, not the picture a set-up makes, and leave none.
+// Whether a set-up keeps the event as a line of its script. The export on demand writes a file from
+// whatever the clipboard holds and changes only the caption, and the exit ends the program: they
+// leave none. The captures narrow and widen the window, and are kept.
 enum class Recording { Recorded, Unrecorded };
 
 // One row of the binding table: the window definition's name for the handler ("Command6_Click",

@@ -35,6 +35,9 @@ public:
     // The export wrote nothing, after its own message has said so: a run without a user (a script)
     // must not go on as if the file were there.
     virtual void exportFailed(const QString& path, const QString& reason) = 0;
+    // The export wrote path, after its own message has said so: a run in the window names every
+    // file it wrote once, at its end.
+    virtual void exported(const QString&) {}
 
 protected:
     ~FormObserver() = default;

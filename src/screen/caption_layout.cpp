@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -19,6 +20,22 @@ QString captionText(QString caption) {
     return caption;
 }
 
+// The caption's start that can reach the area: no line holds more characters than eight to a pixel
+// of the area's width (only glyphs of no width are narrower), and lines below the area's bottom
+// are never laid out. Two lines more keep the breaks of the last shown line as the whole caption
+// has them. A caption pasted a million characters long is thus laid out for what shows of it.
+QString visiblePart(const QString& caption, const QRect& area, qreal lineHeight) {
+    const qsizetype lines =
+        qsizetype(std::ceil(area.height() / std::max<qreal>(lineHeight, 1))) + 2;
+    const qsizetype perLine = qsizetype(std::max(area.width(), 0)) * 8 + 64;
+    qsizetype length = lines * perLine;
+    if (caption.size() <= length)
+        return caption;
+    if (caption[length - 1].isHighSurrogate())
+        --length;
+    return caption.first(length);
+}
+
 } // namespace
 
 void drawCaption(QPainter& painter, const QRect& area, const QString& caption, const QFont& shown,
@@ -30,7 +47,8 @@ void drawCaption(QPainter& painter, const QRect& area, const QString& caption, c
     if (painter.device()->devicePixelRatioF() != 1)
         font.setHintingPreference(QFont::PreferNoHinting);
     const LineMetrics metrics = namedFaceLineMetrics(font, painter.device());
-    QTextLayout layout(captionText(caption), font, painter.device());
+    const qreal lineHeight = std::ceil(metrics.ascent + metrics.descent + metrics.leading);
+    QTextLayout layout(captionText(visiblePart(caption, area, lineHeight)), font, painter.device());
     QTextOption option;
     // A word wider than the label breaks too, so every line starts where the caption's text does
     // and nothing shows a glyph cut in half at its sides.

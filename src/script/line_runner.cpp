@@ -154,10 +154,13 @@ void LineRunner::perform(const ScriptAction& action) {
         actions_.dblClick(std::get<ControlId>(checkTarget(form_, action.name, Input::DoubleClick)));
         return;
     case Kind::Save: {
+        const QString path = savePath ? savePath(action.text) : action.text;
         WriteFailure failure;
-        if (!writePictureFile(capturedPicture(form_, form_.platform().devicePixelRatio()),
-                              action.text, &failure))
-            throw ScriptError{QStringLiteral("cannot write %1: %2").arg(action.text, failure.text)};
+        if (!writePictureFile(capturedPicture(form_, form_.platform().devicePixelRatio()), path,
+                              &failure))
+            throw ScriptError{QStringLiteral("cannot write %1: %2").arg(path, failure.text)};
+        if (pictureSaved)
+            pictureSaved(path);
         return;
     }
     case Kind::SetClock:

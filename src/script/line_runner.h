@@ -80,6 +80,11 @@ public:
 
     // Receives the error of a "try" line, which does not stop the run.
     std::function<void(int line, const QString& text)> errorTolerated;
+    // The file a "save" line writes, from the name it gives; it throws ScriptError to refuse the
+    // line. Unset, the name is taken as it is, relative to the current folder.
+    std::function<QString(const QString& name)> savePath;
+    // Told of every picture a "save" line wrote.
+    std::function<void(const QString& path)> pictureSaved;
     // Asked after each line whether to go on; a run told to stop fails at the line it stopped
     // after, which stays done. Unset, a run goes on to its end.
     std::function<bool()> keepGoing;

@@ -1,6 +1,7 @@
 #include "script.h"
 
 #include <QRegularExpression>
+#include <utility>
 
 namespace {
 
@@ -113,24 +114,23 @@ QString unescapeFieldText(QStringView text) {
     return result;
 }
 
-std::optional<ScriptAction> parseScriptLine(QStringView line) {
-    const QStringView content = line.trimmed();
-    if (content.isEmpty() || content.startsWith(u'#'))
-        return std::nullopt;
+namespace {
 
+// Splits a line's content at its first blank: the keyword, then what follows it, trimmed.
+std::pair<QStringView, QStringView> splitKeyword(QStringView content) {
     const qsizetype blank = firstBlank(content);
-    const QStringView keyword = blank < 0 ? content : content.first(blank);
-    const QStringView rest = blank < 0 ? QStringView() : content.sliced(blank).trimmed();
+    if (blank < 0)
+        return {content, QStringView()};
+    return {content.first(blank), content.sliced(blank).trimmed()};
+}
+
+// A line without "try" before it. Every step looks at each character a bounded number of times,
+// so that however long the line, reading it costs no more than its length.
+ScriptAction parseAction(QStringView line, QStringView content) {
+    const auto [keyword, rest] = splitKeyword(content);
     using Kind = ScriptAction::Kind;
-    if (keyword == u"try") {
-        std::optional<ScriptAction> attempt = parseScriptLine(
-            requireArgument(rest, QStringLiteral("try"), QStringLiteral("a click or dblclick")));
-        if (!attempt || attempt->mayFail ||
-            (attempt->kind != Kind::Click && attempt->kind != Kind::DblClick))
-            throw ScriptError{QStringLiteral("try goes before a click or a dblclick")};
-        attempt->mayFail = true;
-        return attempt;
-    }
+    if (keyword == u"try")
+        throw ScriptError{QStringLiteral("try goes before a click or a dblclick")};
     if (keyword == u"dblclick") {
         const QStringView name = requireArgument(rest, QStringLiteral("dblclick"),
                                                  QStringLiteral("the name of a text field"));
@@ -167,4 +167,26 @@ std::optional<ScriptAction> parseScriptLine(QStringView line) {
     if (isName(content))
         return ScriptAction{Kind::Click, content.toString(), {}, {}};
     throw ScriptError{QStringLiteral("malformed line; %1").arg(Forms)};
+}
+
+} // namespace
+
+std::optional<ScriptAction> parseScriptLine(QStringView line) {
+    const QStringView content = line.trimmed();
+    if (content.isEmpty() || content.startsWith(u'#'))
+        return std::nullopt;
+    const auto [keyword, rest] = splitKeyword(content);
+    if (keyword != u"try")
+        return parseAction(line, content);
+    // "try" is one prefix, taken once: what follows is a click or a double click, never another
+    // "try", and is read as a line of its own.
+    const QStringView attempted =
+        requireArgument(rest, QStringLiteral("try"), QStringLiteral("a click or dblclick"));
+    if (attempted.startsWith(u'#'))
+        throw ScriptError{QStringLiteral("try goes before a click or a dblclick")};
+    ScriptAction action = parseAction(attempted, attempted);
+    if (action.kind != ScriptAction::Kind::Click && action.kind != ScriptAction::Kind::DblClick)
+        throw ScriptError{QStringLiteral("try goes before a click or a dblclick")};
+    action.mayFail = true;
+    return action;
 }

@@ -43,3 +43,10 @@ void SetupPlatform::quit() {
     else
         system_.quit();
 }
+
+void SetupPlatform::showMessage(const QString& text, const QString& title) {
+    if (inScript_ && heldMessage)
+        heldMessage(text);
+    else
+        system_.showMessage(text, title);
+}

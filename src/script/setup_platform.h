@@ -3,12 +3,14 @@
 #include "basic/platform.h"
 #include "line_runner.h"
 
+#include <functional>
 #include <optional>
 
 // The window's platform while its set-ups are recorded and run. It passes everything on to the
 // system's platform, except that the clock is read in whole seconds, as a script's "now" line
 // holds it, and that a set-up being run has a clock and a clipboard text of its own, as in the
-// script mode. It notes what the commands read, so that a recording can say it.
+// script mode, and that a set-up's run shows no message of its own while it runs. It notes what the
+// commands read, so that a recording can say it.
 class SetupPlatform : public Platform, public ScriptWorld {
 public:
     explicit SetupPlatform(Platform& system) : system_(system) {}
@@ -39,9 +41,9 @@ public:
     QString picturesFolder() const override { return system_.picturesFolder(); }
     int screenHeightPixels() const override { return system_.screenHeightPixels(); }
     qreal devicePixelRatio() const override { return system_.devicePixelRatio(); }
-    void showMessage(const QString& text, const QString& title) override {
-        system_.showMessage(text, title);
-    }
+    // A script's messages are held for the one message at the end of its run.
+    void showMessage(const QString& text, const QString& title) override;
+    std::function<void(const QString& text)> heldMessage;
     void startTimer(int milliseconds) override { system_.startTimer(milliseconds); }
     void stopTimer() override { system_.stopTimer(); }
     void quit() override;

@@ -17,6 +17,7 @@ SetupRecorder::SetupRecorder(Form& form, SetupPlatform& platform)
 
 void SetupRecorder::restart() {
     lines_.clear();
+    recordedCharacters_ = 0;
     typedFields_.clear();
     savedLines_ = 0;
     lastMoment_.reset();
@@ -44,11 +45,16 @@ void SetupRecorder::commitTyping() {
         if (!isTextField(form_, id) || form_.text(id) == recorded)
             continue;
         recorded = form_.text(id);
-        lines_.append(formatScriptLine({ScriptAction::Kind::SetField,
-                                        QString::fromLatin1(form_.definition(id).name),
-                                        recorded,
-                                        {}}));
+        append(formatScriptLine({ScriptAction::Kind::SetField,
+                                 QString::fromLatin1(form_.definition(id).name),
+                                 recorded,
+                                 {}}));
     }
+}
+
+void SetupRecorder::append(const QString& line) {
+    lines_.append(line);
+    recordedCharacters_ += line.size() + 1;
 }
 
 void SetupRecorder::click(ControlId control) {
@@ -86,15 +92,15 @@ void SetupRecorder::record(ScriptAction action, const std::function<void()>& run
     if (form_.snapshot() == before)
         return;
     if (const auto& moment = platform_.clockRead(); moment && moment != lastMoment_) {
-        lines_.append(formatScriptLine({ScriptAction::Kind::SetClock, {}, {}, *moment}));
+        append(formatScriptLine({ScriptAction::Kind::SetClock, {}, {}, *moment}));
         lastMoment_ = moment;
     }
     if (const auto& text = platform_.clipboardTextRead(); text && text != lastClipboardText_) {
-        lines_.append(formatScriptLine({ScriptAction::Kind::SetClipboard, {}, *text, {}}));
+        append(formatScriptLine({ScriptAction::Kind::SetClipboard, {}, *text, {}}));
         lastClipboardText_ = text;
     }
     action.mayFail = errorMet_;
-    lines_.append(formatScriptLine(action));
+    append(formatScriptLine(action));
     recordTexts();
 }
 

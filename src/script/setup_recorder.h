@@ -13,8 +13,8 @@
 // Keeps what the user does in the window as the lines of a script that makes the same picture: the
 // user's actions pass through it on their way to the form. A typed text becomes a line when it is
 // final (the field loses the focus, a command runs, the set-up is saved); a command that read the
-// clock or the clipboard's text is preceded by what it read. Captures, exports and the exit change
-// no picture and leave no line, and neither does an action that changed nothing.
+// clock or the clipboard's text is preceded by what it read. The export on demand and the exit
+// leave no line, and neither does an action that changed nothing.
 class SetupRecorder final : public UserActions {
 public:
     SetupRecorder(Form& form, SetupPlatform& platform);
@@ -39,14 +39,18 @@ public:
     // Whether the user did something that no saved or opened set-up holds.
     bool hasUnsavedActions() const;
     void markSaved();
+    // The characters of the lines recorded so far, typing not yet committed left out.
+    qsizetype recordedCharacters() const { return recordedCharacters_; }
 
 private:
+    void append(const QString& line);
     void record(ScriptAction action, const std::function<void()>& run);
     void recordTexts();
 
     Form& form_;
     SetupPlatform& platform_;
     QStringList lines_;
+    qsizetype recordedCharacters_ = 0;
     qsizetype savedLines_ = 0;
     // The fields typed into since the last commit, first typed first, so that their lines keep the
     // order of the typing.

@@ -7,8 +7,24 @@
 
 #include <QDateTime>
 #include <QIODevice>
+#include <QStringList>
 #include <functional>
 #include <optional>
+
+class SetupFolder;
+
+// What a set-up's run in the window wrote and met, for the one message at its end.
+struct SetupRunReport {
+    static constexpr qsizetype ListedPictures = 20;
+    qsizetype picturesWritten = 0;
+    QStringList pictures; // the first ListedPictures written, by path
+    QString firstError;   // the first error the run went on past, with its line; empty if none
+    std::optional<ScriptFailure> failure; // the line that stopped the run
+};
+
+// The one message at the end of a run of the set-up named setupName: how many pictures it wrote and
+// which, the first error, and where it stopped; empty when there is nothing to tell.
+QString runSummary(const QString& setupName, const SetupRunReport& report);
 
 // The window's set-ups: what the user does is recorded from the start, can be saved as a script,
 // and a script opened in the window runs on it as the script mode runs it, recorded in its turn,
@@ -31,14 +47,30 @@ public:
     // The recording then holds what the script did, and counts as saved. keepGoing, when given, is
     // asked after each line whether to go on.
     std::optional<ScriptFailure> open(QIODevice& script, std::function<bool()> keepGoing = {});
+    // Opens a set-up document the same way: its "save" lines follow folder's rules, and one that
+    // needs the user's word is written only when consented was given. The run shows no message;
+    // the report holds what it would have said.
+    SetupRunReport openDocument(QIODevice& script, const SetupFolder& folder, bool consented,
+                                std::function<bool()> keepGoing = {});
+
+    // The most a run may leave in the recording, in characters: a longer run stops, so that no
+    // set-up can fill the memory however long it is.
+    static constexpr qsizetype MaxRecordingCharacters = 16 * 1024 * 1024;
 
     // Writes the recording to path, replacing a file only by a complete one, and counts it as
-    // saved; on failure says why in error.
+    // saved; on failure says why in error. A recording with a line longer than a script may hold
+    // is not written: the error names the field whose text made it.
     bool save(const QString& path, const QDateTime& savedAt, QString* error);
 
 private:
     void commandFailed(const CommandError& error) override;
     void exportFailed(const QString& path, const QString& reason) override;
+    void exported(const QString& path) override;
+
+    SetupRunReport run(QIODevice& script, std::function<bool()> keepGoing,
+                       const SetupFolder* folder, bool consented);
+    // The field, by its label and name, whose recorded text is longer than a script line may hold.
+    std::optional<QString> overlongText();
 
     SetupPlatform& platform_;
     ErrorMessages messages_;
@@ -46,4 +78,7 @@ private:
     SetupRecorder recorder_;
     LineRunner lines_;
     bool running_ = false;
+    // What the running set-up's run has written and met.
+    SetupRunReport report_;
+    std::optional<QString> heldMessage_;
 };

@@ -170,4 +170,6 @@ void exportClipboardPicture(Form& form) {
     form.setWidth(WideWidth);
     if (!failure.isEmpty())
         form.observer().exportFailed(path, failure);
+    else
+        form.observer().exported(path);
 }

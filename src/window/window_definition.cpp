@@ -70,8 +70,8 @@ const EventBinding Bindings[] = {
     {"Text17_DblClick", DblClick, Row3MinutesField, onRow<clearMinutes, 2>},
     {"Check5_Click", Click, Row3MissedBox, onRow<unansweredBoxClicked, 2>},
     // Window, capture and export
-    {"Image2_Click", Click, ElementId::BackArrow, toggleWidthAutoSaving, Unrecorded},
-    {"Label1_Click", Click, PanelTitle, toggleWidthWithoutSaving, Unrecorded},
+    {"Image2_Click", Click, ElementId::BackArrow, toggleWidthAutoSaving},
+    {"Label1_Click", Click, PanelTitle, toggleWidthWithoutSaving},
     {"Label30_Click", Click, LengthenLabel, lengthenWindow},
     {"Label29_Click", Click, RestoreHeightLabel, restoreHeight},
     {"Label34_Click", Click, SavePictureLabel, exportClipboardPicture, Unrecorded},

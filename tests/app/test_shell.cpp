@@ -11,9 +11,13 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -22,6 +26,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace {
 
@@ -369,6 +374,77 @@ private slots:
         QCOMPARE(static_cast<QLineEdit*>(s.widget(ControlId::NumberField))->text(),
                  QStringLiteral("1"));
         QVERIFY(s.platform.messages.isEmpty());
+    }
+
+    // The window opens only regular files: a FIFO nobody writes to, dropped or named, is refused at
+    // once; a crafted line of 22 000 "try " words fails its line. Each says so in one message.
+    void setupsThatAreNoFiles() {
+        Shell s;
+        QTemporaryDir folder;
+        const QString fifo = folder.filePath(QStringLiteral("fifo.vks"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString tries = folder.filePath(QStringLiteral("tries.vks"));
+        QFile file(tries);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("try ").repeated(22000) + "Command2\n");
+        file.close();
+        s.window->setupFiles().openFile(fifo);
+        s.window->setupFiles().openFile(tries);
+        QCOMPARE(s.platform.messages.size(), 2);
+        QVERIFY(s.platform.messages[0].text.startsWith(
+            QStringLiteral("无法打开%1：这是一个管道").arg(fifo)));
+        QVERIFY(s.platform.messages[1].text.startsWith(tries + QStringLiteral(":1: try try ")));
+    }
+
+    // A settings file that is not a regular file is left unread: the open dialog starts at home.
+    void settingsFileThatIsNoFile() {
+        QTemporaryDir config;
+        QVERIFY(QDir(config.path()).mkpath(QStringLiteral("Vokarelo")));
+        const QString fifo = config.filePath(QStringLiteral("Vokarelo/Vokarelo.conf"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        Shell s;
+        QString shownFolder;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog) {
+                shownFolder = dialog->directory().absolutePath();
+                dialog->reject();
+            }
+        });
+        s.window->setupFiles().open();
+        qputenv("XDG_CONFIG_HOME", previous);
+        QCOMPARE(shownFolder, QDir::homePath());
+        QVERIFY(QFileInfo(fifo).isFile() == false);
+    }
+
+    // While a set-up runs, no message box opens under its progress dialog, and Return does not
+    // press the dialog's 取消. The one message at the end names the picture the run exported.
+    void runShowsOneMessageAtItsEnd() {
+        Shell s;
+        QTemporaryDir folder;
+        s.platform.folder = folder.path();
+        const QString path = folder.filePath(QStringLiteral("a.vks"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Image2\n");
+        file.close();
+        bool looked = false;
+        s.platform.whilePaused = [&] {
+            looked = true;
+            QVERIFY(!qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+            const auto* progress = s.window->findChild<QProgressDialog*>();
+            QVERIFY(progress);
+            for (const QPushButton* button : progress->findChildren<QPushButton*>())
+                QVERIFY(!button->autoDefault() && !button->isDefault());
+        };
+        s.window->setupFiles().openFile(path);
+        QVERIFY(looked);
+        QCOMPARE(s.platform.messages.size(), 1);
+        QCOMPARE(
+            s.platform.messages[0].text,
+            QStringLiteral("%1写入了 1 张图片：\n%2/13800138000.jpg").arg(path, folder.path()));
     }
 };
 

@@ -37,6 +37,7 @@ private slots:
     void scaledPictures_data();
     void scaledPictures();
     void failingLineExitsNonZero();
+    void craftedTryLine();
     void fullDisk_data();
     void fullDisk();
     void folderThatIsNotUtf8();
@@ -230,6 +231,22 @@ void TestBatchProgram::failingLineExitsNonZero() {
              qPrintable(o.err));
     QVERIFY(QFile::exists(folder.filePath(QStringLiteral("before.jpg"))));
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("after.jpg"))));
+}
+
+// A crafted line of 22 000 "try " words (88 KB) fails its line like any malformed one: a message
+// and exit 1, with the lines before it done.
+void TestBatchProgram::craftedTryLine() {
+    QTemporaryDir folder;
+    QFile script(folder.filePath(QStringLiteral("tries.vks")));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("save before.jpg\n" + QByteArray("try ").repeated(22000) + "Command2\n");
+    script.close();
+    const Outcome o =
+        runProgram({QStringLiteral("--script"), QStringLiteral("tries.vks")}, folder.path());
+    QCOMPARE(o.exitCode, 1);
+    QVERIFY2(o.err.contains(u"tries.vks:2: try try "), qPrintable(o.err.left(200)));
+    QVERIFY(o.err.endsWith(u": try goes before a click or a dblclick\n"));
+    QVERIFY(QFile::exists(folder.filePath(QStringLiteral("before.jpg"))));
 }
 
 // A disk that fills up part-way fails the line with the system's reason (the export with the

@@ -16,6 +16,9 @@
 #include "random_input.h"
 #include "screen/fonts.h"
 #include "screen/screen_painter.h"
+#include "script/script_reader.h"
+#include "script/setup_document.h"
+#include "script/setup_session.h"
 #include "settings/panel_table.h"
 #include "support/failing_file_store.h"
 #include "support/fake_platform.h"
@@ -27,6 +30,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -423,6 +427,64 @@ private slots:
         installFontSubstitutions();
         qInfo("seed %llu (VOKARELO_ROBUSTNESS_SEED repeats it)",
               static_cast<unsigned long long>(masterSeed()));
+    }
+
+    // Crafted set-ups, opened as the window opens a file it was sent, without the user's word for
+    // any write: each ends at the line given (0: runs to its end), the program alive, and nothing
+    // is written but pictures inside the set-up's folder that were not there before.
+    void craftedSetups_data() {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<int>("failingLine");
+        const QByteArray limit(ScriptReader::MaxLineBytes, 'x');
+        QTest::newRow("22000 tries") << QByteArray("try ").repeated(22000) + "Command2" << 1;
+        QTest::newRow("tries before a dblclick")
+            << QByteArray("try ").repeated(30000) + "dblclick Text21" << 1;
+        QTest::newRow("a line at the limit") << "Text4 = " + limit.left(limit.size() - 8) << 0;
+        QTest::newRow("a line over the limit") << "Text4 = " + limit << 1;
+        QTest::newRow("escapes to the limit")
+            << "Text4 = " + QByteArray("\\\\").repeated(limit.size() / 2 - 4) << 0;
+        QTest::newRow("a save outside") << QByteArray("Command6\nsave ../outside.jpg") << 2;
+        QTest::newRow("a save of no picture") << QByteArray("save notes.txt") << 1;
+        QTest::newRow("a save over the set-up") << QByteArray("save set-up.vks") << 1;
+        QTest::newRow("a save over an existing picture") << QByteArray("save old.png") << 1;
+        QTest::newRow("a picture saved twice") << QByteArray("save new.png\nsave new.png") << 0;
+        QTest::newRow("a save through a folder") << QByteArray("save ./sub/../new.jpg") << 0;
+        QTest::newRow("not UTF-8") << QByteArray("Text4 = \xff\xfe") << 1;
+        QTest::newRow("lines of captures")
+            << QByteArray("Check6\n") + QByteArray("Image2\nLabel1\n").repeated(50) << 0;
+    }
+    void craftedSetups() {
+        QFETCH(QByteArray, script);
+        QFETCH(int, failingLine);
+        QTemporaryDir outer;
+        const QString folder = outer.filePath(QStringLiteral("setups"));
+        QVERIFY(QDir().mkpath(folder));
+        QFile old(folder + QStringLiteral("/old.png"));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        QFile setup(folder + QStringLiteral("/set-up.vks"));
+        QVERIFY(setup.open(QIODevice::WriteOnly) && setup.write(script) == script.size());
+        setup.close();
+
+        FakePlatform system;
+        SetupPlatform platform(system);
+        SetupSession session(platform);
+        QFile opened;
+        QCOMPARE(openRegularFile(setup.fileName(), opened), QString());
+        const SetupRunReport report =
+            session.openDocument(opened, SetupFolder(folder, system.fileStore()), false);
+        QCOMPARE(report.failure ? report.failure->line : 0, failingLine);
+        QVERIFY(system.messages.isEmpty());
+        QCOMPARE(QDir(outer.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"setups"});
+        QFile oldAfter(old.fileName());
+        QVERIFY(oldAfter.open(QIODevice::ReadOnly));
+        QCOMPARE(oldAfter.readAll(), QByteArray("old"));
+        QCOMPARE(QFileInfo(setup.fileName()).size(), script.size());
+        for (const QString& name : QDir(folder).entryList(QDir::Files))
+            QVERIFY2(name == u"old.png" || name == u"set-up.vks" || name == u"new.png" ||
+                         name == u"new.jpg",
+                     qPrintable(name));
     }
 
     void randomSequences_data() {

@@ -22,6 +22,8 @@ private slots:
     void defaultCaptionInsideItsLabel();
     void wordWiderThanItsLabelBreaks_data();
     void wordWiderThanItsLabelBreaks();
+    void hugeCaptionShowsWhatItsStartShows_data();
+    void hugeCaptionShowsWhatItsStartShows();
 };
 
 namespace {
@@ -118,6 +120,27 @@ void TestCaptions::wordWiderThanItsLabelBreaks() {
                             .arg(area.width())));
     // The caption does not fit one line, so the first one is filled to within a glyph of a side.
     QVERIFY(ink.width() > area.width() - 30);
+}
+
+// A caption pasted megabytes long draws exactly what its first few thousand characters draw, which
+// already overflow the label: what lies beyond cannot show, so the drawing need not read it.
+void TestCaptions::hugeCaptionShowsWhatItsStartShows_data() {
+    QTest::addColumn<ElementId>("name");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("words, centred")
+        << ElementId::NumberLarge << QStringLiteral("138 0013 8000 ").repeated(150);
+    QTest::newRow("one word, left") << ElementId::Location << QString(2000, u'8');
+    QTest::newRow("lines, right") << ElementId::Row1Duration
+                                  << QStringLiteral("广州 移动\n").repeated(300);
+}
+
+void TestCaptions::hugeCaptionShowsWhatItsStartShows() {
+    QFETCH(ElementId, name);
+    QFETCH(QString, start);
+    StartedForm s;
+    const ScreenElement& element = s.form.element(name);
+    const QString huge = start + QStringLiteral("移动 1380013800\n").repeated(300000);
+    QCOMPARE(drawnUnclipped(element, huge), drawnUnclipped(element, start));
 }
 
 VOKARELO_TEST_MAIN(TestCaptions)

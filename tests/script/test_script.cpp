@@ -176,6 +176,12 @@ void TestScript::refusedLines_data() {
                                    << "try goes before a click or a dblclick";
     QTest::newRow("try twice") << "try try Command6"
                                << "try goes before a click or a dblclick";
+    QTest::newRow("try of a comment") << "try # Command6"
+                                      << "try goes before a click or a dblclick";
+    // A line of 22 000 "try " words: read without nesting, once over the line.
+    QTest::newRow("try 22000 times")
+        << QString(QStringLiteral("try ").repeated(22000) + QStringLiteral("Command2"))
+        << "try goes before a click or a dblclick";
     QTest::newRow("clipboard with a bad escape") << R"(clipboard = a\q)"
                                                  << "unknown escape";
 }

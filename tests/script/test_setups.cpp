@@ -1,10 +1,15 @@
 #include "screen/fonts.h"
+#include "script/script_reader.h"
+#include "script/setup_document.h"
 #include "support/messages.h"
 #include "support/recorded_form.h"
 #include "support/run_tests.h"
 #include "support/script_run.h"
 #include "window/capture.h"
 #include <QObject>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QTest>
 #include <stdexcept>
@@ -21,6 +26,13 @@ private slots:
     void openedScriptRunsInTheWindow();
     void openedScriptCanBeStopped();
     void interruptedRunGivesTheWindowBack();
+    void overlongTextIsNotSaved_data();
+    void overlongTextIsNotSaved();
+    void onlyRegularFilesOpen();
+    void savesOfAnOpenedSetup_data();
+    void savesOfAnOpenedSetup();
+    void runEndsWithOneMessage();
+    void craftedSetupsStayBounded();
 };
 
 namespace {
@@ -107,6 +119,17 @@ void lengthenedAfterACapture(RecordedForm& w) {
     r.click(NumberSubmitButton);
 }
 
+// The back arrow without the export: the window narrows, and widens again at the second click.
+void lengthenedThenCapturedThrice(RecordedForm& w) {
+    SetupRecorder& r = w.recorder();
+    r.click(LengthenLabel);
+    r.click(LengthenLabel);
+    r.click(AutoSaveBox);
+    r.click(ElementId::BackArrow);
+    r.click(ElementId::BackArrow);
+    r.click(ElementId::BackArrow);
+}
+
 void lengthenedAndRestored(RecordedForm& w) {
     SetupRecorder& r = w.recorder();
     r.click(LengthenLabel);
@@ -132,6 +155,8 @@ void TestSetups::replayMakesTheSamePicture_data() {
     QTest::newRow("errors") << UserSession(errors);
     QTest::newRow("lengthened after a capture") << UserSession(lengthenedAfterACapture);
     QTest::newRow("lengthened and restored") << UserSession(lengthenedAndRestored);
+    QTest::newRow("lengthened, then captured three times")
+        << UserSession(lengthenedThenCapturedThrice);
 }
 
 // The saved script, replayed by the script mode (whose clock is the system's until a "now" line and
@@ -158,9 +183,9 @@ void TestSetups::replayMakesTheSamePicture() {
     QCOMPARE(opened.recorder().script(Morning), script);
 }
 
-// One action a line, a comment first, and nothing that changes nothing: a text typed back, a
-// capture, a click on a disabled box, a paste of an empty clipboard, a second read of the same
-// moment.
+// One action a line, a comment first, and nothing that changes nothing: a text typed back, a click
+// on a disabled box, a paste of an empty clipboard, a second read of the same moment. A capture
+// narrows the window and is a line, after the moment its caption read.
 void TestSetups::scriptIsReadable() {
     RecordedForm w;
     SetupRecorder& r = w.recorder();
@@ -179,6 +204,7 @@ void TestSetups::scriptIsReadable() {
     QCOMPARE(r.script(Midnight), QStringLiteral("# Vokarelo set-up, saved 2024-10-15 0:01:30\n"
                                                 "Text3 = 139 \\\\ 1\n"
                                                 "now 2024-10-14 9:32:05\n"
+                                                "Image2\n"
                                                 "Command3\n"
                                                 "Command25\n"
                                                 "Text4 = a\\nb\n"));
@@ -283,6 +309,235 @@ void TestSetups::openedScriptCanBeStopped() {
     QCOMPARE(w.form.element(ElementId::BatteryText).caption, QStringLiteral("50%"));
     QCOMPARE(w.form.text(NumberField), RecordedForm().form.text(NumberField));
     QCOMPARE(w.recorder().lines(), (QStringList{"Text1 = 50", "Command2"}));
+}
+
+// What a field can hold in a saved set-up is what a script line may hold: a longer text, counted
+// as the line writes it (escapes and UTF-8 included), is refused at saving with the field named,
+// and nothing is written. A text at the limit saves and opens again.
+void TestSetups::overlongTextIsNotSaved_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fromClipboard");
+    QTest::addColumn<QString>("error");
+    const qsizetype room = ScriptReader::MaxLineBytes - qsizetype(sizeof("Text4 = ") - 1);
+    QTest::newRow("at the limit") << QString(room, u'x') << false << QString();
+    QTest::newRow("one byte over") << QString(room + 1, u'x') << false
+                                   << QStringLiteral("手机营运商（Text4）的文字超过了 1 MiB");
+    QTest::newRow("over once escaped")
+        << QString(room / 2 + 1, u'\\') << false << QStringLiteral("（Text4）的文字超过了 1 MiB");
+    QTest::newRow("over in UTF-8")
+        << QString(room / 3 + 1, u'广') << false << QStringLiteral("（Text4）的文字超过了 1 MiB");
+    QTest::newRow("pasted") << QString(ScriptReader::MaxLineBytes, u'1') << true
+                            << QStringLiteral("粘贴时读到的剪贴板的文字超过了 1 MiB");
+}
+
+void TestSetups::overlongTextIsNotSaved() {
+    QFETCH(QString, text);
+    QFETCH(bool, fromClipboard);
+    QFETCH(QString, error);
+    RecordedForm w;
+    if (fromClipboard) {
+        w.platform.clipboardTextValue = text;
+        w.recorder().click(NumberPasteButton);
+    } else {
+        w.recorder().type(LocationField, text);
+    }
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("a.vks"));
+    QString message;
+    QCOMPARE(w.setups.save(path, Morning, &message), error.isEmpty());
+    QVERIFY2(message.contains(error), qPrintable(message));
+    QCOMPARE(QFile::exists(path), error.isEmpty());
+    if (!error.isEmpty())
+        return;
+    RecordedForm opened;
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(!opened.setups.open(saved));
+    QCOMPARE(opened.form.text(LocationField), text);
+}
+
+namespace {
+
+// A set-up file in a folder of its own, inside a folder that stands for the rest of the disk.
+struct SetupFile {
+    QTemporaryDir outer;
+    QString folder = outer.filePath(QStringLiteral("setups"));
+    QString path = folder + QStringLiteral("/a.vks");
+
+    explicit SetupFile(const QByteArray& script) {
+        QDir().mkpath(folder);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(script);
+    }
+    QString inside(const QString& name) const { return folder + u'/' + name; }
+
+    // Runs it as the window opens a file, asking nothing: the caller says whether the user agreed.
+    SetupRunReport open(RecordedForm& w, bool consented) const {
+        QFile script;
+        if (const QString refusal = openRegularFile(path, script); !refusal.isEmpty())
+            qFatal("%s", qPrintable(refusal));
+        return w.setups.openDocument(script, SetupFolder(folder, w.platform.fileStore()),
+                                     consented);
+    }
+};
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace
+
+// The window opens only a regular file as a set-up, and never waits to find out: a FIFO nobody
+// writes to, a pipe, a device and a folder are refused at once with the reason.
+void TestSetups::onlyRegularFilesOpen() {
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath(QStringLiteral("fifo.vks"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    int pipeEnds[2];
+    QCOMPARE(::pipe(pipeEnds), 0);
+    const QString regular = folder.filePath(QStringLiteral("a.vks"));
+    writeFile(regular, "Command6\n");
+    const struct {
+        QString path;
+        QString refusal;
+    } cases[] = {
+        {regular, {}},
+        {fifo, QStringLiteral("这是一个管道")},
+        {QStringLiteral("/proc/self/fd/%1").arg(pipeEnds[0]), QStringLiteral("这是一个管道")},
+        {QStringLiteral("/dev/zero"), QStringLiteral("这是一个设备")},
+        {folder.path(), QStringLiteral("这是一个文件夹")},
+        {folder.filePath(QStringLiteral("missing.vks")), QStringLiteral("No such file")},
+    };
+    for (const auto& c : cases) {
+        QFile file;
+        const QString refusal = openRegularFile(c.path, file);
+        QVERIFY2(c.refusal.isEmpty() ? refusal.isEmpty() : refusal.contains(c.refusal),
+                 qPrintable(c.path + u' ' + refusal));
+        QCOMPARE(file.isOpen(), c.refusal.isEmpty());
+    }
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
+}
+
+// In the window a set-up's "save" lines write pictures only, from the set-up's folder; a file that
+// is there already, or one outside the folder, is written only with the user's word, which the
+// window asks for once, listing them all, before the run.
+void TestSetups::savesOfAnOpenedSetup_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("refusal"); // empty: written when asked or not asked
+    QTest::newRow("a new picture beside it") << "save a.jpg" << false << QString();
+    QTest::newRow("PNG in a folder of its own") << "save sub/../b.PNG" << false << QString();
+    QTest::newRow("JPEG") << "save c.jpeg" << false << QString();
+    QTest::newRow("an existing picture") << "save old.jpg" << true << QString();
+    QTest::newRow("outside its folder") << "save ../out.png" << true << QString();
+    QTest::newRow("elsewhere") << "save %1/out.png" << true << QString();
+    QTest::newRow("a text file") << "save notes.txt" << false << "只写图片文件";
+    QTest::newRow("the set-up itself") << "save a.vks" << false << "只写图片文件";
+}
+
+void TestSetups::savesOfAnOpenedSetup() {
+    QFETCH(QString, line);
+    QFETCH(bool, asked);
+    QFETCH(QString, refusal);
+    SetupFile file{QByteArray()};
+    const QString name = QString(line).replace(QStringLiteral("%1"), file.outer.path()).mid(5);
+    writeFile(file.path, "Command6\n" + ("save " + name).toUtf8() + "\nCheck1\n");
+    writeFile(file.inside(QStringLiteral("old.jpg")), "old");
+    const QString target = QDir::cleanPath(QDir(file.folder).absoluteFilePath(name));
+
+    QFile script;
+    QCOMPARE(openRegularFile(file.path, script), QString());
+    RecordedForm planner;
+    bool stopped = true;
+    const PlannedWrites planned = writesNeedingConsent(
+        script, SetupFolder(file.folder, planner.platform.fileStore()), {}, &stopped);
+    QVERIFY(!stopped);
+    QCOMPARE(planned.listed, asked ? QStringList{target} : QStringList());
+    QCOMPARE(planned.count, qsizetype(asked));
+    if (asked)
+        QVERIFY(consentQuestion(QStringLiteral("a.vks"), planned).contains(target));
+
+    for (const bool consented : {false, true}) {
+        if (refusal.isEmpty())
+            QFile(target).remove();
+        writeFile(file.inside(QStringLiteral("old.jpg")), "old");
+        RecordedForm w;
+        const SetupRunReport report = file.open(w, consented);
+        const bool written = refusal.isEmpty() && (consented || !asked);
+        QCOMPARE(report.failure.has_value(), !written);
+        if (!written) {
+            QCOMPARE(report.failure->line, 2);
+            QVERIFY2(report.failure->message.contains(refusal.isEmpty() ? QStringLiteral("没有问过")
+                                                                        : refusal),
+                     qPrintable(report.failure->message));
+        }
+        QCOMPARE(report.pictures, written ? QStringList{target} : QStringList());
+        QCOMPARE(QImage(target).isNull(), !written);
+        if (target.endsWith(u"old.jpg"))
+            QCOMPARE(readAll(target) == "old", !written);
+    }
+}
+
+// A run holds back its messages: the one message at its end names every picture written, its
+// first error and where it stopped; a run that wrote nothing and met nothing says nothing.
+void TestSetups::runEndsWithOneMessage() {
+    SetupFile file("Text1 = x\ntry Command2\nsave a.png\nImage2\nsave b.jpg\nCommand2\n");
+    RecordedForm w;
+    w.platform.folder = file.outer.path();
+    const SetupRunReport report = file.open(w, false);
+    QVERIFY(w.platform.messages.isEmpty());
+    const QString exported = file.outer.filePath(QStringLiteral("13800138000.jpg"));
+    QCOMPARE(report.pictures, (QStringList{file.inside("a.png"), exported, file.inside("b.jpg")}));
+    const QString summary = runSummary(QStringLiteral("a.vks"), report);
+    QVERIFY2(summary.startsWith(QStringLiteral("a.vks写入了 3 张图片：\n%1\n%2\n%3\n\n")
+                                    .arg(file.inside("a.png"), exported, file.inside("b.jpg"))),
+             qPrintable(summary));
+    QVERIFY2(summary.contains(u"第一个错误（运行没有因此停止）：第 2 行：类型不匹配"),
+             qPrintable(summary));
+    QVERIFY2(summary.endsWith(u"a.vks:6: Command2: 类型不匹配 in Text1 (电量)"),
+             qPrintable(summary));
+
+    QVERIFY(runSummary(QStringLiteral("a.vks"), SetupRunReport{}).isEmpty());
+    SetupRunReport many;
+    many.picturesWritten = SetupRunReport::ListedPictures + 5;
+    for (qsizetype i = 0; i < SetupRunReport::ListedPictures; ++i)
+        many.pictures.append(QStringLiteral("/p/%1.jpg").arg(i));
+    QVERIFY(runSummary(QStringLiteral("a.vks"), many).endsWith(u"……另外还有 5 张"));
+}
+
+// Neither a crafted line nor a long run can exhaust the window: 22 000 "try " words fail their
+// line, and a run whose recording outgrows its bound stops with the lines before done.
+void TestSetups::craftedSetupsStayBounded() {
+    SetupFile tries("Text1 = 50\nCommand2\n" + QByteArray("try ").repeated(22000) + "Command2\n");
+    RecordedForm w;
+    const SetupRunReport report = tries.open(w, false);
+    QVERIFY(report.failure);
+    QCOMPARE(report.failure->line, 3);
+    QCOMPARE(report.failure->message, QStringLiteral("try goes before a click or a dblclick"));
+    QCOMPARE(w.form.element(ElementId::BatteryText).caption, QStringLiteral("50%"));
+
+    // Each pair records a line of a mebibyte; the bound is met after the seventeenth.
+    const qsizetype text = 1024 * 1024 - 64;
+    QByteArray longRun;
+    for (int i = 0; i < 20; ++i)
+        longRun += "Text4 = " + QByteArray(text, char('a' + i)) + "\nCommand8\n";
+    QBuffer device(&longRun);
+    device.open(QIODevice::ReadOnly);
+    const auto failure = w.setups.open(device);
+    QVERIFY(failure);
+    QCOMPARE(failure->line, 2 * 17);
+    QCOMPARE(failure->message, QStringLiteral("设置的记录超过了 16 MiB，运行在此行之后停止"));
+    QVERIFY(w.recorder().recordedCharacters() <= SetupSession::MaxRecordingCharacters + 2 * text);
 }
 
 // Whatever breaks off a run, the window is the user's again: the system's clock, errors in message

@@ -3,6 +3,7 @@
 #include "basic/platform.h"
 
 #include <QStringList>
+#include <functional>
 
 // A platform for tests: a settable clock, clipboard, folder and screen; messages, pauses and timer
 // calls are recorded instead of shown or waited for.
@@ -39,7 +40,13 @@ public:
     ClipboardText clipboardText() const override;
     ClipboardPicture clipboardPicture() const override;
     void setClipboardImage(const QImage& image) override;
-    void pause(int milliseconds) override { pauses.append(milliseconds); }
+    // Called at every pause, where the program waits: a test looks at the window at that moment.
+    std::function<void()> whilePaused;
+    void pause(int milliseconds) override {
+        pauses.append(milliseconds);
+        if (whilePaused)
+            whilePaused();
+    }
     ProgramFolder programFolder() const override { return {folder, folderDecodable}; }
     QString picturesFolder() const override { return pictures; }
     int screenHeightPixels() const override { return screenHeight; }

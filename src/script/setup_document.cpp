@@ -1,0 +1,126 @@
+#include "setup_document.h"
+
+#include "script.h"
+#include "script_reader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QStringDecoder>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString notAFileReason(mode_t mode) {
+    if (S_ISDIR(mode))
+        return QStringLiteral("这是一个文件夹，不是设置文件");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("这是一个管道，不是普通文件，只能打开普通文件");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("这是一个设备，不是普通文件，只能打开普通文件");
+    return QStringLiteral("这不是普通文件，只能打开普通文件");
+}
+
+bool isPictureName(const QString& name) {
+    for (const char* type : {".jpg", ".jpeg", ".png"})
+        if (name.endsWith(QLatin1StringView(type), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString openRegularFile(const QString& path, QFile& file) {
+    const QByteArray name = QFile::encodeName(path);
+    // Non-blocking, so that a FIFO with no writer cannot hold the window in open(); the file's
+    // kind is then read from what was opened, not from a name that may change in between.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    struct stat status;
+    if (::fstat(fd, &status) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return notAFileReason(status.st_mode);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    return {};
+}
+
+SetupFolder::SetupFolder(const QString& folder, FileStore& files)
+    : folder_(QDir::cleanPath(QDir(folder).absolutePath())),
+      canonicalFolder_(QFileInfo(folder_).canonicalFilePath()), files_(files) {}
+
+QString SetupFolder::resolve(const QString& name) const {
+    if (!isPictureName(name))
+        throw ScriptError{
+            QStringLiteral("在窗口中打开的设置只写图片文件：文件名要以 .jpg、.jpeg 或 .png 结尾")};
+    return QDir::cleanPath(QDir(folder_).absoluteFilePath(name));
+}
+
+bool SetupFolder::needsConsent(const QString& path) const {
+    if (files_.entryKind(path) != EntryKind::Missing)
+        return true;
+    // The folder the file goes into, as the system finds it: a link to elsewhere is elsewhere.
+    const QString parent = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+    if (parent.isEmpty() || canonicalFolder_.isEmpty())
+        return true;
+    return parent != canonicalFolder_ && !parent.startsWith(canonicalFolder_ + u'/');
+}
+
+PlannedWrites writesNeedingConsent(QIODevice& script, const SetupFolder& folder,
+                                   const std::function<bool()>& keepGoing, bool* stopped) {
+    PlannedWrites planned;
+    QSet<QString> seen;
+    *stopped = false;
+    ScriptReader reader(script);
+    QByteArray bytes;
+    while (reader.next(bytes) == ScriptReader::Result::Line) {
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString line = decoder.decode(bytes);
+        if (decoder.hasError())
+            break;
+        try {
+            const std::optional<ScriptAction> action = parseScriptLine(line);
+            if (action && action->kind == ScriptAction::Kind::Save) {
+                const QString path = folder.resolve(action->text);
+                if (!seen.contains(path) && folder.needsConsent(path)) {
+                    seen.insert(path);
+                    if (planned.listed.size() < PlannedWrites::ListedWrites)
+                        planned.listed.append(path);
+                    ++planned.count;
+                }
+            }
+        } catch (const ScriptError&) {
+            break; // a run stops at this line: nothing after it is written
+        }
+        if (keepGoing && !keepGoing()) {
+            *stopped = true;
+            break;
+        }
+    }
+    return planned;
+}
+
+QString consentQuestion(const QString& setupName, const PlannedWrites& writes) {
+    QString text =
+        QStringLiteral("%1会写入下面的文件，其中有已经存在的（会被替换）或在设置文件所在的"
+                       "文件夹以外的：\n\n")
+            .arg(setupName);
+    text += writes.listed.join(u'\n');
+    if (writes.count > writes.listed.size())
+        text += QStringLiteral("\n……另外还有 %1 个").arg(writes.count - writes.listed.size());
+    return text + QStringLiteral("\n\n运行并写入这些文件吗？");
+}
