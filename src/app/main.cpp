@@ -1,16 +1,20 @@
 #include "batch/batch_main.h"
 #include "batch/command_line.h"
-#include "script/setup_platform.h"
-#include "script/setup_session.h"
+#include "batch/private_runtime_folder.h"
+#include "display_check.h"
 #include "form/form.h"
 #include "main_window.h"
 #include "qt_platform.h"
+#include "qt_translation.h"
 #include "screen/fonts.h"
+#include "script/setup_platform.h"
+#include "script/setup_session.h"
 #include "window/window_definition.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char* argv[]) {
     // Read before any application object exists: a script run must choose its platform first.
@@ -22,8 +26,11 @@ int main(int argc, char* argv[]) {
     case CommandLine::Mode::Help:
         std::fputs(helpText().toUtf8().constData(), stdout);
         return 0;
+    case CommandLine::Mode::Version:
+        std::fputs(versionText().toUtf8().constData(), stdout);
+        return 0;
     case CommandLine::Mode::Invalid:
-        std::fprintf(stderr, "vokarelo: %s\nSee vokarelo --help.\n",
+        std::fprintf(stderr, "vokarelo: %s; see vokarelo --help\n",
                      commandLine.error.toLocal8Bit().constData());
         return ExitUsage;
     case CommandLine::Mode::Script:
@@ -32,8 +39,17 @@ int main(int argc, char* argv[]) {
         break;
     }
 
+    if (!displayNamed(arguments))
+        return ExitScriptFailed;
+    const PrivateRuntimeFolder runtimeFolder;
+    std::optional<UnreachableDisplayExit> noDisplayExit(std::in_place);
     QApplication app(argc, argv);
+    noDisplayExit.reset();
     QApplication::setApplicationName(QStringLiteral("Vokarelo"));
+    if (!loadChineseQtTexts(app))
+        std::fputs("vokarelo: Qt's Chinese translation (qt6-translations-l10n) is not installed; "
+                   "Qt's own buttons and dialogs stay in English\n",
+                   stderr);
     installFontSubstitutions();
     // What Qt left of the arguments: a set-up to open, "vokarelo FILE.vks".
     QStringList setups = QApplication::arguments().mid(1);

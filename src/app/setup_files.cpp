@@ -1,7 +1,7 @@
 #include "setup_files.h"
 
-#include "script/setup_session.h"
 #include "form/form.h"
+#include "script/setup_session.h"
 #include "window/export.h"
 
 #include <QDir>
@@ -29,6 +29,19 @@ constexpr int ProgressIntervalMs = 50;
 
 QSettings settings() {
     return QSettings(QStringLiteral("Vokarelo"), QStringLiteral("Vokarelo"));
+}
+
+// Why a set-up file did not open, in the window's words where the cause is a common one; the
+// system's own words otherwise.
+QString openFailureReason(const QFile& file) {
+    const QFileInfo info(file.fileName());
+    if (!info.exists())
+        return QStringLiteral("没有这个文件");
+    if (info.isDir())
+        return QStringLiteral("这是一个文件夹，不是设置文件");
+    if (!info.isReadable())
+        return QStringLiteral("没有读取此文件的权限");
+    return file.errorString();
 }
 
 } // namespace
@@ -84,7 +97,7 @@ void SetupFiles::openFile(const QString& path) {
         return;
     QFile script(path);
     if (!script.open(QIODevice::ReadOnly)) {
-        tell(QStringLiteral("无法打开%1：%2").arg(path, script.errorString()));
+        tell(QStringLiteral("无法打开%1：%2").arg(path, openFailureReason(script)));
         return;
     }
     // A long script keeps the window alive: after a moment a dialog shows how far the run is, by
@@ -116,7 +129,7 @@ void SetupFiles::openFile(const QString& path) {
     if (changed)
         changed();
     if (failure)
-        tell(failureText(path, *failure));
+        tell(failureText(path, *failure, ScriptLanguage::Chinese));
 }
 
 std::optional<QString> SetupFiles::setupIn(const QMimeData* data) {

@@ -16,5 +16,7 @@ BatchRunner::BatchRunner(const ProgramFolder& programFolder, int scale)
         if (messageShown)
             messageShown(line, text);
     };
+    form_.exported = [this](const QString&) { wrotePicture_ = true; };
+    lines_.pictureSaved = [this](const QString&) { wrotePicture_ = true; };
     form_.start();
 }

@@ -114,6 +114,8 @@ public:
     // When set, told that the export wrote nothing, after its own message has said so: a run
     // without a user (a script) must not go on as if the file were there.
     std::function<void(const QString& path, const QString& reason)> exportFailed;
+    // When set, told each picture the export wrote, after its own message has said so.
+    std::function<void(const QString& path)> exported;
 
 private:
     void setInitialState();

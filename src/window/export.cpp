@@ -150,4 +150,6 @@ void exportClipboardPicture(Form& form) {
     form.setWidth(WideWidth);
     if (!failure.isEmpty() && form.exportFailed)
         form.exportFailed(path, failure);
+    if (failure.isEmpty() && form.exported)
+        form.exported(path);
 }

@@ -45,8 +45,13 @@ class TestBatchProgram : public QObject {
 private slots:
     void initTestCase();
     void help();
+    void version();
     void usageErrors_data();
     void usageErrors();
+    void windowWithoutDisplay_data();
+    void windowWithoutDisplay();
+    void noticeOfNoPicture_data();
+    void noticeOfNoPicture();
     void standardInputWithoutDisplay();
     void scaledPictures_data();
     void scaledPictures();

@@ -1,6 +1,6 @@
+#include "batch_tests.h"
 #include "script/script.h"
 #include "script/script_reader.h"
-#include "batch_tests.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -190,7 +190,8 @@ void TestScript::refusedLines() {
         parseScriptLine(line);
         QFAIL("the line was taken");
     } catch (const ScriptError& e) {
-        QVERIFY2(e.message.contains(error), qPrintable(e.message));
+        QVERIFY2(e.message.english.contains(error), qPrintable(e.message.english));
+        QVERIFY(!e.message.chinese.isEmpty());
     }
 }
 

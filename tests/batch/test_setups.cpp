@@ -129,7 +129,7 @@ void TestSetups::replayMakesTheSamePicture() {
 
     ScriptRun run;
     const auto failure = run.run(script.toUtf8());
-    QVERIFY2(!failure, failure ? qPrintable(failure->message) : "");
+    QVERIFY2(!failure, failure ? qPrintable(failure->message.english) : "");
     QCOMPARE(capturedPicture(run.runner.form(), 1), expected);
 
     RecordedForm opened;
@@ -242,8 +242,14 @@ void TestSetups::openedScriptRunsInTheWindow() {
     const auto failure = w.setups.open(failingDevice);
     QVERIFY(failure);
     QCOMPARE(failure->line, 4);
-    QCOMPARE(failureText(QStringLiteral("a.vks"), *failure),
-             QStringLiteral("a.vks:4: Command2: 类型不匹配 in Text1 (电量)"));
+    QCOMPARE(
+        failureText(QStringLiteral("a.vks"), *failure),
+        QStringLiteral("a.vks:4: Command2: 类型不匹配 in Text1 (电量): 应填写电量的百分数（例如 "
+                       "92%）"));
+    // The window tells it in its own language.
+    QCOMPARE(failureText(QStringLiteral("a.vks"), *failure, ScriptLanguage::Chinese),
+             QStringLiteral("a.vks第4行“Command2”：类型不匹配\n“电量”应填写电量的百分数（例如 "
+                            "92%）。"));
     QVERIFY(w.platform.messages.isEmpty());
     QCOMPARE(w.form.element(ElementId::NumberLarge).caption, QStringLiteral("1"));
     QCOMPARE(w.recorder().lines(),
@@ -262,7 +268,9 @@ void TestSetups::openedScriptCanBeStopped() {
     QVERIFY(failure);
     QCOMPARE(failure->line, 2);
     QCOMPARE(failureText(QStringLiteral("a.vks"), *failure),
-             QStringLiteral("a.vks:2: Command2: 运行在此行之后被取消"));
+             QStringLiteral("a.vks:2: Command2: the run was stopped after this line"));
+    QCOMPARE(failureText(QStringLiteral("a.vks"), *failure, ScriptLanguage::Chinese),
+             QStringLiteral("a.vks第2行“Command2”：运行在此行之后被取消"));
     QCOMPARE(w.form.element(ElementId::BatteryText).caption, QStringLiteral("50%"));
     QCOMPARE(w.form.text(NumberField), RecordedForm().form.text(NumberField));
     QCOMPARE(w.recorder().lines(), (QStringList{"Text1 = 50", "Command2"}));
