@@ -46,16 +46,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     noDisplayExit.reset();
     QApplication::setApplicationName(QStringLiteral("Vokarelo"));
-    if (!loadChineseQtTexts(app))
-        std::fputs("vokarelo: Qt's Chinese translation (qt6-translations-l10n) is not installed; "
-                   "Qt's own buttons and dialogs stay in English\n",
-                   stderr);
+    loadChineseQtTexts(app);
     installFontSubstitutions();
     // What Qt left of the arguments: a set-up to open, "vokarelo FILE.vks".
     QStringList setups = QApplication::arguments().mid(1);
     setups.removeIf([](const QString& argument) { return argument.startsWith(u'-'); });
     if (setups.size() > 1) {
-        std::fprintf(stderr, "vokarelo: one set-up at a time, not %lld\nSee vokarelo --help.\n",
+        std::fprintf(stderr, "vokarelo: one set-up at a time, not %lld; see vokarelo --help\n",
                      static_cast<long long>(setups.size()));
         return ExitUsage;
     }
