@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
 
     if (!displayNamed(arguments))
         return ExitScriptFailed;
-    const PrivateRuntimeFolder runtimeFolder;
+    useLastingRuntimeFolder();
     std::optional<UnreachableDisplayExit> noDisplayExit(std::in_place);
     QApplication app(argc, argv);
     noDisplayExit.reset();

@@ -16,3 +16,10 @@ public:
 private:
     QByteArray path_;
 };
+
+// The window may be ended at any moment (a signal, the session's end) and would leave a private
+// folder behind each time, so it takes the folder Qt itself falls back to, one per user in the
+// temporary folder, made beforehand so that Qt has no cause to warn. Where XDG_RUNTIME_DIR is
+// unset and that folder is this user's alone (a folder, not a link, mode 0700), XDG_RUNTIME_DIR
+// names it; otherwise nothing changes and Qt says what it finds.
+void useLastingRuntimeFolder();

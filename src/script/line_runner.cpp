@@ -27,16 +27,14 @@ ScriptText inputWords(Input input) {
     return {QStringLiteral("takes no double-click"), QStringLiteral("不能双击")};
 }
 
-ScriptText disabled(Input input) {
-    const ScriptText refused = inputWords(input);
-    return {QStringLiteral("is disabled and ") + refused.english,
-            QStringLiteral("已禁用，") + refused.chinese};
-}
+const ScriptText Disabled = {QStringLiteral("is disabled"), QStringLiteral("已禁用")};
+const ScriptText Hidden = {QStringLiteral("is hidden"), QStringLiteral("已隐藏")};
 
-ScriptText hidden(Input input) {
+// A control's state and what it therefore refuses: "is hidden and takes no click".
+ScriptText refusal(const ScriptText& state, Input input) {
     const ScriptText refused = inputWords(input);
-    return {QStringLiteral("is hidden and ") + refused.english,
-            QStringLiteral("已隐藏，") + refused.chinese};
+    return {state.english + QStringLiteral(" and ") + refused.english,
+            state.chinese + QStringLiteral("，") + refused.chinese};
 }
 
 const ScriptText NotATextField = {QStringLiteral("is not a text field"),
@@ -67,9 +65,9 @@ Target checkTarget(const Form& form, const QString& name, Input input) {
             fail({QStringLiteral("is a line and takes no click"),
                   QStringLiteral("是一条线，不能点击")});
         if (!form.enabled(*id))
-            fail(disabled(input));
+            fail(refusal(Disabled, input));
         if (!form.visible(*id))
-            fail(hidden(input));
+            fail(refusal(Hidden, input));
         return *id;
     }
     const std::optional<ElementId> element = form.elementNamed(name);
@@ -79,7 +77,7 @@ Target checkTarget(const Form& form, const QString& name, Input input) {
     if (input != Input::Click)
         fail(NotATextField);
     if (!form.element(*element).visible)
-        fail(hidden(input));
+        fail(refusal(Hidden, input));
     return *element;
 }
 
