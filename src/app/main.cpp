@@ -13,10 +13,14 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 
 int main(int argc, char* argv[]) {
+    // Under a file size limit (ulimit -f) the system would end the program part-way through a
+    // picture; ignored, the write fails (EFBIG), the earlier file stays and the program says why.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Read before any application object exists: a script run must choose its platform first.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)

@@ -26,8 +26,9 @@ struct Outcome {
 };
 
 // The real program with no display (or one that does not answer) and no platform chosen, as on a
-// server. A file size limit
-// makes the disk look full beyond that size to the program (EFBIG where a disk says ENOSPC).
+// server. A file size limit makes the disk look full beyond that size to the program (EFBIG where a
+// disk says ENOSPC); it comes with SIGXFSZ at its default, ending the process, as a shell's
+// ulimit -f leaves it.
 Outcome runProgram(const QStringList& arguments, const QString& folder = QString(),
                    const QByteArray& input = QByteArray(), rlim_t fileSizeLimit = RLIM_INFINITY,
                    const QString& program = QStringLiteral(VOKARELO_PROGRAM),
@@ -36,7 +37,7 @@ Outcome runProgram(const QStringList& arguments, const QString& folder = QString
     process.setChildProcessModifier([fileSizeLimit] {
         if (fileSizeLimit == RLIM_INFINITY)
             return;
-        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_DFL);
         rlimit limit;
         ::getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = fileSizeLimit;
