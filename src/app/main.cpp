@@ -9,7 +9,6 @@
 #include "screen/fonts.h"
 #include "script/setup_platform.h"
 #include "script/setup_session.h"
-#include "window/window_definition.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -63,18 +62,21 @@ int main(int argc, char* argv[]) {
 
     QtPlatform system;
     SetupPlatform platform(system);
-    Form form(platform, windowDefinition());
-    SetupSession session(form, platform);
+    SetupSession session(platform);
+    Form& form = session.form();
 
     MainWindow window(form, session);
     system.window = &window;
     system.beforeMessage = [&window] { window.syncFromForm(); };
-    system.onTimer = [&form] { form.timerTick(); };
-    form.changed = [&window] { window.syncFromForm(); };
+    system.onTimer = [&window, &form] {
+        window.runEvent(QStringLiteral("Timer1"), [&form] { form.timerTick(); });
+    };
 
     window.show();
     if (!setups.isEmpty())
-        QTimer::singleShot(
-            0, &window, [&window, path = setups.front()] { window.setupFiles().openFile(path); });
+        QTimer::singleShot(0, &window, [&window, path = setups.front()] {
+            window.runEvent(QStringLiteral("打开设置"),
+                            [&] { window.setupFiles().openFile(path); });
+        });
     return app.exec();
 }

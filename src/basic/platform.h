@@ -52,7 +52,9 @@ public:
     virtual ClipboardPicture clipboardPicture() const = 0;
     virtual void setClipboardImage(const QImage& image) = 0;
 
-    virtual void sleep(int milliseconds) = 0;
+    // A pause of the command that runs, milliseconds long. The window goes on painting meanwhile;
+    // what the user does during it waits for the command to end.
+    virtual void pause(int milliseconds) = 0;
     virtual ProgramFolder programFolder() const = 0;
     // The user's pictures folder (~/Pictures, or as the desktop's user folders set it); empty when
     // the user has none that is safely inside the home folder.

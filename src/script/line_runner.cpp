@@ -85,7 +85,7 @@ Target checkTarget(const Form& form, const QString& name, Input input) {
 // says; the window shows its own message.
 ScriptText describe(const CommandError& error) {
     if (error.field().isEmpty())
-        return {errorText(error.kind()), error.message()};
+        return {error.message(), error.message()};
     QString english =
         QStringLiteral("%1 in %2 (%3)").arg(errorText(error.kind()), error.field(), error.label());
     if (!error.accepts().isEmpty())

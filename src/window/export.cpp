@@ -145,7 +145,7 @@ QString writeFailureReason(const WriteFailure& failure) {
 void exportClipboardPicture(Form& form) {
     Platform& platform = form.platform();
     const ClipboardPicture clipboard = platform.clipboardPicture();
-    platform.sleep(ExportPauseMs);
+    platform.pause(ExportPauseMs);
     const QString name = form.text(ControlId::NumberField);
     const ExportFolder folder = exportFolder(platform);
     // Without a folder the message names the file alone, not a folder it was never meant for.
@@ -168,8 +168,8 @@ void exportClipboardPicture(Form& form) {
                         : QStringLiteral("图片") + path + QStringLiteral("未保存：") + failure);
     platform.showMessage(form.caption(), QStringLiteral("Vokarelo"));
     form.setWidth(WideWidth);
-    if (!failure.isEmpty() && form.exportFailed)
-        form.exportFailed(path, failure);
-    if (failure.isEmpty() && form.exported)
-        form.exported(path);
+    if (failure.isEmpty())
+        form.observer().exported(path);
+    else
+        form.observer().exportFailed(path, failure);
 }

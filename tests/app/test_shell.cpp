@@ -28,6 +28,7 @@
 #include <QTranslator>
 #include <QUrl>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -37,7 +38,6 @@ struct Shell : RecordedForm {
 
     Shell() {
         window = new MainWindow(form, setups);
-        form.changed = [this] { window->syncFromForm(); };
         window->show();
         QApplication::setActiveWindow(window);
         // Focus and key tests below fail on their own if the window never becomes active.
@@ -123,6 +123,30 @@ private slots:
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
+    }
+
+    // Whatever an event of the user's throws ends at the window's boundary, as a message that says
+    // what was being done; the window goes on showing the form.
+    void unexpectedFailureEndsAtTheWindow() {
+        Shell s;
+        s.window->runEvent(QStringLiteral("Command6"), [&] {
+            s.form.setText(ControlId::BatteryField, QStringLiteral("7"));
+            throw std::runtime_error("boom");
+        });
+        QCOMPARE(s.platform.messages.size(), 1);
+        QCOMPARE(s.platform.messages[0].text, QStringLiteral("内部错误：Command6没有做完（boom）"));
+        QCOMPARE(qobject_cast<QLineEdit*>(s.widget(ControlId::BatteryField))->text(),
+                 QStringLiteral("7"));
+    }
+
+    // The export's pause keeps the window alive: what falls due meanwhile (a repaint, a timer)
+    // runs during it.
+    void pauseLetsTheWindowWork() {
+        QtPlatform platform;
+        bool ran = false;
+        QTimer::singleShot(0, [&] { ran = true; });
+        platform.pause(20);
+        QVERIFY(ran);
     }
 
     void windowIsBorderlessAtItsClientSize() {

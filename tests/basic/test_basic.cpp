@@ -139,8 +139,8 @@ private slots:
     }
 
     void floorAndText() {
-        QCOMPARE(vbFloor(91.7), 91.0);
-        QCOMPARE(vbFloor(-0.5), -1.0);
+        QCOMPARE(roundDown(91.7), 91.0);
+        QCOMPARE(roundDown(-0.5), -1.0);
         QCOMPARE(numberToText(90), QStringLiteral("90"));
         QCOMPARE(numberToText(-3), QStringLiteral("-3"));
         QCOMPARE(numberToText(-0.0), QStringLiteral("0"));
@@ -171,9 +171,9 @@ private slots:
     }
 
     void colours() {
-        QCOMPARE(colourRule(225, 218, 236), OleColor(0x00ECDAE1));
-        QCOMPARE(colourRule(300, 0, 0), OleColor(0x000000FF));
-        QCOMPARE(colourRule(-5, 256, 0), OleColor(0x0000FF00));
+        QCOMPARE(colourRule(225, 218, 236), PackedColour(0x00ECDAE1));
+        QCOMPARE(colourRule(300, 0, 0), PackedColour(0x000000FF));
+        QCOMPARE(colourRule(-5, 256, 0), PackedColour(0x0000FF00));
         QCOMPARE(toQColor(0x00ECDAE1), QColor(225, 218, 236));
         QCOMPARE(toQColor(ButtonTextColour), QColor(Qt::black));
         QCOMPARE(toQColor(ButtonFaceColour), QColor(240, 240, 240));

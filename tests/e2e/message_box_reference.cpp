@@ -5,11 +5,9 @@
 #include "app/main_window.h"
 #include "app/qt_platform.h"
 #include "app/qt_translation.h"
-#include "form/form.h"
 #include "screen/fonts.h"
 #include "script/setup_platform.h"
 #include "script/setup_session.h"
-#include "window/window_definition.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -25,9 +23,8 @@ int main(int argc, char* argv[]) {
     installFontSubstitutions();
     QtPlatform system;
     SetupPlatform platform(system);
-    Form form(platform, windowDefinition());
-    SetupSession session(form, platform);
-    MainWindow window(form, session);
+    SetupSession session(platform);
+    MainWindow window(session.form(), session);
     system.window = &window;
 
     QTimer::singleShot(0, [] {

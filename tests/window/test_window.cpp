@@ -320,7 +320,7 @@ private slots:
 
         QVERIFY(!w.form.timerRunning());
         QCOMPARE(w.platform.timerStops, 1);
-        QCOMPARE(w.platform.sleeps, QList<int>{500});
+        QCOMPARE(w.platform.pauses, QList<int>{500});
         const QString path = dir.path() + QStringLiteral("/13800138000.jpg");
         const QString caption = QStringLiteral("图片") + path + QStringLiteral("已保存");
         QCOMPARE(w.form.caption(), caption);
