@@ -1,8 +1,11 @@
 #include "batch/batch_main.h"
 #include "batch/command_line.h"
+#include "batch/private_runtime_folder.h"
+#include "display_check.h"
 #include "form/form.h"
 #include "main_window.h"
 #include "qt_platform.h"
+#include "qt_translation.h"
 #include "screen/fonts.h"
 #include "script/setup_platform.h"
 #include "script/setup_session.h"
@@ -11,6 +14,7 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char* argv[]) {
     // Under a file size limit (ulimit -f) the system would end the program part-way through a
@@ -25,8 +29,11 @@ int main(int argc, char* argv[]) {
     case CommandLine::Mode::Help:
         std::fputs(helpText().toUtf8().constData(), stdout);
         return 0;
+    case CommandLine::Mode::Version:
+        std::fputs(versionText().toUtf8().constData(), stdout);
+        return 0;
     case CommandLine::Mode::Invalid:
-        std::fprintf(stderr, "vokarelo: %s\nSee vokarelo --help.\n",
+        std::fprintf(stderr, "vokarelo: %s; see vokarelo --help\n",
                      commandLine.error.toLocal8Bit().constData());
         return ExitUsage;
     case CommandLine::Mode::Script:
@@ -35,14 +42,20 @@ int main(int argc, char* argv[]) {
         break;
     }
 
+    if (!displayNamed(arguments))
+        return ExitScriptFailed;
+    useLastingRuntimeFolder();
+    std::optional<UnreachableDisplayExit> noDisplayExit(std::in_place);
     QApplication app(argc, argv);
+    noDisplayExit.reset();
     QApplication::setApplicationName(QStringLiteral("Vokarelo"));
+    loadChineseQtTexts(app);
     installFontSubstitutions();
     // What Qt left of the arguments: a set-up to open, "vokarelo FILE.vks".
     QStringList setups = QApplication::arguments().mid(1);
     setups.removeIf([](const QString& argument) { return argument.startsWith(u'-'); });
     if (setups.size() > 1) {
-        std::fprintf(stderr, "vokarelo: one set-up at a time, not %lld\nSee vokarelo --help.\n",
+        std::fprintf(stderr, "vokarelo: one set-up at a time, not %lld; see vokarelo --help\n",
                      static_cast<long long>(setups.size()));
         return ExitUsage;
     }

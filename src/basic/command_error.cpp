@@ -18,8 +18,8 @@ QString errorText(ErrorKind kind) {
     return {};
 }
 
-CommandError::CommandError(ErrorKind kind, QString field, QString label)
-    : kind_(kind), field_(std::move(field)), label_(std::move(label)),
+CommandError::CommandError(ErrorKind kind, QString field, QString label, QString accepts)
+    : kind_(kind), field_(std::move(field)), label_(std::move(label)), accepts_(std::move(accepts)),
       what_(message().toStdString()) {}
 
 CommandError CommandError::internal(const QString& doing, const QString& cause) {
@@ -30,23 +30,33 @@ CommandError CommandError::internal(const QString& doing, const QString& cause) 
     return error;
 }
 
-CommandError CommandError::blame(const QString& field, const QString& label) const {
-    return field_.isEmpty() && kind_ != ErrorKind::Internal ? CommandError(kind_, field, label)
-                                                            : *this;
+CommandError CommandError::blame(const QString& field, const QString& label,
+                                 const QString& accepts) const {
+    return field_.isEmpty() && kind_ != ErrorKind::Internal
+               ? CommandError(kind_, field, label, accepts)
+               : *this;
+}
+
+QString CommandError::advice() const {
+    const QString& shown = label_.isEmpty() ? field_ : label_;
+    if (kind_ == ErrorKind::Internal || shown.isEmpty())
+        return {};
+    if (accepts_.isEmpty())
+        return QStringLiteral("请检查“%1”中填写的内容。").arg(shown);
+    return QStringLiteral("“%1”%2。").arg(shown, accepts_);
 }
 
 QString CommandError::message() const {
+    QString text = errorText(kind_);
     if (kind_ == ErrorKind::Internal) {
         // One line, so that a script run can print it after its line number.
-        QString text = errorText(kind_);
         if (!doing_.isEmpty())
             text += QStringLiteral("：%1没有做完").arg(doing_);
         if (!cause_.isEmpty())
             text += QStringLiteral("（%1）").arg(cause_);
         return text;
     }
-    const QString& shown = label_.isEmpty() ? field_ : label_;
-    if (shown.isEmpty())
-        return errorText(kind_);
-    return QStringLiteral("%1\n\n请检查“%2”中填写的内容。").arg(errorText(kind_), shown);
+    if (const QString advised = advice(); !advised.isEmpty())
+        text += u'\n' + advised;
+    return text;
 }

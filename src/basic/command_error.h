@@ -20,27 +20,36 @@ QString errorText(ErrorKind kind);
 class CommandError : public std::exception {
 public:
     // field is the name of the settings field whose content caused the error, as scripts write it
-    // ("Text8"); label is the name the window shows for it ("通话时长（秒）").
-    explicit CommandError(ErrorKind kind, QString field = {}, QString label = {});
+    // ("Text8"); label is the name the window shows for it ("通话记录1的通话时长（秒）"); accepts
+    // says what the field takes, with an example ("应填写时:分（例如 9:05）"), when it takes
+    // something in particular.
+    explicit CommandError(ErrorKind kind, QString field = {}, QString label = {},
+                          QString accepts = {});
 
     ErrorKind kind() const { return kind_; }
     // Empty when no field is to blame.
     const QString& field() const { return field_; }
     const QString& label() const { return label_; }
+    const QString& accepts() const { return accepts_; }
     // A failure the commands do not foresee, met while doing what doing says ("Command6_Click");
     // cause is what the failure itself says, when it says anything.
     static CommandError internal(const QString& doing, const QString& cause);
 
     // The same error, blamed on a field, unless a field is already named.
-    CommandError blame(const QString& field, const QString& label) const;
-    // The text shown to the user: the error's name, then the field to mend, by its label.
+    CommandError blame(const QString& field, const QString& label,
+                       const QString& accepts = {}) const;
+    // The text shown to the user: the error's name on the first line, then the field to mend, by
+    // its label, and what to type into it.
     QString message() const;
+    // The second line of the message alone; empty when no field is to blame.
+    QString advice() const;
     const char* what() const noexcept override { return what_.c_str(); }
 
 private:
     ErrorKind kind_;
     QString field_;
     QString label_;
+    QString accepts_;
     // What an internal error interrupted, and why.
     QString doing_;
     QString cause_;

@@ -13,7 +13,23 @@ bool isBlank(QChar c) {
 
 } // namespace
 
-double toDouble(const QString& text) {
+QString numberReading(const QString& text) {
+    // U+FF01..U+FF5E are the full-width forms of U+0021..U+007E, in the same order.
+    constexpr char16_t FullWidthOffset = 0xFEE0;
+    QString reading = text;
+    for (QChar& c : reading) {
+        const char16_t code = c.unicode();
+        if ((code >= u'０' && code <= u'９') || code == u'＋' || code == u'－' || code == u'．' ||
+            code == u'：')
+            c = QChar(char16_t(code - FullWidthOffset));
+        else if (code == u'\u3000' || code == u'\u00a0')
+            c = u' ';
+    }
+    return reading;
+}
+
+double toDouble(const QString& typed) {
+    const QString text = numberReading(typed);
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isBlank(text[begin]))

@@ -10,6 +10,11 @@
 // anything else that is not a plain decimal number (optional sign, fraction, exponent) is a type
 // mismatch. Every conversion throws CommandError.
 
+// The text as a number or a time is read from it: the full-width digits, signs, point and colon a
+// Chinese input method types become their ASCII forms, and the ideographic and no-break spaces
+// plain blanks. Everything else stays as it is; the field itself keeps what was typed.
+QString numberReading(const QString& text);
+
 double toDouble(const QString& text);
 // Rounds to the nearest whole number, halves to the even neighbour; outside -32768..32767 it is an
 // overflow.

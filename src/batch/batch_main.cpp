@@ -2,43 +2,12 @@
 
 #include "batch_runner.h"
 #include "command_line.h"
+#include "private_runtime_folder.h"
 #include "screen/fonts.h"
 
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
-#include <cstdlib>
-
-namespace {
-
-// A run without a window keeps nothing in a runtime folder, yet Qt looks for one as it starts and
-// warns on every run where the session has none (root under a bare su, a CI job). A private, empty
-// one for the length of the run keeps the output to the script's own messages.
-class PrivateRuntimeFolder {
-public:
-    PrivateRuntimeFolder() {
-        if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-            return;
-        QByteArray name = QFile::encodeName(QDir::tempPath()) + "/vokarelo-runtime-XXXXXX";
-        // mkdtemp makes it 0700 and ours, which is what Qt asks of a runtime folder.
-        if (::mkdtemp(name.data())) {
-            path_ = name;
-            qputenv("XDG_RUNTIME_DIR", path_);
-        }
-    }
-    ~PrivateRuntimeFolder() {
-        if (!path_.isEmpty())
-            QDir(QFile::decodeName(path_)).removeRecursively();
-    }
-    PrivateRuntimeFolder(const PrivateRuntimeFolder&) = delete;
-    PrivateRuntimeFolder& operator=(const PrivateRuntimeFolder&) = delete;
-
-private:
-    QByteArray path_;
-};
-
-} // namespace
 
 int runBatch(int& argc, char** argv, const QString& scriptPath, int scale) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -64,8 +33,13 @@ int runBatch(int& argc, char** argv, const QString& scriptPath, int scale) {
         out << scriptName << ':' << line << ": " << text << Qt::endl;
     };
     const std::optional<ScriptFailure> failure = runner.run(script);
-    if (!failure)
+    if (!failure) {
+        // A run that wrote nothing has done its work in vain, most often for want of a save line.
+        if (!runner.wrotePicture())
+            err << "vokarelo: " << scriptName
+                << " wrote no picture; a save line or the export writes one" << Qt::endl;
         return 0;
+    }
     err << (failure->unreadable ? "vokarelo: " : "") << failureText(scriptName, *failure)
         << Qt::endl;
     return failure->unreadable ? ExitUsage : ExitScriptFailed;

@@ -12,6 +12,7 @@ BatchRunner::BatchRunner(const ProgramFolder& programFolder, int scale)
         if (messageShown)
             messageShown(line, text);
     };
+    lines_.pictureSaved = [this](const QString&) { wrotePicture_ = true; };
     form_.start();
 }
 
@@ -21,4 +22,8 @@ void BatchRunner::commandFailed(const CommandError& error) {
 
 void BatchRunner::exportFailed(const QString& path, const QString& reason) {
     lines_.exportFailed(path, reason);
+}
+
+void BatchRunner::exported(const QString&) {
+    wrotePicture_ = true;
 }

@@ -23,6 +23,9 @@ public:
     // failure.
     std::optional<ScriptFailure> run(QIODevice& script) { return lines_.run(script); }
 
+    // Whether a save line or the export has written a picture since the runner was made.
+    bool wrotePicture() const { return wrotePicture_; }
+
     HeadlessPlatform& platform() { return platform_; }
     Form& form() { return form_; }
 
@@ -33,9 +36,11 @@ public:
 private:
     void commandFailed(const CommandError& error) override;
     void exportFailed(const QString& path, const QString& reason) override;
+    void exported(const QString& path) override;
 
     HeadlessPlatform platform_;
     Form form_;
     FormActions actions_{form_};
     LineRunner lines_{form_, actions_, platform_};
+    bool wrotePicture_ = false;
 };

@@ -12,26 +12,85 @@ bool isHelp(const QString& argument) {
     return argument == u"--help" || argument == u"-h";
 }
 
+bool isVersion(const QString& argument) {
+    return argument == u"--version";
+}
+
 bool isOption(const QString& argument, const QString& option) {
     return argument == option || argument.startsWith(option + u'=');
 }
 
 bool isOurs(const QString& argument) {
-    return isHelp(argument) || isOption(argument, ScriptOption) || isOption(argument, ScaleOption);
+    return isHelp(argument) || isVersion(argument) || isOption(argument, ScriptOption) ||
+           isOption(argument, ScaleOption);
 }
 
 CommandLine invalid(const QString& error) {
     return {CommandLine::Mode::Invalid, {}, 1, error};
 }
 
+// Qt's own options, which Qt takes out of the arguments as the window starts; it reads them with
+// one dash or two.
+enum class QtOption { None, Flag, WithValue };
+
+QtOption qtOption(const QString& argument) {
+    static const QStringList flags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                      QStringLiteral("nograb"), QStringLiteral("dograb")};
+    static const QStringList withValue = {
+        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("geometry"),
+        QStringLiteral("qwindowtitle"),    QStringLiteral("title"),
+        QStringLiteral("qwindowicon"),     QStringLiteral("icon"),
+        QStringLiteral("display"),         QStringLiteral("name"),
+        QStringLiteral("session"),         QStringLiteral("style"),
+        QStringLiteral("stylesheet")};
+    QStringView name(argument);
+    name = name.sliced(name.startsWith(u"--") ? 2 : 1);
+    if (flags.contains(name))
+        return QtOption::Flag;
+    if (withValue.contains(name))
+        return QtOption::WithValue;
+    // Written with its value: -style=fusion, -qmljsdebugger=port:1234.
+    const qsizetype equals = name.indexOf(u'=');
+    if (equals > 0 && (withValue.contains(name.first(equals)) ||
+                       name.first(equals) == QLatin1String("qmljsdebugger")))
+        return QtOption::Flag;
+    return QtOption::None;
+}
+
+// The window's arguments: Qt's options and set-ups to open. The first other option, if any.
+std::optional<QString> unknownWindowOption(const QStringList& arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument.size() < 2 || !argument.startsWith(u'-'))
+            continue;
+        switch (qtOption(argument)) {
+        case QtOption::None:
+            return argument;
+        case QtOption::WithValue:
+            ++i;
+            break;
+        case QtOption::Flag:
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     using Mode = CommandLine::Mode;
-    if (std::none_of(arguments.begin(), arguments.end(), isOurs))
+    if (std::none_of(arguments.begin(), arguments.end(), isOurs)) {
+        if (const std::optional<QString> unknown = unknownWindowOption(arguments))
+            return invalid(QStringLiteral("unknown option %1").arg(*unknown));
         return {};
+    }
     if (arguments.size() == 1 && isHelp(arguments[0]))
         return {Mode::Help, {}, 1, {}};
+    if (arguments.size() == 1 && isVersion(arguments[0]))
+        return {Mode::Version, {}, 1, {}};
 
     QStringList rest = arguments;
     std::optional<QString> path;
@@ -78,6 +137,7 @@ QString helpText() {
                             pixel (1, 2 or 3): 2 as a high-density screen shows
                             the window, 3 the size of a phone's own screenshot
   vokarelo --help           show this text
+  vokarelo --version        show the program's name and version
 
 A script runs on the window as the program opens it (wide, every field at its
 default), one action a line, from the top, each line as it is read. It is UTF-8
@@ -180,8 +240,12 @@ first failing line is shown in a message; the lines before it stay done.
 
 Exit status:
   0  the script ran to its end, or to Command23
-  1  a line failed
+  1  a line failed; or the window was asked for where there is no display
   2  the arguments were wrong, or the script could not be read (the lines
      read before a read error have taken effect)
 )");
+}
+
+QString versionText() {
+    return QStringLiteral("Vokarelo " VOKARELO_VERSION "\n");
 }

@@ -101,6 +101,18 @@ inline constexpr int ControlCount = int(ControlId::ColourSaveButton) + 1;
 
 enum class ControlKind { Label, TextField, Button, CheckBox, Line };
 
+// What a text field holds, for the message that tells the user what to type into it.
+enum class FieldInput {
+    FreeText,        // anything: the number, the location
+    Percent,         // the battery: 92%
+    TimeOfDay,       // hours and minutes: 9:05
+    Minutes,         // a call's minutes
+    Seconds,         // a call's seconds
+    Month,           // 1 to 12
+    Day,             // 1 to 31
+    ColourComponent, // 0 to 255
+};
+
 enum class PanelFont {
     Default, // the window's default font
     Title,   // 宋体 21.75 pt bold
@@ -114,6 +126,7 @@ struct PanelControl {
     ControlKind kind;
     const char* name;  // the window definition's: "Text3", "Line1(0)"
     const char* label; // what the user calls it: its caption, or the caption beside a text field
+    FieldInput input = FieldInput::FreeText;
     // Left, top, width, height in twips; for a line its end points x1, y1, x2, y2.
     ElementRect rect;
     const char* text; // caption, or a text field's initial text (UTF-8)

@@ -31,7 +31,8 @@ std::optional<double> givenMinutes(const Form& form, ControlId field) {
 // while a clock that already shows seconds does not read at all.
 QTime readPhoneClock(const QString& clock) {
     static const QRegularExpression number(QStringLiteral(R"(\A[ \t]*([0-9]{1,9})[ \t]*\z)"));
-    const QStringList parts = splitAll(clock + QStringLiteral(":00"), QStringLiteral(":"));
+    const QStringList parts =
+        splitAll(numberReading(clock) + QStringLiteral(":00"), QStringLiteral(":"));
     if (parts.size() > 3)
         throw CommandError(ErrorKind::TypeMismatch);
     const int limits[3] = {23, 59, 59};
@@ -52,8 +53,10 @@ QTime readPhoneClock(const QString& clock) {
 void deriveTime(Form& form, const RecordRow& source, const RecordRow& target, int minutes) {
     const ControlId from = source.fields.time;
     const ControlId to = target.fields.time;
-    const QStringList parts = splitAll(form.text(from), QStringLiteral(":"));
-    // The hour is copied as typed; only a borrow rewrites it as a number.
+    // A full-width colon splits as the ASCII one, and the hour is copied as it reads: a time the
+    // command writes is in ASCII digits, as a phone shows it.
+    const QStringList parts = splitAll(numberReading(form.text(from)), QStringLiteral(":"));
+    // The hour is copied as typed otherwise; only a borrow rewrites it as a number.
     const double minute = roundDown(partNumber(form, parts, 1, from)) - minutes;
     form.setText(to, parts[0] + QStringLiteral(":") + numberToText(minute));
 

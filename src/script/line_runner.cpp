@@ -4,6 +4,7 @@
 #include "picture_file.h"
 #include "script_reader.h"
 #include "window/capture.h"
+#include "window/export.h"
 
 #include <QStringDecoder>
 #include <utility>
@@ -14,17 +15,30 @@ namespace {
 // What a script line does to a control, for the words of its refusal.
 enum class Input { Text, Click, DoubleClick };
 
-QString inputWords(Input input) {
+ScriptText inputWords(Input input) {
     switch (input) {
     case Input::Text:
-        return QStringLiteral("takes no text");
+        return {QStringLiteral("takes no text"), QStringLiteral("不能填写")};
     case Input::Click:
-        return QStringLiteral("takes no click");
+        return {QStringLiteral("takes no click"), QStringLiteral("不能点击")};
     case Input::DoubleClick:
         break;
     }
-    return QStringLiteral("takes no double-click");
+    return {QStringLiteral("takes no double-click"), QStringLiteral("不能双击")};
 }
+
+const ScriptText Disabled = {QStringLiteral("is disabled"), QStringLiteral("已禁用")};
+const ScriptText Hidden = {QStringLiteral("is hidden"), QStringLiteral("已隐藏")};
+
+// A control's state and what it therefore refuses: "is hidden and takes no click".
+ScriptText refusal(const ScriptText& state, Input input) {
+    const ScriptText refused = inputWords(input);
+    return {state.english + QStringLiteral(" and ") + refused.english,
+            state.chinese + QStringLiteral("，") + refused.chinese};
+}
+
+const ScriptText NotATextField = {QStringLiteral("is not a text field"),
+                                  QStringLiteral("不是文本框")};
 
 // What a script line names: a control of the panel or an element of the phone screen.
 using Target = std::variant<ControlId, ElementId>;
@@ -33,41 +47,50 @@ using Target = std::variant<ControlId, ElementId>;
 // so that a script never does nothing silently: the name must exist, a text takes a text field,
 // and a disabled or hidden control takes nothing.
 Target checkTarget(const Form& form, const QString& name, Input input) {
-    const auto fail = [&](const QString& why) {
-        throw ScriptError{QStringLiteral("%1 %2").arg(name, why)};
+    const auto fail = [&](const ScriptText& why) {
+        throw ScriptError{{QStringLiteral("%1 %2").arg(name, why.english),
+                           QStringLiteral("%1%2").arg(name, why.chinese)}};
     };
     if (const std::optional<ControlId> id = form.controlNamed(name)) {
         const ControlKind kind = form.definition(*id).kind;
         const bool textField = kind == ControlKind::TextField;
         if (input != Input::Click && !textField)
-            fail(QStringLiteral("is not a text field"));
+            fail(NotATextField);
         if (input == Input::Click && textField)
-            fail(QStringLiteral("is a text field: set it with \"%1 = TEXT\" or double-click it "
-                                "with \"dblclick %1\"")
-                     .arg(name));
+            fail({QStringLiteral("is a text field: set it with \"%1 = TEXT\" or double-click it "
+                                 "with \"dblclick %1\"")
+                      .arg(name),
+                  QStringLiteral("是文本框：用“%1 = TEXT”填写，或用“dblclick %1”双击").arg(name)});
         if (kind == ControlKind::Line)
-            fail(QStringLiteral("is a line and takes no click"));
+            fail({QStringLiteral("is a line and takes no click"),
+                  QStringLiteral("是一条线，不能点击")});
         if (!form.enabled(*id))
-            fail(QStringLiteral("is disabled and ") + inputWords(input));
+            fail(refusal(Disabled, input));
         if (!form.visible(*id))
-            fail(QStringLiteral("is hidden and ") + inputWords(input));
+            fail(refusal(Hidden, input));
         return *id;
     }
     const std::optional<ElementId> element = form.elementNamed(name);
     if (!element)
-        fail(QStringLiteral("is not a control of the window"));
+        fail(
+            {QStringLiteral("is not a control of the window"), QStringLiteral("不是窗口中的控件")});
     if (input != Input::Click)
-        fail(QStringLiteral("is not a text field"));
+        fail(NotATextField);
     if (!form.element(*element).visible)
-        fail(QStringLiteral("is hidden and ") + inputWords(input));
+        fail(refusal(Hidden, input));
     return *element;
 }
 
-QString describe(const CommandError& error) {
-    return error.field().isEmpty()
-               ? error.message()
-               : QStringLiteral("%1 in %2 (%3)")
-                     .arg(errorText(error.kind()), error.field(), error.label());
+// The script mode names the field as scripts write it, and then says what the window's message
+// says; the window shows its own message.
+ScriptText describe(const CommandError& error) {
+    if (error.field().isEmpty())
+        return {error.message(), error.message()};
+    QString english =
+        QStringLiteral("%1 in %2 (%3)").arg(errorText(error.kind()), error.field(), error.label());
+    if (!error.accepts().isEmpty())
+        english += QStringLiteral(": ") + error.accepts();
+    return {english, error.message()};
 }
 
 } // namespace
@@ -84,7 +107,8 @@ void LineRunner::commandFailed(const CommandError& error) {
 
 void LineRunner::exportFailed(const QString& path, const QString& reason) {
     if (!commandError_)
-        commandError_ = QStringLiteral("the export did not write %1: %2").arg(path, reason);
+        commandError_ = {QStringLiteral("the export did not write %1: %2").arg(path, reason),
+                         QStringLiteral("没有保存%1：%2").arg(path, reason)};
 }
 
 std::optional<ScriptFailure> LineRunner::run(QIODevice& script) {
@@ -97,19 +121,23 @@ std::optional<ScriptFailure> LineRunner::run(QIODevice& script) {
         case ScriptReader::Result::End:
             return std::nullopt;
         case ScriptReader::Result::TooLong:
-            return ScriptFailure{lineNumber_,
-                                 {},
-                                 QStringLiteral("the line is longer than %1 bytes (1 MiB)")
-                                     .arg(ScriptReader::MaxLineBytes),
-                                 false};
+            return ScriptFailure{
+                lineNumber_,
+                {},
+                {QStringLiteral("the line is longer than %1 bytes (1 MiB)")
+                     .arg(ScriptReader::MaxLineBytes),
+                 QStringLiteral("这一行超过了 %1 字节（1 MiB）").arg(ScriptReader::MaxLineBytes)},
+                false};
         case ScriptReader::Result::Failed:
-            return ScriptFailure{lineNumber_, {}, script.errorString(), true};
+            return ScriptFailure{
+                lineNumber_, {}, {script.errorString(), script.errorString()}, true};
         }
         QStringDecoder decoder(QStringDecoder::Utf8);
         const QString line = decoder.decode(bytes);
         try {
             if (decoder.hasError())
-                throw ScriptError{QStringLiteral("the line is not UTF-8 text")};
+                throw ScriptError{{QStringLiteral("the line is not UTF-8 text"),
+                                   QStringLiteral("这一行不是 UTF-8 文本")}};
             runLine(line);
         } catch (const ScriptError& error) {
             return ScriptFailure{lineNumber_, line, error.message, false};
@@ -117,7 +145,11 @@ std::optional<ScriptFailure> LineRunner::run(QIODevice& script) {
         if (world_.quitRequested())
             return std::nullopt;
         if (keepGoing && !keepGoing())
-            return ScriptFailure{lineNumber_, line, QStringLiteral("运行在此行之后被取消"), false};
+            return ScriptFailure{lineNumber_,
+                                 line,
+                                 {QStringLiteral("the run was stopped after this line"),
+                                  QStringLiteral("运行在此行之后被取消")},
+                                 false};
     }
 }
 
@@ -135,7 +167,7 @@ void LineRunner::runLine(const QString& line) {
     if (!action->mayFail)
         throw ScriptError{*commandError_};
     if (errorTolerated)
-        errorTolerated(lineNumber_, *std::exchange(commandError_, std::nullopt));
+        errorTolerated(lineNumber_, std::exchange(commandError_, std::nullopt)->english);
     commandError_.reset();
 }
 
@@ -158,7 +190,8 @@ void LineRunner::perform(const ScriptAction& action) {
         WriteFailure failure;
         if (!writePictureFile(capturedPicture(form_, form_.platform().devicePixelRatio()), path,
                               &failure))
-            throw ScriptError{QStringLiteral("cannot write %1: %2").arg(path, failure.text)};
+            throw ScriptError{{QStringLiteral("cannot write %1: %2").arg(path, failure.text),
+                               QStringLiteral("无法写入%1：%2").arg(path, writeFailureReason(failure))}};
         if (pictureSaved)
             pictureSaved(path);
         return;
@@ -172,14 +205,27 @@ void LineRunner::perform(const ScriptAction& action) {
     }
 }
 
-QString failureText(const QString& scriptName, const ScriptFailure& failure) {
+QString failureText(const QString& scriptName, const ScriptFailure& failure,
+                    ScriptLanguage language) {
+    if (language == ScriptLanguage::Chinese) {
+        if (failure.unreadable)
+            return QStringLiteral("无法读取%1的第%2行：%3")
+                .arg(scriptName)
+                .arg(failure.line)
+                .arg(failure.message.chinese);
+        const QString where = QStringLiteral("%1第%2行").arg(scriptName).arg(failure.line);
+        if (failure.lineText.isEmpty())
+            return where + QStringLiteral("：") + failure.message.chinese;
+        return QStringLiteral("%1“%2”：%3")
+            .arg(where, failure.lineText.trimmed(), failure.message.chinese);
+    }
     if (failure.unreadable)
         return QStringLiteral("cannot read %1 at line %2: %3")
             .arg(scriptName)
             .arg(failure.line)
-            .arg(failure.message);
+            .arg(failure.message.english);
     QString text = QStringLiteral("%1:%2: ").arg(scriptName).arg(failure.line);
     if (!failure.lineText.isEmpty())
         text += failure.lineText.trimmed() + QStringLiteral(": ");
-    return text + failure.message;
+    return text + failure.message.english;
 }

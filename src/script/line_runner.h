@@ -14,12 +14,16 @@ class CommandError;
 struct ScriptFailure {
     int line;         // counted from 1
     QString lineText; // empty when the line was not read whole
-    QString message;
+    ScriptText message;
     bool unreadable; // the script could not be read from this line on
 };
 
-// The failure as the user reads it: "NAME:LINE: LINE TEXT: ERROR", or that NAME could not be read.
-QString failureText(const QString& scriptName, const ScriptFailure& failure);
+enum class ScriptLanguage { English, Chinese };
+
+// The failure as the user reads it: "NAME:LINE: LINE TEXT: ERROR", or that NAME could not be read;
+// in Chinese for the window.
+QString failureText(const QString& scriptName, const ScriptFailure& failure,
+                    ScriptLanguage language = ScriptLanguage::English);
 
 // What a script sets around the window: the clock its commands read and the text its paste buttons
 // find; and whether one of its commands asked the program to end.
@@ -78,6 +82,8 @@ public:
     void commandFailed(const CommandError& error);
     void exportFailed(const QString& path, const QString& reason);
 
+    // Told each file a save line wrote.
+    std::function<void(const QString& path)> pictureSaved;
     // Receives the error of a "try" line, which does not stop the run.
     std::function<void(int line, const QString& text)> errorTolerated;
     // The file a "save" line writes, from the name it gives; it throws ScriptError to refuse the
@@ -98,5 +104,5 @@ private:
     ScriptWorld& world_;
     int lineNumber_ = 0;
     // The first error a command of the current line ran into, described.
-    std::optional<QString> commandError_;
+    std::optional<ScriptText> commandError_;
 };

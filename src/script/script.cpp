@@ -5,8 +5,11 @@
 
 namespace {
 
-const QString Forms = QStringLiteral("expected NAME, NAME = TEXT, dblclick NAME, try NAME, "
-                                     "clipboard = TEXT, save PATH or now DATE TIME");
+const ScriptText Forms = {
+    QStringLiteral("expected NAME, NAME = TEXT, dblclick NAME, try NAME, clipboard = TEXT, save "
+                   "PATH or now DATE TIME"),
+    QStringLiteral("一行应写成 NAME、NAME = TEXT、dblclick NAME、try NAME、clipboard = TEXT、"
+                   "save PATH 或 now DATE TIME")};
 
 // The name before "=" that sets the script's clipboard instead of a field.
 const QString ClipboardName = QStringLiteral("clipboard");
@@ -35,13 +38,15 @@ QDateTime parseMoment(QStringView text) {
             return moment;
     }
     throw ScriptError{
-        QStringLiteral("\"%1\" is not a date and time such as 2024-10-14 9:32:05").arg(text)};
+        {QStringLiteral("\"%1\" is not a date and time such as 2024-10-14 9:32:05").arg(text),
+         QStringLiteral("“%1”不是日期和时间，应写成 2024-10-14 9:32:05 这样").arg(text)}};
 }
 
 // What follows a keyword, which every keyword needs.
-QStringView requireArgument(QStringView rest, const QString& keyword, const QString& what) {
+QStringView requireArgument(QStringView rest, const QString& keyword, const ScriptText& what) {
     if (rest.isEmpty())
-        throw ScriptError{QStringLiteral("%1 needs %2").arg(keyword, what)};
+        throw ScriptError{{QStringLiteral("%1 needs %2").arg(keyword, what.english),
+                           QStringLiteral("%1 后面缺少%2").arg(keyword, what.chinese)}};
     return rest;
 }
 
@@ -103,12 +108,14 @@ QString unescapeFieldText(QStringView text) {
         else if (next == u'\\')
             result.append(u'\\');
         else if (next.isNull())
-            throw ScriptError{QStringLiteral("a \\ at the end of the text escapes nothing; write "
-                                             "\\\\ for a backslash")};
+            throw ScriptError{
+                {QStringLiteral("a \\ at the end of the text escapes nothing; write \\\\ for a "
+                                "backslash"),
+                 QStringLiteral("文本末尾的 \\ 不转义任何字符；反斜杠应写成 \\\\")}};
         else
-            throw ScriptError{QStringLiteral("unknown escape \\%1; the escapes are \\n, \\r and "
-                                             "\\\\")
-                                  .arg(next)};
+            throw ScriptError{
+                {QStringLiteral("unknown escape \\%1; the escapes are \\n, \\r and \\\\").arg(next),
+                 QStringLiteral("未知的转义 \\%1；转义只有 \\n、\\r 和 \\\\").arg(next)}};
         ++i;
     }
     return result;
@@ -130,33 +137,41 @@ ScriptAction parseAction(QStringView line, QStringView content) {
     const auto [keyword, rest] = splitKeyword(content);
     using Kind = ScriptAction::Kind;
     if (keyword == u"try")
-        throw ScriptError{QStringLiteral("try goes before a click or a dblclick")};
+        throw ScriptError{{QStringLiteral("try goes before a click or a dblclick"),
+                           QStringLiteral("try 只能写在点击或 dblclick 前面")}};
     if (keyword == u"dblclick") {
-        const QStringView name = requireArgument(rest, QStringLiteral("dblclick"),
-                                                 QStringLiteral("the name of a text field"));
+        const QStringView name = requireArgument(
+            rest, QStringLiteral("dblclick"),
+            {QStringLiteral("the name of a text field"), QStringLiteral("文本框的名称")});
         if (!isName(name))
-            throw ScriptError{QStringLiteral("\"%1\" is not a control name").arg(name)};
+            throw ScriptError{{QStringLiteral("\"%1\" is not a control name").arg(name),
+                               QStringLiteral("“%1”不是控件的名称").arg(name)}};
         return ScriptAction{Kind::DblClick, name.toString(), {}, {}};
     }
     if (keyword == u"save")
         return ScriptAction{
             Kind::Save,
             {},
-            requireArgument(rest, QStringLiteral("save"), QStringLiteral("a file name")).toString(),
+            requireArgument(rest, QStringLiteral("save"),
+                            {QStringLiteral("a file name"), QStringLiteral("文件名")})
+                .toString(),
             {}};
     if (keyword == u"now")
         return ScriptAction{Kind::SetClock,
                             {},
                             {},
                             parseMoment(requireArgument(rest, QStringLiteral("now"),
-                                                        QStringLiteral("a date and time")))};
+                                                        {QStringLiteral("a date and time"),
+                                                         QStringLiteral("日期和时间")}))};
 
     // The text is the line itself after "=" and one blank, so that blanks and "#" inside it stay.
     const qsizetype equals = line.indexOf(u'=');
     if (equals >= 0) {
         const QStringView name = line.first(equals).trimmed();
         if (!isName(name))
-            throw ScriptError{QStringLiteral("\"%1\" is not a field name; %2").arg(name, Forms)};
+            throw ScriptError{
+                {QStringLiteral("\"%1\" is not a field name; %2").arg(name, Forms.english),
+                 QStringLiteral("“%1”不是文本框的名称；%2").arg(name, Forms.chinese)}};
         QStringView text = line.sliced(equals + 1);
         if (text.startsWith(u' '))
             text = text.sliced(1);
@@ -166,7 +181,8 @@ ScriptAction parseAction(QStringView line, QStringView content) {
     }
     if (isName(content))
         return ScriptAction{Kind::Click, content.toString(), {}, {}};
-    throw ScriptError{QStringLiteral("malformed line; %1").arg(Forms)};
+    throw ScriptError{{QStringLiteral("malformed line; %1").arg(Forms.english),
+                       QStringLiteral("无法识别这一行；%1").arg(Forms.chinese)}};
 }
 
 } // namespace
@@ -181,12 +197,15 @@ std::optional<ScriptAction> parseScriptLine(QStringView line) {
     // "try" is one prefix, taken once: what follows is a click or a double click, never another
     // "try", and is read as a line of its own.
     const QStringView attempted =
-        requireArgument(rest, QStringLiteral("try"), QStringLiteral("a click or dblclick"));
+        requireArgument(rest, QStringLiteral("try"),
+                        {QStringLiteral("a click or dblclick"), QStringLiteral("一个点击或 dblclick")});
     if (attempted.startsWith(u'#'))
-        throw ScriptError{QStringLiteral("try goes before a click or a dblclick")};
+        throw ScriptError{{QStringLiteral("try goes before a click or a dblclick"),
+                           QStringLiteral("try 只能写在点击或 dblclick 前面")}};
     ScriptAction action = parseAction(attempted, attempted);
     if (action.kind != ScriptAction::Kind::Click && action.kind != ScriptAction::Kind::DblClick)
-        throw ScriptError{QStringLiteral("try goes before a click or a dblclick")};
+        throw ScriptError{{QStringLiteral("try goes before a click or a dblclick"),
+                           QStringLiteral("try 只能写在点击或 dblclick 前面")}};
     action.mayFail = true;
     return action;
 }

@@ -24,9 +24,16 @@ struct ScriptAction {
     bool mayFail = false;
 };
 
+// A message of the script language in both of its languages: the script mode on a terminal speaks
+// English, as the script's keywords do, and the window speaks Chinese.
+struct ScriptText {
+    QString english;
+    QString chinese;
+};
+
 // Why a line could not be carried out, in words that name the control or field concerned.
 struct ScriptError {
-    QString message;
+    ScriptText message;
 };
 
 // Reads one line (without its line break). Blank lines and comments give nothing; a line that

@@ -25,6 +25,23 @@ QString notAFileReason(mode_t mode) {
     return QStringLiteral("这不是普通文件，只能打开普通文件");
 }
 
+// Why the file could not be opened, in the window's words where the cause is a common one.
+QString openFailureReason(int error) {
+    switch (error) {
+    case ENOENT:
+        return QStringLiteral("没有这个文件");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("没有读取此文件的权限");
+    case ELOOP:
+        return QStringLiteral("链接太多层，找不到文件");
+    case ENAMETOOLONG:
+        return QStringLiteral("文件名太长");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
 bool isPictureName(const QString& name) {
     for (const char* type : {".jpg", ".jpeg", ".png"})
         if (name.endsWith(QLatin1StringView(type), Qt::CaseInsensitive))
@@ -40,12 +57,12 @@ QString openRegularFile(const QString& path, QFile& file) {
     // kind is then read from what was opened, not from a name that may change in between.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return openFailureReason(errno);
     struct stat status;
     if (::fstat(fd, &status) != 0) {
         const int error = errno;
         ::close(fd);
-        return QString::fromLocal8Bit(std::strerror(error));
+        return openFailureReason(error);
     }
     if (!S_ISREG(status.st_mode)) {
         ::close(fd);

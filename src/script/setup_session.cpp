@@ -82,7 +82,9 @@ SetupRunReport SetupSession::run(QIODevice& script, std::function<bool()> keepGo
         lines_.savePath = [&](const QString& name) {
             const QString path = folder->resolve(name);
             if (!consented && !written.contains(path) && folder->needsConsent(path))
-                throw ScriptError{QStringLiteral("打开前没有问过是否写入%1，没有写").arg(path)};
+                throw ScriptError{
+                    {QStringLiteral("%1 was not asked for before the run; not written").arg(path),
+                     QStringLiteral("打开前没有问过是否写入%1，没有写").arg(path)}};
             written.insert(path);
             return path;
         };
@@ -93,8 +95,11 @@ SetupRunReport SetupSession::run(QIODevice& script, std::function<bool()> keepGo
     };
     report_.failure = lines_.run(script);
     if (recordingFull && report_.failure)
-        report_.failure->message = QStringLiteral("设置的记录超过了 %1 MiB，运行在此行之后停止")
-                                       .arg(MaxRecordingCharacters / (1024 * 1024));
+        report_.failure->message = {
+            QStringLiteral("the set-up's recording went past %1 MiB; the run stopped after this line")
+                .arg(MaxRecordingCharacters / (1024 * 1024)),
+            QStringLiteral("设置的记录超过了 %1 MiB，运行在此行之后停止")
+                .arg(MaxRecordingCharacters / (1024 * 1024))};
     if (heldMessage_ && report_.firstError.isEmpty())
         report_.firstError = *heldMessage_;
     return std::exchange(report_, {});
@@ -115,7 +120,7 @@ QString runSummary(const QString& setupName, const SetupRunReport& report) {
     if (!report.firstError.isEmpty())
         parts.append(QStringLiteral("第一个错误（运行没有因此停止）：") + report.firstError);
     if (report.failure)
-        parts.append(failureText(setupName, *report.failure));
+        parts.append(failureText(setupName, *report.failure, ScriptLanguage::Chinese));
     return parts.join(QStringLiteral("\n\n"));
 }
 

@@ -6,6 +6,7 @@ namespace {
 
 using enum ControlId;
 using F = PanelFont;
+using enum FieldInput;
 
 // The kinds of control, each in the font it has unless the table says otherwise: the captions in
 // the caption font, everything else in the window's default font.
@@ -27,10 +28,12 @@ constexpr PanelControl label(ControlId id, const char* name, ElementRect rect, c
 }
 // A text field goes by the caption beside it, and by its record where there are three, since the
 // user reads it from its place on the panel.
-constexpr PanelControl field(ControlId id, const char* name, const char* label, ElementRect rect,
-                             const char* text, int tabIndex, PanelFont font = F::Default) {
+constexpr PanelControl field(ControlId id, const char* name, const char* label, FieldInput input,
+                             ElementRect rect, const char* text, int tabIndex,
+                             PanelFont font = F::Default) {
     PanelControl c = control(id, ControlKind::TextField, name, rect, text, tabIndex, font);
     c.label = label;
+    c.input = input;
     return c;
 }
 constexpr PanelControl button(ControlId id, const char* name, ElementRect rect, const char* text,
@@ -75,39 +78,45 @@ constexpr std::array Table = {
     label(PanelTitle, "Label1", {7920, 480, 5775, 495}, " 设置：（点←开/关设置）", 0, F::Title),
     // Status bar
     label(BatteryCaption, "Label2", {8040, 1320, 1455, 255}, "电量：", 1),
-    field(BatteryField, "Text1", "电量", {9480, 1320, 2055, 270}, "92%", 2),
+    field(BatteryField, "Text1", "电量", Percent, {9480, 1320, 2055, 270}, "92%", 2),
     button(BatteryDownButton, "Command1", {11520, 1320, 855, 255}, "减1", 3),
     button(BatterySubmitButton, "Command2", {12360, 1320, 855, 255}, "提交", 4),
     label(ClockCaption, "Label3", {8040, 1800, 1455, 255}, "手机时间：", 5),
-    field(ClockField, "Text2", "手机时间", {9480, 1800, 2055, 270}, "15:17", 6),
+    field(ClockField, "Text2", "手机时间", TimeOfDay, {9480, 1800, 2055, 270}, "15:17", 6),
     button(ClockNowButton, "Command3", {11520, 1800, 855, 255}, "现在", 7),
     button(ClockSubmitButton, "Command4", {12360, 1800, 855, 255}, "提交", 8),
     // Number and location
     label(NumberCaption, "Label4", {8040, 2280, 1455, 255}, "手机号码：", 9),
-    coloured(field(NumberField, "Text3", "手机号码", {9480, 2280, 2055, 270}, "13800138000", 10,
-                   F::Number),
+    coloured(field(NumberField, "Text3", "手机号码", FreeText, {9480, 2280, 2055, 270},
+                   "13800138000", 10, F::Number),
              Red),
     button(NumberPasteButton, "Command5", {11520, 2280, 855, 255}, "粘贴", 11),
     button(NumberSubmitButton, "Command6", {12360, 2280, 855, 255}, "提交", 12),
     label(LocationCaption, "Label5", {8040, 2760, 1455, 255}, "手机营运商：", 13),
-    field(LocationField, "Text4", "手机营运商", {9480, 2760, 2055, 270}, "广东湛江 移动", 14),
+    field(LocationField, "Text4", "手机营运商", FreeText, {9480, 2760, 2055, 270}, "广东湛江 移动",
+          14),
     button(LocationPasteButton, "Command7", {11520, 2760, 855, 255}, "粘贴", 15),
     button(LocationSubmitButton, "Command8", {12360, 2760, 855, 255}, "提交", 16),
     // Call record 1
     label(Row1DateCaption, "Label6", {8040, 3240, 1455, 255}, "通话日期：", 17),
-    field(Row1MonthField, "Text5", "通话日期（月）", {9480, 3240, 615, 270}, "10", 18),
+    field(Row1MonthField, "Text5", "通话记录1的通话日期（月）", Month, {9480, 3240, 615, 270}, "10",
+          18),
     label(Row1MonthUnit, "Label7", {10080, 3240, 375, 255}, "月", 21),
-    field(Row1DayField, "Text6", "通话日期（日）", {10440, 3240, 615, 270}, "15", 22),
+    field(Row1DayField, "Text6", "通话记录1的通话日期（日）", Day, {10440, 3240, 615, 270}, "15",
+          22),
     label(Row1DayUnit, "Label8", {11040, 3240, 375, 255}, "日", 23),
     button(Row1TodayButton, "Command9", {11520, 3240, 855, 255}, "今天", 19),
     button(Row1DateTimeSubmitButton, "Command10", {12360, 3240, 855, 735}, "提交", 20),
     label(Row1TimeCaption, "Label31", {8040, 3720, 1455, 255}, "通话时间：", 90),
-    field(Row1TimeField, "Text20", "通话时间", {9480, 3720, 2055, 270}, "9:01", 89),
+    field(Row1TimeField, "Text20", "通话记录1的通话时间", TimeOfDay, {9480, 3720, 2055, 270},
+          "9:01", 89),
     button(Row1NowButton, "Command25", {11520, 3720, 855, 255}, "现在", 88),
     label(Row1DurationCaption, "Label9", {8040, 4200, 1455, 255}, "通话时长：", 24),
-    field(Row1MinutesField, "Text7", "通话时长（分）", {9480, 4200, 615, 270}, "1", 25),
+    field(Row1MinutesField, "Text7", "通话记录1的通话时长（分）", Minutes, {9480, 4200, 615, 270},
+          "1", 25),
     label(Row1MinutesUnit, "Label10", {10080, 4200, 375, 255}, "分", 28),
-    field(Row1SecondsField, "Text8", "通话时长（秒）", {10440, 4200, 615, 270}, "11", 29),
+    field(Row1SecondsField, "Text8", "通话记录1的通话时长（秒）", Seconds, {10440, 4200, 615, 270},
+          "11", 29),
     label(Row1SecondsUnit, "Label11", {11040, 4200, 375, 255}, "秒", 30),
     button(Row1PlusSevenButton, "Command11", {11520, 4200, 855, 255}, "秒+7", 26),
     button(Row1DurationSubmitButton, "Command12", {12360, 4200, 855, 255}, "提交", 27),
@@ -117,20 +126,24 @@ constexpr std::array Table = {
     // Call record 2
     box(Row2EnableBox, "Check1", {8160, 5040, 1695, 255}, "启用通话记录2", 45),
     label(Row2DateCaption, "Label21", {8040, 5520, 1455, 255}, "通话日期：", 58),
-    field(Row2MonthField, "Text15", "通话记录2的通话日期（月）", {9480, 5520, 615, 270}, "10", 52),
+    field(Row2MonthField, "Text15", "通话记录2的通话日期（月）", Month, {9480, 5520, 615, 270},
+          "10", 52),
     label(Row2MonthUnit, "Label20", {10080, 5520, 375, 255}, "月", 57),
-    field(Row2DayField, "Text14", "通话记录2的通话日期（日）", {10440, 5520, 615, 270}, "10", 49),
+    field(Row2DayField, "Text14", "通话记录2的通话日期（日）", Day, {10440, 5520, 615, 270}, "10",
+          49),
     label(Row2DayUnit, "Label19", {11040, 5520, 375, 255}, "日", 56),
     button(Row2TodayButton, "Command17", {11520, 5520, 855, 255}, "今天", 51),
     button(Row2DateTimeSubmitButton, "Command16", {12360, 5520, 855, 735}, "提交", 50),
     label(Row2TimeCaption, "Label32", {8040, 6000, 1455, 255}, "通话时间：", 94),
-    field(Row2TimeField, "Text21", "通话记录2的通话时间", {9480, 6000, 2055, 270}, "10:12", 93),
+    field(Row2TimeField, "Text21", "通话记录2的通话时间", TimeOfDay, {9480, 6000, 2055, 270},
+          "10:12", 93),
     button(Row2NowButton, "Command27", {11520, 6000, 855, 255}, "现在", 92),
     label(Row2DurationCaption, "Label18", {8040, 6480, 1455, 255}, "通话时长：", 55),
-    field(Row2MinutesField, "Text13", "通话记录2的通话时长（分）", {9480, 6480, 615, 270}, "", 73),
+    field(Row2MinutesField, "Text13", "通话记录2的通话时长（分）", Minutes, {9480, 6480, 615, 270},
+          "", 73),
     label(Row2MinutesUnit, "Label13", {10080, 6480, 375, 255}, "分", 54),
-    field(Row2SecondsField, "Text12", "通话记录2的通话时长（秒）", {10440, 6480, 615, 270}, "34",
-          46),
+    field(Row2SecondsField, "Text12", "通话记录2的通话时长（秒）", Seconds, {10440, 6480, 615, 270},
+          "34", 46),
     label(Row2SecondsUnit, "Label12", {11040, 6480, 375, 255}, "秒", 53),
     button(Row2PlusSevenButton, "Command15", {11520, 6480, 855, 255}, "秒+7", 48),
     button(Row2DurationSubmitButton, "Command14", {12360, 6480, 855, 255}, "提交", 47),
@@ -139,20 +152,24 @@ constexpr std::array Table = {
     // Call record 3
     box(Row3EnableBox, "Check2", {8160, 7320, 1695, 255}, "启用通话记录3", 59),
     label(Row3DateCaption, "Label27", {8040, 7800, 1455, 255}, "通话日期：", 72),
-    field(Row3MonthField, "Text19", "通话记录3的通话日期（月）", {9480, 7800, 615, 270}, "10", 66),
+    field(Row3MonthField, "Text19", "通话记录3的通话日期（月）", Month, {9480, 7800, 615, 270},
+          "10", 66),
     label(Row3MonthUnit, "Label26", {10080, 7800, 375, 255}, "月", 71),
-    field(Row3DayField, "Text18", "通话记录3的通话日期（日）", {10440, 7800, 615, 270}, "8", 63),
+    field(Row3DayField, "Text18", "通话记录3的通话日期（日）", Day, {10440, 7800, 615, 270}, "8",
+          63),
     label(Row3DayUnit, "Label25", {11040, 7800, 375, 255}, "日", 70),
     button(Row3TodayButton, "Command21", {11520, 7800, 855, 255}, "今天", 65),
     button(Row3DateTimeSubmitButton, "Command20", {12360, 7800, 855, 735}, "提交", 64),
     label(Row3TimeCaption, "Label33", {8040, 8280, 1455, 255}, "通话时间：", 98),
-    field(Row3TimeField, "Text22", "通话记录3的通话时间", {9480, 8280, 2055, 270}, "15:47", 97),
+    field(Row3TimeField, "Text22", "通话记录3的通话时间", TimeOfDay, {9480, 8280, 2055, 270},
+          "15:47", 97),
     button(Row3NowButton, "Command29", {11520, 8280, 855, 255}, "现在", 96),
     label(Row3DurationCaption, "Label24", {8040, 8760, 1455, 255}, "通话时长：", 69),
-    field(Row3MinutesField, "Text17", "通话记录3的通话时长（分）", {9480, 8760, 615, 270}, "", 74),
+    field(Row3MinutesField, "Text17", "通话记录3的通话时长（分）", Minutes, {9480, 8760, 615, 270},
+          "", 74),
     label(Row3MinutesUnit, "Label23", {10080, 8760, 375, 255}, "分", 68),
-    field(Row3SecondsField, "Text16", "通话记录3的通话时长（秒）", {10440, 8760, 615, 270}, "19",
-          60),
+    field(Row3SecondsField, "Text16", "通话记录3的通话时长（秒）", Seconds, {10440, 8760, 615, 270},
+          "19", 60),
     label(Row3SecondsUnit, "Label22", {11040, 8760, 375, 255}, "秒", 67),
     button(Row3PlusSevenButton, "Command19", {11520, 8760, 855, 255}, "秒+7", 62),
     button(Row3DurationSubmitButton, "Command18", {12360, 8760, 855, 255}, "提交", 61),
@@ -172,9 +189,12 @@ constexpr std::array Table = {
         coloured(box(AutoSaveBox, "Check6", {11880, 11760, 1575, 255}, "自动保存JPG", 105), Blue)),
     // Status-bar colour
     label(ColourCaption, "Label16", {8040, 12480, 1815, 255}, "上侧灰色RGB：", 38),
-    field(ColourRedField, "Text9", "上侧灰色RGB的红", {9840, 12480, 615, 270}, "225", 39),
-    field(ColourGreenField, "Text10", "上侧灰色RGB的绿", {10680, 12480, 615, 270}, "218", 41),
-    field(ColourBlueField, "Text11", "上侧灰色RGB的蓝", {11400, 12480, 615, 270}, "236", 42),
+    field(ColourRedField, "Text9", "上侧灰色RGB的红", ColourComponent, {9840, 12480, 615, 270},
+          "225", 39),
+    field(ColourGreenField, "Text10", "上侧灰色RGB的绿", ColourComponent, {10680, 12480, 615, 270},
+          "218", 41),
+    field(ColourBlueField, "Text11", "上侧灰色RGB的蓝", ColourComponent, {11400, 12480, 615, 270},
+          "236", 42),
     button(ColourSaveButton, "Command13", {12360, 12480, 855, 255}, "保存", 40),
 };
 

@@ -168,7 +168,9 @@ void exportClipboardPicture(Form& form) {
                         : QStringLiteral("图片") + path + QStringLiteral("未保存：") + failure);
     platform.showMessage(form.caption(), QStringLiteral("Vokarelo"));
     form.setWidth(WideWidth);
-    if (!failure.isEmpty())
+    if (failure.isEmpty())
+        form.observer().exported(path);
+    else
         form.observer().exportFailed(path, failure);
     else
         form.observer().exported(path);

@@ -1,11 +1,14 @@
 #include "app/clipboard_reading.h"
 #include "app/main_window.h"
 #include "app/qt_platform.h"
+#include "app/qt_translation.h"
 #include "basic/twips.h"
 #include "screen/fonts.h"
 #include "settings/panel_table.h"
 #include "support/recorded_form.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
@@ -14,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -24,7 +28,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
+#include <memory>
 #include <stdexcept>
 #include <sys/stat.h>
 
@@ -83,6 +89,45 @@ class TestShell : public QObject {
 
 private slots:
     void initTestCase() { installFontSubstitutions(); }
+
+    // Qt's own texts in the window are Chinese whatever the locale, once the program has loaded
+    // Qt's translation as it does at start: the message box's button and a field's context menu.
+    // Before, they are Qt's English, so that the test tells the two apart.
+    void qtTextsAreChinese() {
+        QtPlatform platform;
+        const auto messageBoxButtons = [&platform] {
+            QStringList texts;
+            QTimer::singleShot(0, [&texts] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                for (const QAbstractButton* button : box->buttons())
+                    texts.append(button->text());
+                box->accept();
+            });
+            platform.showMessage(QStringLiteral("类型不匹配"), QStringLiteral("Vokarelo"));
+            return texts;
+        };
+        const auto menuTexts = [] {
+            QLineEdit field;
+            const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+            QStringList texts;
+            for (const QAction* action : menu->actions())
+                texts.append(action->text());
+            return texts.join(u' ');
+        };
+        QCOMPARE(messageBoxButtons(), QStringList{QStringLiteral("OK")});
+        QVERIFY(menuTexts().contains(QStringLiteral("Select All")));
+
+        QVERIFY(loadChineseQtTexts(*qApp));
+        QCOMPARE(messageBoxButtons(), QStringList{QStringLiteral("确定")});
+        QVERIFY2(menuTexts().contains(QStringLiteral("全选")), qPrintable(menuTexts()));
+
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
 
     // Whatever an event of the user's throws ends at the window's boundary, as a message that says
     // what was being done; the window goes on showing the form.

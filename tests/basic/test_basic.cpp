@@ -56,7 +56,14 @@ private slots:
         QTest::newRow("inf") << "inf" << 0.0 << mismatch;
         QTest::newRow("nan") << "nan" << 0.0 << mismatch;
         QTest::newRow("hex") << "0x10" << 0.0 << mismatch;
-        QTest::newRow("full-width digits") << "８０" << 0.0 << mismatch;
+        QTest::newRow("full-width digits") << "８０" << 80.0 << none;
+        QTest::newRow("full-width sign and point") << "－１２．５" << -12.5 << none;
+        QTest::newRow("full-width plus, mixed widths") << "＋1２" << 12.0 << none;
+        QTest::newRow("ideographic spaces around") << "\u3000８\u3000" << 8.0 << none;
+        QTest::newRow("no-break space around") << "\u00a07\u00a0" << 7.0 << none;
+        QTest::newRow("ideographic space inside") << "8\u30000" << 0.0 << mismatch;
+        QTest::newRow("full-width percent") << "９２％" << 0.0 << mismatch;
+        QTest::newRow("full-width letter e") << "1ｅ3" << 0.0 << mismatch;
         QTest::newRow("line break") << "5\r\n" << 0.0 << mismatch;
         QTest::newRow("beyond double") << "1e400" << 0.0 << int(ErrorKind::Overflow);
         QTest::newRow("below double") << "1e-400" << 0.0 << none;
@@ -105,6 +112,32 @@ private slots:
         }
     }
 
+    // The reading of a field's text: only the full-width forms of what numbers and times are made
+    // of, and the two wide blanks, change.
+    void numberReadings_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("reading");
+        QTest::newRow("digits and colon") << "１０：２５"
+                                          << "10:25";
+        QTest::newRow("sign and point") << "＋－．"
+                                        << "+-.";
+        QTest::newRow("blanks") << "\u3000\u00a0"
+                                << "  ";
+        QTest::newRow("ASCII as it is") << "9:05 -1.5e3"
+                                        << "9:05 -1.5e3";
+        QTest::newRow("other full-width forms kept") << "％ｅ，／"
+                                                     << "％ｅ，／";
+        QTest::newRow("Chinese kept") << "九点"
+                                      << "九点";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void numberReadings() {
+        QFETCH(QString, typed);
+        QFETCH(QString, reading);
+        QCOMPARE(numberReading(typed), reading);
+    }
+
     void floorAndText() {
         QCOMPARE(roundDown(91.7), 91.0);
         QCOMPARE(roundDown(-0.5), -1.0);
@@ -147,10 +180,16 @@ private slots:
     }
 
     void errorMessagesNameTheField() {
-        const CommandError e =
-            CommandError(ErrorKind::TypeMismatch).blame("Text8", QStringLiteral("通话时长（秒）"));
-        // The user reads the field's label, never the name scripts use.
-        QCOMPARE(e.message(), QStringLiteral("类型不匹配\n\n请检查“通话时长（秒）”中填写的内容。"));
+        const CommandError e = CommandError(ErrorKind::TypeMismatch)
+                                   .blame("Text8", QStringLiteral("通话记录1的通话时长（秒）"),
+                                          QStringLiteral("应填写秒数（例如 11）"));
+        // The user reads the field's label, never the name scripts use, and what to type.
+        QCOMPARE(e.message(),
+                 QStringLiteral("类型不匹配\n“通话记录1的通话时长（秒）”应填写秒数（例如 11）。"));
+        // A field that takes any text is only named.
+        QCOMPARE(CommandError(ErrorKind::Overflow, "Text3", QStringLiteral("手机号码")).message(),
+                 QStringLiteral("溢出\n请检查“手机号码”中填写的内容。"));
+        QCOMPARE(CommandError(ErrorKind::Overflow).message(), QStringLiteral("溢出"));
         // A field already named is kept when an outer step blames another.
         QCOMPARE(e.blame("Text7", QStringLiteral("通话时长（分）")).field(),
                  QStringLiteral("Text8"));

@@ -29,10 +29,15 @@ class TestBatchProgram : public QObject {
 private slots:
     void initTestCase();
     void help();
+    void version();
     void helpNamesWhatAScriptCanUse_data();
     void helpNamesWhatAScriptCanUse();
     void usageErrors_data();
     void usageErrors();
+    void windowWithoutDisplay_data();
+    void windowWithoutDisplay();
+    void noticeOfNoPicture_data();
+    void noticeOfNoPicture();
     void standardInputWithoutDisplay();
     void scaledPictures_data();
     void scaledPictures();
@@ -56,14 +61,15 @@ struct Outcome {
     QStringList leftInTemp;
 };
 
-// The real program with no display and no platform chosen, as on a server. A file size limit
-// makes the disk look full beyond that size to the program (EFBIG where a disk says ENOSPC); it
-// comes with SIGXFSZ at its default, ending the process, as a shell's ulimit -f leaves it. It has
-// a temporary folder of its own, so that other programs' files there are not mistaken for its
-// own; a run that does not end is ended, and its folders go with it.
+// The real program with no display (or one that does not answer) and no platform chosen, as on a
+// server. A file size limit makes the disk look full beyond that size to the program (EFBIG where a
+// disk says ENOSPC); it comes with SIGXFSZ at its default, ending the process, as a shell's
+// ulimit -f leaves it. It has a temporary folder of its own, so that other programs' files there
+// are not mistaken for its own; a run that does not end is ended, and its folders go with it.
 Outcome runProgram(const QStringList& arguments, const QString& folder = QString(),
                    const QByteArray& input = QByteArray(), rlim_t fileSizeLimit = RLIM_INFINITY,
-                   const QString& program = QStringLiteral(VOKARELO_PROGRAM)) {
+                   const QString& program = QStringLiteral(VOKARELO_PROGRAM),
+                   const QString& display = QString()) {
     QProcess process;
     process.setChildProcessModifier([fileSizeLimit] {
         if (fileSizeLimit == RLIM_INFINITY)
@@ -78,6 +84,8 @@ Outcome runProgram(const QStringList& arguments, const QString& folder = QString
     // As a CI job or root under a bare su runs it: no display and no session's runtime folder.
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
         environment.remove(QString::fromLatin1(name));
+    if (!display.isEmpty())
+        environment.insert(QStringLiteral("DISPLAY"), display);
     const QTemporaryDir temp;
     environment.insert(QStringLiteral("TMPDIR"), temp.path());
     process.setProcessEnvironment(environment);
@@ -117,6 +125,16 @@ void TestBatchProgram::help() {
     }
 }
 
+void TestBatchProgram::version() {
+    const Outcome o = runProgram({QStringLiteral("--version")});
+    QCOMPARE(o.exitCode, 0);
+    QVERIFY2(QRegularExpression(QStringLiteral(R"(\AVokarelo \d+\.\d+\.\d+\n\z)"))
+                 .match(o.out)
+                 .hasMatch(),
+             qPrintable(o.out));
+    QCOMPARE(o.err, QString());
+}
+
 // Every control a script line can type into or click, and every element of the phone screen that
 // answers a click, is in the help's list of names, as the window definition names it.
 void TestBatchProgram::helpNamesWhatAScriptCanUse_data() {
@@ -148,6 +166,14 @@ void TestBatchProgram::helpNamesWhatAScriptCanUse() {
 void TestBatchProgram::usageErrors_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("error");
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"}
+                                    << "vokarelo: unknown option --frobnicate; see vokarelo --help";
+    QTest::newRow("unknown option before a set-up")
+        << QStringList{"-x", "a.vks"} << "vokarelo: unknown option -x; see vokarelo --help";
+    QTest::newRow("unknown option after Qt's")
+        << QStringList{"-style", "fusion", "--versio"} << "unknown option --versio";
+    QTest::newRow("version and more")
+        << QStringList{"--version", "a.vks"} << "unexpected argument --version";
     QTest::newRow("no file") << QStringList{"--script"} << "--script needs a file name";
     QTest::newRow("empty file name") << QStringList{"--script="} << "--script needs a file name";
     QTest::newRow("two files") << QStringList{"--script", "a.vks", "b.vks"}
@@ -172,6 +198,57 @@ void TestBatchProgram::usageErrors() {
     const Outcome o = runProgram(arguments);
     QCOMPARE(o.exitCode, 2);
     QVERIFY2(o.err.contains(error), qPrintable(o.err));
+    QCOMPARE(o.err.count(u'\n'), 1);
+    QCOMPARE(o.out, QString());
+}
+
+// The window without a display: a sentence that points to the script mode instead of Qt's abort,
+// whether no display is named or the one named does not answer. Qt's own options and a set-up
+// are the window's arguments, not errors.
+void TestBatchProgram::windowWithoutDisplay_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("display");
+    QTest::newRow("nothing") << QStringList{} << "";
+    QTest::newRow("a set-up") << QStringList{"a.vks"} << "";
+    QTest::newRow("Qt's options") << QStringList{"-style", "fusion", "-title", "-x", "-reverse"}
+                                  << "";
+    QTest::newRow("the X11 platform") << QStringList{"-platform", "xcb"} << "";
+    QTest::newRow("a display that does not answer") << QStringList{} << ":987";
+}
+
+void TestBatchProgram::windowWithoutDisplay() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, display);
+    const Outcome o =
+        runProgram(arguments, {}, {}, RLIM_INFINITY, QStringLiteral(VOKARELO_PROGRAM), display);
+    QCOMPARE(o.exitCode, 1);
+    QVERIFY2(o.err.endsWith(QStringLiteral(
+                 "vokarelo: there is no display to show the window on; to make pictures without "
+                 "one, run a script with --script FILE (see vokarelo --help)\n")),
+             qPrintable(o.err));
+    if (display.isEmpty())
+        QCOMPARE(o.err.count(u'\n'), 1);
+}
+
+// A run that writes no picture says so at its end; one that saves one says nothing.
+void TestBatchProgram::noticeOfNoPicture_data() {
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("notice");
+    QTest::newRow("no save line") << QByteArray("Text3 = 1\nCommand6\n") << true;
+    QTest::newRow("exit button before the save") << QByteArray("Command23\nsave a.png\n") << true;
+    QTest::newRow("a save") << QByteArray("Command6\nsave a.png\n") << false;
+}
+
+void TestBatchProgram::noticeOfNoPicture() {
+    QFETCH(QByteArray, script);
+    QFETCH(bool, notice);
+    QTemporaryDir folder;
+    const Outcome o =
+        runProgram({QStringLiteral("--script"), QStringLiteral("-")}, folder.path(), script);
+    QCOMPARE(o.exitCode, 0);
+    QCOMPARE(o.err, notice ? QStringLiteral("vokarelo: <stdin> wrote no picture; a save line or "
+                                            "the export writes one\n")
+                           : QString());
 }
 
 // No display, no QT_QPA_PLATFORM and no runtime folder: the program still draws, draws the
@@ -227,7 +304,9 @@ void TestBatchProgram::failingLineExitsNonZero() {
     const Outcome o =
         runProgram({QStringLiteral("--script"), QStringLiteral("seconds.vks")}, folder.path());
     QCOMPARE(o.exitCode, 1);
-    QVERIFY2(o.err.contains(u"seconds.vks:3: Command11: 类型不匹配 in Text8 (通话时长（秒）)\n"),
+    QVERIFY2(o.err.contains(u"seconds.vks:3: Command11: 类型不匹配 in Text8 (通话记录1的通话时长（"
+                            u"秒）): 应填写秒数（例如 11），分和秒合计最多 32767 秒（约 9 "
+                            u"小时）\n"),
              qPrintable(o.err));
     QVERIFY(QFile::exists(folder.filePath(QStringLiteral("before.jpg"))));
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("after.jpg"))));

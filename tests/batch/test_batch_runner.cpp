@@ -87,7 +87,7 @@ Label30
 Label30
 save picture.png
 )");
-    QVERIFY2(!failure, failure ? qPrintable(failure->message) : "");
+    QVERIFY2(!failure, failure ? qPrintable(failure->message.english) : "");
 
     DirectWindow direct;
     Form& f = direct.form;
@@ -154,51 +154,75 @@ save after.png
 void TestBatchRunner::errorsNameTheirLine_data() {
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("error");   // the script mode's words
+    QTest::addColumn<QString>("chinese"); // the window's
     QTest::newRow("command error names the field")
-        << QByteArray("Text8 = x\nCommand11") << 4 << "类型不匹配 in Text8 (通话时长（秒）)";
-    QTest::newRow("overflow") << QByteArray("Text9 = 40000\nCommand13") << 4
-                              << "溢出 in Text9 (上侧灰色RGB的红)";
+        << QByteArray("Text8 = x\nCommand11") << 4
+        << "类型不匹配 in Text8 (通话记录1的通话时长（秒）): 应填写秒数（例如 11），分和秒合计最多 "
+           "32767 秒（约 9 小时）"
+        << "类型不匹配\n“通话记录1的通话时长（秒）”应填写秒数（例如 11），分和秒合计最多 32767 "
+           "秒（约 9 小时）。";
+    QTest::newRow("overflow")
+        << QByteArray("Text9 = 40000\nCommand13") << 4
+        << "溢出 in Text9 (上侧灰色RGB的红): 应填写 0 到 255 的整数（例如 225）"
+        << "溢出\n“上侧灰色RGB的红”应填写 0 到 255 的整数（例如 225）。";
     QTest::newRow("refused property value")
-        << QByteArray("Text1 = 1e300\nCommand2") << 4 << "无效的属性值 in Text1 (电量)";
+        << QByteArray("Text1 = 1e300\nCommand2") << 4
+        << "无效的属性值 in Text1 (电量): 应填写电量的百分数（例如 92%）"
+        << "无效的属性值\n“电量”应填写电量的百分数（例如 92%）。";
     QTest::newRow("no colon in a split time")
         << QByteArray("Check1\nText20 = 1015\n\ndblclick Text21") << 6
-        << "下标越界 in Text20 (通话时间)";
+        << "下标越界 in Text20 (通话记录1的通话时间): 应填写时:分（例如 9:05）"
+        << "下标越界\n“通话记录1的通话时间”应填写时:分（例如 9:05）。";
     QTest::newRow("unknown control")
-        << QByteArray("Comand6") << 3 << "Comand6 is not a control of the window";
+        << QByteArray("Comand6") << 3 << "Comand6 is not a control of the window"
+        << "Comand6不是窗口中的控件";
     QTest::newRow("field name that is no text field")
-        << QByteArray("Check1 = 1") << 3 << "Check1 is not a text field";
+        << QByteArray("Check1 = 1") << 3 << "Check1 is not a text field"
+        << "Check1不是文本框";
     QTest::newRow("element set like a field")
-        << QByteArray("md1(0) = 5") << 3 << "md1(0) is not a text field";
+        << QByteArray("md1(0) = 5") << 3 << "md1(0) is not a text field"
+        << "md1(0)不是文本框";
     QTest::newRow("click on a text field")
-        << QByteArray("Text3") << 3 << "Text3 is a text field: set it with \"Text3 = TEXT\"";
+        << QByteArray("Text3") << 3 << "Text3 is a text field: set it with \"Text3 = TEXT\""
+        << "Text3是文本框：用“Text3 = TEXT”填写";
     QTest::newRow("double-click on a label")
-        << QByteArray("dblclick Label30") << 3 << "Label30 is not a text field";
+        << QByteArray("dblclick Label30") << 3 << "Label30 is not a text field"
+        << "Label30不是文本框";
     QTest::newRow("click on a line")
-        << QByteArray("Line1(0)") << 3 << "Line1(0) is a line and takes no click";
+        << QByteArray("Line1(0)") << 3 << "Line1(0) is a line and takes no click"
+        << "Line1(0)是一条线，不能点击";
     QTest::newRow("disabled box") << QByteArray("Check4") << 3
-                                  << "Check4 is disabled and takes no click";
+                                  << "Check4 is disabled and takes no click"
+                                  << "Check4已禁用，不能点击";
     QTest::newRow("hidden label") << QByteArray("Label34") << 3
-                                  << "Label34 is hidden and takes no click";
+                                  << "Label34 is hidden and takes no click"
+                                  << "Label34已隐藏，不能点击";
     QTest::newRow("hidden element")
-        << QByteArray("Picture2(1)") << 3 << "Picture2(1) is hidden and takes no click";
+        << QByteArray("Picture2(1)") << 3 << "Picture2(1) is hidden and takes no click"
+        << "Picture2(1)已隐藏，不能点击";
     QTest::newRow("malformed") << QByteArray("\n\nText3 == 5 5\nCommand6 now") << 6
-                               << "malformed line";
+                               << "malformed line"
+                               << "无法识别这一行";
     QTest::newRow("not UTF-8") << QByteArray("Text4 = \xff\xfe") << 3
-                               << "the line is not UTF-8 text";
+                               << "the line is not UTF-8 text"
+                               << "这一行不是 UTF-8 文本";
     QTest::newRow("save into no folder")
-        << QByteArray("save no/such/folder/a.jpg") << 3 << "cannot write no/such/folder/a.jpg: ";
+        << QByteArray("save no/such/folder/a.jpg") << 3 << "cannot write no/such/folder/a.jpg: "
+        << "无法写入no/such/folder/a.jpg：";
 }
 
 void TestBatchRunner::errorsNameTheirLine() {
     QFETCH(QByteArray, body);
     QFETCH(int, line);
     QFETCH(QString, error);
+    QFETCH(QString, chinese);
     ScriptRun script;
     const auto failure = script.run("Text2 = 8:15\nCommand4\n" + body + "\nsave after.png\n");
     QVERIFY(failure);
     QCOMPARE(failure->line, line);
-    QVERIFY2(failure->message.startsWith(error), qPrintable(failure->message));
+    QVERIFY2(failure->message.english.startsWith(error), qPrintable(failure->message.english));
+    QVERIFY2(failure->message.chinese.startsWith(chinese), qPrintable(failure->message.chinese));
     QCOMPARE(script.runner.form().element(ElementId::ClockText).caption, u"8:15");
     QVERIFY(!QFile::exists(script.path(QStringLiteral("after.png"))));
     QVERIFY(script.messages.isEmpty());
@@ -224,7 +248,9 @@ void TestBatchRunner::everyLineEndEndsALine() {
     QCOMPARE(f.element(ElementId::NumberLarge).caption, u"139");
     QVERIFY(failure);
     QCOMPARE(failure->line, 7);
-    QCOMPARE(failure->message, QStringLiteral("类型不匹配 in Text8 (通话时长（秒）)"));
+    QVERIFY2(failure->message.english.startsWith(
+                 QStringLiteral("类型不匹配 in Text8 (通话记录1的通话时长（秒）): ")),
+             qPrintable(failure->message.english));
 }
 
 // 退出软件 ends the run there, as a success: nothing after it runs, not even a malformed line.
@@ -294,7 +320,7 @@ void TestBatchRunner::saveRefusesWhatIsNoFile() {
     const auto failure = script.run("Text3 = 1\nsave " + name + "\n");
     QVERIFY(failure);
     QCOMPARE(failure->line, 2);
-    QVERIFY2(failure->message.contains(reason), qPrintable(failure->message));
+    QVERIFY2(failure->message.english.contains(reason), qPrintable(failure->message.english));
     QCOMPARE(listing(script.folder.path()), before);
     QCOMPARE(listing(outside.path()), QFileInfoList{QFileInfo(other)});
     QCOMPARE(readFile(other), QByteArray("another file"));
@@ -334,7 +360,9 @@ void TestBatchRunner::failedExportFailsItsLine() {
     const auto failure = run.run(script + "\nsave after.png\n");
     QVERIFY(failure);
     QCOMPARE(failure->line, line);
-    QCOMPARE(failure->message, QStringLiteral("the export did not write %1: %2").arg(path, reason));
+    QCOMPARE(failure->message.english,
+             QStringLiteral("the export did not write %1: %2").arg(path, reason));
+    QCOMPARE(failure->message.chinese, QStringLiteral("没有保存%1：%2").arg(path, reason));
     QCOMPARE(run.messages,
              QStringList{QStringLiteral("%1: 图片%2未保存：%3").arg(line).arg(path, reason)});
     QVERIFY(!QFile::exists(run.path(QStringLiteral("after.png"))));

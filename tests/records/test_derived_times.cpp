@@ -100,19 +100,19 @@ void TestDerivedTimes::clockAdvance_data() {
                                     << "11" << 1 << "-1:00" << mismatch << "手机时间";
     QTest::newRow("seconds empty") << "15:17"
                                    << "1"
-                                   << "" << 1 << "15:17" << mismatch << "通话时长（秒）";
+                                   << "" << 1 << "15:17" << mismatch << "通话记录1的通话时长（秒）";
     QTest::newRow("seconds beyond 16 bits")
         << "15:17"
         << ""
-        << "32768" << 1 << "15:17" << overflow << "通话时长（秒）";
+        << "32768" << 1 << "15:17" << overflow << "通话记录1的通话时长（秒）";
     QTest::newRow("duration beyond 16 bits")
         << "15:17"
         << "546"
-        << "11" << 1 << "15:17" << overflow << "通话时长（分）";
+        << "11" << 1 << "15:17" << overflow << "通话记录1的通话时长（分）";
     QTest::newRow("seconds take the duration too far")
         << "15:17"
         << "1"
-        << "32760" << 1 << "15:17" << overflow << "通话时长（秒）";
+        << "32760" << 1 << "15:17" << overflow << "通话记录1的通话时长（秒）";
 }
 
 void TestDerivedTimes::clockAdvance() {
@@ -176,15 +176,17 @@ void TestDerivedTimes::derivedTime_data() {
     QTest::newRow("row 3 before 0:03") << ControlId::Row3TimeField << "0:02"
                                        << "23:59" << true << NoError << "";
     QTest::newRow("no colon") << ControlId::Row2TimeField << "15"
-                              << "" << false << int(ErrorKind::SubscriptOutOfRange) << "通话时间";
+                              << "" << false << int(ErrorKind::SubscriptOutOfRange)
+                              << "通话记录1的通话时间";
     QTest::newRow("empty minutes") << ControlId::Row3TimeField << "10:"
                                    << "" << false << mismatch << "通话记录2的通话时间";
     QTest::newRow("minutes not a number") << ControlId::Row2TimeField << "10:ab"
-                                          << "" << false << mismatch << "通话时间";
+                                          << "" << false << mismatch << "通话记录1的通话时间";
     // The borrow reads the hour back as a number; the written time stays when it is none, and the
     // field named is the one the hour was typed into.
-    QTest::newRow("hour not a number after write") << ControlId::Row2TimeField << "ab:01"
-                                                   << "ab:-1" << false << mismatch << "通话时间";
+    QTest::newRow("hour not a number after write")
+        << ControlId::Row2TimeField << "ab:01"
+        << "ab:-1" << false << mismatch << "通话记录1的通话时间";
 }
 
 void TestDerivedTimes::derivedTime() {

@@ -12,6 +12,7 @@
 // before it runs, for a crash that leaves no report.
 
 #include "basic/command_error.h"
+#include "form/field_blame.h"
 #include "form/form.h"
 #include "random_input.h"
 #include "screen/fonts.h"
@@ -140,7 +141,9 @@ bool isErrorMessage(const QString& text) {
         // A field is named by a label the panel shows.
         for (const PanelControl& c : panelTable())
             if (c.kind == ControlKind::TextField &&
-                text == CommandError(kind, c.name, QString::fromUtf8(c.label)).message())
+                text ==
+                    CommandError(kind, c.name, QString::fromUtf8(c.label), acceptedInput(c.input))
+                        .message())
                 return true;
     }
     return false;

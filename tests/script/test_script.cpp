@@ -215,7 +215,8 @@ void TestScript::refusedLines() {
         parseScriptLine(line);
         QFAIL("the line was taken");
     } catch (const ScriptError& e) {
-        QVERIFY2(e.message.contains(error), qPrintable(e.message));
+        QVERIFY2(e.message.english.contains(error), qPrintable(e.message.english));
+        QVERIFY(!e.message.chinese.isEmpty());
     }
 }
 

@@ -171,7 +171,7 @@ void TestSetups::replayMakesTheSamePicture() {
 
     ScriptRun run;
     const auto failure = run.run(script.toUtf8());
-    QVERIFY2(!failure, failure ? qPrintable(failure->message) : "");
+    QVERIFY2(!failure, failure ? qPrintable(failure->message.english) : "");
     QCOMPARE(capturedPicture(run.runner.form(), 1), expected);
 
     RecordedForm opened;
@@ -285,8 +285,14 @@ void TestSetups::openedScriptRunsInTheWindow() {
     const auto failure = w.setups.open(failingDevice);
     QVERIFY(failure);
     QCOMPARE(failure->line, 4);
-    QCOMPARE(failureText(QStringLiteral("a.vks"), *failure),
-             QStringLiteral("a.vks:4: Command2: 类型不匹配 in Text1 (电量)"));
+    QCOMPARE(
+        failureText(QStringLiteral("a.vks"), *failure),
+        QStringLiteral("a.vks:4: Command2: 类型不匹配 in Text1 (电量): 应填写电量的百分数（例如 "
+                       "92%）"));
+    // The window tells it in its own language.
+    QCOMPARE(failureText(QStringLiteral("a.vks"), *failure, ScriptLanguage::Chinese),
+             QStringLiteral("a.vks第4行“Command2”：类型不匹配\n“电量”应填写电量的百分数（例如 "
+                            "92%）。"));
     QVERIFY(w.platform.messages.isEmpty());
     QCOMPARE(w.form.element(ElementId::NumberLarge).caption, QStringLiteral("1"));
     QCOMPARE(w.recorder().lines(),
@@ -305,7 +311,9 @@ void TestSetups::openedScriptCanBeStopped() {
     QVERIFY(failure);
     QCOMPARE(failure->line, 2);
     QCOMPARE(failureText(QStringLiteral("a.vks"), *failure),
-             QStringLiteral("a.vks:2: Command2: 运行在此行之后被取消"));
+             QStringLiteral("a.vks:2: Command2: the run was stopped after this line"));
+    QCOMPARE(failureText(QStringLiteral("a.vks"), *failure, ScriptLanguage::Chinese),
+             QStringLiteral("a.vks第2行“Command2”：运行在此行之后被取消"));
     QCOMPARE(w.form.element(ElementId::BatteryText).caption, QStringLiteral("50%"));
     QCOMPARE(w.form.text(NumberField), RecordedForm().form.text(NumberField));
     QCOMPARE(w.recorder().lines(), (QStringList{"Text1 = 50", "Command2"}));
@@ -477,9 +485,9 @@ void TestSetups::savesOfAnOpenedSetup() {
         QCOMPARE(report.failure.has_value(), !written);
         if (!written) {
             QCOMPARE(report.failure->line, 2);
-            QVERIFY2(report.failure->message.contains(refusal.isEmpty() ? QStringLiteral("没有问过")
+            QVERIFY2(report.failure->message.chinese.contains(refusal.isEmpty() ? QStringLiteral("没有问过")
                                                                         : refusal),
-                     qPrintable(report.failure->message));
+                     qPrintable(report.failure->message.chinese));
         }
         QCOMPARE(report.pictures, written ? QStringList{target} : QStringList());
         QCOMPARE(QImage(target).isNull(), !written);
@@ -523,7 +531,7 @@ void TestSetups::craftedSetupsStayBounded() {
     const SetupRunReport report = tries.open(w, false);
     QVERIFY(report.failure);
     QCOMPARE(report.failure->line, 3);
-    QCOMPARE(report.failure->message, QStringLiteral("try goes before a click or a dblclick"));
+    QCOMPARE(report.failure->message.english, QStringLiteral("try goes before a click or a dblclick"));
     QCOMPARE(w.form.element(ElementId::BatteryText).caption, QStringLiteral("50%"));
 
     // Each pair records a line of a mebibyte; the bound is met after the seventeenth.
@@ -536,7 +544,7 @@ void TestSetups::craftedSetupsStayBounded() {
     const auto failure = w.setups.open(device);
     QVERIFY(failure);
     QCOMPARE(failure->line, 2 * 17);
-    QCOMPARE(failure->message, QStringLiteral("设置的记录超过了 16 MiB，运行在此行之后停止"));
+    QCOMPARE(failure->message.chinese, QStringLiteral("设置的记录超过了 16 MiB，运行在此行之后停止"));
     QVERIFY(w.recorder().recordedCharacters() <= SetupSession::MaxRecordingCharacters + 2 * text);
 }
 

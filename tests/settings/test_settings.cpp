@@ -1,5 +1,6 @@
 #include "basic/colour.h"
 #include "basic/command_error.h"
+#include "basic/conversions.h"
 #include "screen/assets.h"
 #include "screen/screen_painter.h"
 #include "support/messages.h"
@@ -27,6 +28,17 @@ void checkSingleError(const FakePlatform& platform, ErrorKind kind, const QStrin
     QCOMPARE(platform.messages.size(), 1);
     QVERIFY2(namesErrorAndField(platform.messages[0].text, kind, field),
              qPrintable(platform.messages[0].text));
+}
+
+// With record 2 switched on, types text into a field and runs a command on it: a click, or a
+// double-click when the control is a text field.
+void typeAndRun(Session& s, ControlId field, const QString& text, ControlId control) {
+    s.form.click(ControlId::Row2EnableBox);
+    s.form.type(field, text);
+    if (s.form.definition(control).kind == ControlKind::TextField)
+        s.form.dblClick(control);
+    else
+        s.form.click(control);
 }
 
 } // namespace
@@ -231,6 +243,99 @@ private slots:
         QCOMPARE(s.form.text(ControlId::ColourRedField), red);
         QCOMPARE(s.form.text(ControlId::ColourGreenField), green);
         QCOMPARE(s.form.text(ControlId::ColourBlueField), blue);
+    }
+
+    // Each kind of error once, and each kind of field that can be at fault: the message names the
+    // error, then the field by the label the user reads, with its record, and what to type.
+    void messagesSayWhatToType_data() {
+        QTest::addColumn<ControlId>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<ControlId>("control");
+        QTest::addColumn<QString>("message");
+        const QString duration = QStringLiteral("，分和秒合计最多 32767 秒（约 9 小时）。");
+        QTest::newRow("type mismatch, seconds")
+            << ControlId::Row1SecondsField << "x" << ControlId::Row1PlusSevenButton
+            << "类型不匹配\n“通话记录1的通话时长（秒）”应填写秒数（例如 11）" + duration;
+        QTest::newRow("overflow, minutes")
+            << ControlId::Row1MinutesField << "600" << ControlId::ClockAdvanceButton
+            << "溢出\n“通话记录1的通话时长（分）”应填写分钟数（例如 1）" + duration;
+        QTest::newRow("subscript out of range, time")
+            << ControlId::Row1TimeField << "1015" << ControlId::Row2TimeField
+            << "下标越界\n“通话记录1的通话时间”应填写时:分（例如 9:05）。";
+        QTest::newRow("invalid property value, battery")
+            << ControlId::BatteryField << "1e300" << ControlId::BatterySubmitButton
+            << "无效的属性值\n“电量”应填写电量的百分数（例如 92%）。";
+        QTest::newRow("type mismatch, clock")
+            << ControlId::ClockField << "9.05" << ControlId::ClockAdvanceButton
+            << "类型不匹配\n“手机时间”应填写时:分（例如 9:05）。";
+        QTest::newRow("overflow, colour")
+            << ControlId::ColourGreenField << "40000" << ControlId::ColourSaveButton
+            << "溢出\n“上侧灰色RGB的绿”应填写 0 到 255 的整数（例如 225）。";
+    }
+    void messagesSayWhatToType() {
+        QFETCH(ControlId, field);
+        QFETCH(QString, typed);
+        QFETCH(ControlId, control);
+        QFETCH(QString, message);
+        Session s;
+        typeAndRun(s, field, typed, control);
+        QCOMPARE(s.platform.messages.size(), 1);
+        QCOMPARE(s.platform.messages[0].text, message);
+    }
+
+    // What a Chinese input method types reads as its ASCII form: the same picture but for the
+    // captions that show the field as typed, and the field keeps what was typed.
+    void fullWidthInput_data() {
+        QTest::addColumn<ControlId>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("ascii");
+        QTest::addColumn<ControlId>("control");
+        QTest::newRow("battery submitted") << ControlId::BatteryField << "９２%"
+                                           << "92%" << ControlId::BatterySubmitButton;
+        QTest::newRow("battery stepped down") << ControlId::BatteryField << "８０%"
+                                              << "80%" << ControlId::BatteryDownButton;
+        QTest::newRow("battery after a no-break space") << ControlId::BatteryField << "\u00a0５０%"
+                                                        << " 50%" << ControlId::BatterySubmitButton;
+        QTest::newRow("clock submitted") << ControlId::ClockField << "１０：２５"
+                                         << "10:25" << ControlId::ClockSubmitButton;
+        QTest::newRow("clock advanced") << ControlId::ClockField << "１０：２５"
+                                        << "10:25" << ControlId::ClockAdvanceButton;
+        QTest::newRow("seconds with a point") << ControlId::Row1SecondsField << "１１．５"
+                                              << "11.5" << ControlId::Row1PlusSevenButton;
+        QTest::newRow("negative colour in ideographic spaces")
+            << ControlId::ColourRedField << "\u3000－５\u3000"
+            << " -5 " << ControlId::ColourSaveButton;
+        QTest::newRow("signed colour") << ControlId::ColourBlueField << "＋２００"
+                                       << "+200" << ControlId::ColourSaveButton;
+        QTest::newRow("time of the record above") << ControlId::Row1TimeField << "１０：２５"
+                                                  << "10:25" << ControlId::Row2TimeField;
+    }
+    void fullWidthInput() {
+        QFETCH(ControlId, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, ascii);
+        QFETCH(ControlId, control);
+        Session wide;
+        Session plain;
+        typeAndRun(wide, field, typed, control);
+        typeAndRun(plain, field, ascii, control);
+        QCOMPARE(wide.platform.messages.size(), 0);
+        QCOMPARE(plain.platform.messages.size(), 0);
+        for (const ControlId id :
+             {ControlId::BatteryField, ControlId::ClockField, ControlId::Row1SecondsField,
+              ControlId::ColourRedField, ControlId::ColourBlueField, ControlId::Row1TimeField,
+              ControlId::Row2TimeField})
+            QCOMPARE(numberReading(wide.form.text(id)), plain.form.text(id));
+        // A command that leaves the ASCII text as it is leaves the typed one as it is.
+        if (plain.form.text(field) == ascii)
+            QCOMPARE(wide.form.text(field), typed);
+        const std::vector<ScreenElement>& shown = wide.form.elements();
+        const std::vector<ScreenElement>& expected = plain.form.elements();
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            QCOMPARE(numberReading(shown[i].caption), expected[i].caption);
+            QCOMPARE(shown[i].rect, expected[i].rect);
+            QCOMPARE(shown[i].backColor, expected[i].backColor);
+        }
     }
 
     void numberGrouping_data() {
