@@ -82,8 +82,6 @@ public:
     void commandFailed(const CommandError& error);
     void exportFailed(const QString& path, const QString& reason);
 
-    // Told each file a save line wrote.
-    std::function<void(const QString& path)> pictureSaved;
     // Receives the error of a "try" line, which does not stop the run.
     std::function<void(int line, const QString& text)> errorTolerated;
     // The file a "save" line writes, from the name it gives; it throws ScriptError to refuse the

@@ -172,6 +172,4 @@ void exportClipboardPicture(Form& form) {
         form.observer().exported(path);
     else
         form.observer().exportFailed(path, failure);
-    else
-        form.observer().exported(path);
 }
