@@ -1,12 +1,13 @@
 #include "batch/batch_main.h"
 #include "batch/command_line.h"
-#include "script/setup_platform.h"
-#include "script/setup_session.h"
 #include "form/form.h"
 #include "main_window.h"
 #include "qt_platform.h"
 #include "screen/fonts.h"
+#include "script/setup_platform.h"
+#include "script/setup_session.h"
 #include "window/window_definition.h"
+#include "window_frame.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -55,7 +56,8 @@ int main(int argc, char* argv[]) {
     system.onTimer = [&form] { form.timerTick(); };
     form.changed = [&window] { window.syncFromForm(); };
 
-    window.show();
+    WindowFrame frame(window);
+    frame.show();
     if (!setups.isEmpty())
         QTimer::singleShot(
             0, &window, [&window, path = setups.front()] { window.setupFiles().openFile(path); });

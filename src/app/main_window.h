@@ -3,6 +3,8 @@
 #include "form/control.h"
 #include "form/element.h"
 #include "setup_files.h"
+#include "window_actions.h"
+#include "window_mover.h"
 
 #include <QWidget>
 #include <array>
@@ -18,6 +20,7 @@ class QCheckBox;
 // The borderless window: it paints the phone screen from the form, lays the settings panel's
 // widgets over it from the panel table, forwards every event to the form through the set-up's
 // recorder and shows the form's state. Ctrl+S, Ctrl+O and a dropped script save and open set-ups.
+// Its background moves it; the phone screen drags its picture out.
 class MainWindow : public QWidget {
 public:
     MainWindow(Form& form, SetupSession& setups);
@@ -26,23 +29,34 @@ public:
     void syncFromForm();
     QWidget* controlWidget(ControlId id) const { return widgets_[std::size_t(id)]; }
     SetupFiles& setupFiles() { return setupFiles_; }
+    WindowActions& windowActions() { return windowActions_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void buildPanel();
     std::optional<ElementId> elementAt(QPoint pixel) const;
+    bool onPhoneScreen(QPoint pixel) const;
+    // A notice of what the caption, which the borderless window does not show, has just confirmed.
+    void noticeCaption();
 
     Form& form_;
     SetupSession& setups_;
     UserActions& actions_;
     SetupFiles setupFiles_;
+    WindowActions windowActions_;
+    WindowMover mover_;
     std::array<QWidget*, ControlCount> widgets_{};
     std::optional<ElementId> pressedElement_;
+    // Where a left press on the phone screen started, while it may still become a drag.
+    std::optional<QPoint> screenPressedAt_;
+    QString noticedCaption_;
 };

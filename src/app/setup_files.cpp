@@ -1,7 +1,7 @@
 #include "setup_files.h"
 
-#include "script/setup_session.h"
 #include "form/form.h"
+#include "script/setup_session.h"
 #include "window/export.h"
 
 #include <QDir>
@@ -64,6 +64,8 @@ void SetupFiles::save() {
     QString error;
     if (!session_.save(path, QDateTime::currentDateTime(), &error))
         tell(QStringLiteral("设置没有保存到%1：%2").arg(path, error));
+    else if (used)
+        used(path);
 }
 
 void SetupFiles::open() {
@@ -87,6 +89,8 @@ void SetupFiles::openFile(const QString& path) {
         tell(QStringLiteral("无法打开%1：%2").arg(path, script.errorString()));
         return;
     }
+    if (used)
+        used(path);
     // A long script keeps the window alive: after a moment a dialog shows how far the run is, by
     // the bytes read, and can stop it. It is window-modal, so nothing else reaches the window
     // while the script runs on it; the panel shows the script's result once, at the end.

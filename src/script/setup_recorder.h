@@ -29,7 +29,7 @@ public:
     // The action that runs met an error: it is recorded as one that may fail, if it changed
     // anything, so that a replay goes on past it as the window did.
     void noteError() { errorMet_ = true; }
-    // Forgets every line: the form has just been started again.
+    // Forgets every line: the form has just been started again. What counts as saved stays.
     void restart();
 
     // The recorded lines, typing included.
@@ -47,7 +47,8 @@ private:
     Form& form_;
     SetupPlatform& platform_;
     QStringList lines_;
-    qsizetype savedLines_ = 0;
+    // The lines of the set-up last saved or opened.
+    QStringList savedLines_;
     // The fields typed into since the last commit, first typed first, so that their lines keep the
     // order of the typing.
     QList<ControlId> typedFields_;

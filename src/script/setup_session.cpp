@@ -4,6 +4,8 @@
 #include "basic/image_file.h"
 #include "window/export.h"
 
+#include <QBuffer>
+
 SetupSession::SetupSession(Form& form, SetupPlatform& platform)
     : form_(form), platform_(platform), recorder_(form, platform),
       lines_(form, recorder_, platform) {
@@ -24,6 +26,22 @@ SetupSession::SetupSession(Form& form, SetupPlatform& platform)
 
 std::optional<ScriptFailure> SetupSession::open(QIODevice& script,
                                                 std::function<bool()> keepGoing) {
+    std::optional<ScriptFailure> failure = runOnFreshForm(script, std::move(keepGoing));
+    recorder_.markSaved();
+    return failure;
+}
+
+std::optional<ScriptFailure> SetupSession::replay(const QStringList& lines) {
+    QByteArray text;
+    for (const QString& line : lines)
+        text += line.toUtf8() + '\n';
+    QBuffer script(&text);
+    script.open(QIODevice::ReadOnly);
+    return runOnFreshForm(script, {});
+}
+
+std::optional<ScriptFailure> SetupSession::runOnFreshForm(QIODevice& script,
+                                                          std::function<bool()> keepGoing) {
     platform_.beginScript();
     form_.restart();
     recorder_.restart();
@@ -33,7 +51,6 @@ std::optional<ScriptFailure> SetupSession::open(QIODevice& script,
     lines_.keepGoing = nullptr;
     running_ = false;
     platform_.endScript();
-    recorder_.markSaved();
     return failure;
 }
 

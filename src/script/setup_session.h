@@ -29,11 +29,17 @@ public:
     // asked after each line whether to go on.
     std::optional<ScriptFailure> open(QIODevice& script, std::function<bool()> keepGoing = {});
 
+    // Starts the window again and runs the lines on it, as open does, but leaves what counts as
+    // saved as it was: undo and redo replay the recording so.
+    std::optional<ScriptFailure> replay(const QStringList& lines);
+
     // Writes the recording to path, replacing a file only by a complete one, and counts it as
     // saved; on failure says why in error.
     bool save(const QString& path, const QDateTime& savedAt, QString* error);
 
 private:
+    std::optional<ScriptFailure> runOnFreshForm(QIODevice& script, std::function<bool()> keepGoing);
+
     Form& form_;
     SetupPlatform& platform_;
     SetupRecorder recorder_;

@@ -71,3 +71,14 @@ private slots:
     void openedScriptRunsInTheWindow();
     void openedScriptCanBeStopped();
 };
+
+class TestSetupHistory : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void undoAndRedoRetraceEveryState_data();
+    void undoAndRedoRetraceEveryState();
+    void newActionForgetsTheUndone();
+    void savedSetupIsKeptAcrossUndo();
+};

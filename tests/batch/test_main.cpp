@@ -2,5 +2,5 @@
 #include "support/run_tests.h"
 
 int main(int argc, char* argv[]) {
-    return runTests<TestScript, TestBatchRunner, TestBatchProgram, TestSetups>(argc, argv);
+    return runTests<TestScript, TestBatchRunner, TestBatchProgram, TestSetups, TestSetupHistory>(argc, argv);
 }
