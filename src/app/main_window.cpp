@@ -24,6 +24,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <limits>
 
@@ -45,11 +46,32 @@ void applyTextColour(QWidget* widget, const PanelControl& c) {
 MainWindow::MainWindow(Form& form, SetupSession& setups)
     : QWidget(nullptr, Qt::FramelessWindowHint), form_(form), setups_(setups),
       actions_(setups.recorder()), setupFiles_(*this, setups, form),
-      windowActions_(*this, form, setups, setupFiles_), noticedCaption_(form.caption()) {
+      windowActions_(*this, setups, setupFiles_,
+                     [this](const QString& doing, const std::function<void()>& command) {
+                         // A command of the menu or its keys waits for no event: it is refused
+                         // while one pauses or shows a message.
+                         if (!eventRunning_)
+                             runEvent(doing, command);
+                     }),
+      noticedCaption_(form.caption()) {
     setWindowIcon(programIcon());
     setFont(toQFont(defaultPanelFontSpec()));
     setAcceptDrops(true);
     buildPanel();
+    syncFromForm();
+}
+
+QString MainWindow::controlName(ControlId id) const {
+    return QString::fromLatin1(form_.definition(id).name);
+}
+
+void MainWindow::click(ControlId id) {
+    runEvent(controlName(id), [&] { actions_.click(id); });
+}
+
+void MainWindow::runEvent(const QString& doing, const std::function<void()>& event) {
+    const QScopedValueRollback busy(eventRunning_, true);
+    form_.dispatch(event, doing);
     syncFromForm();
 }
 
@@ -69,7 +91,7 @@ void MainWindow::buildPanel() {
             label->setFocusPolicy(Qt::NoFocus);
             if (form_.answers(id, EventKind::Click)) {
                 label->setCursor(Qt::PointingHandCursor);
-                label->clicked = [this, id] { actions_.click(id); };
+                label->clicked = [this, id] { click(id); };
             }
             widget = label;
             break;
@@ -79,28 +101,35 @@ void MainWindow::buildPanel() {
             // The fields take any length of text, as the model does.
             field->setMaxLength(std::numeric_limits<int>::max());
             field->setCursorPosition(0);
-            QObject::connect(field, &QLineEdit::textEdited,
-                             [this, id](const QString& typed) { actions_.type(id, typed); });
-            field->doubleClicked = [this, id] { actions_.dblClick(id); };
+            QObject::connect(field, &QLineEdit::textEdited, [this, id](const QString& typed) {
+                runEvent(controlName(id), [&] { actions_.type(id, typed); });
+            });
+            field->doubleClicked = [this, id] {
+                runEvent(controlName(id), [&] { actions_.dblClick(id); });
+            };
             // What the user typed is final when the field loses the focus.
-            field->focusLost = [this] { setups_.recorder().commitTyping(); };
+            // Nothing to show afterwards: the form has not changed, and the window may be in the
+            // middle of showing it, hiding the field that had the focus.
+            field->focusLost = [this, id] {
+                form_.dispatch([this] { setups_.recorder().commitTyping(); }, controlName(id));
+            };
             if (const std::optional<ControlId> button = c.returnPresses)
                 QObject::connect(field, &QLineEdit::returnPressed,
-                                 [this, button = *button] { actions_.click(button); });
+                                 [this, button = *button] { click(button); });
             widget = field;
             break;
         }
         case ControlKind::Button: {
             auto* button = new PanelButton(text, this);
             button->setAutoDefault(false);
-            QObject::connect(button, &QPushButton::clicked, [this, id] { actions_.click(id); });
+            QObject::connect(button, &QPushButton::clicked, [this, id] { click(id); });
             widget = button;
             break;
         }
         case ControlKind::CheckBox: {
             auto* box = new QCheckBox(text, this);
             box->setStyle(checkBoxStyle);
-            QObject::connect(box, &QCheckBox::clicked, [this, id] { actions_.click(id); });
+            QObject::connect(box, &QCheckBox::clicked, [this, id] { click(id); });
             widget = box;
             break;
         }
@@ -199,7 +228,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     if (mover_.move(event))
         return;
-    if (!screenPressedAt_ || !(event->buttons() & Qt::LeftButton) ||
+    if (eventRunning_ || !screenPressedAt_ || !(event->buttons() & Qt::LeftButton) ||
         (event->position().toPoint() - *screenPressedAt_).manhattanLength() <
             QApplication::startDragDistance())
         return;
@@ -214,7 +243,7 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     const std::optional<ElementId> pressed = std::exchange(pressedElement_, std::nullopt);
     if (pressed && event->button() == Qt::LeftButton &&
         elementAt(event->position().toPoint()) == pressed)
-        actions_.click(*pressed);
+        runEvent(form_.element(*pressed).name, [&] { actions_.click(*pressed); });
 }
 
 // QWidget passes the second press of a double click on to mousePressEvent; its release must not
@@ -228,14 +257,18 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     windowActions_.showMenu(event->globalPos());
 }
 
+// A set-up starts the window afresh: not in the middle of a command, which a drop can reach while
+// the command pauses or shows a message.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (SetupFiles::setupIn(event->mimeData()))
+    if (!eventRunning_ && SetupFiles::setupIn(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
+    if (eventRunning_)
+        return;
     if (const std::optional<QString> path = SetupFiles::setupIn(event->mimeData())) {
         event->acceptProposedAction();
-        setupFiles_.openFile(*path);
+        runEvent(QStringLiteral("打开设置"), [&] { setupFiles_.openFile(*path); });
     }
 }

@@ -13,8 +13,9 @@
 #include <cstdio>
 #include <utility>
 
-WindowActions::WindowActions(QWidget& window, Form& form, SetupSession& session, SetupFiles& files)
-    : window_(window), form_(form), session_(session), files_(files), history_(session),
+WindowActions::WindowActions(QWidget& window, SetupSession& session, SetupFiles& files,
+                             RunCommand run)
+    : window_(window), session_(session), files_(files), run_(std::move(run)), history_(session),
       menu_(new QMenu(&window)) {
     undo_ =
         addAction(QStringLiteral("撤销"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { undo(); });
@@ -24,14 +25,16 @@ WindowActions::WindowActions(QWidget& window, Form& form, SetupSession& session,
         [this] { redo(); });
     menu_->addSeparator();
     addAction(QStringLiteral("打开设置…"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
-              [this] { files_.open(); });
+              [this] { run_(QStringLiteral("打开设置"), [this] { files_.open(); }); });
     addAction(QStringLiteral("保存设置…"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
-              [this] { files_.save(); });
+              [this] { run_(QStringLiteral("保存设置"), [this] { files_.save(); }); });
     recentMenu_ = menu_->addMenu(QStringLiteral("最近的设置"));
     menu_->addSeparator();
     // As the exit button does: through the form, which ends the program.
-    addAction(QStringLiteral("退出"), {QKeySequence(Qt::CTRL | Qt::Key_Q)},
-              [this] { session_.recorder().click(ControlId::QuitButton); });
+    addAction(QStringLiteral("退出"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] {
+        run_(QString::fromLatin1(session_.form().definition(ControlId::QuitButton).name),
+             [this] { session_.recorder().click(ControlId::QuitButton); });
+    });
 
     files_.used = [this](const QString& path) { recent_.add(path); };
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window_, [this] {
@@ -54,18 +57,22 @@ QAction* WindowActions::addAction(const QString& text, const QList<QKeySequence>
     return action;
 }
 
+void WindowActions::openSetup(const QString& path) {
+    run_(QStringLiteral("打开设置"), [this, path] { files_.openFile(path); });
+}
+
 void WindowActions::fillRecentMenu() {
     recentMenu_->clear();
     for (const QString& path : recent_.files())
         QObject::connect(recentMenu_->addAction(QFileInfo(path).fileName()), &QAction::triggered,
-                         &window_, [this, path] { files_.openFile(path); });
+                         &window_, [this, path] { openSetup(path); });
     if (!recentMenu_->isEmpty())
         recentMenu_->addSeparator();
     const QString lastSession = RecentSetups::lastSessionPath();
     QAction* last = recentMenu_->addAction(QStringLiteral("上次退出时的设置"));
     last->setEnabled(QFileInfo(lastSession).isFile());
     QObject::connect(last, &QAction::triggered, &window_,
-                     [this, lastSession] { files_.openFile(lastSession); });
+                     [this, lastSession] { openSetup(lastSession); });
 }
 
 void WindowActions::showMenu(QPoint globalPosition) {
@@ -89,11 +96,8 @@ void WindowActions::redo() {
 // The panel follows once, when the replay is done.
 void WindowActions::replay(const std::function<std::optional<ScriptFailure>()>& step,
                            const QString& name) {
-    const std::function<void()> changed = std::exchange(form_.changed, nullptr);
-    const std::optional<ScriptFailure> failure = step();
-    form_.changed = changed;
-    if (changed)
-        changed();
+    std::optional<ScriptFailure> failure;
+    run_(name, [&] { failure = step(); });
     // What the fields could still undo or redo of their own typing belongs to a time the window
     // has just left.
     for (FieldEdit* field : window_.findChildren<FieldEdit*>()) {
@@ -102,5 +106,6 @@ void WindowActions::replay(const std::function<std::optional<ScriptFailure>()>& 
         field->setCursorPosition(cursor);
     }
     if (failure)
-        form_.platform().showMessage(failureText(name, *failure), QStringLiteral("Vokarelo"));
+        session_.form().platform().showMessage(failureText(name, *failure),
+                                               QStringLiteral("Vokarelo"));
 }

@@ -7,7 +7,6 @@
 #include <functional>
 #include <optional>
 
-class Form;
 class QAction;
 class QMenu;
 class QWidget;
@@ -21,7 +20,11 @@ class UserActions;
 // keys. Quitting, however it happens, keeps the session's set-up for the next start.
 class WindowActions {
 public:
-    WindowActions(QWidget& window, Form& form, SetupSession& session, SetupFiles& files);
+    // How the window runs a command as one of the user's events: doing names it for a message.
+    using RunCommand =
+        std::function<void(const QString& doing, const std::function<void()>& command)>;
+
+    WindowActions(QWidget& window, SetupSession& session, SetupFiles& files, RunCommand run);
     WindowActions(const WindowActions&) = delete;
     WindowActions& operator=(const WindowActions&) = delete;
 
@@ -35,13 +38,14 @@ public:
 private:
     QAction* addAction(const QString& text, const QList<QKeySequence>& keys,
                        std::function<void()> run);
+    void openSetup(const QString& path);
     void fillRecentMenu();
     void replay(const std::function<std::optional<ScriptFailure>()>& step, const QString& name);
 
     QWidget& window_;
-    Form& form_;
     SetupSession& session_;
     SetupFiles& files_;
+    RunCommand run_;
     SetupHistory history_;
     RecentSetups recent_;
     QAction* undo_ = nullptr;

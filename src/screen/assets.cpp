@@ -36,7 +36,7 @@ int assetScaleFor(qreal devicePixelRatio) {
     return std::clamp(static_cast<int>(std::ceil(devicePixelRatio - 1e-6)), 1, LargestAssetScale);
 }
 
-const QImage& assetImage(Asset asset, int scale) {
+QImage assetImage(Asset asset, int scale) {
     scale = std::clamp(scale, 1, LargestAssetScale);
     static QHash<int, QImage> cache;
     const int key = static_cast<int>(asset) * (LargestAssetScale + 1) + scale;

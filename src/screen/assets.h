@@ -13,6 +13,7 @@ inline constexpr int LargestAssetScale = 3;
 int assetScaleFor(qreal devicePixelRatio);
 
 // A picture embedded in the program, decoded once, at 1, 2 or 3 device pixels to the pixel; its
-// device pixel ratio says which, so it draws at the same size in window pixels at every scale.
-const QImage& assetImage(Asset asset, int scale = 1);
+// device pixel ratio says which, so it draws at the same size in window pixels at every scale. The
+// copy shares the decoded pixels.
+QImage assetImage(Asset asset, int scale = 1);
 QIcon programIcon();

@@ -21,7 +21,7 @@ namespace {
 // On a screen of finer pixels the picture drawn for that density is copied pixel for pixel.
 void paintPicture(QPainter& p, const ScreenElement& e) {
     const int scale = assetScaleFor(p.device()->devicePixelRatioF());
-    const QImage& picture = assetImage(e.picture, scale);
+    const QImage picture = assetImage(e.picture, scale);
     const QRect area = pixelRect(e.rect);
     if (picture.isNull() || area.width() <= 0 || area.height() <= 0)
         return;

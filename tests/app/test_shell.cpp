@@ -2,6 +2,7 @@
 #include "app/fading_notice.h"
 #include "app/main_window.h"
 #include "app/picture_drag.h"
+#include "app/qt_platform.h"
 #include "app/window_frame.h"
 #include "basic/twips.h"
 #include "screen/fonts.h"
@@ -26,7 +27,9 @@
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
+#include <stdexcept>
 
 Q_DECLARE_METATYPE(ControlId)
 
@@ -38,7 +41,6 @@ struct Shell : RecordedForm {
 
     Shell() {
         window = new MainWindow(form, setups);
-        form.changed = [this] { window->syncFromForm(); };
         window->show();
         QApplication::setActiveWindow(window);
         // Focus and key tests below fail on their own if the window never becomes active.
@@ -95,6 +97,30 @@ private slots:
         QFile::setPermissions(runtime_.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_.path()));
+    }
+
+    // Whatever an event of the user's throws ends at the window's boundary, as a message that says
+    // what was being done; the window goes on showing the form.
+    void unexpectedFailureEndsAtTheWindow() {
+        Shell s;
+        s.window->runEvent(QStringLiteral("Command6"), [&] {
+            s.form.setText(ControlId::BatteryField, QStringLiteral("7"));
+            throw std::runtime_error("boom");
+        });
+        QCOMPARE(s.platform.messages.size(), 1);
+        QCOMPARE(s.platform.messages[0].text, QStringLiteral("内部错误：Command6没有做完（boom）"));
+        QCOMPARE(qobject_cast<QLineEdit*>(s.widget(ControlId::BatteryField))->text(),
+                 QStringLiteral("7"));
+    }
+
+    // The export's pause keeps the window alive: what falls due meanwhile (a repaint, a timer)
+    // runs during it.
+    void pauseLetsTheWindowWork() {
+        QtPlatform platform;
+        bool ran = false;
+        QTimer::singleShot(0, [&] { ran = true; });
+        platform.pause(20);
+        QVERIFY(ran);
     }
 
     void windowIsBorderlessAtItsClientSize() {
@@ -458,6 +484,7 @@ private slots:
     void noticesOverTheWindow() {
         Shell s;
         s.form.click(ElementId::BackArrow);
+        s.window->syncFromForm();
         const auto notice = [&] {
             const auto shown = s.window->findChildren<FadingNotice*>();
             return shown.isEmpty() ? QString() : shown.last()->text();
@@ -466,6 +493,7 @@ private slots:
         QTemporaryDir folder;
         s.platform.folder = folder.path();
         s.form.click(ControlId::SavePictureLabel);
+        s.window->syncFromForm();
         QCOMPARE(notice(), QStringLiteral("已保存"));
         QVERIFY(QFileInfo::exists(folder.filePath(QStringLiteral("13800138000.jpg"))));
         // One notice at a time: the new one takes the earlier one's place.

@@ -1,7 +1,6 @@
-#include "batch_tests.h"
-#include "screen/fonts.h"
 #include "script/setup_history.h"
 #include "support/recorded_form.h"
+#include "support/run_tests.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,9 +57,15 @@ std::vector<FormState> run(RecordedForm& w, const Steps& steps) {
 
 Q_DECLARE_METATYPE(Steps)
 
-void TestSetupHistory::initTestCase() {
-    installFontSubstitutions();
-}
+class TestSetupHistory : public QObject {
+    Q_OBJECT
+
+private slots:
+    void undoAndRedoRetraceEveryState_data();
+    void undoAndRedoRetraceEveryState();
+    void newActionForgetsTheUndone();
+    void savedSetupIsKeptAcrossUndo();
+};
 
 void TestSetupHistory::undoAndRedoRetraceEveryState_data() {
     QTest::addColumn<Steps>("steps");
@@ -149,3 +154,6 @@ void TestSetupHistory::savedSetupIsKeptAcrossUndo() {
     QVERIFY(!history.redo());
     QVERIFY(!w.recorder().hasUnsavedActions());
 }
+
+VOKARELO_TEST_MAIN(TestSetupHistory)
+#include "test_setup_history.moc"
