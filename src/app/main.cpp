@@ -9,6 +9,7 @@
 #include "screen/fonts.h"
 #include "script/setup_platform.h"
 #include "script/setup_session.h"
+#include "window_frame.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -72,7 +73,8 @@ int main(int argc, char* argv[]) {
         window.runEvent(QStringLiteral("Timer1"), [&form] { form.timerTick(); });
     };
 
-    window.show();
+    WindowFrame frame(window);
+    frame.show();
     if (!setups.isEmpty())
         QTimer::singleShot(0, &window, [&window, path = setups.front()] {
             window.runEvent(QStringLiteral("打开设置"),

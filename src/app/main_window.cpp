@@ -2,23 +2,29 @@
 
 #include "basic/colour.h"
 #include "basic/twips.h"
+#include "fading_notice.h"
 #include "form/form.h"
 #include "panel_style.h"
 #include "panel_widgets.h"
+#include "picture_drag.h"
 #include "screen/assets.h"
 #include "screen/fonts.h"
 #include "screen/screen_painter.h"
 #include "script/setup_session.h"
 #include "settings/panel_table.h"
+#include "window/capture.h"
+#include "window/export.h"
+#include "window/window_modes.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
-#include <QShortcut>
 #include <algorithm>
 #include <limits>
 
@@ -39,17 +45,19 @@ void applyTextColour(QWidget* widget, const PanelControl& c) {
 
 MainWindow::MainWindow(Form& form, SetupSession& setups)
     : QWidget(nullptr, Qt::FramelessWindowHint), form_(form), setups_(setups),
-      actions_(setups.recorder()), setupFiles_(*this, setups, form) {
+      actions_(setups.recorder()), setupFiles_(*this, setups, form),
+      windowActions_(*this, setups, setupFiles_,
+                     [this](const QString& doing, const std::function<void()>& command) {
+                         // A command of the menu or its keys waits for no event: it is refused
+                         // while one pauses or shows a message.
+                         if (!eventRunning_)
+                             runEvent(doing, command);
+                     }),
+      noticedCaption_(form.caption()) {
     setWindowIcon(programIcon());
     setFont(toQFont(defaultPanelFontSpec()));
     setAcceptDrops(true);
     buildPanel();
-    QObject::connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, [this] {
-        runEvent(QStringLiteral("保存设置"), [this] { setupFiles_.save(); });
-    });
-    QObject::connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, [this] {
-        runEvent(QStringLiteral("打开设置"), [this] { setupFiles_.open(); });
-    });
     syncFromForm();
 }
 
@@ -105,6 +113,9 @@ void MainWindow::buildPanel() {
             field->focusLost = [this, id] {
                 form_.dispatch([this] { setups_.recorder().commitTyping(); }, controlName(id));
             };
+            if (const std::optional<ControlId> button = c.returnPresses)
+                QObject::connect(field, &QLineEdit::returnPressed,
+                                 [this, button = *button] { click(button); });
             widget = field;
             break;
         }
@@ -161,9 +172,9 @@ void MainWindow::syncFromForm() {
         QWidget* widget = controlWidget(id);
         if (c.kind == ControlKind::Line)
             continue;
-        if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+        if (auto* field = dynamic_cast<FieldEdit*>(widget)) {
             if (field->text() != form_.text(id))
-                field->setText(form_.text(id));
+                field->showText(form_.text(id));
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             const int value = form_.value(id);
             const Qt::CheckState state = value == 1   ? Qt::Checked
@@ -183,6 +194,17 @@ void MainWindow::syncFromForm() {
         paintedElements_ = form_.elements();
         update();
     }
+    noticeCaption();
+}
+
+void MainWindow::noticeCaption() {
+    if (form_.caption() == noticedCaption_)
+        return;
+    noticedCaption_ = form_.caption();
+    if (confirmsCapture(noticedCaption_))
+        FadingNotice::showOver(*this, QStringLiteral("已复制到剪贴板"));
+    else if (confirmsExport(noticedCaption_))
+        FadingNotice::showOver(*this, QStringLiteral("已保存"));
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
@@ -198,12 +220,40 @@ std::optional<ElementId> MainWindow::elementAt(QPoint pixel) const {
     return std::nullopt;
 }
 
+bool MainWindow::onPhoneScreen(QPoint pixel) const {
+    return pixel.x() < pixelEdge(NarrowWidth);
+}
+
+// A press on the phone screen clicks what it lands on, or drags the picture out once the mouse
+// moves on (except from the back arrow, which only clicks); a press anywhere else that reaches the
+// window is on the panel's background and moves the window.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-    pressedElement_ =
-        event->button() == Qt::LeftButton ? elementAt(event->position().toPoint()) : std::nullopt;
+    const QPoint at = event->position().toPoint();
+    pressedElement_ = event->button() == Qt::LeftButton ? elementAt(at) : std::nullopt;
+    screenPressedAt_.reset();
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (!onPhoneScreen(at))
+        mover_.press(*this, event);
+    else if (pressedElement_ != ElementId::BackArrow)
+        screenPressedAt_ = at;
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (mover_.move(event))
+        return;
+    if (eventRunning_ || !screenPressedAt_ || !(event->buttons() & Qt::LeftButton) ||
+        (event->position().toPoint() - *screenPressedAt_).manhattanLength() <
+            QApplication::startDragDistance())
+        return;
+    screenPressedAt_.reset();
+    pressedElement_.reset();
+    PictureDrag::start(*this, form_);
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    mover_.release();
+    screenPressedAt_.reset();
     const std::optional<ElementId> pressed = std::exchange(pressedElement_, std::nullopt);
     if (pressed && event->button() == Qt::LeftButton &&
         elementAt(event->position().toPoint()) == pressed)
@@ -214,6 +264,11 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
 // count as a click. No element of the phone screen answers a double click.
 void MainWindow::mouseDoubleClickEvent(QMouseEvent*) {
     pressedElement_.reset();
+    screenPressedAt_.reset();
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    windowActions_.showMenu(event->globalPos());
 }
 
 // A set-up starts the window afresh: not in the middle of a command, which a drop can reach while

@@ -36,6 +36,51 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     pressed_ = false;
 }
 
+namespace {
+
+bool isUndoKey(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Undo);
+}
+
+bool isRedoKey(const QKeyEvent* key) {
+    const QKeyCombination pressed = key->keyCombination();
+    return key->matches(QKeySequence::Redo) ||
+           pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z) ||
+           pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+}
+
+} // namespace
+
+bool FieldEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((isUndoKey(key) && !hasOwnTyping()) || (isRedoKey(key) && !isRedoAvailable())) {
+            event->ignore();
+            return false;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void FieldEdit::showText(const QString& text) {
+    shownText_ = text;
+    setText(text);
+}
+
+void FieldEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        clearFocus();
+        return;
+    }
+    // Holding Return down submits once.
+    if (event->isAutoRepeat() &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
 void FieldEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     QLineEdit::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && doubleClicked)

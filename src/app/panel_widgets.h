@@ -26,17 +26,29 @@ private:
 
 // A text field that reports a mouse double click after its own handling of it, and the loss of
 // the focus. A set-up dragged over it goes on to the window, instead of dropping its path in as
-// text.
+// text. Escape leaves it. Its own typing is undone and redone by its keys first; with none left,
+// the keys go on to the window's undo and redo.
 class FieldEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
     std::function<void()> doubleClicked;
     std::function<void()> focusLost;
 
+    // Shows a text the window set, which the field's own undo does not go back past.
+    void showText(const QString& text);
+
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+
+private:
+    // Whether the field holds typing of its own to undo.
+    bool hasOwnTyping() const { return isUndoAvailable() && text() != shownText_; }
+
+    QString shownText_ = QLineEdit::text();
 };
 
 // A button of the panel. Return and Enter press it when it has the focus, as Space does: the

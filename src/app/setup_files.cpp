@@ -89,6 +89,8 @@ void SetupFiles::save() {
     QString error;
     if (!session_.save(path, QDateTime::currentDateTime(), &error))
         tell(QStringLiteral("设置没有保存到%1：%2").arg(path, error));
+    else if (used)
+        used(path);
 }
 
 void SetupFiles::open() {
@@ -113,6 +115,8 @@ void SetupFiles::openFile(const QString& path) {
             QMessageBox::Yes)
         return;
     const QString name = QFileInfo(path).fileName();
+    if (used)
+        used(path);
     // A long script keeps the window alive: after a moment a dialog shows how far the run is, by
     // the bytes read, and can stop it. It is window-modal, so nothing else reaches the window
     // while the script runs on it, and the run holds back its messages until it has ended, so

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class Form;
@@ -20,6 +21,9 @@ public:
     // Runs the script at path on the window started afresh, after asking whether to throw away
     // actions that are not saved.
     void openFile(const QString& path);
+
+    // Told of each set-up file saved, or read to be run.
+    std::function<void(const QString& path)> used;
 
     // The set-up a drag carries: one local file ending in ".vks".
     static std::optional<QString> setupIn(const QMimeData* data);

@@ -238,6 +238,19 @@ window from its start state, as --script runs it, and so does dropping a .vks
 file on the window or naming it on the command line (vokarelo FILE.vks). The
 first failing line is shown in a message; the lines before it stay done.
 
+The window: drag its panel's background to move it; drag the phone screen to
+drag the picture out (a PNG named after the number) into a file manager or a
+chat. Return in a field presses its row's 提交 (or 保存), Escape leaves the
+field, Ctrl+Q quits as 退出软件 does. Ctrl+Z undoes the last action that
+changed the window, Ctrl+Shift+Z and Ctrl+Y redo it; a field undoes its own
+typing first. A right click on the panel's background opens a menu: 撤销,
+重做, 打开设置…, 保存设置…, 最近的设置 (the set-ups opened or saved lately and
+上次退出时的设置) and 退出, each with its key. On a screen too short for it the
+window is as high as the screen allows and scrolls. Quitting keeps the session
+as 上次退出时的设置 in ~/.local/share/Vokarelo/last-session.vks (under
+$XDG_DATA_HOME when set), in place of the one before; a session that did
+nothing leaves it as it was.
+
 Exit status:
   0  the script ran to its end, or to Command23
   1  a line failed; or the window was asked for where there is no display

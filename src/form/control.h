@@ -136,6 +136,8 @@ struct PanelControl {
     bool visible = true;
     bool enabled = true;
     int value = 0; // check boxes: 0 clear, 1 ticked
+    // Text fields: the button that Return in the field presses; none, and Return does nothing.
+    std::optional<ControlId> returnPresses = std::nullopt;
 };
 
 // The state of a control at run time.

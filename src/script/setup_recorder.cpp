@@ -19,7 +19,6 @@ void SetupRecorder::restart() {
     lines_.clear();
     recordedCharacters_ = 0;
     typedFields_.clear();
-    savedLines_ = 0;
     lastMoment_.reset();
     lastClipboardText_.reset();
     recordTexts();
@@ -117,7 +116,7 @@ QString SetupRecorder::script(const QDateTime& savedAt) {
 }
 
 bool SetupRecorder::hasUnsavedActions() const {
-    if (lines_.size() != savedLines_)
+    if (lines_ != savedLines_)
         return true;
     for (int i = 0; i < ControlCount; ++i)
         if (isTextField(form_, ControlId(i)) &&
@@ -128,5 +127,5 @@ bool SetupRecorder::hasUnsavedActions() const {
 
 void SetupRecorder::markSaved() {
     commitTyping();
-    savedLines_ = lines_.size();
+    savedLines_ = lines_;
 }

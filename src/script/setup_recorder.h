@@ -29,7 +29,7 @@ public:
     // The action that runs met an error: it is recorded as one that may fail, if it changed
     // anything, so that a replay goes on past it as the window did.
     void noteError() { errorMet_ = true; }
-    // Forgets every line: the form has just been started again.
+    // Forgets every line: the form has just been started again. What counts as saved stays.
     void restart();
 
     // The recorded lines, typing included.
@@ -51,7 +51,8 @@ private:
     SetupPlatform& platform_;
     QStringList lines_;
     qsizetype recordedCharacters_ = 0;
-    qsizetype savedLines_ = 0;
+    // The lines of the set-up last saved or opened.
+    QStringList savedLines_;
     // The fields typed into since the last commit, first typed first, so that their lines keep the
     // order of the typing.
     QList<ControlId> typedFields_;

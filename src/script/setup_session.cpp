@@ -7,6 +7,7 @@
 #include "window/export.h"
 #include "window/window_definition.h"
 
+#include <QBuffer>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSet>
@@ -52,24 +53,35 @@ void SetupSession::exported(const QString& path) {
 
 std::optional<ScriptFailure> SetupSession::open(QIODevice& script,
                                                 std::function<bool()> keepGoing) {
+    // Whatever ends the run, the recording then counts as saved.
+    const auto opened = qScopeGuard([this] { recorder_.markSaved(); });
     return run(script, std::move(keepGoing), nullptr, false).failure;
 }
 
 SetupRunReport SetupSession::openDocument(QIODevice& script, const SetupFolder& folder,
                                           bool consented, std::function<bool()> keepGoing) {
+    const auto opened = qScopeGuard([this] { recorder_.markSaved(); });
     return run(script, std::move(keepGoing), &folder, consented);
+}
+
+std::optional<ScriptFailure> SetupSession::replay(const QStringList& lines) {
+    QByteArray text;
+    for (const QString& line : lines)
+        text += line.toUtf8() + '\n';
+    QBuffer script(&text);
+    script.open(QIODevice::ReadOnly);
+    return run(script, {}, nullptr, false).failure;
 }
 
 SetupRunReport SetupSession::run(QIODevice& script, std::function<bool()> keepGoing,
                                  const SetupFolder* folder, bool consented) {
     // Whatever ends the run, the window is the user's again afterwards: the system's clock and
-    // clipboard, errors in message boxes, and a recording that counts as saved.
+    // clipboard, and errors in message boxes.
     platform_.beginScript();
     const auto scriptEnds = qScopeGuard([this] {
         lines_.keepGoing = nullptr;
         lines_.savePath = nullptr;
         platform_.endScript();
-        recorder_.markSaved();
     });
     form_.restart();
     recorder_.restart();

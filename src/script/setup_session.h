@@ -57,6 +57,10 @@ public:
     // set-up can fill the memory however long it is.
     static constexpr qsizetype MaxRecordingCharacters = 16 * 1024 * 1024;
 
+    // Starts the window again and runs the lines on it, as open does, but leaves what counts as
+    // saved as it was: undo and redo replay the recording so.
+    std::optional<ScriptFailure> replay(const QStringList& lines);
+
     // Writes the recording to path, replacing a file only by a complete one, and counts it as
     // saved; on failure says why in error. A recording with a line longer than a script may hold
     // is not written: the error names the field whose text made it.

@@ -8,6 +8,8 @@
 
 namespace {
 
+const QString CaptureCaption = QStringLiteral("已截屏！去聊天窗口粘贴试试.. - ");
+
 // One piece of a date-time format: a quoted literal, a run of one pattern letter, or any other
 // character.
 QStringList formatTokens(const QString& format) {
@@ -57,6 +59,10 @@ QString captureTimeText(const QDateTime& moment, const QLocale& locale) {
     return text;
 }
 
+bool confirmsCapture(const QString& caption) {
+    return caption.startsWith(CaptureCaption);
+}
+
 // The window keeps the phone screen at its left edge in both widths, so the wide window's left
 // columns are exactly what the narrow window shows.
 QImage capturedPicture(const Form& form, qreal pixelRatio) {
@@ -67,8 +73,7 @@ QImage capturedPicture(const Form& form, qreal pixelRatio) {
 void captureWindow(Form& form, CaptureExport exportAfter) {
     Platform& platform = form.platform();
     platform.setClipboardImage(capturedPicture(form, platform.devicePixelRatio()));
-    form.setCaption(QStringLiteral("已截屏！去聊天窗口粘贴试试.. - ") +
-                    captureTimeText(platform.now(), platform.locale()));
+    form.setCaption(CaptureCaption + captureTimeText(platform.now(), platform.locale()));
     form.setVisible(ControlId::SavePictureLabel, true);
     if (exportAfter == CaptureExport::WhenTicked && form.value(ControlId::AutoSaveBox) == 1)
         form.startTimer();

@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int ExportPauseMs = 500;
+const QString PictureWord = QStringLiteral("图片");
+const QString SavedWord = QStringLiteral("已保存");
 
 // The folder the export writes into. Beside the program when this user may write there, as a copy
 // run from its own folder is; otherwise, as for an installed program, a folder of the program's own
@@ -93,6 +95,10 @@ QString controlCharacterName(QChar c) {
 
 } // namespace
 
+bool confirmsExport(const QString& caption) {
+    return caption.startsWith(PictureWord) && caption.endsWith(SavedWord);
+}
+
 QString fileNameRefusal(const QString& name) {
     if (name.contains(u'/'))
         return QStringLiteral("手机号码中有“/”，不能作文件名");
@@ -163,9 +169,8 @@ void exportClipboardPicture(Form& form) {
                                                   &written, platform.fileStore()))
         failure = writeFailureReason(written);
 
-    form.setCaption(failure.isEmpty()
-                        ? QStringLiteral("图片") + path + QStringLiteral("已保存")
-                        : QStringLiteral("图片") + path + QStringLiteral("未保存：") + failure);
+    form.setCaption(failure.isEmpty() ? PictureWord + path + SavedWord
+                                      : PictureWord + path + QStringLiteral("未保存：") + failure);
     platform.showMessage(form.caption(), QStringLiteral("Vokarelo"));
     form.setWidth(WideWidth);
     if (failure.isEmpty())

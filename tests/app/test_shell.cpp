@@ -1,7 +1,10 @@
 #include "app/clipboard_reading.h"
+#include "app/fading_notice.h"
 #include "app/main_window.h"
+#include "app/picture_drag.h"
 #include "app/qt_platform.h"
 #include "app/qt_translation.h"
+#include "app/window_frame.h"
 #include "basic/twips.h"
 #include "screen/fonts.h"
 #include "settings/panel_table.h"
@@ -23,6 +26,9 @@
 #include <QMouseEvent>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -33,6 +39,8 @@
 #include <memory>
 #include <stdexcept>
 #include <sys/stat.h>
+
+Q_DECLARE_METATYPE(ControlId)
 
 namespace {
 
@@ -87,8 +95,18 @@ QString focusName(const Shell& shell) {
 class TestShell : public QObject {
     Q_OBJECT
 
+    QTemporaryDir runtime_;
+
 private slots:
-    void initTestCase() { installFontSubstitutions(); }
+    void initTestCase() {
+        installFontSubstitutions();
+        // Recent set-ups, the last session and dragged pictures go to folders of the tests' own.
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(runtime_.isValid());
+        QFile::setPermissions(runtime_.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_.path()));
+    }
 
     // Qt's own texts in the window are Chinese whatever the locale, once the program has loaded
     // Qt's translation as it does at start: the message box's button and a field's context menu.
@@ -289,11 +307,13 @@ private slots:
             QTest::keyClick(s.widget(ControlId::ClockSubmitButton), key);
             QCOMPARE(s.form.element(ElementId::ClockText).caption, clock);
         }
-        // Return in a field runs nothing: the battery field's text stays unsubmitted.
+        // Return in a field submits the field's row, as its 提交 does.
         auto* battery = static_cast<QLineEdit*>(s.widget(ControlId::BatteryField));
         battery->setFocus();
+        battery->selectAll();
+        QTest::keyClicks(battery, "50");
         QTest::keyClick(battery, Qt::Key_Return);
-        QCOMPARE(s.form.element(ElementId::BatteryText).caption, QStringLiteral("91%"));
+        QCOMPARE(s.form.element(ElementId::BatteryText).caption, QStringLiteral("50%"));
     }
 
     // Every check box shows its square whole, the 12-pixel unanswered boxes too.
@@ -381,6 +401,152 @@ private slots:
         QTest::mouseClick(s.widget(ControlId::Row2EnableBox), Qt::LeftButton);
         QCOMPARE(s.recorder().lines(),
                  (QStringList{"Text4 = " + original + "1", "Text4 = " + original, "Check1"}));
+    }
+
+    // Return presses the row's button with what was typed; a button takes Return too; Escape
+    // leaves the field.
+    void returnAndEscapeInAField_data() {
+        QTest::addColumn<ControlId>("field");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("battery") << ControlId::BatteryField << QStringLiteral("Command2");
+        QTest::newRow("row 1 time") << ControlId::Row1TimeField << QStringLiteral("Command10");
+        QTest::newRow("row 1 seconds")
+            << ControlId::Row1SecondsField << QStringLiteral("Command12");
+        QTest::newRow("blue") << ControlId::ColourBlueField << QStringLiteral("Command13");
+    }
+
+    void returnAndEscapeInAField() {
+        QFETCH(ControlId, field);
+        QFETCH(QString, line);
+        Shell s;
+        auto* edit = static_cast<QLineEdit*>(s.widget(field));
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, "5");
+        QTest::keyClick(edit, Qt::Key_Return);
+        const QStringList lines = s.recorder().lines();
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.last(), line);
+        QVERIFY(edit->hasFocus());
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QVERIFY(!edit->hasFocus());
+    }
+
+    // Ctrl+Z in a field undoes its typing first; with none left it undoes the window's last
+    // action; Ctrl+Y and Ctrl+Shift+Z redo it.
+    void undoKeys() {
+        Shell s;
+        QTest::mouseClick(s.widget(ControlId::Row2EnableBox), Qt::LeftButton);
+        QCOMPARE(s.form.value(ControlId::Row2EnableBox), 1);
+        auto* location = static_cast<QLineEdit*>(s.widget(ControlId::LocationField));
+        const QString original = location->text();
+        location->setFocus();
+        QTest::keyClick(location, Qt::Key_End);
+        QTest::keyClicks(location, "12");
+        QTest::keyClick(location, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(location->text(), original);
+        QCOMPARE(s.form.text(ControlId::LocationField), original);
+        QCOMPARE(s.form.value(ControlId::Row2EnableBox), 1);
+        QTest::keyClick(location, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.form.value(ControlId::Row2EnableBox), 0);
+        QVERIFY(!static_cast<QCheckBox*>(s.widget(ControlId::Row2EnableBox))->isChecked());
+        QTest::keyClick(location, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(s.form.value(ControlId::Row2EnableBox), 1);
+        QTest::keyClick(location, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(location, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(s.form.value(ControlId::Row2EnableBox), 1);
+        QCOMPARE(s.recorder().lines(), QStringList{QStringLiteral("Check1")});
+    }
+
+    // The menu names every command with its key.
+    void menuShowsTheKeys() {
+        Shell s;
+        QStringList shown;
+        for (QAction* action : s.window->windowActions().menu()->actions())
+            if (!action->isSeparator())
+                shown << action->text() + u'\t' + action->shortcut().toString();
+        QCOMPARE(
+            shown,
+            (QStringList{QStringLiteral("撤销\tCtrl+Z"), QStringLiteral("重做\tCtrl+Shift+Z"),
+                         QStringLiteral("打开设置…\tCtrl+O"), QStringLiteral("保存设置…\tCtrl+S"),
+                         QStringLiteral("最近的设置\t"), QStringLiteral("退出\tCtrl+Q")}));
+    }
+
+    // On a screen lower than the window the frame is as high as the screen allows and scrolls;
+    // the window inside keeps its size and its controls their places; the focused control is
+    // scrolled into view.
+    void frameScrollsOnAShortScreen() {
+        Shell s;
+        WindowFrame frame(*s.window);
+        frame.show();
+        QApplication::setActiveWindow(&frame);
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        const int available = frame.screen()->availableGeometry().height();
+        QCOMPARE(s.window->size(), QSize(889, 854));
+        QCOMPARE(frame.height(), std::min(854, available));
+        if (available >= 854)
+            QSKIP("the test screen is tall enough for the window");
+        QVERIFY(frame.verticalScrollBar()->isVisible());
+        QCOMPARE(frame.width(), 889 + frame.verticalScrollBar()->width());
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Vokarelo"));
+        QCOMPARE(frame.verticalScrollBar()->value(), 0);
+        s.widget(ControlId::ColourRedField)->setFocus();
+        const QRect shown(QPoint(0, frame.verticalScrollBar()->value()), frame.viewport()->size());
+        QVERIFY(shown.contains(s.widget(ControlId::ColourRedField)->geometry()));
+        QCOMPARE(s.widget(ControlId::ColourRedField)->geometry().top(), pixelEdge(12480));
+        // A shorter window needs no scrolling.
+        s.form.setHeight(300 * 15);
+        s.window->syncFromForm();
+        QCOMPARE(frame.size(), QSize(889, 300));
+    }
+
+    // A drag of the picture carries it as PNG and as a file named after the number, in a folder
+    // of this user's only; a number that is no file name gives the program's name.
+    void draggedPicture_data() {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("number") << QStringLiteral("13800138000")
+                                << QStringLiteral("13800138000.png");
+        QTest::newRow("slash") << QStringLiteral("a/b") << QStringLiteral("Vokarelo.png");
+        QTest::newRow("empty") << QString() << QStringLiteral("Vokarelo.png");
+    }
+
+    void draggedPicture() {
+        QFETCH(QString, number);
+        QFETCH(QString, fileName);
+        QImage picture(52, 85, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        const std::unique_ptr<QMimeData> data(PictureDrag::pictureData(picture, number));
+        QCOMPARE(QImage::fromData(data->data(QStringLiteral("image/png")), "png"), picture);
+        QCOMPARE(data->urls().size(), 1);
+        const QString path = data->urls().front().toLocalFile();
+        QCOMPARE(QFileInfo(path).fileName(), fileName);
+        QCOMPARE(QFileInfo(path).absolutePath(), PictureDrag::folder());
+        QCOMPARE(QImage(path), picture);
+        QCOMPARE(QFileInfo(PictureDrag::folder()).permissions() &
+                     (QFile::ReadOther | QFile::ReadGroup),
+                 QFile::Permissions());
+    }
+
+    // A capture and a successful export are confirmed over the window, in no picture.
+    void noticesOverTheWindow() {
+        Shell s;
+        s.form.click(ElementId::BackArrow);
+        s.window->syncFromForm();
+        const auto notice = [&] {
+            const auto shown = s.window->findChildren<FadingNotice*>();
+            return shown.isEmpty() ? QString() : shown.last()->text();
+        };
+        QCOMPARE(notice(), QStringLiteral("已复制到剪贴板"));
+        QTemporaryDir folder;
+        s.platform.folder = folder.path();
+        s.form.click(ControlId::SavePictureLabel);
+        s.window->syncFromForm();
+        QCOMPARE(notice(), QStringLiteral("已保存"));
+        QVERIFY(QFileInfo::exists(folder.filePath(QStringLiteral("13800138000.jpg"))));
+        // One notice at a time: the new one takes the earlier one's place.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(s.window->findChildren<FadingNotice*>().size(), 1);
     }
 
     // A .vks dropped on the window, even over a text field, runs there; anything else is refused.

@@ -3,10 +3,13 @@
 #include "basic/conversions.h"
 #include "screen/assets.h"
 #include "screen/screen_painter.h"
+#include "settings/panel_table.h"
 #include "support/messages.h"
 #include "support/started_form.h"
 
 #include <QTest>
+#include <map>
+#include <string_view>
 
 Q_DECLARE_METATYPE(ErrorKind)
 
@@ -469,6 +472,49 @@ private slots:
         s.form.click(ControlId::NumberSubmitButton);
         for (const ElementId label : NumberLabels)
             QCOMPARE(s.caption(label), "");
+    }
+
+    // Return in a field presses the button that submits the field's row: a button on the field's
+    // line, to its right, that takes what was typed there.
+    void returnPressesItsRowsButton_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        const std::map<std::string_view, const char*> typed = {
+            {"Text1", "50%"},   {"Text2", "8:05"}, {"Text3", "139"},   {"Text4", "x"},
+            {"Text5", "3"},     {"Text6", "3"},    {"Text20", "8:05"}, {"Text7", "3"},
+            {"Text8", "3"},     {"Text15", "3"},   {"Text14", "3"},    {"Text21", "8:05"},
+            {"Text13", "3"},    {"Text12", "3"},   {"Text19", "3"},    {"Text18", "3"},
+            {"Text22", "8:05"}, {"Text17", "3"},   {"Text16", "3"},    {"Text9", "100"},
+            {"Text10", "100"},  {"Text11", "100"}};
+        for (const PanelControl& c : panelTable())
+            if (c.kind == ControlKind::TextField)
+                QTest::newRow(c.name)
+                    << QString::fromLatin1(c.name) << QString::fromUtf8(typed.at(c.name));
+    }
+
+    void returnPressesItsRowsButton() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        Session s;
+        const ControlId id = *s.form.controlNamed(field);
+        const PanelControl& c = s.form.definition(id);
+        QVERIFY(c.returnPresses);
+        const PanelControl& button = s.form.definition(*c.returnPresses);
+        QCOMPARE(button.kind, ControlKind::Button);
+        QVERIFY(button.rect.left >= c.rect.left + c.rect.width);
+        QVERIFY(button.rect.top <= c.rect.top && c.rect.top < button.rect.top + button.rect.height);
+
+        s.form.click(ControlId::Row2EnableBox);
+        s.form.click(ControlId::Row3EnableBox);
+        Session untyped;
+        untyped.form.click(ControlId::Row2EnableBox);
+        untyped.form.click(ControlId::Row3EnableBox);
+        s.form.type(id, typed);
+        untyped.form.type(id, typed);
+        s.form.click(*c.returnPresses);
+        // What the button took shows on the phone screen.
+        QVERIFY(s.form.elements() != untyped.form.elements());
+        QVERIFY(s.platform.messages.isEmpty());
     }
 
     void numberPicture() {

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLabel>
+
+// A short notice over a window that fades away by itself: the confirmation of a capture or an
+// export that a borderless window cannot show in a caption. It is a widget over the window, never
+// part of the pictures, which are drawn from the form.
+class FadingNotice : public QLabel {
+public:
+    static constexpr int ShownMs = 1400;
+    static constexpr int FadeMs = 600;
+
+    // Shows text over the window of over, in place of a notice still showing there.
+    static void showOver(QWidget& over, const QString& text);
+
+private:
+    FadingNotice(const QString& text, QWidget* window);
+};

@@ -1,0 +1,72 @@
+#include "picture_drag.h"
+
+#include "basic/image_file.h"
+#include "form/form.h"
+#include "window/capture.h"
+#include "window/export.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QDrag>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPixmap>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QWidget>
+
+namespace {
+
+constexpr int ThumbnailWidth = 160;
+
+QByteArray pngBytes(const QImage& image) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "png");
+    return buffer.data();
+}
+
+} // namespace
+
+QString PictureDrag::folder() {
+    // Qt makes the runtime folder itself only for this user, and refuses one that others can read.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        return {};
+    const QString path = QDir(runtime).filePath(QStringLiteral("vokarelo"));
+    if (!QDir().mkpath(path) ||
+        !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        return {};
+    return path;
+}
+
+QMimeData* PictureDrag::pictureData(const QImage& picture, const QString& number) {
+    const QByteArray png = pngBytes(picture);
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("image/png"), png);
+    const QString name = !number.isEmpty() && fileNameRefusal(number).isEmpty()
+                             ? number + QStringLiteral(".png")
+                             : QStringLiteral("Vokarelo.png");
+    if (const QString folder = PictureDrag::folder(); !folder.isEmpty()) {
+        const QString path = QDir(folder).filePath(name);
+        if (saveFileAtomically(png, path))
+            data->setUrls({QUrl::fromLocalFile(path)});
+    }
+    return data;
+}
+
+void PictureDrag::start(QWidget& source, const Form& form) {
+    const qreal ratio = source.devicePixelRatioF();
+    const QImage picture = capturedPicture(form, ratio);
+    QPointer<QDrag> drag = new QDrag(&source);
+    drag->setMimeData(pictureData(picture, form.text(ControlId::NumberField)));
+    QPixmap thumbnail = QPixmap::fromImage(
+        picture.scaledToWidth(qRound(ThumbnailWidth * ratio), Qt::SmoothTransformation));
+    thumbnail.setDevicePixelRatio(ratio);
+    drag->setPixmap(thumbnail);
+    drag->setHotSpot(QPoint(ThumbnailWidth / 2, qRound(thumbnail.height() / ratio / 2)));
+    drag->exec(Qt::CopyAction);
+    if (drag)
+        drag->deleteLater();
+}

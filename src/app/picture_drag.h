@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QImage;
+
+class Form;
+class QMimeData;
+class QWidget;
+
+// Dragging the phone screen out of the window, as screenshot tools do: the picture a capture would
+// put on the clipboard, as image/png for programs that take pictures and as a PNG file named after
+// the number for file managers and chat windows. The file lives in the program's private runtime
+// folder, which the session's end clears.
+class PictureDrag {
+public:
+    // What the drag of the picture carries; the file is left out when it cannot be written.
+    static QMimeData* pictureData(const QImage& picture, const QString& number);
+    // Runs the drag from source until it is dropped or given up.
+    static void start(QWidget& source, const Form& form);
+    // The private folder the dragged files are written to, made when missing; empty when there is
+    // none that only this user can read.
+    static QString folder();
+};

@@ -1,0 +1,111 @@
+#include "window_actions.h"
+
+#include "form/form.h"
+#include "panel_widgets.h"
+#include "script/setup_session.h"
+#include "setup_files.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QMenu>
+#include <QWidget>
+#include <cstdio>
+#include <utility>
+
+WindowActions::WindowActions(QWidget& window, SetupSession& session, SetupFiles& files,
+                             RunCommand run)
+    : window_(window), session_(session), files_(files), run_(std::move(run)), history_(session),
+      menu_(new QMenu(&window)) {
+    undo_ =
+        addAction(QStringLiteral("撤销"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { undo(); });
+    redo_ = addAction(
+        QStringLiteral("重做"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        [this] { redo(); });
+    menu_->addSeparator();
+    addAction(QStringLiteral("打开设置…"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
+              [this] { run_(QStringLiteral("打开设置"), [this] { files_.open(); }); });
+    addAction(QStringLiteral("保存设置…"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+              [this] { run_(QStringLiteral("保存设置"), [this] { files_.save(); }); });
+    recentMenu_ = menu_->addMenu(QStringLiteral("最近的设置"));
+    menu_->addSeparator();
+    // As the exit button does: through the form, which ends the program.
+    addAction(QStringLiteral("退出"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] {
+        run_(QString::fromLatin1(session_.form().definition(ControlId::QuitButton).name),
+             [this] { session_.recorder().click(ControlId::QuitButton); });
+    });
+
+    files_.used = [this](const QString& path) { recent_.add(path); };
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window_, [this] {
+        QString error;
+        if (!RecentSetups::keepSession(session_.recorder(), &error))
+            std::fprintf(stderr, "vokarelo: the session's set-up was not kept in %s: %s\n",
+                         qPrintable(RecentSetups::lastSessionPath()), qPrintable(error));
+    });
+}
+
+QAction* WindowActions::addAction(const QString& text, const QList<QKeySequence>& keys,
+                                  std::function<void()> run) {
+    auto* action = new QAction(text, &window_);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(action, &QAction::triggered, &window_, std::move(run));
+    // Added to the window as well, so that its keys work while the menu is closed.
+    window_.addAction(action);
+    menu_->addAction(action);
+    return action;
+}
+
+void WindowActions::openSetup(const QString& path) {
+    run_(QStringLiteral("打开设置"), [this, path] { files_.openFile(path); });
+}
+
+void WindowActions::fillRecentMenu() {
+    recentMenu_->clear();
+    for (const QString& path : recent_.files())
+        QObject::connect(recentMenu_->addAction(QFileInfo(path).fileName()), &QAction::triggered,
+                         &window_, [this, path] { openSetup(path); });
+    if (!recentMenu_->isEmpty())
+        recentMenu_->addSeparator();
+    const QString lastSession = RecentSetups::lastSessionPath();
+    QAction* last = recentMenu_->addAction(QStringLiteral("上次退出时的设置"));
+    last->setEnabled(QFileInfo(lastSession).isFile());
+    QObject::connect(last, &QAction::triggered, &window_,
+                     [this, lastSession] { openSetup(lastSession); });
+}
+
+void WindowActions::showMenu(QPoint globalPosition) {
+    undo_->setEnabled(history_.canUndo());
+    redo_->setEnabled(history_.canRedo());
+    fillRecentMenu();
+    menu_->exec(globalPosition);
+    // The keys stay live whatever the menu showed; they do nothing when there is nothing to do.
+    undo_->setEnabled(true);
+    redo_->setEnabled(true);
+}
+
+void WindowActions::undo() {
+    replay([this] { return history_.undo(); }, QStringLiteral("撤销"));
+}
+
+void WindowActions::redo() {
+    replay([this] { return history_.redo(); }, QStringLiteral("重做"));
+}
+
+// The panel follows once, when the replay is done.
+void WindowActions::replay(const std::function<std::optional<ScriptFailure>()>& step,
+                           const QString& name) {
+    std::optional<ScriptFailure> failure;
+    run_(name, [&] { failure = step(); });
+    // What the fields could still undo or redo of their own typing belongs to a time the window
+    // has just left.
+    for (FieldEdit* field : window_.findChildren<FieldEdit*>()) {
+        const int cursor = field->cursorPosition();
+        field->showText(field->text());
+        field->setCursorPosition(cursor);
+    }
+    if (failure)
+        session_.form().platform().showMessage(failureText(name, *failure),
+                                               QStringLiteral("Vokarelo"));
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "recent_setups.h"
+#include "script/setup_history.h"
+
+#include <QPoint>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QMenu;
+class QWidget;
+class SetupFiles;
+class SetupSession;
+class UserActions;
+
+// The window's commands that are not on the panel, each with its key: undo and redo over the
+// recorded set-up, opening and saving set-ups, the recent ones and the last session's, and
+// quitting as the exit button does. A right click on the window's background shows them with their
+// keys. Quitting, however it happens, keeps the session's set-up for the next start.
+class WindowActions {
+public:
+    // How the window runs a command as one of the user's events: doing names it for a message.
+    using RunCommand =
+        std::function<void(const QString& doing, const std::function<void()>& command)>;
+
+    WindowActions(QWidget& window, SetupSession& session, SetupFiles& files, RunCommand run);
+    WindowActions(const WindowActions&) = delete;
+    WindowActions& operator=(const WindowActions&) = delete;
+
+    void showMenu(QPoint globalPosition);
+    void undo();
+    void redo();
+
+    // The menu as the next right click shows it, for whoever wants to look.
+    QMenu* menu() const { return menu_; }
+
+private:
+    QAction* addAction(const QString& text, const QList<QKeySequence>& keys,
+                       std::function<void()> run);
+    void openSetup(const QString& path);
+    void fillRecentMenu();
+    void replay(const std::function<std::optional<ScriptFailure>()>& step, const QString& name);
+
+    QWidget& window_;
+    SetupSession& session_;
+    SetupFiles& files_;
+    RunCommand run_;
+    SetupHistory history_;
+    RecentSetups recent_;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QMenu* menu_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+};
