@@ -1,6 +1,7 @@
 #include "status_bar.h"
 
 #include "basic/conversions.h"
+#include "basic/time_of_day.h"
 #include "form/field_blame.h"
 #include "form/form.h"
 #include "status_bar_colour.h"
@@ -59,8 +60,7 @@ void submitBattery(Form& form) {
 
 void fillClockNow(Form& form) {
     const QTime now = form.platform().now().time();
-    form.setText(ControlId::ClockField,
-                 QString::number(now.hour()) + QStringLiteral(":") + QString::number(now.minute()));
+    form.setText(ControlId::ClockField, timeOfDayText(now.hour(), now.minute()));
     showClock(form);
 }
 
