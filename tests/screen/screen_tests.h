@@ -43,4 +43,6 @@ private slots:
     void defaultCaptionInsideItsLabel();
     void wordWiderThanItsLabelBreaks_data();
     void wordWiderThanItsLabelBreaks();
+    void blankIsAsWideAsTheNamedFaces_data();
+    void blankIsAsWideAsTheNamedFaces();
 };
