@@ -40,7 +40,7 @@ private:
 
 } // namespace
 
-int runBatch(int& argc, char** argv, const QString& scriptPath, int scale) {
+int runBatch(int& argc, char** argv, const QString& scriptPath, qreal pixelRatio) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const PrivateRuntimeFolder runtimeFolder;
@@ -59,7 +59,7 @@ int runBatch(int& argc, char** argv, const QString& scriptPath, int scale) {
         return ExitUsage;
     }
 
-    BatchRunner runner(runningProgramFolder(), scale);
+    BatchRunner runner(runningProgramFolder(), pixelRatio);
     runner.messageShown = [&](int line, const QString& text) {
         out << scriptName << ':' << line << ": " << text << Qt::endl;
     };

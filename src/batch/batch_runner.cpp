@@ -2,8 +2,8 @@
 
 #include "window/window_definition.h"
 
-BatchRunner::BatchRunner(const ProgramFolder& programFolder, int scale)
-    : platform_(programFolder, scale), form_(platform_, windowDefinition()) {
+BatchRunner::BatchRunner(const ProgramFolder& programFolder, qreal pixelRatio)
+    : platform_(programFolder, pixelRatio), form_(platform_, windowDefinition()) {
     form_.reportError = [this](const CommandError& error) { lines_.commandFailed(error); };
     form_.exportFailed = [this](const QString& path, const QString& reason) {
         lines_.exportFailed(path, reason);

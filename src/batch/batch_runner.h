@@ -11,9 +11,9 @@
 // Runs scripts on one window, started as the program starts it, without showing it.
 class BatchRunner {
 public:
-    // Pictures are taken at scale device pixels to the window pixel, as on a screen of that
+    // Pictures are taken at pixelRatio device pixels to the window pixel, as on a screen of that
     // density.
-    explicit BatchRunner(const ProgramFolder& programFolder, int scale = 1);
+    explicit BatchRunner(const ProgramFolder& programFolder, qreal pixelRatio = 1);
     BatchRunner(const BatchRunner&) = delete;
     BatchRunner& operator=(const BatchRunner&) = delete;
 

@@ -33,6 +33,8 @@ private slots:
     void bottomBandCoversBackground();
     void finerScreenDrawsFinerPictures_data();
     void finerScreenDrawsFinerPictures();
+    void phoneWidthIsSharp_data();
+    void phoneWidthIsSharp();
 };
 
 class TestCaptions : public QObject {
