@@ -106,7 +106,7 @@ QString helpText() {
   vokarelo --script FILE --width N
                             the same, with pictures N pixels wide (524 to 1572),
                             a phone's own screenshot width: 1080 for most
-                            Android phones, 1170 to 1290 for iPhones, 1440 for
+                            Android phones, 1170 to 1320 for iPhones, 1440 for
                             QHD Android phones
   vokarelo --help           show this text
 

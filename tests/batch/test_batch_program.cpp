@@ -148,24 +148,30 @@ void TestBatchProgram::scaledPictures_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<qreal>("ratio");
     QTest::addColumn<QSize>("size");
+    QTest::addColumn<QByteArray>("before"); // what the script does before it saves
+    const QByteArray rows = "Check2\nCheck4\n";
     QTest::newRow("2, option first")
-        << QStringList{"--scale", "2", "--script", "-"} << 2.0 << QSize(1048, 1708);
+        << QStringList{"--scale", "2", "--script", "-"} << 2.0 << QSize(1048, 1708) << rows;
     QTest::newRow("3, option last")
-        << QStringList{"--script=-", "--scale=3"} << 3.0 << QSize(1572, 2562);
-    QTest::newRow("most Android phones")
-        << QStringList{"--script", "-", "--width", "1080"} << 1080.0 / 524 << QSize(1080, 1760);
+        << QStringList{"--script=-", "--scale=3"} << 3.0 << QSize(1572, 2562) << rows;
+    QTest::newRow("most Android phones") << QStringList{"--script", "-", "--width", "1080"}
+                                         << 1080.0 / 524 << QSize(1080, 1760) << rows;
+    QTest::newRow("the lengthened window at 1080")
+        << QStringList{"--script", "-", "--width", "1080"} << 1080.0 / 524 << QSize(1080, 2092)
+        << QByteArray("Label30\nLabel30\n");
     QTest::newRow("an iPhone") << QStringList{"--width=1179", "--script", "-"} << 1179.0 / 524
-                               << QSize(1179, 1922);
+                               << QSize(1179, 1922) << rows;
     QTest::newRow("the window's own")
-        << QStringList{"--script", "-", "--width", "524"} << 1.0 << QSize(524, 854);
+        << QStringList{"--script", "-", "--width", "524"} << 1.0 << QSize(524, 854) << rows;
 }
 
 void TestBatchProgram::scaledPictures() {
     QFETCH(QStringList, arguments);
     QFETCH(qreal, ratio);
     QFETCH(QSize, size);
+    QFETCH(QByteArray, before);
     QTemporaryDir folder;
-    const char* script = "Check2\nCheck4\nsave fine.png\nsave fine.jpg\n";
+    const QByteArray script = before + "save fine.png\nsave fine.jpg\n";
     const Outcome o = runProgram(arguments, folder.path(), script);
     QCOMPARE(o.exitCode, 0);
     const QImage png(folder.filePath(QStringLiteral("fine.png")));
