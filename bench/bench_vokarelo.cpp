@@ -11,6 +11,7 @@
 #include "support/fake_platform.h"
 #include "window/capture.h"
 #include "window/export.h"
+#include "window/window_definition.h"
 #include "window/window_modes.h"
 
 #include <QApplication>
@@ -41,7 +42,8 @@ void labelSize(benchmark::State& state, const QImage& image) {
 // A started window, as the program shows it before the user has done anything.
 struct Window {
     FakePlatform platform;
-    Form form{platform};
+    ErrorMessages messages{platform};
+    Form form{platform, windowDefinition(), messages};
     explicit Window(Shape s = Wide) {
         form.start();
         shape(form, s);
@@ -66,18 +68,18 @@ BENCHMARK(BM_RenderWindow)
 
 // A command and the repaint it causes: "提交" of the number (four captions and the header), the
 // enabling box of row 2 (a row appears or goes), and "秒+7" of row 1 (one caption).
-const char* const RepaintCommands[] = {ControlId::NumberSubmitButton, ControlId::Row2EnableBox,
-                                       ControlId::Row1PlusSevenButton};
+constexpr ControlId RepaintCommands[] = {ControlId::NumberSubmitButton, ControlId::Row2EnableBox,
+                                         ControlId::Row1PlusSevenButton};
 
 void BM_CommandThenRender(benchmark::State& state) {
     Window w;
-    const QString command = QString::fromLatin1(RepaintCommands[state.range(0)]);
+    const ControlId command = RepaintCommands[state.range(0)];
     for (auto _ : state) {
         w.form.click(command);
         const QImage image = renderWindow(w.form);
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.SetLabel(command.toStdString());
+    state.SetLabel(w.form.definition(command).name);
 }
 BENCHMARK(BM_CommandThenRender)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
@@ -95,7 +97,8 @@ BENCHMARK(BM_Capture)->Unit(benchmark::kMillisecond);
 // clipboard's data; other programs' formats are encoded only when one asks.
 void BM_CaptureQtClipboard(benchmark::State& state) {
     QtPlatform platform;
-    Form form(platform);
+    ErrorMessages messages(platform);
+    Form form(platform, windowDefinition(), messages);
     form.start();
     shape(form, Narrow);
     for (auto _ : state)
@@ -168,7 +171,7 @@ void BM_Export(benchmark::State& state) {
     w.platform.folder = folder.path();
     captureWindow(w.form, CaptureExport::Never);
     for (auto _ : state) {
-        Label34_Click(w.form);
+        w.form.click(ControlId::SavePictureLabel);
         if (!w.form.caption().endsWith(QStringLiteral("已保存")))
             state.SkipWithError(qPrintable(w.form.caption()));
         w.platform.messages.clear();

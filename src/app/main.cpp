@@ -1,18 +1,21 @@
 #include "batch/batch_main.h"
 #include "batch/command_line.h"
-#include "script/setup_platform.h"
-#include "script/setup_session.h"
 #include "form/form.h"
 #include "main_window.h"
 #include "qt_platform.h"
 #include "screen/fonts.h"
-#include "window/window_definition.h"
+#include "script/setup_platform.h"
+#include "script/setup_session.h"
 
 #include <QApplication>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // Under a file size limit (ulimit -f) the system would end the program part-way through a
+    // picture; ignored, the write fails (EFBIG), the earlier file stays and the program says why.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Read before any application object exists: a script run must choose its platform first.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
@@ -46,18 +49,21 @@ int main(int argc, char* argv[]) {
 
     QtPlatform system;
     SetupPlatform platform(system);
-    Form form(platform, windowDefinition());
-    SetupSession session(form, platform);
+    SetupSession session(platform);
+    Form& form = session.form();
 
     MainWindow window(form, session);
     system.window = &window;
     system.beforeMessage = [&window] { window.syncFromForm(); };
-    system.onTimer = [&form] { form.timerTick(); };
-    form.changed = [&window] { window.syncFromForm(); };
+    system.onTimer = [&window, &form] {
+        window.runEvent(QStringLiteral("Timer1"), [&form] { form.timerTick(); });
+    };
 
     window.show();
     if (!setups.isEmpty())
-        QTimer::singleShot(
-            0, &window, [&window, path = setups.front()] { window.setupFiles().openFile(path); });
+        QTimer::singleShot(0, &window, [&window, path = setups.front()] {
+            window.runEvent(QStringLiteral("打开设置"),
+                            [&] { window.setupFiles().openFile(path); });
+        });
     return app.exec();
 }

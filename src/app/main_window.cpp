@@ -2,13 +2,13 @@
 
 #include "basic/colour.h"
 #include "basic/twips.h"
-#include "script/setup_session.h"
 #include "form/form.h"
 #include "panel_style.h"
 #include "panel_widgets.h"
 #include "screen/assets.h"
 #include "screen/fonts.h"
 #include "screen/screen_painter.h"
+#include "script/setup_session.h"
 #include "settings/panel_table.h"
 
 #include <QCheckBox>
@@ -17,6 +17,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <algorithm>
 #include <limits>
@@ -43,10 +44,26 @@ MainWindow::MainWindow(Form& form, SetupSession& setups)
     setFont(toQFont(defaultPanelFontSpec()));
     setAcceptDrops(true);
     buildPanel();
-    QObject::connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated,
-                     [this] { setupFiles_.save(); });
-    QObject::connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated,
-                     [this] { setupFiles_.open(); });
+    QObject::connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, [this] {
+        runEvent(QStringLiteral("保存设置"), [this] { setupFiles_.save(); });
+    });
+    QObject::connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, [this] {
+        runEvent(QStringLiteral("打开设置"), [this] { setupFiles_.open(); });
+    });
+    syncFromForm();
+}
+
+QString MainWindow::controlName(ControlId id) const {
+    return QString::fromLatin1(form_.definition(id).name);
+}
+
+void MainWindow::click(ControlId id) {
+    runEvent(controlName(id), [&] { actions_.click(id); });
+}
+
+void MainWindow::runEvent(const QString& doing, const std::function<void()>& event) {
+    const QScopedValueRollback busy(eventRunning_, true);
+    form_.dispatch(event, doing);
     syncFromForm();
 }
 
@@ -66,7 +83,7 @@ void MainWindow::buildPanel() {
             label->setFocusPolicy(Qt::NoFocus);
             if (form_.answers(id, EventKind::Click)) {
                 label->setCursor(Qt::PointingHandCursor);
-                label->clicked = [this, id] { actions_.click(id); };
+                label->clicked = [this, id] { click(id); };
             }
             widget = label;
             break;
@@ -76,25 +93,32 @@ void MainWindow::buildPanel() {
             // The fields take any length of text, as the model does.
             field->setMaxLength(std::numeric_limits<int>::max());
             field->setCursorPosition(0);
-            QObject::connect(field, &QLineEdit::textEdited,
-                             [this, id](const QString& typed) { actions_.type(id, typed); });
-            field->doubleClicked = [this, id] { actions_.dblClick(id); };
+            QObject::connect(field, &QLineEdit::textEdited, [this, id](const QString& typed) {
+                runEvent(controlName(id), [&] { actions_.type(id, typed); });
+            });
+            field->doubleClicked = [this, id] {
+                runEvent(controlName(id), [&] { actions_.dblClick(id); });
+            };
             // What the user typed is final when the field loses the focus.
-            field->focusLost = [this] { setups_.recorder().commitTyping(); };
+            // Nothing to show afterwards: the form has not changed, and the window may be in the
+            // middle of showing it, hiding the field that had the focus.
+            field->focusLost = [this, id] {
+                form_.dispatch([this] { setups_.recorder().commitTyping(); }, controlName(id));
+            };
             widget = field;
             break;
         }
         case ControlKind::Button: {
             auto* button = new PanelButton(text, this);
             button->setAutoDefault(false);
-            QObject::connect(button, &QPushButton::clicked, [this, id] { actions_.click(id); });
+            QObject::connect(button, &QPushButton::clicked, [this, id] { click(id); });
             widget = button;
             break;
         }
         case ControlKind::CheckBox: {
             auto* box = new QCheckBox(text, this);
             box->setStyle(checkBoxStyle);
-            QObject::connect(box, &QCheckBox::clicked, [this, id] { actions_.click(id); });
+            QObject::connect(box, &QCheckBox::clicked, [this, id] { click(id); });
             widget = box;
             break;
         }
@@ -169,7 +193,7 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     const std::optional<ElementId> pressed = std::exchange(pressedElement_, std::nullopt);
     if (pressed && event->button() == Qt::LeftButton &&
         elementAt(event->position().toPoint()) == pressed)
-        actions_.click(*pressed);
+        runEvent(form_.element(*pressed).name, [&] { actions_.click(*pressed); });
 }
 
 // QWidget passes the second press of a double click on to mousePressEvent; its release must not
@@ -178,14 +202,18 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent*) {
     pressedElement_.reset();
 }
 
+// A set-up starts the window afresh: not in the middle of a command, which a drop can reach while
+// the command pauses or shows a message.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (SetupFiles::setupIn(event->mimeData()))
+    if (!eventRunning_ && SetupFiles::setupIn(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
+    if (eventRunning_)
+        return;
     if (const std::optional<QString> path = SetupFiles::setupIn(event->mimeData())) {
         event->acceptProposedAction();
-        setupFiles_.openFile(*path);
+        runEvent(QStringLiteral("打开设置"), [&] { setupFiles_.openFile(*path); });
     }
 }

@@ -5,10 +5,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
-#include <QThread>
 #include <QWidget>
 
 QtPlatform::QtPlatform() {
@@ -48,8 +48,13 @@ void QtPlatform::setClipboardImage(const QImage& image) {
     offered_ = data;
 }
 
-void QtPlatform::sleep(int milliseconds) {
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
+// An event loop of its own that only a timer ends: paint events, the clipboard's requests from
+// other programs and timers go on, while clicks and keys stay queued until the command has ended,
+// and then reach the window in their order.
+void QtPlatform::pause(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 ProgramFolder QtPlatform::programFolder() const {

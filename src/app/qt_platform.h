@@ -20,7 +20,7 @@ public:
     ClipboardText clipboardText() const override;
     ClipboardPicture clipboardPicture() const override;
     void setClipboardImage(const QImage& image) override;
-    void sleep(int milliseconds) override;
+    void pause(int milliseconds) override;
     ProgramFolder programFolder() const override;
     int screenHeightPixels() const override;
     qreal devicePixelRatio() const override;

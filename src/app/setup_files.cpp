@@ -1,7 +1,7 @@
 #include "setup_files.h"
 
-#include "script/setup_session.h"
 #include "form/form.h"
+#include "script/setup_session.h"
 #include "window/export.h"
 
 #include <QDir>
@@ -15,8 +15,6 @@
 #include <QSettings>
 #include <QUrl>
 #include <algorithm>
-#include <functional>
-#include <utility>
 
 namespace {
 
@@ -109,12 +107,8 @@ void SetupFiles::openFile(const QString& path) {
                 int(std::min<qint64>(ProgressSteps - 1, script.pos() * ProgressSteps / size)));
         return !progress.wasCanceled();
     };
-    const std::function<void()> changed = std::exchange(form_.changed, nullptr);
     const std::optional<ScriptFailure> failure = session_.open(script, keepGoing);
-    form_.changed = changed;
     progress.reset();
-    if (changed)
-        changed();
     if (failure)
         tell(failureText(path, *failure));
 }

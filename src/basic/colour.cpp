@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-OleColor colourRule(int red, int green, int blue) {
-    const auto clamp = [](int c) { return static_cast<OleColor>(std::clamp(c, 0, 255)); };
+PackedColour colourRule(int red, int green, int blue) {
+    const auto clamp = [](int c) { return static_cast<PackedColour>(std::clamp(c, 0, 255)); };
     return clamp(red) + 256 * clamp(green) + 65536 * clamp(blue);
 }
 
-QColor toQColor(OleColor colour) {
+QColor toQColor(PackedColour colour) {
     if (colour & 0x80000000u) {
         switch (colour & 0xFFu) {
         case 0x0F: // button face

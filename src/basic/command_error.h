@@ -12,6 +12,7 @@ enum class ErrorKind {
     SubscriptOutOfRange,
     InvalidPropertyValue,
     ClipboardNoAnswer, // the program that holds the clipboard did not answer in time
+    Internal,          // a failure the commands do not foresee: a fault of the program
 };
 
 QString errorText(ErrorKind kind);
@@ -26,6 +27,10 @@ public:
     // Empty when no field is to blame.
     const QString& field() const { return field_; }
     const QString& label() const { return label_; }
+    // A failure the commands do not foresee, met while doing what doing says ("Command6_Click");
+    // cause is what the failure itself says, when it says anything.
+    static CommandError internal(const QString& doing, const QString& cause);
+
     // The same error, blamed on a field, unless a field is already named.
     CommandError blame(const QString& field, const QString& label) const;
     // The text shown to the user: the error's name, then the field to mend, by its label.
@@ -36,5 +41,8 @@ private:
     ErrorKind kind_;
     QString field_;
     QString label_;
+    // What an internal error interrupted, and why.
+    QString doing_;
+    QString cause_;
     std::string what_;
 };

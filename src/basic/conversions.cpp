@@ -56,7 +56,7 @@ std::int32_t toInt32(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
-double vbFloor(double value) {
+double roundDown(double value) {
     return std::floor(value);
 }
 

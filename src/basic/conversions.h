@@ -17,7 +17,8 @@ std::int16_t toInt16(double value);
 std::int16_t toInt16(const QString& text);
 // Nearest whole number, halves to even, as a signed 32-bit integer (overflow outside its range).
 std::int32_t toInt32(double value);
-double vbFloor(double value);
+// The whole number at or below value: the whole part of a percentage or a fill width.
+double roundDown(double value);
 // Decimal digits without leading zeros, "-" for negatives; whole numbers never show a fraction or
 // an exponent below 10^15.
 QString numberToText(double value);

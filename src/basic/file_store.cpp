@@ -1,105 +1,349 @@
 #include "file_store.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <array>
+#include <atomic>
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
-class SavedFile : public PendingFile {
+// A file descriptor, closed with its owner.
+class Descriptor {
 public:
-    explicit SavedFile(const QString& path) : file_(path) {}
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
 
-    bool open() {
-        // Unbuffered: every write reaches the system at once, so its count is the system's and no
-        // failure waits in a buffer for a later flush that QSaveFile::commit() does not check.
-        errno = 0;
-        if (file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return true;
-        fail();
-        return false;
+private:
+    int fd_;
+};
+
+// The temporary names in use, where a signal handler can read them: each slot is claimed with an
+// atomic exchange and holds its folder and name in plain memory, so the handler needs no lock.
+constexpr std::size_t TemporaryNameSize = 32; // ".vokarelo-" 16 hex digits ".tmp" and the NUL
+constexpr int SlotFree = 0;
+constexpr int SlotClaimed = 1;
+constexpr int SlotNamed = 2;
+
+struct TemporaryNameSlot {
+    std::atomic<int> state{SlotFree};
+    int folder = -1;
+    char name[TemporaryNameSize] = {};
+};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+TemporaryNameSlot temporaryNames[16];
+constexpr int EndingSignals[] = {SIGHUP, SIGINT, SIGTERM};
+
+extern "C" void removeTemporaryFilesAndEnd(int signalNumber) {
+    for (TemporaryNameSlot& slot : temporaryNames)
+        if (slot.state.load() == SlotNamed)
+            ::unlinkat(slot.folder, slot.name, 0);
+    struct sigaction byDefault = {};
+    byDefault.sa_handler = SIG_DFL;
+    ::sigaction(signalNumber, &byDefault, nullptr);
+    ::raise(signalNumber); // delivered when the handler returns, and ends the program as it would
+}
+
+// Only a signal that would end the program anyway is taken over; one the program ignores or
+// handles itself stays as it is. Looked at for each temporary name, as something may have set a
+// handler of its own since the last.
+void removeTemporaryFilesOnEndingSignals() {
+    struct sigaction handler = {};
+    handler.sa_handler = removeTemporaryFilesAndEnd;
+    sigemptyset(&handler.sa_mask);
+    for (const int signalNumber : EndingSignals)
+        sigaddset(&handler.sa_mask, signalNumber);
+    for (const int signalNumber : EndingSignals) {
+        struct sigaction current;
+        if (::sigaction(signalNumber, nullptr, &current) == 0 && !(current.sa_flags & SA_SIGINFO) &&
+            current.sa_handler == SIG_DFL)
+            ::sigaction(signalNumber, &handler, nullptr);
+    }
+}
+
+// A random name in a folder, known to the signal handler from before the file is made until the
+// file has its own name or is gone.
+class TemporaryName {
+public:
+    explicit TemporaryName(int folder) : folder_(folder) {
+        removeTemporaryFilesOnEndingSignals();
+        for (TemporaryNameSlot& slot : temporaryNames) {
+            int expected = SlotFree;
+            if (slot.state.compare_exchange_strong(expected, SlotClaimed)) {
+                slot_ = &slot;
+                break;
+            }
+        }
+        renew();
+    }
+    TemporaryName(const TemporaryName&) = delete;
+    TemporaryName& operator=(const TemporaryName&) = delete;
+    ~TemporaryName() { release(); }
+
+    const char* name() const { return name_.data(); }
+
+    // Another name, when the last one was taken.
+    void renew() {
+        std::snprintf(name_.data(), name_.size(), ".vokarelo-%016llx.tmp",
+                      static_cast<unsigned long long>(QRandomGenerator::system()->generate64()));
+        // Sixteen saves at once are more than the program ever makes; a seventeenth goes
+        // unguarded rather than waiting.
+        if (!slot_)
+            return;
+        slot_->state.store(SlotClaimed);
+        slot_->folder = folder_;
+        std::memcpy(slot_->name, name_.data(), name_.size());
+        slot_->state.store(SlotNamed);
+    }
+
+    // The file no longer has this name (renamed or removed).
+    void release() {
+        if (slot_)
+            slot_->state.store(SlotFree);
+        slot_ = nullptr;
+    }
+
+private:
+    int folder_;
+    TemporaryNameSlot* slot_ = nullptr;
+    std::array<char, TemporaryNameSize> name_{};
+};
+
+// The system refuses to sync some file systems (a pipe, a special file system); they keep what they
+// were given all the same.
+bool synced(int fd) {
+    return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
+}
+
+struct HeldFolder {
+    HeldFolder(int fd, bool readable) : descriptor(fd), readable(readable) {}
+
+    Descriptor descriptor;
+    bool readable; // opened for reading, as a sync needs; a folder this user may not list is not
+};
+
+class SystemPendingFile : public PendingFile {
+public:
+    // fd is a file without a name when temporary is empty.
+    SystemPendingFile(std::shared_ptr<HeldFolder> folder, QByteArray name, int fd,
+                      std::unique_ptr<TemporaryName> temporary)
+        : folder_(std::move(folder)), name_(std::move(name)), file_(fd),
+          temporary_(std::move(temporary)) {}
+
+    ~SystemPendingFile() override {
+        if (temporary_)
+            ::unlinkat(folderFd(), temporary_->name(), 0);
     }
 
     qint64 write(const char* data, qint64 size) override {
-        errno = 0;
-        const qint64 taken = file_.write(data, size);
+        const ssize_t taken = ::write(file_.get(), data, std::size_t(size));
         if (taken < 0)
-            fail();
+            error_ = systemError(errno);
         return taken;
     }
 
-    bool sync() override {
-        if (::fsync(file_.handle()) == 0)
-            return true;
-        // A file system that cannot sync keeps what it was given all the same.
-        if (errno == EINVAL || errno == ENOTSUP || errno == ENOSYS)
-            return true;
-        error_ = systemError(errno);
-        return false;
-    }
+    bool sync() override { return synced(file_.get()) || failed(errno); }
 
     qint64 size() override {
         struct stat status;
-        if (::fstat(file_.handle(), &status) == 0)
+        if (::fstat(file_.get(), &status) == 0)
             return status.st_size;
         error_ = systemError(errno);
         return -1;
     }
 
     bool commit() override {
-        errno = 0;
-        if (file_.commit())
-            return true;
-        fail();
-        return false;
+        if (!temporary_ && !linkUnnamedFile())
+            return false;
+        if (::renameat(folderFd(), temporary_->name(), folderFd(), name_.constData()) != 0)
+            return failed(errno);
+        temporary_.reset();
+        return syncFolder();
     }
 
     FileError error() const override { return error_; }
 
 private:
-    // Read at once after the failing call, which found errno cleared: a failure Qt finds without
-    // the system's help gets no error number, rather than one from an older call.
-    void fail() { error_ = {errno, file_.errorString()}; }
+    int folderFd() const { return folder_->descriptor.get(); }
 
-    QSaveFile file_;
+    bool failed(int errorNumber) {
+        error_ = systemError(errorNumber);
+        return false;
+    }
+
+    // A file without a name can be linked only to a free name: it gets a temporary one, which the
+    // rename then moves onto the name it is for, whatever holds that.
+    bool linkUnnamedFile() {
+        auto temporary = std::make_unique<TemporaryName>(folderFd());
+        char self[32];
+        std::snprintf(self, sizeof self, "/proc/self/fd/%d", file_.get());
+        for (int attempt = 0;; ++attempt) {
+            int linked = ::linkat(AT_FDCWD, self, folderFd(), temporary->name(), AT_SYMLINK_FOLLOW);
+            // Without /proc, the file itself; the system allows that to fewer users.
+            if (linked != 0 && errno == ENOENT)
+                linked = ::linkat(file_.get(), "", folderFd(), temporary->name(), AT_EMPTY_PATH);
+            if (linked == 0)
+                break;
+            if (errno != EEXIST || attempt == 8)
+                return failed(errno);
+            temporary->renew();
+        }
+        temporary_ = std::move(temporary);
+        return true;
+    }
+
+    // The new name is on the disk only once the folder is.
+    bool syncFolder() {
+        if (folder_->readable)
+            return synced(folderFd()) || failed(errno);
+        return true;
+    }
+
+    std::shared_ptr<HeldFolder> folder_;
+    QByteArray name_;
+    Descriptor file_;
+    std::unique_ptr<TemporaryName> temporary_; // the file's name until it takes its own
     FileError error_;
+};
+
+bool inGroup(gid_t group) {
+    if (group == ::getegid())
+        return true;
+    std::vector<gid_t> groups(std::size_t(std::max(::getgroups(0, nullptr), 0)));
+    const int count = ::getgroups(int(groups.size()), groups.data());
+    return count > 0 && std::find(groups.begin(), groups.begin() + count, group) != groups.end();
+}
+
+// Whether the file's mode lets this user write it. The superuser may write any file, but a file
+// with no write permission for anyone is kept from the superuser too: someone made it read-only.
+bool modeLetsWrite(const struct stat& status) {
+    const mode_t mode = status.st_mode;
+    if ((mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return false;
+    const uid_t user = ::geteuid();
+    if (user == 0)
+        return true;
+    if (status.st_uid == user)
+        return mode & S_IWUSR;
+    if (inGroup(status.st_gid))
+        return mode & S_IWGRP;
+    return mode & S_IWOTH;
+}
+
+EntryKind entryKindOf(const struct stat& status) {
+    switch (status.st_mode & S_IFMT) {
+    case S_IFREG:
+        return modeLetsWrite(status) ? EntryKind::RegularFile : EntryKind::ReadOnlyFile;
+    case S_IFLNK:
+        return EntryKind::SymbolicLink;
+    case S_IFDIR:
+        return EntryKind::Directory;
+    case S_IFCHR:
+    case S_IFBLK:
+        return EntryKind::Device;
+    case S_IFIFO:
+        return EntryKind::Fifo;
+    case S_IFSOCK:
+        return EntryKind::Socket;
+    }
+    return EntryKind::Other;
+}
+
+class SystemFolder : public OpenFolder {
+public:
+    SystemFolder(std::shared_ptr<HeldFolder> folder, bool unnamedFiles)
+        : folder_(std::move(folder)), unnamedFiles_(unnamedFiles) {}
+
+    EntryKind entryKind(const QString& name) override {
+        struct stat status;
+        if (::fstatat(fd(), QFile::encodeName(name).constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+            return EntryKind::Missing;
+        return entryKindOf(status);
+    }
+
+    std::unique_ptr<PendingFile> create(const QString& name, FileError* error) override {
+        const QByteArray bytes = QFile::encodeName(name);
+        // A file that is replaced lends the new one its permissions; until then the new one is
+        // this user's alone.
+        struct stat earlier;
+        const bool replaces =
+            ::fstatat(fd(), bytes.constData(), &earlier, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(earlier.st_mode);
+        const mode_t mode = replaces ? 0600 : 0666;
+
+        std::unique_ptr<TemporaryName> temporary;
+        int file = -1;
+        if (unnamedFiles_) {
+            file = ::openat(fd(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+            // Older kernels and some file systems cannot make a file without a name.
+            if (file < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != ENOENT &&
+                errno != EINVAL)
+                return refused(errno, error);
+        }
+        if (file < 0) {
+            temporary = std::make_unique<TemporaryName>(fd());
+            for (int attempt = 0;; ++attempt) {
+                file = ::openat(fd(), temporary->name(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+                if (file >= 0)
+                    break;
+                if (errno != EEXIST || attempt == 8)
+                    return refused(errno, error);
+                temporary->renew();
+            }
+        }
+        auto pending =
+            std::make_unique<SystemPendingFile>(folder_, bytes, file, std::move(temporary));
+        if (replaces && ::fchmod(file, earlier.st_mode & 0777) != 0)
+            return refused(errno, error);
+        return pending;
+    }
+
+private:
+    int fd() const { return folder_->descriptor.get(); }
+
+    static std::unique_ptr<PendingFile> refused(int errorNumber, FileError* error) {
+        *error = systemError(errorNumber);
+        return nullptr;
+    }
+
+    std::shared_ptr<HeldFolder> folder_;
+    bool unnamedFiles_;
 };
 
 class SystemFileStore : public FileStore {
 public:
-    EntryKind entryKind(const QString& path) override {
-        struct stat status;
-        if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
-            return EntryKind::Missing;
-        switch (status.st_mode & S_IFMT) {
-        case S_IFREG:
-            return ::access(QFile::encodeName(path).constData(), W_OK) == 0
-                       ? EntryKind::RegularFile
-                       : EntryKind::ReadOnlyFile;
-        case S_IFLNK:
-            return EntryKind::SymbolicLink;
-        case S_IFDIR:
-            return EntryKind::Directory;
-        case S_IFCHR:
-        case S_IFBLK:
-            return EntryKind::Device;
-        case S_IFIFO:
-            return EntryKind::Fifo;
-        case S_IFSOCK:
-            return EntryKind::Socket;
-        }
-        return EntryKind::Other;
-    }
+    explicit SystemFileStore(bool unnamedFiles) : unnamedFiles_(unnamedFiles) {}
 
-    std::unique_ptr<PendingFile> create(const QString& path, FileError* error) override {
-        auto file = std::make_unique<SavedFile>(path);
-        if (file->open())
-            return file;
-        *error = file->error();
-        return nullptr;
+    std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) override {
+        const QByteArray name = QFile::encodeName(path);
+        bool readable = true;
+        int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0 && errno == EACCES) {
+            readable = false;
+            fd = ::open(name.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        }
+        if (fd < 0) {
+            *error = systemError(errno);
+            return nullptr;
+        }
+        auto held = std::make_shared<HeldFolder>(fd, readable);
+        return std::make_unique<SystemFolder>(std::move(held), unnamedFiles_);
     }
 
     bool canCreateIn(const QString& folder) override {
@@ -130,6 +374,9 @@ public:
                 return true;
         }
     }
+
+private:
+    bool unnamedFiles_;
 };
 
 } // namespace
@@ -138,7 +385,30 @@ FileError systemError(int errorNumber) {
     return {errorNumber, QString::fromLocal8Bit(std::strerror(errorNumber))};
 }
 
+FolderAndName splitPath(const QString& path) {
+    const qsizetype separator = path.lastIndexOf(u'/');
+    QString folder = separator < 0    ? QStringLiteral(".")
+                     : separator == 0 ? QStringLiteral("/")
+                                      : path.left(separator);
+    QString name = path.mid(separator + 1);
+    if (name.isEmpty())
+        name = QStringLiteral(".");
+    return {folder, name};
+}
+
+EntryKind FileStore::entryKind(const QString& path) {
+    const FolderAndName parts = splitPath(path);
+    FileError error;
+    const std::unique_ptr<OpenFolder> folder = openFolder(parts.folder, &error);
+    return folder ? folder->entryKind(parts.name) : EntryKind::Missing;
+}
+
 FileStore& systemFileStore() {
-    static SystemFileStore store;
+    static SystemFileStore store(true);
+    return store;
+}
+
+FileStore& namedTemporaryFileStore() {
+    static SystemFileStore store(false);
     return store;
 }

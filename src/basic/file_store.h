@@ -8,7 +8,7 @@
 enum class EntryKind {
     Missing,
     RegularFile,
-    ReadOnlyFile, // a regular file this user may not replace
+    ReadOnlyFile, // a regular file whose mode gives this user no write permission
     SymbolicLink,
     Directory,
     Device,
@@ -27,7 +27,7 @@ struct FileError {
 // An error number with the system's words for it.
 FileError systemError(int errorNumber);
 
-// A new file written beside the name it is for. It takes that name only when committed; destroyed
+// A new file written in the folder it is for. It takes its name only when committed; destroyed
 // before, it is discarded and leaves no trace.
 class PendingFile {
 public:
@@ -39,10 +39,23 @@ public:
     virtual bool sync() = 0;
     // The size the file has on the disk, or -1.
     virtual qint64 size() = 0;
-    // Gives the file its name, replacing whatever file had it.
+    // Gives the file its name, replacing whatever had it (a link itself, never what it points
+    // to), and returns once the folder holds the new name on the disk.
     virtual bool commit() = 0;
     // Why the last call that failed failed.
     virtual FileError error() const = 0;
+};
+
+// A folder held open. Its names are looked at and given relative to it, so that a link made in the
+// folder or its path while a file is written cannot send the file anywhere else.
+class OpenFolder {
+public:
+    virtual ~OpenFolder() = default;
+
+    // What the name (one part of a path, no separator) holds.
+    virtual EntryKind entryKind(const QString& name) = 0;
+    // A new, empty file for the name; nullptr with the reason in error when none can be made.
+    virtual std::unique_ptr<PendingFile> create(const QString& name, FileError* error) = 0;
 };
 
 // The file system as the picture writer sees it. Tests put one in its place that fails on purpose.
@@ -50,15 +63,29 @@ class FileStore {
 public:
     virtual ~FileStore() = default;
 
-    virtual EntryKind entryKind(const QString& path) = 0;
-    // A new, empty file for path; nullptr with the reason in error when none can be made.
-    virtual std::unique_ptr<PendingFile> create(const QString& path, FileError* error) = 0;
+    // The folder at path, opened once; nullptr with the reason in error when it cannot be.
+    virtual std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) = 0;
     // Whether this user may make files in folder: false when it is missing or not a folder.
     virtual bool canCreateIn(const QString& folder) = 0;
     // Makes folder, and the folders above it that are missing; false with the reason in error.
     virtual bool makeFolder(const QString& folder, FileError* error) = 0;
+
+    // What the last part of path holds, looked at in its folder.
+    EntryKind entryKind(const QString& path);
 };
 
-// The system's file system: new files through QSaveFile, so that the name changes hands only by
-// an atomic rename.
+// A path as the folder that holds it and its name there: "." for a path without a folder, and
+// "." for the name when the path ends in a separator (the folder itself).
+struct FolderAndName {
+    QString folder;
+    QString name;
+};
+FolderAndName splitPath(const QString& path);
+
+// The system's file system. A new file is made without a name where the file system allows it and
+// linked into place; elsewhere under an unguessable temporary name, removed again should the
+// program be ended by a signal before the file takes its own name.
 FileStore& systemFileStore();
+// The same, always through a temporary name, as on file systems that cannot make a file without
+// one.
+FileStore& namedTemporaryFileStore();

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImageWriter>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -20,7 +21,7 @@ WriteFailure fileSystemFailure(const FileError& error) {
     return failed(Kind::FileSystem, error.text, error.errorNumber);
 }
 
-Failure refuseName(const QString& fileName, FileStore& files) {
+Failure refuseSpelling(const QString& fileName) {
     if (fileName.contains(QChar(u'\0')))
         return failed(Kind::InvalidName,
                       QStringLiteral("the name holds a NUL character, which would end it early"));
@@ -28,7 +29,10 @@ Failure refuseName(const QString& fileName, FileStore& files) {
         return failed(Kind::InvalidName,
                       QStringLiteral("the name holds half of a UTF-16 pair, which no file name "
                                      "can spell"));
-    const EntryKind entry = files.entryKind(fileName);
+    return std::nullopt;
+}
+
+Failure refuseEntry(EntryKind entry) {
     const auto taken = [entry](const char* by) {
         return WriteFailure{
             Kind::NotARegularFile,
@@ -76,9 +80,9 @@ Failure encode(const QImage& image, const char* format, int quality, QByteArray&
     return std::nullopt;
 }
 
-Failure writeBytes(const QByteArray& bytes, const QString& fileName, FileStore& files) {
+Failure writeBytes(const QByteArray& bytes, OpenFolder& folder, const QString& name) {
     FileError error;
-    const std::unique_ptr<PendingFile> file = files.create(fileName, &error);
+    const std::unique_ptr<PendingFile> file = folder.create(name, &error);
     if (!file)
         return fileSystemFailure(error);
     // A short count is no error to the system: the rest is offered again until the system takes it
@@ -107,27 +111,47 @@ Failure writeBytes(const QByteArray& bytes, const QString& fileName, FileStore& 
     return std::nullopt;
 }
 
-} // namespace
-
-bool saveImageAtomically(const QImage& image, const QString& fileName, const char* format,
-                         int quality, WriteFailure* failure, FileStore& files) {
+// Every step after the folder is opened names the file relative to that folder, and the last one
+// replaces whatever then has the name: a link made at the name or in the folder's path after the
+// checks is replaced or ignored, never followed.
+Failure save(const QString& fileName, FileStore& files,
+             const std::function<Failure(QByteArray&)>& bytesToWrite) {
+    if (Failure refused = refuseSpelling(fileName))
+        return refused;
+    const FolderAndName path = splitPath(fileName);
+    FileError error;
+    const std::unique_ptr<OpenFolder> folder = files.openFolder(path.folder, &error);
+    if (!folder)
+        return fileSystemFailure(error);
+    if (Failure refused = refuseEntry(folder->entryKind(path.name)))
+        return refused;
     QByteArray bytes;
-    Failure outcome = refuseName(fileName, files);
-    if (!outcome)
-        outcome = encode(image, format, quality, bytes);
-    if (!outcome)
-        outcome = writeBytes(bytes, fileName, files);
+    if (Failure unmade = bytesToWrite(bytes))
+        return unmade;
+    return writeBytes(bytes, *folder, path.name);
+}
+
+bool reported(const Failure& outcome, WriteFailure* failure) {
     if (outcome && failure)
         *failure = *outcome;
     return !outcome;
 }
 
+} // namespace
+
+bool saveImageAtomically(const QImage& image, const QString& fileName, const char* format,
+                         int quality, WriteFailure* failure, FileStore& files) {
+    return reported(save(fileName, files,
+                         [&](QByteArray& bytes) { return encode(image, format, quality, bytes); }),
+                    failure);
+}
+
 bool saveFileAtomically(const QByteArray& bytes, const QString& fileName, WriteFailure* failure,
                         FileStore& files) {
-    Failure outcome = refuseName(fileName, files);
-    if (!outcome)
-        outcome = writeBytes(bytes, fileName, files);
-    if (outcome && failure)
-        *failure = *outcome;
-    return !outcome;
+    return reported(save(fileName, files,
+                         [&bytes](QByteArray& into) {
+                             into = bytes;
+                             return Failure();
+                         }),
+                    failure);
 }

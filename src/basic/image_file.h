@@ -27,10 +27,10 @@ struct WriteFailure {
 inline constexpr int JpegQuality = 75;
 
 // Writes a picture in a format ("jpeg", "png"; quality -1 for the format's default) so that the
-// file is replaced only by a complete new one: the picture is encoded in memory, written beside the
-// name, checked on the disk at its full size, and only then renamed into place. The name must be
-// free or hold a regular file; a link is never followed. Returns false with the failure when
-// nothing was written.
+// file is replaced only by a complete new one: the picture is encoded in memory, written as a new
+// file in the folder held open, checked on the disk at its full size, and only then given the name
+// in that folder. The name must be free or hold a regular file that is not read-only; a link is
+// never followed. Returns false with the failure when nothing was written.
 bool saveImageAtomically(const QImage& image, const QString& fileName, const char* format,
                          int quality, WriteFailure* failure = nullptr,
                          FileStore& files = systemFileStore());

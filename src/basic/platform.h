@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QImage>
 #include <QLocale>
-#include <QStandardPaths>
 #include <QString>
 
 // What a read of the clipboard found. A clipboard whose owner does not answer is told apart from an
@@ -53,13 +52,13 @@ public:
     virtual ClipboardPicture clipboardPicture() const = 0;
     virtual void setClipboardImage(const QImage& image) = 0;
 
-    virtual void sleep(int milliseconds) = 0;
+    // A pause of the command that runs, milliseconds long. The window goes on painting meanwhile;
+    // what the user does during it waits for the command to end.
+    virtual void pause(int milliseconds) = 0;
     virtual ProgramFolder programFolder() const = 0;
     // The user's pictures folder (~/Pictures, or as the desktop's user folders set it); empty when
-    // the user has none.
-    virtual QString picturesFolder() const {
-        return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    }
+    // the user has none that is safely inside the home folder.
+    virtual QString picturesFolder() const { return userPicturesFolder(); }
     virtual int screenHeightPixels() const = 0;
     // Device pixels to the window pixel on the window's screen (2 on a high-density screen): a
     // capture takes the picture in device pixels, as a screenshot of the window would.

@@ -1,6 +1,9 @@
 #include "program_folder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <unistd.h>
 
@@ -28,4 +31,22 @@ ProgramFolder runningProgramFolder() {
         }
         executable.resize(executable.size() * 2);
     }
+}
+
+QString picturesFolderInHome(const QString& pictures, const QString& home) {
+    if (!QDir::isAbsolutePath(home) || !QDir::isAbsolutePath(pictures))
+        return {};
+    const QString homeFolder = QDir::cleanPath(home);
+    const QString picturesFolder = QDir::cleanPath(pictures);
+    // The root is nobody's home: a pictures folder under it is a folder at the root.
+    if (homeFolder == u"/" || !QFileInfo(homeFolder).isDir())
+        return {};
+    if (picturesFolder != homeFolder && !picturesFolder.startsWith(homeFolder + u'/'))
+        return {};
+    return picturesFolder;
+}
+
+QString userPicturesFolder() {
+    return picturesFolderInHome(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+                                qEnvironmentVariable("HOME"));
 }

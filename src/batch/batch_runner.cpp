@@ -3,11 +3,7 @@
 #include "window/window_definition.h"
 
 BatchRunner::BatchRunner(const ProgramFolder& programFolder, qreal pixelRatio)
-    : platform_(programFolder, pixelRatio), form_(platform_, windowDefinition()) {
-    form_.reportError = [this](const CommandError& error) { lines_.commandFailed(error); };
-    form_.exportFailed = [this](const QString& path, const QString& reason) {
-        lines_.exportFailed(path, reason);
-    };
+    : platform_(programFolder, pixelRatio), form_(platform_, windowDefinition(), *this) {
     platform_.messageShown = [this](const QString& text) {
         if (messageShown)
             messageShown(lines_.lineNumber(), text);
@@ -17,4 +13,12 @@ BatchRunner::BatchRunner(const ProgramFolder& programFolder, qreal pixelRatio)
             messageShown(line, text);
     };
     form_.start();
+}
+
+void BatchRunner::commandFailed(const CommandError& error) {
+    lines_.commandFailed(error);
+}
+
+void BatchRunner::exportFailed(const QString& path, const QString& reason) {
+    lines_.exportFailed(path, reason);
 }

@@ -8,8 +8,9 @@
 #include <functional>
 #include <optional>
 
-// Runs scripts on one window, started as the program starts it, without showing it.
-class BatchRunner {
+// Runs scripts on one window, started as the program starts it, without showing it. It is the
+// form's observer: an error fails the line that ran into it.
+class BatchRunner final : private FormObserver {
 public:
     // Pictures are taken at pixelRatio device pixels to the window pixel, as on a screen of that
     // density.
@@ -30,6 +31,9 @@ public:
     std::function<void(int line, const QString& text)> messageShown;
 
 private:
+    void commandFailed(const CommandError& error) override;
+    void exportFailed(const QString& path, const QString& reason) override;
+
     HeadlessPlatform platform_;
     Form form_;
     FormActions actions_{form_};

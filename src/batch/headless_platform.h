@@ -31,7 +31,7 @@ public:
     ClipboardPicture clipboardPicture() const override { return answeredPicture(clipboardImage_); }
     void setClipboardImage(const QImage& image) override { clipboardImage_ = image; }
     // The script runs as fast as it can; nothing else would run during a pause.
-    void sleep(int) override {}
+    void pause(int) override {}
     ProgramFolder programFolder() const override { return programFolder_; }
     int screenHeightPixels() const override { return ScreenHeight; }
     qreal devicePixelRatio() const override { return pixelRatio_; }

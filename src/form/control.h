@@ -118,8 +118,8 @@ struct PanelControl {
     ElementRect rect;
     const char* text; // caption, or a text field's initial text (UTF-8)
     PanelFont font = PanelFont::Default;
-    std::optional<OleColor> textColour = std::nullopt; // none: the platform's control colours
-    int tabIndex = -1;                                 // -1: takes no focus
+    std::optional<PackedColour> textColour = std::nullopt; // none: the platform's control colours
+    int tabIndex = -1;                                     // -1: takes no focus
     bool visible = true;
     bool enabled = true;
     int value = 0; // check boxes: 0 clear, 1 ticked

@@ -65,8 +65,8 @@ struct ScreenElement {
     ElementKind kind = ElementKind::Label;
     ElementRect rect;
     QString caption;
-    OleColor foreColor = ButtonTextColour;
-    OleColor backColor = ButtonFaceColour;
+    PackedColour foreColor = ButtonTextColour;
+    PackedColour backColor = ButtonFaceColour;
     FontSpec font;
     Alignment alignment = Alignment::Left;
     bool visible = true;

@@ -16,13 +16,19 @@ enum class EventKind { Load, Resize, Timer, Click, DblClick };
 // control of the panel or an element of the phone screen.
 using EventTarget = std::variant<std::monostate, ControlId, ElementId>;
 
+// Whether a set-up keeps the event as a line of its script. Captures, exports and the exit change
+// the window, not the picture a set-up makes, and leave none.
+enum class Recording { Recorded, Unrecorded };
+
 // One row of the binding table: the window definition's name for the handler ("Command6_Click",
-// "Form_Load"), the event and what it happens to, and the function that answers it.
+// "Form_Load"), the event and what it happens to, the function that answers it, and whether a
+// set-up records it.
 struct EventBinding {
     const char* handlerName;
     EventKind event;
     EventTarget target;
     Handler handler;
+    Recording recording = Recording::Recorded;
 };
 
 // The window as its definition creates it: the phone screen's elements (in ElementId order, which

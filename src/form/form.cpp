@@ -2,7 +2,9 @@
 
 #include "basic/command_error.h"
 
+#include <QString>
 #include <cmath>
+#include <exception>
 
 namespace {
 
@@ -18,23 +20,27 @@ float checkedTwips(double twips, const QString& what = {}) {
 
 } // namespace
 
-Form::Form(Platform& platform, const WindowDefinition& definition)
-    : platform_(platform), definition_(definition) {
+void ErrorMessages::commandFailed(const CommandError& error) {
+    platform_.showMessage(error.message(), QStringLiteral("Vokarelo"));
+}
+
+Form::Form(Platform& platform, const WindowDefinition& definition, FormObserver& observer)
+    : platform_(platform), observer_(observer), definition_(definition) {
     Q_ASSERT(definition.elements.size() == ElementCount);
     Q_ASSERT(definition.controls.size() == ControlCount);
     setInitialState();
     for (const EventBinding& b : definition.events) {
         if (const auto* control = std::get_if<ControlId>(&b.target))
             (b.event == EventKind::DblClick ? controlDblClick_
-                                            : controlClick_)[std::size_t(*control)] = b.handler;
+                                            : controlClick_)[std::size_t(*control)] = &b;
         else if (const auto* element = std::get_if<ElementId>(&b.target))
-            elementClick_[std::size_t(*element)] = b.handler;
+            elementClick_[std::size_t(*element)] = &b;
         else if (b.event == EventKind::Load)
-            load_ = b.handler;
+            load_ = &b;
         else if (b.event == EventKind::Resize)
-            resize_ = b.handler;
+            resize_ = &b;
         else if (b.event == EventKind::Timer)
-            timer_ = b.handler;
+            timer_ = &b;
     }
 }
 
@@ -50,7 +56,6 @@ void Form::setInitialState() {
     width_ = 13335;
     height_ = 12810;
     caption_ = QStringLiteral("Vokarelo");
-    fullBatteryWidth = 0;
 }
 
 void Form::restart() {
@@ -65,31 +70,31 @@ FormState Form::snapshot() const {
 }
 
 void Form::start() {
-    dispatch([this] {
-        if (load_)
-            load_(*this);
-        runResize();
-    });
+    dispatch(
+        [this] {
+            if (load_)
+                load_->handler(*this);
+            runResize();
+        },
+        load_ ? QString::fromLatin1(load_->handlerName) : QStringLiteral("Form_Load"));
 }
 
-void Form::dispatch(const std::function<void()>& action) {
-    ++dispatchDepth_;
+void Form::dispatch(const std::function<void()>& action, const QString& doing) {
     try {
         action();
     } catch (const CommandError& error) {
-        if (reportError)
-            reportError(error);
-        else
-            platform_.showMessage(error.message(), QStringLiteral("Vokarelo"));
+        observer_.commandFailed(error);
+    } catch (const std::exception& error) {
+        observer_.commandFailed(
+            CommandError::internal(doing, QString::fromLocal8Bit(error.what())));
+    } catch (...) {
+        observer_.commandFailed(CommandError::internal(doing, {}));
     }
-    --dispatchDepth_;
-    if (dispatchDepth_ == 0 && changed)
-        changed();
 }
 
-void Form::run(Handler handler) {
-    if (handler)
-        dispatch([&] { handler(*this); });
+void Form::run(const EventBinding* binding) {
+    if (binding)
+        dispatch([&] { binding->handler(*this); }, QString::fromLatin1(binding->handlerName));
 }
 
 void Form::click(ControlId control) {
@@ -98,7 +103,10 @@ void Form::click(ControlId control) {
         return;
     if (definition(control).kind == ControlKind::CheckBox) {
         const int next = s.value == 1 ? 0 : 1;
-        dispatch([&] { setValue(control, next); });
+        const EventBinding* binding = controlClick_[std::size_t(control)];
+        dispatch([&] { setValue(control, next); },
+                 binding ? QString::fromLatin1(binding->handlerName)
+                         : QString::fromLatin1(definition(control).name));
         return;
     }
     run(controlClick_[std::size_t(control)]);
@@ -122,13 +130,27 @@ void Form::timerTick() {
 
 void Form::type(ControlId field, const QString& text) {
     setText(field, text);
-    if (dispatchDepth_ == 0 && changed)
-        changed();
 }
 
 bool Form::answers(ControlId control, EventKind event) const {
     const auto& handlers = event == EventKind::DblClick ? controlDblClick_ : controlClick_;
     return handlers[std::size_t(control)] != nullptr;
+}
+
+namespace {
+
+bool recordedBinding(const EventBinding* binding) {
+    return !binding || binding->recording == Recording::Recorded;
+}
+
+} // namespace
+
+bool Form::recorded(ControlId control) const {
+    return recordedBinding(controlClick_[std::size_t(control)]);
+}
+
+bool Form::recorded(ElementId element) const {
+    return recordedBinding(elementClick_[std::size_t(element)]);
 }
 
 void Form::setLeft(ElementId id, double twips) {
@@ -148,8 +170,8 @@ void Form::setValue(ControlId box, int value) {
     if (s.value == value)
         return;
     s.value = value;
-    if (const Handler h = controlClick_[std::size_t(box)])
-        h(*this);
+    if (const EventBinding* binding = controlClick_[std::size_t(box)])
+        binding->handler(*this);
 }
 
 std::optional<ControlId> Form::controlNamed(QStringView name) const {
@@ -184,7 +206,7 @@ void Form::setSide(float& side, double twips, const QString& name) {
 
 void Form::runResize() {
     if (resize_)
-        resize_(*this);
+        resize_->handler(*this);
 }
 
 void Form::startTimer() {

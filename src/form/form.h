@@ -25,20 +25,48 @@ struct FormState {
     friend bool operator==(const FormState&, const FormState&) = default;
 };
 
+// Told what the user's events did. Each form has one, given to it when it is made: the window's
+// set-ups, the headless runner or a test.
+class FormObserver {
+public:
+    // An event's handler stopped at an error; what it had already written stays written. An
+    // unexpected failure arrives here too, as an internal error that says what was being done.
+    virtual void commandFailed(const CommandError& error) = 0;
+    // The export wrote nothing, after its own message has said so: a run without a user (a script)
+    // must not go on as if the file were there.
+    virtual void exportFailed(const QString& path, const QString& reason) = 0;
+
+protected:
+    ~FormObserver() = default;
+};
+
+// The observer of a window that a user works: each error in a message box, as the user sees it.
+class ErrorMessages final : public FormObserver {
+public:
+    explicit ErrorMessages(Platform& platform) : platform_(platform) {}
+    void commandFailed(const CommandError& error) override;
+    void exportFailed(const QString&, const QString&) override {}
+
+private:
+    Platform& platform_;
+};
+
 // The single window: its phone-screen elements, its settings panel, its size and caption, and the
 // forms layer's event rules. It holds the whole state of the program; the desktop shell only shows
 // it and forwards the user's events.
 class Form {
 public:
-    Form(Platform& platform, const WindowDefinition& definition);
+    Form(Platform& platform, const WindowDefinition& definition, FormObserver& observer);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
 
     Platform& platform() const { return platform_; }
+    FormObserver& observer() const { return observer_; }
 
     // Creation: runs the start-up initialisation, then the resize rules once, as the first showing
     // of the window does.
     void start();
-    // Back to the window as it was created, then started again: a set-up is run from there. The
-    // hooks below stay as they are.
+    // Back to the window as it was created, then started again: a set-up is run from there.
     void restart();
     FormState snapshot() const;
 
@@ -53,10 +81,15 @@ public:
     void timerTick();
     // The user typed into a text field: no handler runs.
     void type(ControlId field, const QString& text);
-    // Runs an event-like action with the forms layer's error rule.
-    void dispatch(const std::function<void()>& action);
+    // Runs an event-like action with the forms layer's error rule. Nothing it throws goes further:
+    // an error the commands know is the observer's, anything else an internal error naming what
+    // was being done (the handler's name in the window definition).
+    void dispatch(const std::function<void()>& action, const QString& doing = {});
     // Whether a handler answers the event on the control.
     bool answers(ControlId control, EventKind event) const;
+    // Whether a set-up records a click on the control or element, as the binding table says.
+    bool recorded(ControlId control) const;
+    bool recorded(ElementId element) const;
 
     // --- Phone-screen elements.
     ScreenElement& element(ElementId id) { return elements_[std::size_t(id)]; }
@@ -68,6 +101,11 @@ public:
     void setLeft(ElementId id, double twips);
     void setTop(ElementId id, double twips);
     void setWidth(ElementId id, double twips);
+
+    // The element as the window definition creates it.
+    const ScreenElement& definition(ElementId id) const {
+        return definition_.elements[std::size_t(id)];
+    }
 
     // --- Settings-panel controls.
     // The control as the window definition creates it: kind, name, place, caption.
@@ -97,47 +135,35 @@ public:
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption) { caption_ = caption; }
 
-    // The battery fill's width at 100 %, in twips, as the start-up found it.
-    qint32 fullBatteryWidth = 0;
-
     // The window's one timer, of one interval.
     static constexpr int TimerInterval = 500;
     bool timerRunning() const { return timerRunning_; }
     void startTimer();
     void stopTimer();
 
-    // Called after every event has run, so that a view can show the new state.
-    std::function<void()> changed;
-    // When set, an event's error goes here instead of a message box: a run without a user (a
-    // script) must tell an error from the export's own message.
-    std::function<void(const CommandError&)> reportError;
-    // When set, told that the export wrote nothing, after its own message has said so: a run
-    // without a user (a script) must not go on as if the file were there.
-    std::function<void(const QString& path, const QString& reason)> exportFailed;
-
 private:
     void setInitialState();
     ControlState& state(ControlId id) { return controls_[std::size_t(id)]; }
     const ControlState& state(ControlId id) const { return controls_[std::size_t(id)]; }
-    void run(Handler handler);
+    void run(const EventBinding* binding);
     // A new width or height runs the resize rules; the same one runs nothing.
     void setSide(float& side, double twips, const QString& name);
     void runResize();
 
     Platform& platform_;
+    FormObserver& observer_;
     WindowDefinition definition_;
     std::vector<ScreenElement> elements_;
     std::array<ControlState, ControlCount> controls_;
     // The binding table, looked up by what the event happens to.
-    std::array<Handler, ControlCount> controlClick_{};
-    std::array<Handler, ControlCount> controlDblClick_{};
-    std::array<Handler, ElementCount> elementClick_{};
-    Handler load_ = nullptr;
-    Handler resize_ = nullptr;
-    Handler timer_ = nullptr;
+    std::array<const EventBinding*, ControlCount> controlClick_{};
+    std::array<const EventBinding*, ControlCount> controlDblClick_{};
+    std::array<const EventBinding*, ElementCount> elementClick_{};
+    const EventBinding* load_ = nullptr;
+    const EventBinding* resize_ = nullptr;
+    const EventBinding* timer_ = nullptr;
     float width_;
     float height_;
     QString caption_;
     bool timerRunning_ = false;
-    int dispatchDepth_ = 0;
 };

@@ -55,15 +55,15 @@ void deriveTime(Form& form, const RecordRow& source, const RecordRow& target, in
     const ControlId to = target.fields.time;
     const QStringList parts = splitAll(form.text(from), QStringLiteral(":"));
     // The hour is copied as typed; only a borrow rewrites it as a number.
-    const double minute = vbFloor(partNumber(form, parts, 1, from)) - minutes;
+    const double minute = roundDown(partNumber(form, parts, 1, from)) - minutes;
     form.setText(to, parts[0] + QStringLiteral(":") + minuteText(minute));
 
     if (form.text(to).contains(u'-')) {
         // The target now holds the source's hour as typed and a computed minute: an hour that
         // does not read is the source's to mend.
         const QStringList written = splitAll(form.text(to), QStringLiteral(":"));
-        double hour = vbFloor(partNumber(form, written, 0, from)) - 1;
-        const double borrowed = vbFloor(partNumber(form, written, 1, from)) + 60;
+        double hour = roundDown(partNumber(form, written, 0, from)) - 1;
+        const double borrowed = roundDown(partNumber(form, written, 1, from)) + 60;
         // Shortly after midnight the earlier call was on the evening before; the date fields are
         // the user's to set.
         if (hour == -1)
@@ -78,13 +78,13 @@ void deriveTime(Form& form, const RecordRow& source, const RecordRow& target, in
 void advancePhoneClock(Form& form) {
     const RowFields& first = recordRows[0].fields;
     const std::int16_t seconds = blamingField(
-        form, first.seconds, [&] { return toInt16(vbFloor(fieldNumber(form, first.seconds))); });
+        form, first.seconds, [&] { return toInt16(roundDown(fieldNumber(form, first.seconds))); });
     std::int16_t duration = seconds;
     if (const std::optional<double> minutes = givenMinutes(form, first.minutes);
         minutes && *minutes != 0) {
         // A call with minutes counts five seconds more; a seconds-only call is added as it is. A
         // sum too long for the clock is the fault of whichever part makes up more of it.
-        const double minuteSeconds = vbFloor(*minutes) * 60;
+        const double minuteSeconds = roundDown(*minutes) * 60;
         const ControlId larger =
             std::fabs(minuteSeconds) >= std::abs(seconds) ? first.minutes : first.seconds;
         duration = blamingField(form, larger, [&] { return toInt16(minuteSeconds + seconds + 5); });

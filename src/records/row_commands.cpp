@@ -36,7 +36,7 @@ void fillNow(Form& form, const RecordRow& row) {
 }
 
 void addSevenSeconds(Form& form, const RecordRow& row) {
-    double seconds = vbFloor(fieldNumber(form, row.fields.seconds)) + 7;
+    double seconds = roundDown(fieldNumber(form, row.fields.seconds)) + 7;
     // Taken back once only and never carried into the minutes: the button steps through one
     // minute's seconds and leaves the minutes to the user.
     if (seconds > 60)

@@ -34,7 +34,6 @@ struct RowButtons {
 };
 
 struct RecordRow {
-    int index;
     RowFields fields;
     ControlId unansweredBox;
     std::optional<ControlId> enablingBox; // none: the row is always shown

@@ -38,7 +38,7 @@ int assetScaleFor(qreal devicePixelRatio) {
     return std::clamp(static_cast<int>(std::ceil(devicePixelRatio - 1e-6)), 1, LargestAssetScale);
 }
 
-const QImage& assetImage(Asset asset, int scale) {
+QImage assetImage(Asset asset, int scale) {
     scale = std::clamp(scale, 1, LargestAssetScale);
     static QHash<int, QImage> cache;
     const int key = static_cast<int>(asset) * (LargestAssetScale + 1) + scale;
@@ -59,9 +59,9 @@ bool hasDrawnAssets(qreal devicePixelRatio) {
     return devicePixelRatio == assetScaleFor(devicePixelRatio);
 }
 
-const QImage& assetImageAt(Asset asset, qreal devicePixelRatio) {
+QImage assetImageAt(Asset asset, qreal devicePixelRatio) {
     const int scale = assetScaleFor(devicePixelRatio);
-    const QImage& drawn = assetImage(asset, scale);
+    const QImage drawn = assetImage(asset, scale);
     if (hasDrawnAssets(devicePixelRatio) || drawn.isNull())
         return drawn;
     static std::map<std::pair<Asset, qreal>, QImage> cache;

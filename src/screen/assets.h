@@ -13,12 +13,13 @@ inline constexpr int LargestAssetScale = 3;
 int assetScaleFor(qreal devicePixelRatio);
 
 // A picture embedded in the program, decoded once, at 1, 2 or 3 device pixels to the pixel; its
-// device pixel ratio says which, so it draws at the same size in window pixels at every scale.
-const QImage& assetImage(Asset asset, int scale = 1);
+// device pixel ratio says which, so it draws at the same size in window pixels at every scale. The
+// copy shares the decoded pixels.
+QImage assetImage(Asset asset, int scale = 1);
 // The picture for a screen of devicePixelRatio device pixels to the pixel: the drawn one at 1, 2
 // or 3; between them (1.5, or a phone's 1080 pixels across) the next finer one scaled down once
 // with an averaging filter, round(size × ratio) device pixels large.
-const QImage& assetImageAt(Asset asset, qreal devicePixelRatio);
+QImage assetImageAt(Asset asset, qreal devicePixelRatio);
 // Whether a ratio has pictures drawn for it, so that they are copied pixel for pixel.
 bool hasDrawnAssets(qreal devicePixelRatio);
 QIcon programIcon();

@@ -13,8 +13,8 @@ const FontSpec Hei15{QStringLiteral("黑体"), 15, 400, 134};
 const FontSpec Hei18{QStringLiteral("黑体"), 18, 400, 134};
 const FontSpec HeiBold2175{QStringLiteral("黑体"), 21.75, 700, 134};
 
-constexpr OleColor Grey = 0x00808080;
-constexpr OleColor LightGrey = 0x00C0C0C0;
+constexpr PackedColour Grey = 0x00808080;
+constexpr PackedColour LightGrey = 0x00C0C0C0;
 
 ScreenElement image(ElementId id, const QString& name, ElementRect rect, Asset picture,
                     bool visible = true) {
@@ -36,7 +36,7 @@ ScreenElement pictureBox(ElementId id, const QString& name, ElementRect rect, As
 }
 
 ScreenElement label(ElementId id, const QString& name, ElementRect rect, const QString& caption,
-                    OleColor fore, OleColor back, const FontSpec& font, Alignment alignment,
+                    PackedColour fore, PackedColour back, const FontSpec& font, Alignment alignment,
                     bool visible = true) {
     ScreenElement e;
     e.id = id;

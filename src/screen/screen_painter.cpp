@@ -28,7 +28,7 @@ QRect deviceEdges(const QRectF& r) {
 // whole device pixels: a battery fill's end or an icon's edge stays a step, never a blur.
 void paintPicture(QPainter& p, const ScreenElement& e) {
     const qreal ratio = p.device()->devicePixelRatioF();
-    const QImage& picture = assetImageAt(e.picture, ratio);
+    const QImage picture = assetImageAt(e.picture, ratio);
     const QRect area = pixelRect(e.rect);
     if (picture.isNull() || area.width() <= 0 || area.height() <= 0)
         return;

@@ -65,7 +65,7 @@ Target checkTarget(const Form& form, const QString& name, Input input) {
 
 QString describe(const CommandError& error) {
     return error.field().isEmpty()
-               ? errorText(error.kind())
+               ? error.message()
                : QStringLiteral("%1 in %2 (%3)")
                      .arg(errorText(error.kind()), error.field(), error.label());
 }

@@ -34,7 +34,7 @@ public:
     ClipboardText clipboardText() const override;
     ClipboardPicture clipboardPicture() const override { return system_.clipboardPicture(); }
     void setClipboardImage(const QImage& image) override { system_.setClipboardImage(image); }
-    void sleep(int milliseconds) override { system_.sleep(milliseconds); }
+    void pause(int milliseconds) override { system_.pause(milliseconds); }
     ProgramFolder programFolder() const override { return system_.programFolder(); }
     QString picturesFolder() const override { return system_.picturesFolder(); }
     int screenHeightPixels() const override { return system_.screenHeightPixels(); }

@@ -1,14 +1,8 @@
 #include "setup_recorder.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace {
-
-// Captures, exports and the exit: they change the window, not the picture a set-up makes.
-constexpr ControlId UnrecordedControls[] = {ControlId::PanelTitle, ControlId::SavePictureLabel,
-                                            ControlId::QuitButton};
-constexpr ElementId UnrecordedElements[] = {ElementId::BackArrow};
 
 bool isTextField(const Form& form, ControlId id) {
     return form.definition(id).kind == ControlKind::TextField;
@@ -58,7 +52,7 @@ void SetupRecorder::commitTyping() {
 }
 
 void SetupRecorder::click(ControlId control) {
-    if (std::ranges::find(UnrecordedControls, control) != std::end(UnrecordedControls)) {
+    if (!form_.recorded(control)) {
         commitTyping();
         form_.click(control);
         return;
@@ -68,7 +62,7 @@ void SetupRecorder::click(ControlId control) {
 }
 
 void SetupRecorder::click(ElementId element) {
-    if (std::ranges::find(UnrecordedElements, element) != std::end(UnrecordedElements)) {
+    if (!form_.recorded(element)) {
         commitTyping();
         form_.click(element);
         return;

@@ -3,38 +3,46 @@
 #include "basic/command_error.h"
 #include "basic/image_file.h"
 #include "window/export.h"
+#include "window/window_definition.h"
 
-SetupSession::SetupSession(Form& form, SetupPlatform& platform)
-    : form_(form), platform_(platform), recorder_(form, platform),
-      lines_(form, recorder_, platform) {
-    form_.reportError = [this](const CommandError& error) {
-        recorder_.noteError();
-        if (running_)
-            lines_.commandFailed(error);
-        else
-            platform_.showMessage(error.message(), QStringLiteral("Vokarelo"));
-    };
-    form_.exportFailed = [this](const QString& path, const QString& reason) {
-        if (running_)
-            lines_.exportFailed(path, reason);
-    };
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+
+SetupSession::SetupSession(SetupPlatform& platform)
+    : platform_(platform), messages_(platform), form_(platform, windowDefinition(), *this),
+      recorder_(form_, platform), lines_(form_, recorder_, platform) {
     form_.start();
     recorder_.restart();
 }
 
+void SetupSession::commandFailed(const CommandError& error) {
+    recorder_.noteError();
+    if (running_)
+        lines_.commandFailed(error);
+    else
+        messages_.commandFailed(error);
+}
+
+void SetupSession::exportFailed(const QString& path, const QString& reason) {
+    if (running_)
+        lines_.exportFailed(path, reason);
+}
+
 std::optional<ScriptFailure> SetupSession::open(QIODevice& script,
                                                 std::function<bool()> keepGoing) {
+    // Whatever ends the run, the window is the user's again afterwards: the system's clock and
+    // clipboard, errors in message boxes, and a recording that counts as saved.
     platform_.beginScript();
+    const auto scriptEnds = qScopeGuard([this] {
+        lines_.keepGoing = nullptr;
+        platform_.endScript();
+        recorder_.markSaved();
+    });
     form_.restart();
     recorder_.restart();
-    running_ = true;
+    const QScopedValueRollback running(running_, true);
     lines_.keepGoing = std::move(keepGoing);
-    std::optional<ScriptFailure> failure = lines_.run(script);
-    lines_.keepGoing = nullptr;
-    running_ = false;
-    platform_.endScript();
-    recorder_.markSaved();
-    return failure;
+    return lines_.run(script);
 }
 
 bool SetupSession::save(const QString& path, const QDateTime& savedAt, QString* error) {

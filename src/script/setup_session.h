@@ -12,14 +12,17 @@
 
 // The window's set-ups: what the user does is recorded from the start, can be saved as a script,
 // and a script opened in the window runs on it as the script mode runs it, recorded in its turn,
-// so that saving again gives a script that makes the same picture.
-class SetupSession {
+// so that saving again gives a script that makes the same picture. It holds the window's form and
+// is the form's observer: an error met while a set-up runs fails the set-up's line, any other is
+// shown to the user.
+class SetupSession final : private FormObserver {
 public:
-    // Takes over the form's error hooks and starts it, as the program starts the window.
-    SetupSession(Form& form, SetupPlatform& platform);
+    // Makes the window's form and starts it, as the program starts the window.
+    explicit SetupSession(SetupPlatform& platform);
     SetupSession(const SetupSession&) = delete;
     SetupSession& operator=(const SetupSession&) = delete;
 
+    Form& form() { return form_; }
     // Where the window sends the user's actions.
     SetupRecorder& recorder() { return recorder_; }
 
@@ -34,8 +37,12 @@ public:
     bool save(const QString& path, const QDateTime& savedAt, QString* error);
 
 private:
-    Form& form_;
+    void commandFailed(const CommandError& error) override;
+    void exportFailed(const QString& path, const QString& reason) override;
+
     SetupPlatform& platform_;
+    ErrorMessages messages_;
+    Form form_;
     SetupRecorder recorder_;
     LineRunner lines_;
     bool running_ = false;

@@ -47,7 +47,7 @@ constexpr PanelControl line(ControlId id, const char* name, ElementRect ends) {
 }
 
 // What sets a control apart from the platform's look and the usual start state.
-constexpr PanelControl coloured(PanelControl c, OleColor colour) {
+constexpr PanelControl coloured(PanelControl c, PackedColour colour) {
     c.textColour = colour;
     return c;
 }

@@ -16,15 +16,20 @@ const QString Percent = QStringLiteral("%");
 // The whole percentage the battery field stands for, whatever "%" it carries.
 double batteryLevel(const Form& form) {
     return blamingField(form, ControlId::BatteryField, [&] {
-        return vbFloor(toDouble(removeAll(form.text(ControlId::BatteryField), Percent)));
+        return roundDown(toDouble(removeAll(form.text(ControlId::BatteryField), Percent)));
     });
+}
+
+// The battery fill's width at 100 %, in twips: the width the window definition gives it.
+qint32 fullBatteryWidth(const Form& form) {
+    return toInt32(form.definition(ElementId::BatteryFill).rect.width);
 }
 
 // The fill shows the left part of the bar in proportion to the level. A level beyond what the
 // element can hold is refused by the element; the user has to mend the battery field.
 void setBatteryFill(Form& form, double level) {
     blamingField(form, ControlId::BatteryField, [&] {
-        form.setWidth(ElementId::BatteryFill, vbFloor(level / 100 * form.fullBatteryWidth));
+        form.setWidth(ElementId::BatteryFill, roundDown(level / 100 * fullBatteryWidth(form)));
     });
 }
 
@@ -69,7 +74,7 @@ void submitClock(Form& form) {
 }
 
 void applyStatusBarColour(Form& form) {
-    const OleColor colour = statusBarColour(form, ColourReadOrder::RedFirst);
+    const PackedColour colour = statusBarColour(form, ColourReadOrder::RedFirst);
     form.element(ElementId::BatteryText).backColor = colour;
     form.element(ElementId::ClockText).backColor = colour;
 }
@@ -80,6 +85,5 @@ void startStatusBar(Form& form) {
     form.element(ElementId::ClockText).backColor =
         statusBarColour(form, ColourReadOrder::BlueFirst);
 
-    form.fullBatteryWidth = toInt32(form.element(ElementId::BatteryFill).rect.width);
-    form.setWidth(ElementId::BatteryFill, std::floor(form.fullBatteryWidth * 0.91));
+    form.setWidth(ElementId::BatteryFill, std::floor(fullBatteryWidth(form) * 0.91));
 }

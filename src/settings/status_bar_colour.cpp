@@ -4,7 +4,7 @@
 #include "form/field_blame.h"
 #include "form/form.h"
 
-OleColor statusBarColour(const Form& form, ColourReadOrder order) {
+PackedColour statusBarColour(const Form& form, ColourReadOrder order) {
     const ControlId fields[] = {ControlId::ColourRedField, ControlId::ColourGreenField,
                                 ControlId::ColourBlueField};
     int rgb[3];

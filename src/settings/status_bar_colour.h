@@ -9,4 +9,4 @@ class Form;
 enum class ColourReadOrder { BlueFirst, RedFirst };
 
 // The status-bar labels' background from the colour row: red, green and blue.
-OleColor statusBarColour(const Form& form, ColourReadOrder order);
+PackedColour statusBarColour(const Form& form, ColourReadOrder order);

@@ -78,6 +78,19 @@ QString fileSystemReason(const FileError& error) {
     return QStringLiteral("无法写入文件（%1）").arg(error.text);
 }
 
+// A control character as a user knows it.
+QString controlCharacterName(QChar c) {
+    switch (c.unicode()) {
+    case u'\t':
+        return QStringLiteral("制表符");
+    case u'\n':
+        return QStringLiteral("换行符");
+    case u'\r':
+        return QStringLiteral("回车符");
+    }
+    return QStringLiteral("控制字符");
+}
+
 } // namespace
 
 QString fileNameRefusal(const QString& name) {
@@ -85,6 +98,13 @@ QString fileNameRefusal(const QString& name) {
         return QStringLiteral("手机号码中有“/”，不能作文件名");
     if (name.contains(QChar(u'\0')))
         return QStringLiteral("手机号码中有空字符，不能作文件名");
+    // A control character (a pasted line break, a tab, an escape) would make a name that no file
+    // list shows as it is, and that looks like another number's file.
+    for (const QChar c : name)
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f))
+            return QStringLiteral("手机号码中有%1（U+%2），不能作文件名")
+                .arg(controlCharacterName(c),
+                     QString::number(c.unicode(), 16).rightJustified(4, u'0').toUpper());
     if (name == u"." || name == u"..")
         return QStringLiteral("手机号码“%1”不能作文件名").arg(name);
     // A lone UTF-16 half has no spelling in a file name: it would be saved as U+FFFD, under a name
@@ -125,7 +145,7 @@ QString writeFailureReason(const WriteFailure& failure) {
 void exportClipboardPicture(Form& form) {
     Platform& platform = form.platform();
     const ClipboardPicture clipboard = platform.clipboardPicture();
-    platform.sleep(ExportPauseMs);
+    platform.pause(ExportPauseMs);
     const QString name = form.text(ControlId::NumberField);
     const ExportFolder folder = exportFolder(platform);
     // Without a folder the message names the file alone, not a folder it was never meant for.
@@ -148,6 +168,6 @@ void exportClipboardPicture(Form& form) {
                         : QStringLiteral("图片") + path + QStringLiteral("未保存：") + failure);
     platform.showMessage(form.caption(), QStringLiteral("Vokarelo"));
     form.setWidth(WideWidth);
-    if (!failure.isEmpty() && form.exportFailed)
-        form.exportFailed(path, failure);
+    if (!failure.isEmpty())
+        form.observer().exportFailed(path, failure);
 }

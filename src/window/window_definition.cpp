@@ -21,6 +21,7 @@ template <void (*Command)(Form&, const RecordRow&), int Row> void onRow(Form& fo
 
 using enum ControlId;
 using enum EventKind;
+using enum Recording;
 
 // Each handler under the name the window definition gives it, its control and event first.
 const EventBinding Bindings[] = {
@@ -69,12 +70,12 @@ const EventBinding Bindings[] = {
     {"Text17_DblClick", DblClick, Row3MinutesField, onRow<clearMinutes, 2>},
     {"Check5_Click", Click, Row3MissedBox, onRow<unansweredBoxClicked, 2>},
     // Window, capture and export
-    {"Image2_Click", Click, ElementId::BackArrow, toggleWidthAutoSaving},
-    {"Label1_Click", Click, PanelTitle, toggleWidthWithoutSaving},
+    {"Image2_Click", Click, ElementId::BackArrow, toggleWidthAutoSaving, Unrecorded},
+    {"Label1_Click", Click, PanelTitle, toggleWidthWithoutSaving, Unrecorded},
     {"Label30_Click", Click, LengthenLabel, lengthenWindow},
     {"Label29_Click", Click, RestoreHeightLabel, restoreHeight},
-    {"Label34_Click", Click, SavePictureLabel, exportClipboardPicture},
-    {"Command23_Click", Click, QuitButton, quitProgram},
+    {"Label34_Click", Click, SavePictureLabel, exportClipboardPicture, Unrecorded},
+    {"Command23_Click", Click, QuitButton, quitProgram, Unrecorded},
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/clipboard_reading.h"
 #include "app/main_window.h"
 #include "app/panel_style.h"
+#include "app/qt_platform.h"
 #include "basic/twips.h"
 #include "screen/fonts.h"
 #include "settings/panel_table.h"
@@ -20,8 +21,10 @@
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -31,7 +34,6 @@ struct Shell : RecordedForm {
 
     Shell() {
         window = new MainWindow(form, setups);
-        form.changed = [this] { window->syncFromForm(); };
         window->show();
         QApplication::setActiveWindow(window);
         // Focus and key tests below fail on their own if the window never becomes active.
@@ -79,6 +81,30 @@ class TestShell : public QObject {
 
 private slots:
     void initTestCase() { installFontSubstitutions(); }
+
+    // Whatever an event of the user's throws ends at the window's boundary, as a message that says
+    // what was being done; the window goes on showing the form.
+    void unexpectedFailureEndsAtTheWindow() {
+        Shell s;
+        s.window->runEvent(QStringLiteral("Command6"), [&] {
+            s.form.setText(ControlId::BatteryField, QStringLiteral("7"));
+            throw std::runtime_error("boom");
+        });
+        QCOMPARE(s.platform.messages.size(), 1);
+        QCOMPARE(s.platform.messages[0].text, QStringLiteral("内部错误：Command6没有做完（boom）"));
+        QCOMPARE(qobject_cast<QLineEdit*>(s.widget(ControlId::BatteryField))->text(),
+                 QStringLiteral("7"));
+    }
+
+    // The export's pause keeps the window alive: what falls due meanwhile (a repaint, a timer)
+    // runs during it.
+    void pauseLetsTheWindowWork() {
+        QtPlatform platform;
+        bool ran = false;
+        QTimer::singleShot(0, [&] { ran = true; });
+        platform.pause(20);
+        QVERIFY(ran);
+    }
 
     void windowIsBorderlessAtItsClientSize() {
         Shell s;

@@ -4,6 +4,9 @@
 #include "basic/program_folder.h"
 #include "basic/time_of_day.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <optional>
 
@@ -11,6 +14,21 @@
 using Outcome = std::optional<double>;
 Q_DECLARE_METATYPE(Outcome)
 Q_DECLARE_METATYPE(ErrorKind)
+
+namespace {
+
+std::optional<QByteArray> variable(const char* name) {
+    return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+}
+
+void setVariable(const char* name, const std::optional<QByteArray>& value) {
+    if (value)
+        qputenv(name, *value);
+    else
+        qunsetenv(name);
+}
+
+} // namespace
 
 class TestBasic : public QObject {
     Q_OBJECT
@@ -89,8 +107,8 @@ private slots:
     }
 
     void floorAndText() {
-        QCOMPARE(vbFloor(91.7), 91.0);
-        QCOMPARE(vbFloor(-0.5), -1.0);
+        QCOMPARE(roundDown(91.7), 91.0);
+        QCOMPARE(roundDown(-0.5), -1.0);
         QCOMPARE(numberToText(90), QStringLiteral("90"));
         QCOMPARE(numberToText(-3), QStringLiteral("-3"));
         QCOMPARE(numberToText(-0.0), QStringLiteral("0"));
@@ -141,9 +159,9 @@ private slots:
     }
 
     void colours() {
-        QCOMPARE(colourRule(225, 218, 236), OleColor(0x00ECDAE1));
-        QCOMPARE(colourRule(300, 0, 0), OleColor(0x000000FF));
-        QCOMPARE(colourRule(-5, 256, 0), OleColor(0x0000FF00));
+        QCOMPARE(colourRule(225, 218, 236), PackedColour(0x00ECDAE1));
+        QCOMPARE(colourRule(300, 0, 0), PackedColour(0x000000FF));
+        QCOMPARE(colourRule(-5, 256, 0), PackedColour(0x0000FF00));
         QCOMPARE(toQColor(0x00ECDAE1), QColor(225, 218, 236));
         QCOMPARE(toQColor(ButtonTextColour), QColor(Qt::black));
         QCOMPARE(toQColor(ButtonFaceColour), QColor(240, 240, 240));
@@ -190,6 +208,94 @@ private slots:
         const ProgramFolder found = programFolderOf(executable);
         QCOMPARE(found.path, folder);
         QCOMPARE(found.decodable, decodable);
+    }
+
+    // The export's pictures folder only ever lies inside the user's own home folder; "@" stands
+    // for a temporary folder holding home/ (there) and no missing/.
+    void picturesFolderRule_data() {
+        QTest::addColumn<QString>("pictures");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("used"); // empty: no pictures folder
+        QTest::newRow("inside") << "@/home/Pictures"
+                                << "@/home"
+                                << "@/home/Pictures";
+        QTest::newRow("deeper, not there yet") << "@/home/a/b"
+                                               << "@/home/"
+                                               << "@/home/a/b";
+        QTest::newRow("the home itself") << "@/home"
+                                         << "@/home"
+                                         << "@/home";
+        QTest::newRow("outside") << "@/elsewhere"
+                                 << "@/home"
+                                 << "";
+        QTest::newRow("out through ..") << "@/home/../elsewhere"
+                                        << "@/home"
+                                        << "";
+        QTest::newRow("a longer name") << "@/home2/Pictures"
+                                       << "@/home"
+                                       << "";
+        QTest::newRow("relative") << "pics"
+                                  << "@/home"
+                                  << "";
+        QTest::newRow("empty") << ""
+                               << "@/home"
+                               << "";
+        QTest::newRow("no HOME") << "/Pictures"
+                                 << ""
+                                 << "";
+        QTest::newRow("HOME the root") << "/Pictures"
+                                       << "/"
+                                       << "";
+        QTest::newRow("HOME relative") << "home/Pictures"
+                                       << "home"
+                                       << "";
+        QTest::newRow("HOME not there") << "@/missing/Pictures"
+                                        << "@/missing"
+                                        << "";
+    }
+    void picturesFolderRule() {
+        QFETCH(QString, pictures);
+        QFETCH(QString, home);
+        QFETCH(QString, used);
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkdir(QStringLiteral("home")));
+        const auto at = [&root](QString path) { return path.replace(u'@', root.path()); };
+        QCOMPARE(picturesFolderInHome(at(pictures), at(home)), at(used));
+    }
+
+    // The same rule on the folder Qt reads from the desktop's user folders, in the environment an
+    // odd session gives the program.
+    void picturesFolderFromEnvironment_data() {
+        QTest::addColumn<bool>("homeSet");
+        QTest::addColumn<QByteArray>("userFolders"); // the line in user-dirs.dirs; empty: none
+        QTest::addColumn<QString>("used");           // relative to the home folder; "-": none
+        QTest::newRow("default") << true << QByteArray() << "Pictures";
+        QTest::newRow("set by the desktop")
+            << true << QByteArray("XDG_PICTURES_DIR=\"$HOME/Bilder\"") << "Bilder";
+        QTest::newRow("relative") << true << QByteArray("XDG_PICTURES_DIR=\"pics\"") << "-";
+        QTest::newRow("empty") << true << QByteArray("XDG_PICTURES_DIR=\"\"") << "-";
+        QTest::newRow("outside the home")
+            << true << QByteArray("XDG_PICTURES_DIR=\"/srv/pictures\"") << "-";
+        QTest::newRow("no HOME") << false << QByteArray() << "-";
+    }
+    void picturesFolderFromEnvironment() {
+        QFETCH(bool, homeSet);
+        QFETCH(QByteArray, userFolders);
+        QFETCH(QString, used);
+        QTemporaryDir home;
+        QTemporaryDir config;
+        QFile dirs(config.filePath(QStringLiteral("user-dirs.dirs")));
+        QVERIFY(dirs.open(QIODevice::WriteOnly));
+        dirs.write(userFolders + '\n');
+        dirs.close();
+        const std::optional<QByteArray> savedHome = variable("HOME");
+        const std::optional<QByteArray> savedConfig = variable("XDG_CONFIG_HOME");
+        setVariable("HOME", homeSet ? std::optional(QFile::encodeName(home.path())) : std::nullopt);
+        setVariable("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        const QString found = userPicturesFolder();
+        setVariable("HOME", savedHome);
+        setVariable("XDG_CONFIG_HOME", savedConfig);
+        QCOMPARE(found, used == u"-" ? QString() : home.filePath(used));
     }
 };
 

@@ -14,6 +14,7 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
@@ -22,6 +23,7 @@
 #include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(EntryKind)
@@ -339,6 +341,167 @@ private slots:
         files.fullAt = jpeg.size();
         QVERIFY(saveImageAtomically(picture, f.target, "jpeg", 75, nullptr, files));
         QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", jpeg}}));
+    }
+
+    // The mode decides, not whether this user could write the file anyway: a file no one may
+    // write is kept from the superuser too. A file that is replaced lends the new one its mode.
+    void readOnlyByMode_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<EntryKind>("entry");
+        QTest::newRow("rw-r--r--") << 0644 << EntryKind::RegularFile;
+        QTest::newRow("rw-r-----") << 0640 << EntryKind::RegularFile;
+        QTest::newRow("-w-------") << 0200 << EntryKind::RegularFile;
+        QTest::newRow("r--r--r--") << 0444 << EntryKind::ReadOnlyFile;
+        QTest::newRow("r--------") << 0400 << EntryKind::ReadOnlyFile;
+        QTest::newRow("---------") << 0000 << EntryKind::ReadOnlyFile;
+    }
+    void readOnlyByMode() {
+        QFETCH(int, mode);
+        QFETCH(EntryKind, entry);
+        Folders f;
+        const QByteArray target = QFile::encodeName(f.target);
+        QCOMPARE(::chmod(target.constData(), mode_t(mode)), 0);
+        QCOMPARE(systemFileStore().entryKind(f.target), entry);
+
+        WriteFailure failure;
+        const bool saved = saveFileAtomically("a new picture", f.target, &failure);
+        struct stat status;
+        QCOMPARE(::stat(target.constData(), &status), 0);
+        QCOMPARE(int(status.st_mode & 07777), mode);
+        if (entry == EntryKind::RegularFile) {
+            QVERIFY2(saved, qPrintable(failure.text));
+            QCOMPARE(contents(f.folder),
+                     (QMap<QString, QByteArray>{{"picture.jpg", "a new picture"}}));
+            return;
+        }
+        QVERIFY(!saved);
+        QCOMPARE(failure.kind, Kind::ReadOnlyFile);
+        QCOMPARE(::chmod(target.constData(), 0600), 0);
+        QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", Earlier}}));
+    }
+
+    // Something appears at the name after the writer looked: the complete file replaces a link,
+    // never writing where it points, and a FIFO, without opening it; a folder that appears keeps
+    // its place. Both ways of making the new file, with and without a name of its own.
+    void entryAppearsBeforeTheRename_data() {
+        QTest::addColumn<QString>("make");
+        QTest::addColumn<bool>("namedTemporary");
+        QTest::addColumn<bool>("saved");
+        for (const bool named : {false, true})
+            for (const char* make : {"link", "dangling", "folder link", "fifo", "folder"})
+                QTest::addRow("%s, %s", make, named ? "named temporary" : "unnamed")
+                    << QString::fromLatin1(make) << named << (qstrcmp(make, "folder") != 0);
+    }
+    void entryAppearsBeforeTheRename() {
+        QFETCH(QString, make);
+        QFETCH(bool, namedTemporary);
+        QFETCH(bool, saved);
+        Folders f;
+        const QString name = f.folder + QStringLiteral("/new.jpg");
+        const QString dangling = f.outside + QStringLiteral("/created.jpg");
+        FailingFileStore files;
+        files.namedTemporaryFiles = namedTemporary;
+        files.beforeCommit = [&] {
+            if (make == u"link")
+                QFile::link(f.outside + QStringLiteral("/other.jpg"), name);
+            else if (make == u"dangling")
+                QFile::link(dangling, name);
+            else if (make == u"folder link")
+                QFile::link(f.outside, name);
+            else if (make == u"fifo")
+                ::mkfifo(QFile::encodeName(name).constData(), 0644);
+            else
+                QDir(f.folder).mkdir(QStringLiteral("new.jpg"));
+        };
+        const QMap<QString, QByteArray> outside = contents(f.outside);
+
+        WriteFailure failure;
+        QCOMPARE(saveFileAtomically("a new picture", name, &failure, files), saved);
+        QCOMPARE(contents(f.outside), outside);
+        QMap<QString, QByteArray> inside{{"picture.jpg", Earlier}};
+        if (saved) {
+            inside.insert("new.jpg", "a new picture");
+        } else {
+            QCOMPARE(failure.kind, Kind::FileSystem);
+            QCOMPARE(failure.errorNumber, EISDIR);
+            inside.insert("new.jpg", "not a file");
+        }
+        QCOMPARE(contents(f.folder), inside);
+    }
+
+    // Another program flips a link in and out of the name while the pictures are saved: whatever
+    // the timing, the link's target is never written, every save is either done or refused for
+    // the link, and no temporary file stays behind.
+    void linkFlippedWhileSaving_data() {
+        QTest::addColumn<bool>("namedTemporary");
+        QTest::newRow("unnamed") << false;
+        QTest::newRow("named temporary") << true;
+    }
+    void linkFlippedWhileSaving() {
+        QFETCH(bool, namedTemporary);
+        Folders f;
+        const QByteArray name = QFile::encodeName(f.folder + QStringLiteral("/new.jpg"));
+        const QByteArray link = QFile::encodeName(f.folder + QStringLiteral("/link"));
+        const QByteArray target = QFile::encodeName(f.outside + QStringLiteral("/other.jpg"));
+        const QMap<QString, QByteArray> outside = contents(f.outside);
+        FailingFileStore files;
+        files.namedTemporaryFiles = namedTemporary;
+
+        std::atomic<bool> stop = false;
+        std::thread flipper([&] {
+            while (!stop) {
+                ::symlink(target.constData(), link.constData());
+                ::rename(link.constData(), name.constData());
+                ::unlink(name.constData());
+            }
+        });
+        QStringList unexpected;
+        for (int save = 0; save < 300; ++save) {
+            WriteFailure failure;
+            if (!saveFileAtomically("a new picture", QFile::decodeName(name), &failure, files) &&
+                (failure.kind != Kind::NotARegularFile || failure.entry != EntryKind::SymbolicLink))
+                unexpected.append(failure.text);
+        }
+        stop = true;
+        flipper.join();
+
+        QCOMPARE(unexpected, QStringList());
+        QCOMPARE(contents(f.outside), outside);
+        QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", Earlier}}));
+    }
+
+    // Ended by a signal while a complete file waits under its temporary name, as on a file system
+    // that cannot make a file without one: the program ends as the signal says, and the temporary
+    // file goes with it.
+    void endedWhileSaving_data() {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+    void endedWhileSaving() {
+        QFETCH(int, signalNumber);
+        Folders f;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            // The program's own start: no handler for the signal (the test library has one).
+            std::signal(signalNumber, SIG_DFL);
+            FailingFileStore files;
+            files.namedTemporaryFiles = true;
+            files.beforeCommit = [&] {
+                // Only a temporary file beside the earlier one shows that there was one to remove.
+                if (QDir(f.folder).entryList(QDir::Files | QDir::Hidden).size() != 2)
+                    ::_exit(2);
+                ::raise(signalNumber);
+            };
+            saveFileAtomically("a new picture", f.target, nullptr, files);
+            ::_exit(3);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(WIFSIGNALED(status), qPrintable(QString::number(WEXITSTATUS(status))));
+        QCOMPARE(WTERMSIG(status), signalNumber);
+        QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", Earlier}}));
     }
 
 private:

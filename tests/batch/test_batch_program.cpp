@@ -1,14 +1,21 @@
 #include "basic/colour.h"
-#include "batch_test_support.h"
-#include "batch_tests.h"
+#include "batch/command_line.h"
 #include "records/row_table.h"
+#include "screen/element_table.h"
 #include "screen/fonts.h"
 #include "script/picture_file.h"
+#include "settings/panel_table.h"
+#include "support/files.h"
+#include "support/run_tests.h"
+#include "support/script_run.h"
 #include "window/capture.h"
+#include "window/window_definition.h"
+#include <QObject>
 
 #include <QFile>
 #include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <csignal>
 #include <cstring>
@@ -16,16 +23,43 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+class TestBatchProgram : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void help();
+    void helpNamesWhatAScriptCanUse_data();
+    void helpNamesWhatAScriptCanUse();
+    void usageErrors_data();
+    void usageErrors();
+    void standardInputWithoutDisplay();
+    void scaledPictures_data();
+    void scaledPictures();
+    void failingLineExitsNonZero();
+    void fullDisk_data();
+    void fullDisk();
+    void folderThatIsNotUtf8();
+    void endlessLine();
+    void examples_data();
+    void examples();
+};
+
 namespace {
 
 struct Outcome {
     int exitCode = -1;
     QString out;
     QString err;
+    // What the run left in the temporary folder it was given.
+    QStringList leftInTemp;
 };
 
 // The real program with no display and no platform chosen, as on a server. A file size limit
-// makes the disk look full beyond that size to the program (EFBIG where a disk says ENOSPC).
+// makes the disk look full beyond that size to the program (EFBIG where a disk says ENOSPC); it
+// comes with SIGXFSZ at its default, ending the process, as a shell's ulimit -f leaves it. It has
+// a temporary folder of its own, so that other programs' files there are not mistaken for its
+// own; a run that does not end is ended, and its folders go with it.
 Outcome runProgram(const QStringList& arguments, const QString& folder = QString(),
                    const QByteArray& input = QByteArray(), rlim_t fileSizeLimit = RLIM_INFINITY,
                    const QString& program = QStringLiteral(VOKARELO_PROGRAM)) {
@@ -33,7 +67,7 @@ Outcome runProgram(const QStringList& arguments, const QString& folder = QString
     process.setChildProcessModifier([fileSizeLimit] {
         if (fileSizeLimit == RLIM_INFINITY)
             return;
-        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_DFL);
         rlimit limit;
         ::getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = fileSizeLimit;
@@ -43,21 +77,23 @@ Outcome runProgram(const QStringList& arguments, const QString& folder = QString
     // As a CI job or root under a bare su runs it: no display and no session's runtime folder.
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
         environment.remove(QString::fromLatin1(name));
+    const QTemporaryDir temp;
+    environment.insert(QStringLiteral("TMPDIR"), temp.path());
     process.setProcessEnvironment(environment);
     if (!folder.isEmpty())
         process.setWorkingDirectory(folder);
     process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
         return {};
+    }
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            QString::fromUtf8(process.readAllStandardError()),
+            QDir(temp.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)};
 }
 
 QString example(const QString& name) {
@@ -78,6 +114,34 @@ void TestBatchProgram::help() {
                                  "save PATH", "Example", "Exit status"})
             QVERIFY2(o.out.contains(QString::fromLatin1(part)), part);
     }
+}
+
+// Every control a script line can type into or click, and every element of the phone screen that
+// answers a click, is in the help's list of names, as the window definition names it.
+void TestBatchProgram::helpNamesWhatAScriptCanUse_data() {
+    QTest::addColumn<QString>("name");
+    for (const PanelControl& c : panelTable())
+        if (c.kind == ControlKind::TextField || c.kind == ControlKind::Button ||
+            c.kind == ControlKind::CheckBox || (c.kind == ControlKind::Label && [&] {
+                for (const EventBinding& b : windowDefinition().events)
+                    if (b.target == EventTarget(c.id))
+                        return true;
+                return false;
+            }()))
+            QTest::newRow(c.name) << QString::fromLatin1(c.name);
+    for (const EventBinding& b : windowDefinition().events)
+        if (const auto* element = std::get_if<ElementId>(&b.target))
+            QTest::newRow(b.handlerName) << elementTable()[std::size_t(*element)].name;
+}
+
+void TestBatchProgram::helpNamesWhatAScriptCanUse() {
+    QFETCH(QString, name);
+    const QString help = helpText();
+    const qsizetype names = help.indexOf(QStringLiteral("\nNames, "));
+    QVERIFY(names >= 0);
+    const QString section = help.mid(names, help.indexOf(QStringLiteral("\n\n"), names) - names);
+    QVERIFY2(section.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(name))),
+             qPrintable(section));
 }
 
 void TestBatchProgram::usageErrors_data() {
@@ -127,14 +191,12 @@ void TestBatchProgram::usageErrors() {
 // window's picture, says nothing (no warning about the runtime folder) and leaves nothing behind.
 void TestBatchProgram::standardInputWithoutDisplay() {
     QTemporaryDir folder;
-    const QStringList runtimeFolders{QStringLiteral("vokarelo-runtime-*")};
-    const QStringList before = QDir::temp().entryList(runtimeFolders, QDir::Dirs);
     const Outcome o = runProgram({QStringLiteral("--script"), QStringLiteral("-")}, folder.path(),
                                  "Text3 = 13912345678\nCommand6\nsave start.png\n");
     QCOMPARE(o.exitCode, 0);
     QCOMPARE(o.out, QString());
     QCOMPARE(o.err, QString());
-    QCOMPARE(QDir::temp().entryList(runtimeFolders, QDir::Dirs), before);
+    QCOMPARE(o.leftInTemp, QStringList());
 
     ScriptRun same;
     QVERIFY(!same.run("Text3 = 13912345678\nCommand6\n"));
@@ -333,3 +395,6 @@ void TestBatchProgram::examples() {
     QCOMPARE(red, redRows);
     QCOMPARE(shown, shownRows);
 }
+
+VOKARELO_TEST_MAIN(TestBatchProgram)
+#include "test_batch_program.moc"

@@ -1,16 +1,37 @@
 #include "basic/colour.h"
-#include "script/picture_file.h"
-#include "batch_test_support.h"
-#include "batch_tests.h"
 #include "screen/fonts.h"
+#include "script/picture_file.h"
+#include "support/files.h"
+#include "support/run_tests.h"
+#include "support/script_run.h"
 #include "support/started_form.h"
 #include "window/capture.h"
+#include <QObject>
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTest>
 #include <sys/stat.h>
+
+class TestBatchRunner : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void sameCaptureAsTheWindow();
+    void timerTickExportsAtTheEndOfItsLine();
+    void errorsNameTheirLine_data();
+    void errorsNameTheirLine();
+    void lineEndingsAndBlanksOfFieldTexts();
+    void everyLineEndEndsALine();
+    void exitButtonEndsTheScript();
+    void savesPngAndJpeg();
+    void saveRefusesWhatIsNoFile_data();
+    void saveRefusesWhatIsNoFile();
+    void failedExportFailsItsLine_data();
+    void failedExportFailsItsLine();
+};
 
 namespace {
 
@@ -29,11 +50,6 @@ struct DirectWindow : StartedForm {
 QImage readImage(const QString& path) {
     QImageReader reader(path);
     return reader.read().convertToFormat(QImage::Format_RGB32);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -326,3 +342,6 @@ void TestBatchRunner::failedExportFailsItsLine() {
     QCOMPARE(QFileInfo(path).isSymLink(), linkAtTheName);
     QVERIFY(linkAtTheName || !QFileInfo::exists(path));
 }
+
+VOKARELO_TEST_MAIN(TestBatchRunner)
+#include "test_batch_runner.moc"

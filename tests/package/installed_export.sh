@@ -43,6 +43,9 @@ for size in 16 32 48 64 128 256; do
   [ -f "/usr/share/icons/hicolor/${size}x${size}/apps/vokarelo.png" ] || fail "no ${size}px icon"
 done
 man -w vokarelo >/dev/null || fail "man does not find vokarelo(1)"
+if readelf -d /usr/bin/vokarelo | grep -E '\((RUNPATH|RPATH)\)' >/dev/null; then
+  fail "the installed program carries a library search path"
+fi
 
 chown nobody "$home"
 chmod 700 "$home"

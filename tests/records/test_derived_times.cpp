@@ -1,4 +1,9 @@
-#include "records_tests.h"
+#include "support/row_invariants.h"
+#include "support/run_tests.h"
+#include "support/started_form.h"
+#include <QObject>
+#include <QRect>
+#include <QString>
 
 #include "support/messages.h"
 
@@ -6,6 +11,19 @@
 #include "records/row_table.h"
 
 #include <QTest>
+
+class TestDerivedTimes : public QObject {
+    Q_OBJECT
+
+private slots:
+    void clockAdvance_data();
+    void clockAdvance();
+    void derivedTime_data();
+    void derivedTime();
+    void derivedTimesChainAndHiddenRow();
+    void minutesClear_data();
+    void minutesClear();
+};
 
 namespace {
 
@@ -190,7 +208,7 @@ void TestDerivedTimes::derivedTime() {
     QFETCH(QString, blamed);
     StartedForm s;
     const RecordRow& row = target == ControlId::Row2TimeField ? recordRows[1] : recordRows[2];
-    const RecordRow& above = recordRows[row.index - 1];
+    const RecordRow& above = recordRows[rowIndex(row) - 1];
     const QString before = s.form.text(target);
     const QString captionBefore = s.form.element(row.elements.dateTime).caption;
     s.form.type(above.fields.time, source);
@@ -253,3 +271,6 @@ void TestDerivedTimes::minutesClear() {
     s.form.click(r.buttons.submitDuration);
     QCOMPARE(s.form.element(r.elements.duration).caption, s.form.text(r.fields.seconds) + "秒");
 }
+
+VOKARELO_TEST_MAIN(TestDerivedTimes)
+#include "test_derived_times.moc"

@@ -1,8 +1,24 @@
-#include "records_tests.h"
+#include "support/row_invariants.h"
+#include "support/run_tests.h"
+#include "support/started_form.h"
+#include <QObject>
+#include <QRect>
+#include <QString>
 
 #include "records/row_table.h"
 
 #include <QTest>
+
+class TestRowMarking : public QObject {
+    Q_OBJECT
+
+private slots:
+    void unansweredRowOne();
+    void prefixNeverDoubles();
+    void enablingTransitions_data();
+    void enablingTransitions();
+    void unansweredBoxOfHiddenRowWaits();
+};
 
 void TestRowMarking::unansweredRowOne() {
     StartedForm s;
@@ -122,3 +138,6 @@ void TestRowMarking::unansweredBoxOfHiddenRowWaits() {
     QCOMPARE(s.form.element(ElementId::Row2Duration).caption, QStringLiteral("响铃34秒"));
     QCOMPARE(brokenRowInvariant(s.form), QString());
 }
+
+VOKARELO_TEST_MAIN(TestRowMarking)
+#include "test_row_marking.moc"

@@ -1,9 +1,24 @@
-#include "records_tests.h"
+#include "support/row_invariants.h"
+#include "support/run_tests.h"
+#include "support/started_form.h"
+#include <QObject>
+#include <QRect>
+#include <QString>
 
 #include "screen/assets.h"
 #include "screen/screen_painter.h"
 
 #include <QTest>
+
+class TestRowPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void unansweredDateIsRed();
+    void missedCallIconReplacesCallIcon();
+    void rowsAppearAndDisappear_data();
+    void rowsAppearAndDisappear();
+};
 
 namespace {
 
@@ -80,3 +95,6 @@ void TestRowPictures::rowsAppearAndDisappear() {
     s.form.click(box);
     QCOMPARE(region(renderWindow(s.form), date), off);
 }
+
+VOKARELO_TEST_MAIN(TestRowPictures)
+#include "test_row_pictures.moc"

@@ -86,9 +86,11 @@ struct Targets {
         }
         for (const ScreenElement& e : form.elements())
             everything.append(e.id);
+        // Captures and exports run below, each with its own checks; the exit only notes a wish to
+        // quit on the fake platform.
         for (const Target& target : everything)
-            if (target != Target(ElementId::BackArrow) && target != Target(ControlId::PanelTitle) &&
-                target != Target(ExportLabel))
+            if (std::visit([&](auto id) { return form.recorded(id); }, target) ||
+                target == Target(ControlId::QuitButton))
                 clickable.append(target);
     }
 };
@@ -392,7 +394,8 @@ private:
     }
 
     FakePlatform platform_;
-    Form form_{platform_, windowDefinition()};
+    ErrorMessages messages_{platform_};
+    Form form_{platform_, windowDefinition(), messages_};
     RandomInput random_;
     Targets targets_;
     QTemporaryDir root_;

@@ -1,17 +1,30 @@
+#include "support/run_tests.h"
+#include <QObject>
 // Where the captions' ink lies. Each caption is drawn unclipped on a canvas larger than its label,
 // so that whatever the label's clipping would cut off shows up outside the label's rectangle.
-
-#include "screen_tests.h"
 
 #include "form/form.h"
 #include "records/row_table.h"
 #include "screen/caption_layout.h"
 #include "screen/fonts.h"
 #include "screen/screen_painter.h"
+#include "support/row_invariants.h"
 #include "support/started_form.h"
 
 #include <QPainter>
 #include <QTest>
+
+class TestCaptions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultCaptionInsideItsLabel_data();
+    void defaultCaptionInsideItsLabel();
+    void wordWiderThanItsLabelBreaks_data();
+    void wordWiderThanItsLabelBreaks();
+    void blankIsAsWideAsTheNamedFaces_data();
+    void blankIsAsWideAsTheNamedFaces();
+};
 
 namespace {
 
@@ -56,9 +69,9 @@ void TestCaptions::defaultCaptionInsideItsLabel_data() {
     QTest::newRow("number line") << ElementId::NumberLine << 6;
     QTest::newRow("location") << ElementId::Location << 3;
     for (const RecordRow& row : recordRows) {
-        QTest::addRow("date and time %d", row.index + 1) << row.elements.dateTime << 3;
-        QTest::addRow("number %d", row.index + 1) << row.elements.number << 6;
-        QTest::addRow("duration %d", row.index + 1) << row.elements.duration << 3;
+        QTest::addRow("date and time %d", rowIndex(row) + 1) << row.elements.dateTime << 3;
+        QTest::addRow("number %d", rowIndex(row) + 1) << row.elements.number << 6;
+        QTest::addRow("duration %d", rowIndex(row) + 1) << row.elements.duration << 3;
     }
 }
 
@@ -153,3 +166,6 @@ void TestCaptions::blankIsAsWideAsTheNamedFaces() {
     QVERIFY2(std::abs(together - apart - blank) <= 0.5 + 1e-9,
              qPrintable(QStringLiteral("%1 px").arg(together - apart)));
 }
+
+VOKARELO_TEST_MAIN(TestCaptions)
+#include "test_captions.moc"

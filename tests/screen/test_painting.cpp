@@ -1,4 +1,5 @@
-#include "screen_tests.h"
+#include "support/run_tests.h"
+#include <QObject>
 
 #include "basic/colour.h"
 #include "form/form.h"
@@ -7,6 +8,27 @@
 #include "support/started_form.h"
 
 #include <QTest>
+
+class TestPainting : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowImageSize();
+    void statusLabelsBlendWithBand();
+    void batteryFillShowsNineteenColumns();
+    void batteryFillWidths_data();
+    void batteryFillWidths();
+    void stackingOrder_data();
+    void stackingOrder();
+    void pictureBoxAboveWindowlessElements();
+    void hiddenElementsDoNotPaint();
+    void labelWrapsAndClips();
+    void bottomBandCoversBackground();
+    void finerScreenDrawsFinerPictures_data();
+    void finerScreenDrawsFinerPictures();
+    void phoneWidthIsSharp_data();
+    void phoneWidthIsSharp();
+};
 
 namespace {
 
@@ -61,8 +83,8 @@ QRect inkIn(const QImage& image, const QRect& area, QRgb background) {
 }
 
 // A flat colour that no picture and no default colour uses, to see which element paints a pixel.
-constexpr OleColor Marker1 = 0x0000FF00; // green
-constexpr OleColor Marker2 = 0x00FF00FF; // magenta
+constexpr PackedColour Marker1 = 0x0000FF00; // green
+constexpr PackedColour Marker2 = 0x00FF00FF; // magenta
 
 } // namespace
 
@@ -342,3 +364,6 @@ void TestPainting::phoneWidthIsSharp() {
                      qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
         }
 }
+
+VOKARELO_TEST_MAIN(TestPainting)
+#include "test_painting.moc"

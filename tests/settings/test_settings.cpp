@@ -15,7 +15,7 @@ namespace {
 struct Session : StartedForm {
     const QString& caption(ElementId element) const { return form.element(element).caption; }
     float width(ElementId element) const { return form.element(element).rect.width; }
-    OleColor backColor(ElementId element) const { return form.element(element).backColor; }
+    PackedColour backColor(ElementId element) const { return form.element(element).backColor; }
 };
 
 const QList<ElementId> NumberLabels = {ElementId::NumberLarge, ElementId::NumberLine,
@@ -217,7 +217,7 @@ private slots:
         s.form.type(ControlId::ColourGreenField, green);
         s.form.type(ControlId::ColourBlueField, blue);
         s.form.click(ControlId::ColourSaveButton);
-        const OleColor expected = faultyField.isEmpty() ? colour : 0xECDAE1u;
+        const PackedColour expected = faultyField.isEmpty() ? colour : 0xECDAE1u;
         QCOMPARE(s.backColor(ElementId::BatteryText), expected);
         QCOMPARE(s.backColor(ElementId::ClockText), expected);
         if (faultyField.isEmpty())

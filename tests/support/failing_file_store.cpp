@@ -7,7 +7,8 @@ namespace {
 class FailingFile : public PendingFile {
 public:
     FailingFile(std::unique_ptr<PendingFile> file, const FailingFileStore& store)
-        : file_(std::move(file)), fault_(store.fault), fullAt_(store.fullAt) {}
+        : file_(std::move(file)), fault_(store.fault), fullAt_(store.fullAt),
+          beforeCommit_(store.beforeCommit) {}
 
     qint64 write(const char* data, qint64 size) override {
         const bool full = fault_ == FailingFileStore::Fault::DiskFull ||
@@ -34,6 +35,8 @@ public:
     }
     // A faulty rename leaves the file unnamed, to be discarded with it.
     bool commit() override {
+        if (beforeCommit_)
+            beforeCommit_();
         if (fault_ == FailingFileStore::Fault::Commit)
             return failed(systemError(EIO));
         return file_->commit() || failed(file_->error());
@@ -53,31 +56,54 @@ private:
     std::unique_ptr<PendingFile> file_;
     FailingFileStore::Fault fault_;
     qint64 fullAt_;
+    std::function<void()> beforeCommit_;
     qint64 written_ = 0;
     FileError error_;
 };
 
+class FailingFolder : public OpenFolder {
+public:
+    FailingFolder(std::unique_ptr<OpenFolder> folder, const FailingFileStore& store)
+        : folder_(std::move(folder)), store_(store) {}
+
+    EntryKind entryKind(const QString& name) override {
+        const EntryKind kind = folder_->entryKind(name);
+        return store_.fault == FailingFileStore::Fault::ReadOnly && kind == EntryKind::RegularFile
+                   ? EntryKind::ReadOnlyFile
+                   : kind;
+    }
+
+    std::unique_ptr<PendingFile> create(const QString& name, FileError* error) override {
+        if (store_.fault == FailingFileStore::Fault::Create) {
+            *error = systemError(store_.createError);
+            return nullptr;
+        }
+        std::unique_ptr<PendingFile> file = folder_->create(name, error);
+        if (!file)
+            return nullptr;
+        return std::make_unique<FailingFile>(std::move(file), store_);
+    }
+
+private:
+    std::unique_ptr<OpenFolder> folder_;
+    const FailingFileStore& store_;
+};
+
 } // namespace
 
-EntryKind FailingFileStore::entryKind(const QString& path) {
-    const EntryKind kind = systemFileStore().entryKind(path);
-    return fault == Fault::ReadOnly && kind == EntryKind::RegularFile ? EntryKind::ReadOnlyFile
-                                                                      : kind;
+FileStore& FailingFileStore::system() const {
+    return namedTemporaryFiles ? namedTemporaryFileStore() : systemFileStore();
 }
 
-std::unique_ptr<PendingFile> FailingFileStore::create(const QString& path, FileError* error) {
-    if (fault == Fault::Create) {
-        *error = systemError(createError);
+std::unique_ptr<OpenFolder> FailingFileStore::openFolder(const QString& path, FileError* error) {
+    std::unique_ptr<OpenFolder> folder = system().openFolder(path, error);
+    if (!folder)
         return nullptr;
-    }
-    std::unique_ptr<PendingFile> file = systemFileStore().create(path, error);
-    if (!file)
-        return nullptr;
-    return std::make_unique<FailingFile>(std::move(file), *this);
+    return std::make_unique<FailingFolder>(std::move(folder), *this);
 }
 
 bool FailingFileStore::canCreateIn(const QString& folder) {
-    return folder != readOnlyFolder && systemFileStore().canCreateIn(folder);
+    return folder != readOnlyFolder && system().canCreateIn(folder);
 }
 
 bool FailingFileStore::makeFolder(const QString& folder, FileError* error) {
@@ -85,5 +111,5 @@ bool FailingFileStore::makeFolder(const QString& folder, FileError* error) {
         *error = systemError(createError);
         return false;
     }
-    return systemFileStore().makeFolder(folder, error);
+    return system().makeFolder(folder, error);
 }

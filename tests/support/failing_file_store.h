@@ -4,10 +4,12 @@
 
 #include <QMetaType>
 #include <cerrno>
+#include <functional>
 
 // The system's file system with one failure put in where a test wants it: a disk that fills up
 // at a given byte, with the error reported or lost on the way as a buffered write loses it, or a
-// sync, rename or creation that fails.
+// sync, rename or creation that fails. A test may also act just before a file takes its name, as
+// another program could.
 class FailingFileStore : public FileStore {
 public:
     enum class Fault {
@@ -24,11 +26,17 @@ public:
     int createError = ENOSPC;
     // A folder this user may not write into, as for a program installed in /usr/bin.
     QString readOnlyFolder;
+    // New files are made under a temporary name, as on file systems without unnamed files.
+    bool namedTemporaryFiles = false;
+    // Runs when a complete file is about to take its name.
+    std::function<void()> beforeCommit;
 
-    EntryKind entryKind(const QString& path) override;
-    std::unique_ptr<PendingFile> create(const QString& path, FileError* error) override;
+    std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) override;
     bool canCreateIn(const QString& folder) override;
     bool makeFolder(const QString& folder, FileError* error) override;
+
+private:
+    FileStore& system() const;
 };
 
 Q_DECLARE_METATYPE(FailingFileStore::Fault)

@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-// A platform for tests: a settable clock, clipboard, folder and screen; messages, sleeps and timer
+// A platform for tests: a settable clock, clipboard, folder and screen; messages, pauses and timer
 // calls are recorded instead of shown or waited for.
 class FakePlatform : public Platform {
 public:
@@ -29,7 +29,7 @@ public:
         QString title;
     };
     QList<Message> messages;
-    QList<int> sleeps;
+    QList<int> pauses;
     QList<int> timerStarts;
     int timerStops = 0;
     bool quitCalled = false;
@@ -39,7 +39,7 @@ public:
     ClipboardText clipboardText() const override;
     ClipboardPicture clipboardPicture() const override;
     void setClipboardImage(const QImage& image) override;
-    void sleep(int milliseconds) override { sleeps.append(milliseconds); }
+    void pause(int milliseconds) override { pauses.append(milliseconds); }
     ProgramFolder programFolder() const override { return {folder, folderDecodable}; }
     QString picturesFolder() const override { return pictures; }
     int screenHeightPixels() const override { return screenHeight; }

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "script/setup_session.h"
 #include "form/form.h"
+#include "script/setup_session.h"
 #include "support/fake_platform.h"
-#include "window/window_definition.h"
 
 // The window's form as the program starts it, its set-ups recorded, on the fake platform: the
 // platform that the set-ups wrap is the fake one.
 struct RecordedForm {
     FakePlatform platform;
     SetupPlatform setupPlatform{platform};
-    Form form{setupPlatform, windowDefinition()};
-    SetupSession setups{form, setupPlatform};
+    SetupSession setups{setupPlatform};
+    Form& form = setups.form();
 
     SetupRecorder& recorder() { return setups.recorder(); }
 };

@@ -9,7 +9,7 @@ QString brokenRowInvariant(const Form& form) {
     if (form.value(ControlId::Row3EnableBox) == 1 && form.value(ControlId::Row2EnableBox) != 1)
         return QStringLiteral("Check2 ticked without Check1");
     for (const RecordRow& row : recordRows) {
-        const QString at = QStringLiteral(" (row %1)").arg(row.index + 1);
+        const QString at = QStringLiteral(" (row %1)").arg(rowIndex(row) + 1);
         const bool on = !row.enablingBox || form.value(*row.enablingBox) == 1;
         const bool unanswered = form.value(row.unansweredBox) == 1;
         const RowElements& e = row.elements;
@@ -23,4 +23,8 @@ QString brokenRowInvariant(const Form& form) {
             return QStringLiteral("wrong date colour") + at;
     }
     return {};
+}
+
+int rowIndex(const RecordRow& row) {
+    return int(&row - recordRows.data());
 }

@@ -5,16 +5,12 @@
 #include <QGuiApplication>
 #include <QTest>
 
-template <typename Test> int runTest(int argc, char* argv[]) {
-    Test test;
-    return QTest::qExec(&test, argc, argv);
-}
-
-// Runs several test classes in one program, as one QtTest run each; fails when any of them fails.
-template <typename... Tests> int runTests(int argc, char* argv[]) {
-    QGuiApplication app(argc, argv);
-    installFontSubstitutions();
-    int status = 0;
-    ((status |= runTest<Tests>(argc, argv)), ...);
-    return status;
-}
+// The main of a test program: one test class, so that its functions and QtTest's options (-o,
+// a function's name) are its own, on an application that draws with the window's fonts.
+#define VOKARELO_TEST_MAIN(TestClass)                                                              \
+    int main(int argc, char* argv[]) {                                                             \
+        QGuiApplication app(argc, argv);                                                           \
+        installFontSubstitutions();                                                                \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

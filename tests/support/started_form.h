@@ -8,7 +8,8 @@
 // height in pixels.
 struct StartedForm {
     FakePlatform platform;
-    Form form{platform, windowDefinition()};
+    ErrorMessages messages{platform};
+    Form form{platform, windowDefinition(), messages};
 
     explicit StartedForm(int screenPixels = 1080) {
         platform.screenHeight = screenPixels;

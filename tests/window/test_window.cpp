@@ -320,7 +320,7 @@ private slots:
 
         QVERIFY(!w.form.timerRunning());
         QCOMPARE(w.platform.timerStops, 1);
-        QCOMPARE(w.platform.sleeps, QList<int>{500});
+        QCOMPARE(w.platform.pauses, QList<int>{500});
         const QString path = dir.path() + QStringLiteral("/13800138000.jpg");
         const QString caption = QStringLiteral("图片") + path + QStringLiteral("已保存");
         QCOMPARE(w.form.caption(), caption);
@@ -368,6 +368,18 @@ private slots:
                                  << "手机号码“..”不能作文件名";
         QTest::newRow("NUL") << QStringLiteral("138") + QChar(u'\0') << app << true << ""
                              << "手机号码中有空字符，不能作文件名";
+        QTest::newRow("line break") << "138\n0013" << app << true << ""
+                                    << "手机号码中有换行符（U+000A），不能作文件名";
+        QTest::newRow("carriage return") << "1380013\r" << app << true << ""
+                                         << "手机号码中有回车符（U+000D），不能作文件名";
+        QTest::newRow("tab") << "\t138" << app << true << ""
+                             << "手机号码中有制表符（U+0009），不能作文件名";
+        QTest::newRow("escape") << "138\x1b[2J" << app << true << ""
+                                << "手机号码中有控制字符（U+001B），不能作文件名";
+        QTest::newRow("delete") << "138\x7f" << app << true << ""
+                                << "手机号码中有控制字符（U+007F），不能作文件名";
+        QTest::newRow("next line (C1)") << QStringLiteral("138\u0085") << app << true << ""
+                                        << "手机号码中有控制字符（U+0085），不能作文件名";
         QTest::newRow("lone surrogate")
             << QStringLiteral("138") + QChar(0xd800) << app << true << ""
             << "手机号码中有不能作文件名的字符";

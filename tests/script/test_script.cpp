@@ -1,9 +1,28 @@
 #include "script/script.h"
 #include "script/script_reader.h"
-#include "batch_tests.h"
+#include "support/run_tests.h"
+#include <QObject>
 
 #include <QBuffer>
 #include <QTest>
+
+class TestScript : public QObject {
+    Q_OBJECT
+
+private slots:
+    void acceptedLines_data();
+    void acceptedLines();
+    void skippedLines_data();
+    void skippedLines();
+    void refusedLines_data();
+    void refusedLines();
+    void formattedLinesReadBack_data();
+    void formattedLinesReadBack();
+    void lineEnds_data();
+    void lineEnds();
+    void lineLengthLimit();
+    void readFailure();
+};
 
 using Kind = ScriptAction::Kind;
 Q_DECLARE_METATYPE(ScriptAction::Kind)
@@ -244,3 +263,6 @@ void TestScript::readFailure() {
     QCOMPARE(read, QList<QByteArray>{"a"});
     QCOMPARE(result, ScriptReader::Result::Failed);
 }
+
+VOKARELO_TEST_MAIN(TestScript)
+#include "test_script.moc"

@@ -1,10 +1,27 @@
-#include "batch_test_support.h"
-#include "batch_tests.h"
 #include "screen/fonts.h"
+#include "support/messages.h"
 #include "support/recorded_form.h"
+#include "support/run_tests.h"
+#include "support/script_run.h"
 #include "window/capture.h"
+#include <QObject>
 
 #include <QTest>
+#include <stdexcept>
+
+class TestSetups : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void replayMakesTheSamePicture_data();
+    void replayMakesTheSamePicture();
+    void scriptIsReadable();
+    void unsavedActions();
+    void openedScriptRunsInTheWindow();
+    void openedScriptCanBeStopped();
+    void interruptedRunGivesTheWindowBack();
+};
 
 namespace {
 
@@ -12,7 +29,7 @@ using enum ControlId;
 
 // A user's session in the window, action by action, with the fake platform's clock and clipboard
 // set as the user found them.
-using Recording = void (*)(RecordedForm&);
+using UserSession = void (*)(RecordedForm&);
 
 const QDateTime Morning(QDate(2024, 10, 14), QTime(9, 32, 5));
 const QDateTime Midnight(QDate(2024, 10, 15), QTime(0, 1, 30));
@@ -100,28 +117,28 @@ void lengthenedAndRestored(RecordedForm& w) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Recording)
+Q_DECLARE_METATYPE(UserSession)
 
 void TestSetups::initTestCase() {
     installFontSubstitutions();
 }
 
 void TestSetups::replayMakesTheSamePicture_data() {
-    QTest::addColumn<Recording>("recording");
-    QTest::newRow("status bar") << Recording(statusBar);
-    QTest::newRow("pasted number and location") << Recording(pastedNumberAndLocation);
-    QTest::newRow("rows on, marked, derived") << Recording(rowsOnMarkedAndDerived);
-    QTest::newRow("rows switched off again") << Recording(rowsSwitchedOffAgain);
-    QTest::newRow("errors") << Recording(errors);
-    QTest::newRow("lengthened after a capture") << Recording(lengthenedAfterACapture);
-    QTest::newRow("lengthened and restored") << Recording(lengthenedAndRestored);
+    QTest::addColumn<UserSession>("recording");
+    QTest::newRow("status bar") << UserSession(statusBar);
+    QTest::newRow("pasted number and location") << UserSession(pastedNumberAndLocation);
+    QTest::newRow("rows on, marked, derived") << UserSession(rowsOnMarkedAndDerived);
+    QTest::newRow("rows switched off again") << UserSession(rowsSwitchedOffAgain);
+    QTest::newRow("errors") << UserSession(errors);
+    QTest::newRow("lengthened after a capture") << UserSession(lengthenedAfterACapture);
+    QTest::newRow("lengthened and restored") << UserSession(lengthenedAndRestored);
 }
 
 // The saved script, replayed by the script mode (whose clock is the system's until a "now" line and
 // whose clipboard is empty until a "clipboard" line), draws the window's picture to the pixel, and
 // the window opening it records the same script again.
 void TestSetups::replayMakesTheSamePicture() {
-    QFETCH(Recording, recording);
+    QFETCH(UserSession, recording);
     RecordedForm window;
     recording(window);
     const QImage expected = capturedPicture(window.form, 1);
@@ -267,3 +284,27 @@ void TestSetups::openedScriptCanBeStopped() {
     QCOMPARE(w.form.text(NumberField), RecordedForm().form.text(NumberField));
     QCOMPARE(w.recorder().lines(), (QStringList{"Text1 = 50", "Command2"}));
 }
+
+// Whatever breaks off a run, the window is the user's again: the system's clock, errors in message
+// boxes, and a recording of what the run did that counts as saved.
+void TestSetups::interruptedRunGivesTheWindowBack() {
+    RecordedForm w;
+    QByteArray script("now 2030-01-01 0:00:00\nText3 = 1\nCommand6\n");
+    QBuffer device(&script);
+    device.open(QIODevice::ReadOnly);
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, w.setups.open(device, []() -> bool {
+        throw std::runtime_error("the progress dialog is gone");
+    }));
+    QVERIFY(!w.recorder().hasUnsavedActions());
+
+    w.recorder().click(ClockNowButton);
+    QCOMPARE(w.form.text(ClockField), QStringLiteral("9:32"));
+    w.recorder().type(BatteryField, QStringLiteral("x"));
+    w.recorder().click(BatterySubmitButton);
+    QCOMPARE(w.platform.messages.size(), 1);
+    QVERIFY(namesErrorAndField(w.platform.messages[0].text, ErrorKind::TypeMismatch,
+                               QStringLiteral("电量")));
+}
+
+VOKARELO_TEST_MAIN(TestSetups)
+#include "test_setups.moc"

@@ -1,6 +1,0 @@
-#include "batch_tests.h"
-#include "support/run_tests.h"
-
-int main(int argc, char* argv[]) {
-    return runTests<TestScript, TestBatchRunner, TestBatchProgram, TestSetups>(argc, argv);
-}
