@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
                      commandLine.error.toLocal8Bit().constData());
         return ExitUsage;
     case CommandLine::Mode::Script:
-        return runBatch(argc, argv, commandLine.scriptPath, commandLine.scale);
+        return runBatch(argc, argv, commandLine.scriptPath, commandLine.pixelRatio);
     case CommandLine::Mode::Window:
         break;
     }

@@ -9,7 +9,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-int runBatch(int& argc, char** argv, const QString& scriptPath, int scale) {
+int runBatch(int& argc, char** argv, const QString& scriptPath, qreal pixelRatio) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const PrivateRuntimeFolder runtimeFolder;
@@ -28,7 +28,7 @@ int runBatch(int& argc, char** argv, const QString& scriptPath, int scale) {
         return ExitUsage;
     }
 
-    BatchRunner runner(runningProgramFolder(), scale);
+    BatchRunner runner(runningProgramFolder(), pixelRatio);
     runner.messageShown = [&](int line, const QString& text) {
         out << scriptName << ':' << line << ": " << text << Qt::endl;
     };

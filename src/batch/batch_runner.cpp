@@ -2,8 +2,8 @@
 
 #include "window/window_definition.h"
 
-BatchRunner::BatchRunner(const ProgramFolder& programFolder, int scale)
-    : platform_(programFolder, scale), form_(platform_, windowDefinition(), *this) {
+BatchRunner::BatchRunner(const ProgramFolder& programFolder, qreal pixelRatio)
+    : platform_(programFolder, pixelRatio), form_(platform_, windowDefinition(), *this) {
     platform_.messageShown = [this](const QString& text) {
         if (messageShown)
             messageShown(lines_.lineNumber(), text);

@@ -12,9 +12,9 @@
 // form's observer: an error fails the line that ran into it.
 class BatchRunner final : private FormObserver {
 public:
-    // Pictures are taken at scale device pixels to the window pixel, as on a screen of that
+    // Pictures are taken at pixelRatio device pixels to the window pixel, as on a screen of that
     // density.
-    explicit BatchRunner(const ProgramFolder& programFolder, int scale = 1);
+    explicit BatchRunner(const ProgramFolder& programFolder, qreal pixelRatio = 1);
     BatchRunner(const BatchRunner&) = delete;
     BatchRunner& operator=(const BatchRunner&) = delete;
 

@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <optional>
 
@@ -7,6 +8,11 @@ namespace {
 
 const QString ScriptOption = QStringLiteral("--script");
 const QString ScaleOption = QStringLiteral("--scale");
+const QString WidthOption = QStringLiteral("--width");
+
+// The narrow window's width in window pixels: --width N draws the picture N device pixels wide.
+constexpr int PictureWidth = 524;
+constexpr int LargestPictureWidth = 3 * PictureWidth;
 
 bool isHelp(const QString& argument) {
     return argument == u"--help" || argument == u"-h";
@@ -22,7 +28,7 @@ bool isOption(const QString& argument, const QString& option) {
 
 bool isOurs(const QString& argument) {
     return isHelp(argument) || isVersion(argument) || isOption(argument, ScriptOption) ||
-           isOption(argument, ScaleOption);
+           isOption(argument, ScaleOption) || isOption(argument, WidthOption);
 }
 
 CommandLine invalid(const QString& error) {
@@ -95,14 +101,18 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     QStringList rest = arguments;
     std::optional<QString> path;
     std::optional<QString> scale;
+    std::optional<QString> width;
     while (!rest.isEmpty()) {
         const QString argument = rest.takeFirst();
         const QString option = isOption(argument, ScriptOption)  ? ScriptOption
                                : isOption(argument, ScaleOption) ? ScaleOption
+                               : isOption(argument, WidthOption) ? WidthOption
                                                                  : QString();
         if (option.isEmpty())
             return invalid(QStringLiteral("unexpected argument %1").arg(argument));
-        std::optional<QString>& value = option == ScriptOption ? path : scale;
+        std::optional<QString>& value = option == ScriptOption  ? path
+                                        : option == ScaleOption ? scale
+                                                                : width;
         if (value)
             return invalid(QStringLiteral("%1 is given twice").arg(option));
         if (argument.size() > option.size())
@@ -110,12 +120,27 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         else
             value = rest.isEmpty() ? QString() : rest.takeFirst();
     }
+    if (!path && (scale || width))
+        return invalid(QStringLiteral("%1 goes with --script; the window takes the scale of its "
+                                      "screen")
+                           .arg(scale ? ScaleOption : WidthOption));
     if (!path || path->isEmpty())
-        return invalid(scale && !path
-                           ? QStringLiteral("--scale goes with --script; the window takes the "
-                                            "scale of its screen")
-                           : QStringLiteral("--script needs a file name, or - for standard input"));
-    int pixelRatio = 1;
+        return invalid(QStringLiteral("--script needs a file name, or - for standard input"));
+    if (scale && width)
+        return invalid(QStringLiteral("--scale and --width both set the picture's size; give one"));
+    qreal pixelRatio = 1;
+    if (width) {
+        // Digits only: a width is a count of pixels, and "1080.0" or "+1080" is no phone's.
+        static const QRegularExpression digits(QStringLiteral(R"(\A[0-9]{1,4}\z)"));
+        const int pixels = digits.match(*width).hasMatch() ? width->toInt() : 0;
+        if (pixels < PictureWidth || pixels > LargestPictureWidth)
+            return invalid(QStringLiteral("--width takes a whole number of pixels from %1 to %2, "
+                                          "not \"%3\"")
+                               .arg(PictureWidth)
+                               .arg(LargestPictureWidth)
+                               .arg(*width));
+        pixelRatio = qreal(pixels) / PictureWidth;
+    }
     if (scale) {
         static const QStringList allowed = {QStringLiteral("1"), QStringLiteral("2"),
                                             QStringLiteral("3")};
@@ -135,7 +160,12 @@ QString helpText() {
   vokarelo --script FILE --scale N
                             the same, with pictures of N device pixels to the
                             pixel (1, 2 or 3): 2 as a high-density screen shows
-                            the window, 3 the size of a phone's own screenshot
+                            the window, 3 the largest
+  vokarelo --script FILE --width N
+                            the same, with pictures N pixels wide (524 to 1572),
+                            a phone's own screenshot width: 1080 for most
+                            Android phones, 1170 to 1320 for iPhones, 1440 for
+                            QHD Android phones
   vokarelo --help           show this text
   vokarelo --version        show the program's name and version
 
@@ -165,7 +195,8 @@ skipped, and a line whose first character other than blanks is # is a comment.
                    goes on, as the window went on when the set-up was made.
   save PATH        Write the picture as the capture takes it at this moment: the
                    phone screen, 524 pixels wide and as high as the window is
-                   then, times the --scale (1572 pixels wide at 3). PNG when
+                   then, times the --scale (1572 pixels wide at 3), or
+                   --width pixels wide. PNG when
                    PATH ends in .png, otherwise JPEG at quality 75. PATH is the
                    rest of the line, relative to the current folder; an
                    existing file is replaced only by a complete one.

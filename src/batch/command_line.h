@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 // What the program was asked to do by its arguments.
 struct CommandLine {
@@ -14,7 +15,8 @@ struct CommandLine {
     };
     Mode mode = Mode::Window;
     QString scriptPath;
-    int scale = 1; // --scale: device pixels to the window pixel of the pictures a script saves
+    // --scale or --width: device pixels to the window pixel of the pictures a script saves
+    qreal pixelRatio = 1;
     QString error;
 };
 

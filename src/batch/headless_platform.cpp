@@ -1,7 +1,7 @@
 #include "headless_platform.h"
 
-HeadlessPlatform::HeadlessPlatform(ProgramFolder programFolder, int scale)
-    : programFolder_(std::move(programFolder)), scale_(scale) {}
+HeadlessPlatform::HeadlessPlatform(ProgramFolder programFolder, qreal pixelRatio)
+    : programFolder_(std::move(programFolder)), pixelRatio_(pixelRatio) {}
 
 QDateTime HeadlessPlatform::now() const {
     return fixedClock_.value_or(QDateTime::currentDateTime());

@@ -14,7 +14,7 @@ public:
     // rules, and with them the picture, do not depend on the machine the script runs on.
     static constexpr int ScreenHeight = 1080;
 
-    explicit HeadlessPlatform(ProgramFolder programFolder, int scale = 1);
+    explicit HeadlessPlatform(ProgramFolder programFolder, qreal pixelRatio = 1);
 
     // From now on the clock stands at moment; until then it is the system clock.
     void fixClock(const QDateTime& moment) override { fixedClock_ = moment; }
@@ -34,7 +34,7 @@ public:
     void pause(int) override {}
     ProgramFolder programFolder() const override { return programFolder_; }
     int screenHeightPixels() const override { return ScreenHeight; }
-    qreal devicePixelRatio() const override { return scale_; }
+    qreal devicePixelRatio() const override { return pixelRatio_; }
     void showMessage(const QString& text, const QString& title) override;
     // The runner delivers the timer's tick itself, after the line that started it.
     void startTimer(int) override {}
@@ -43,7 +43,7 @@ public:
 
 private:
     ProgramFolder programFolder_;
-    int scale_;
+    qreal pixelRatio_;
     std::optional<QDateTime> fixedClock_;
     QString clipboardText_;
     QImage clipboardImage_;

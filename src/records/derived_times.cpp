@@ -2,6 +2,7 @@
 
 #include "basic/command_error.h"
 #include "basic/conversions.h"
+#include "basic/time_of_day.h"
 #include "field_numbers.h"
 #include "form/field_blame.h"
 #include "form/form.h"
@@ -58,7 +59,7 @@ void deriveTime(Form& form, const RecordRow& source, const RecordRow& target, in
     const QStringList parts = splitAll(numberReading(form.text(from)), QStringLiteral(":"));
     // The hour is copied as typed otherwise; only a borrow rewrites it as a number.
     const double minute = roundDown(partNumber(form, parts, 1, from)) - minutes;
-    form.setText(to, parts[0] + QStringLiteral(":") + numberToText(minute));
+    form.setText(to, parts[0] + QStringLiteral(":") + minuteText(minute));
 
     if (form.text(to).contains(u'-')) {
         // The target now holds the source's hour as typed and a computed minute: an hour that
@@ -70,7 +71,7 @@ void deriveTime(Form& form, const RecordRow& source, const RecordRow& target, in
         // the user's to set.
         if (hour == -1)
             hour = 23;
-        form.setText(to, timeText(hour, borrowed));
+        form.setText(to, timeOfDayText(hour, borrowed));
     }
     submitDateTime(form, target);
 }
@@ -98,7 +99,7 @@ void advancePhoneClock(Form& form) {
     // time, and the date takes the carry past midnight.
     const QTime moved =
         QDateTime(form.platform().now().date(), clock, Qt::UTC).addSecs(duration).time();
-    form.setText(ControlId::ClockField, timeText(moved.hour(), moved.minute()));
+    form.setText(ControlId::ClockField, timeOfDayText(moved.hour(), moved.minute()));
     form.element(ElementId::ClockText).caption = form.text(ControlId::ClockField);
 }
 

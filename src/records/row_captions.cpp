@@ -29,7 +29,3 @@ QString ringingForm(const QString& caption) {
 QString markedDuration(const QString& caption, bool unanswered) {
     return unanswered ? ringingForm(caption) : withoutRinging(caption);
 }
-
-QString timeText(double hour, double minute) {
-    return numberToText(hour) + QStringLiteral(":") + numberToText(minute);
-}

@@ -15,5 +15,3 @@ QString withoutRinging(const QString& caption);
 QString ringingForm(const QString& caption);
 // The duration caption as an unanswered box wants it: ringing when ticked, answered otherwise.
 QString markedDuration(const QString& caption, bool unanswered);
-// A time of day as the commands write it: "9:5", no number padded.
-QString timeText(double hour, double minute);

@@ -1,6 +1,7 @@
 #include "row_commands.h"
 
 #include "basic/conversions.h"
+#include "basic/time_of_day.h"
 #include "field_numbers.h"
 #include "form/form.h"
 #include "row_captions.h"
@@ -30,7 +31,7 @@ void fillToday(Form& form, const RecordRow& row) {
 
 void fillNow(Form& form, const RecordRow& row) {
     const QTime now = form.platform().now().time();
-    form.setText(row.fields.time, timeText(now.hour(), now.minute()));
+    form.setText(row.fields.time, timeOfDayText(now.hour(), now.minute()));
     submitDateTime(form, row);
 }
 

@@ -3,6 +3,8 @@
 #include <QHash>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -51,6 +53,28 @@ QImage assetImage(Asset asset, int scale) {
         it = cache.insert(key, image);
     }
     return *it;
+}
+
+bool hasDrawnAssets(qreal devicePixelRatio) {
+    return devicePixelRatio == assetScaleFor(devicePixelRatio);
+}
+
+QImage assetImageAt(Asset asset, qreal devicePixelRatio) {
+    const int scale = assetScaleFor(devicePixelRatio);
+    const QImage drawn = assetImage(asset, scale);
+    if (hasDrawnAssets(devicePixelRatio) || drawn.isNull())
+        return drawn;
+    static std::map<std::pair<Asset, qreal>, QImage> cache;
+    auto it = cache.find({asset, devicePixelRatio});
+    if (it == cache.end()) {
+        const QSize size = assetImage(asset, 1).size();
+        QImage scaled = drawn.scaled(qRound(size.width() * devicePixelRatio),
+                                     qRound(size.height() * devicePixelRatio),
+                                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(devicePixelRatio);
+        it = cache.emplace(std::pair(asset, devicePixelRatio), std::move(scaled)).first;
+    }
+    return it->second;
 }
 
 QIcon programIcon() {

@@ -16,4 +16,10 @@ int assetScaleFor(qreal devicePixelRatio);
 // device pixel ratio says which, so it draws at the same size in window pixels at every scale. The
 // copy shares the decoded pixels.
 QImage assetImage(Asset asset, int scale = 1);
+// The picture for a screen of devicePixelRatio device pixels to the pixel: the drawn one at 1, 2
+// or 3; between them (1.5, or a phone's 1080 pixels across) the next finer one scaled down once
+// with an averaging filter, round(size × ratio) device pixels large.
+QImage assetImageAt(Asset asset, qreal devicePixelRatio);
+// Whether a ratio has pictures drawn for it, so that they are copied pixel for pixel.
+bool hasDrawnAssets(qreal devicePixelRatio);
 QIcon programIcon();

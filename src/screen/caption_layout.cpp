@@ -9,13 +9,14 @@
 
 namespace {
 
-// Line breaks as a label shows them: a line feed starts a new line, a carriage return is a blank.
-QString captionText(QString caption) {
+// Line breaks as a label shows them: a line feed starts a new line, a carriage return is a blank;
+// a blank is as wide as the named face draws it.
+QString captionText(QString caption, QChar blank) {
     for (QChar& c : caption) {
         if (c == u'\n')
             c = QChar::LineSeparator;
-        else if (c == u'\r')
-            c = u' ';
+        else if (c == u'\r' || c == u' ')
+            c = blank;
     }
     return caption;
 }
@@ -48,7 +49,8 @@ void drawCaption(QPainter& painter, const QRect& area, const QString& caption, c
         font.setHintingPreference(QFont::PreferNoHinting);
     const LineMetrics metrics = namedFaceLineMetrics(font, painter.device());
     const qreal lineHeight = std::ceil(metrics.ascent + metrics.descent + metrics.leading);
-    QTextLayout layout(captionText(visiblePart(caption, area, lineHeight)), font, painter.device());
+    QTextLayout layout(captionText(visiblePart(caption, area, lineHeight), namedFaceBlank(font)),
+                       font, painter.device());
     QTextOption option;
     // A word wider than the label breaks too, so every line starts where the caption's text does
     // and nothing shows a glyph cut in half at its sides.

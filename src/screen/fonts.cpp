@@ -34,6 +34,12 @@ const CjkFace* cjkFace(const QString& face) {
     return nullptr;
 }
 
+// Whether a stand-in draws a CJK face that the font names.
+bool drawnByStandIn(const QFont& font) {
+    const CjkFace* named = cjkFace(font.family());
+    return named && !named->names.contains(QFontInfo(font).family());
+}
+
 } // namespace
 
 void installFontSubstitutions() {
@@ -56,8 +62,7 @@ QFont toQFont(const FontSpec& spec) {
 }
 
 LineMetrics namedFaceLineMetrics(const QFont& font, const QPaintDevice* device) {
-    const CjkFace* named = cjkFace(font.family());
-    if (named && !named->names.contains(QFontInfo(font).family())) {
+    if (drawnByStandIn(font)) {
         // A baseline on a whole pixel, as the named face's own hinted metrics put it (between two
         // pixel rows it would blur every horizontal stroke), and rather a little low than high:
         // the stand-in's ideographs reach a fiftieth of an em higher than the named face's.
@@ -67,4 +72,8 @@ LineMetrics namedFaceLineMetrics(const QFont& font, const QPaintDevice* device) 
     }
     const QFontMetricsF metrics(font, device);
     return {metrics.ascent(), metrics.descent(), metrics.leading()};
+}
+
+QChar namedFaceBlank(const QFont& font) {
+    return drawnByStandIn(font) ? QChar(0x2002) : QChar(u' ');
 }

@@ -26,3 +26,8 @@ struct LineMetrics {
 // a caption must sit where the named face puts it, or a stand-in with a taller line pushes it down
 // and out of its label.
 LineMetrics namedFaceLineMetrics(const QFont& font, const QPaintDevice* device);
+
+// The character that draws a caption's blank as wide as the named face draws it. SimHei's and
+// SimSun's blank is half an em, the CJK stand-ins' under a quarter ("广东湛江 移动" would close
+// up), so where a stand-in draws, the blank is an en space: half an em in every face.
+QChar namedFaceBlank(const QFont& font);

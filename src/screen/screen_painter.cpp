@@ -16,19 +16,40 @@ QRect pixelRect(const ElementRect& r) {
 
 namespace {
 
+// The device pixels a rectangle covers, each edge on the nearest whole device pixel.
+QRect deviceEdges(const QRectF& r) {
+    return QRect(QPoint(qRound(r.left()), qRound(r.top())),
+                 QPoint(qRound(r.right()) - 1, qRound(r.bottom()) - 1));
+}
+
 // A picture at its own size from the top-left corner, clipped to the element and never stretched;
 // beyond the picture the element is transparent.
-// On a screen of finer pixels the picture drawn for that density is copied pixel for pixel.
+// On a screen of finer pixels the picture made for that density is copied pixel for pixel, onto
+// whole device pixels: a battery fill's end or an icon's edge stays a step, never a blur.
 void paintPicture(QPainter& p, const ScreenElement& e) {
-    const int scale = assetScaleFor(p.device()->devicePixelRatioF());
-    const QImage picture = assetImage(e.picture, scale);
+    const qreal ratio = p.device()->devicePixelRatioF();
+    const QImage picture = assetImageAt(e.picture, ratio);
     const QRect area = pixelRect(e.rect);
     if (picture.isNull() || area.width() <= 0 || area.height() <= 0)
         return;
-    const QRect shown =
-        area.intersected(QRect(area.topLeft(), picture.deviceIndependentSize().toSize()));
-    p.drawImage(QRectF(shown), picture,
-                QRectF(0, 0, shown.width() * scale, shown.height() * scale));
+    const QRect shown = area.intersected(QRect(area.topLeft(), assetImage(e.picture).size()));
+    if (hasDrawnAssets(ratio)) {
+        const int scale = qRound(ratio);
+        p.drawImage(QRectF(shown), picture,
+                    QRectF(0, 0, shown.width() * scale, shown.height() * scale));
+        return;
+    }
+    // Rounded on its own, an edge may lie a device pixel beyond the picture scaled down.
+    const QTransform toDevice = p.deviceTransform();
+    const QPoint origin = deviceEdges(toDevice.mapRect(QRectF(area))).topLeft();
+    const QRect source = deviceEdges(toDevice.mapRect(QRectF(shown)))
+                             .translated(-origin)
+                             .intersected(picture.rect());
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(toDevice.inverted().mapRect(QRectF(source.translated(origin))), picture,
+                QRectF(source));
+    p.restore();
 }
 
 // Opaque: the background fills the rectangle, the caption starts at the top edge, breaks into
@@ -51,8 +72,6 @@ void paintWindow(QPainter& painter, const Form& form) {
     const QRect client(0, 0, pixelEdge(form.width()), pixelEdge(form.height()));
     painter.fillRect(client, toQColor(ButtonFaceColour));
     painter.setRenderHint(QPainter::TextAntialiasing);
-    // Only a screen between two scales of picture (1.5, say) draws a picture resized.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const ScreenElement& e : form.elements()) {
         if (!e.visible)
             continue;

@@ -1,6 +1,7 @@
 #include "status_bar.h"
 
 #include "basic/conversions.h"
+#include "basic/time_of_day.h"
 #include "form/field_blame.h"
 #include "form/form.h"
 #include "status_bar_colour.h"
@@ -64,8 +65,7 @@ void submitBattery(Form& form) {
 
 void fillClockNow(Form& form) {
     const QTime now = form.platform().now().time();
-    form.setText(ControlId::ClockField,
-                 QString::number(now.hour()) + QStringLiteral(":") + QString::number(now.minute()));
+    form.setText(ControlId::ClockField, timeOfDayText(now.hour(), now.minute()));
     showClock(form);
 }
 

@@ -2,6 +2,7 @@
 #include "app/fading_notice.h"
 #include "app/main_window.h"
 #include "app/picture_drag.h"
+#include "app/panel_style.h"
 #include "app/qt_platform.h"
 #include "app/qt_translation.h"
 #include "app/window_frame.h"
@@ -25,6 +26,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QProgressDialog>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -37,6 +39,7 @@
 #include <QTranslator>
 #include <QUrl>
 #include <memory>
+#include <functional>
 #include <stdexcept>
 #include <sys/stat.h>
 
@@ -329,6 +332,70 @@ private slots:
                 box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
             QVERIFY2(box->rect().contains(square), c.name);
             QVERIFY2(square.height() >= 10, c.name);
+        }
+    }
+
+    void checkBoxCaptionsWhole_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("ordinary screen") << 1.0;
+        QTest::newRow("2x") << 2.0;
+        QTest::newRow("laptop at 1.5") << 1.5;
+    }
+    // Every check box's caption draws its whole ink inside the box, the parentheses' tails of
+    // the 12-pixel unanswered boxes too: what the box draws is the caption drawn whole on a taller
+    // canvas, and none of that ink lies beyond the box.
+    void checkBoxCaptionsWhole() {
+        QFETCH(qreal, ratio);
+        Shell s;
+        for (const PanelControl& c : panelTable()) {
+            if (c.kind != ControlKind::CheckBox)
+                continue;
+            auto* box = static_cast<QCheckBox*>(s.widget(c.id));
+            QStyleOptionButton option;
+            option.initFrom(box);
+            option.text = box->text();
+            option.rect = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+            const int mnemonic = box->style()->styleHint(QStyle::SH_UnderlineShortcut, &option, box)
+                                     ? Qt::TextShowMnemonic
+                                     : Qt::TextHideMnemonic;
+            const QPoint margin(20, 20);
+            const auto canvas = [&](const std::function<void(QPainter&)>& draw) {
+                QImage image((box->size() + QSize(40, 40)) * ratio, QImage::Format_ARGB32);
+                image.setDevicePixelRatio(ratio);
+                image.fill(Qt::transparent);
+                QPainter painter(&image);
+                painter.setFont(box->font());
+                painter.translate(margin);
+                draw(painter);
+                return image;
+            };
+            const QImage drawn = canvas([&](QPainter& p) {
+                box->style()->drawControl(QStyle::CE_CheckBoxLabel, &option, &p, box);
+            });
+            const FittedCaption fitted =
+                fitCaption(option.text, box->font(), mnemonic, option.rect.height(), ratio);
+            const QImage whole = canvas([&](QPainter& p) {
+                p.setFont(fitted.font);
+                p.setPen(option.palette.color(QPalette::WindowText));
+                p.drawText(QRectF(option.rect.left(), option.rect.top() + fitted.lineTop,
+                                  option.rect.width(), 100),
+                           mnemonic | Qt::TextDontClip | Qt::AlignLeft | Qt::AlignTop, option.text);
+            });
+            QVERIFY2(drawn == whole, c.name);
+            QRect ink;
+            for (int y = 0; y < whole.height(); ++y)
+                for (int x = 0; x < whole.width(); ++x)
+                    if (qAlpha(whole.pixel(x, y)) != 0)
+                        ink |= QRect(x, y, 1, 1);
+            const QRect inside =
+                QRectF(QPointF(margin) * ratio, QSizeF(box->size()) * ratio).toAlignedRect();
+            QVERIFY2(!ink.isEmpty(), c.name);
+            QVERIFY2(inside.contains(ink), qPrintable(QStringLiteral("%1: ink %2..%3 in %4..%5")
+                                                          .arg(c.name)
+                                                          .arg(ink.top())
+                                                          .arg(ink.bottom())
+                                                          .arg(inside.top())
+                                                          .arg(inside.bottom())));
         }
     }
 

@@ -2,6 +2,7 @@
 #include "basic/command_error.h"
 #include "basic/conversions.h"
 #include "basic/program_folder.h"
+#include "basic/time_of_day.h"
 
 #include <QDir>
 #include <QFile>
@@ -148,6 +149,26 @@ private slots:
         // Beyond fifteen digits the text must still read back as the same number.
         const double big = 1e20;
         QCOMPARE(toDouble(numberToText(big)), big);
+    }
+
+    void timesOfDay_data() {
+        QTest::addColumn<double>("hour");
+        QTest::addColumn<double>("minute");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("five past nine") << 9.0 << 5.0 << "9:05";
+        QTest::newRow("midnight") << 0.0 << 0.0 << "0:00";
+        QTest::newRow("last minute") << 23.0 << 59.0 << "23:59";
+        QTest::newRow("minute ten") << 15.0 << 10.0 << "15:10";
+        QTest::newRow("minute nine") << 15.0 << 9.0 << "15:09";
+        // A borrow's intermediate minute stays a readable negative number.
+        QTest::newRow("negative minute") << 9.0 << -1.0 << "9:-1";
+        QTest::newRow("minute beyond the hour") << 8.0 << 61.0 << "8:61";
+    }
+    void timesOfDay() {
+        QFETCH(double, hour);
+        QFETCH(double, minute);
+        QFETCH(QString, text);
+        QCOMPARE(timeOfDayText(hour, minute), text);
     }
 
     void removeAndSplit() {

@@ -190,6 +190,20 @@ void TestBatchProgram::usageErrors_data() {
                                  << "--scale is given twice";
     QTest::newRow("scale for the window")
         << QStringList{"--scale", "2"} << "--scale goes with --script";
+    const QString widths =
+        QStringLiteral("--width takes a whole number of pixels from 524 to 1572");
+    QTest::newRow("width below the window's")
+        << QStringList{"--script", "-", "--width", "523"} << widths;
+    QTest::newRow("width beyond 3x") << QStringList{"--script", "-", "--width=1573"} << widths;
+    QTest::newRow("width with a unit")
+        << QStringList{"--script", "-", "--width", "1080px"} << widths;
+    QTest::newRow("width with a fraction")
+        << QStringList{"--script", "-", "--width", "1080.5"} << widths;
+    QTest::newRow("width without a value") << QStringList{"--script", "-", "--width"} << widths;
+    QTest::newRow("width and scale")
+        << QStringList{"--script", "-", "--width", "1080", "--scale", "2"} << "give one";
+    QTest::newRow("width for the window")
+        << QStringList{"--width", "1080"} << "--width goes with --script";
 }
 
 void TestBatchProgram::usageErrors() {
@@ -272,25 +286,41 @@ void TestBatchProgram::standardInputWithoutDisplay() {
 // the window on such a screen draws it.
 void TestBatchProgram::scaledPictures_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("scale");
-    QTest::newRow("2, option first") << QStringList{"--scale", "2", "--script", "-"} << 2;
-    QTest::newRow("3, option last") << QStringList{"--script=-", "--scale=3"} << 3;
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QByteArray>("before"); // what the script does before it saves
+    const QByteArray rows = "Check2\nCheck4\n";
+    QTest::newRow("2, option first")
+        << QStringList{"--scale", "2", "--script", "-"} << 2.0 << QSize(1048, 1708) << rows;
+    QTest::newRow("3, option last")
+        << QStringList{"--script=-", "--scale=3"} << 3.0 << QSize(1572, 2562) << rows;
+    QTest::newRow("most Android phones") << QStringList{"--script", "-", "--width", "1080"}
+                                         << 1080.0 / 524 << QSize(1080, 1760) << rows;
+    QTest::newRow("the lengthened window at 1080")
+        << QStringList{"--script", "-", "--width", "1080"} << 1080.0 / 524 << QSize(1080, 2092)
+        << QByteArray("Label30\nLabel30\n");
+    QTest::newRow("an iPhone") << QStringList{"--width=1179", "--script", "-"} << 1179.0 / 524
+                               << QSize(1179, 1922) << rows;
+    QTest::newRow("the window's own")
+        << QStringList{"--script", "-", "--width", "524"} << 1.0 << QSize(524, 854) << rows;
 }
 
 void TestBatchProgram::scaledPictures() {
     QFETCH(QStringList, arguments);
-    QFETCH(int, scale);
+    QFETCH(qreal, ratio);
+    QFETCH(QSize, size);
+    QFETCH(QByteArray, before);
     QTemporaryDir folder;
-    const char* script = "Check2\nCheck4\nsave fine.png\nsave fine.jpg\n";
+    const QByteArray script = before + "save fine.png\nsave fine.jpg\n";
     const Outcome o = runProgram(arguments, folder.path(), script);
     QCOMPARE(o.exitCode, 0);
     const QImage png(folder.filePath(QStringLiteral("fine.png")));
-    QCOMPARE(png.size(), QSize(524, 854) * scale);
+    QCOMPARE(png.size(), size);
     QCOMPARE(QImage(folder.filePath(QStringLiteral("fine.jpg"))).size(), png.size());
 
     ScriptRun same;
     QVERIFY(!same.run(script));
-    QImage expected = capturedPicture(same.runner.form(), scale);
+    QImage expected = capturedPicture(same.runner.form(), ratio);
     expected.setDevicePixelRatio(1); // a file knows nothing of the screen it was made for
     QCOMPARE(png.convertToFormat(QImage::Format_RGB32), expected);
 }

@@ -1,25 +1,36 @@
 #!/usr/bin/env bash
-# On a high-density screen (Qt's scale factor 2, as a 4K laptop runs) the window is drawn twice as
-# fine, and the clipboard picture and the saved JPEG are taken in the screen's device pixels, as a
-# screenshot of the window on that screen would be.
+# On a high-density screen (Qt's scale factor 2, as a 4K laptop runs, or a laptop's 1.5) the window
+# is drawn that much finer, and the clipboard picture and the saved JPEG are taken in the screen's
+# device pixels, as a screenshot of the window on that screen would be: the picture the script mode
+# draws at that width, pixel for pixel, also between two scales of the pictures.
+# Usage: capture_on_dense_screen.sh PROGRAM SCALE
 source "$(dirname "$0")/lib.sh"
 VOKARELO_E2E_SCREEN=2000x2200 in_own_x_server "$@"
-export QT_SCALE_FACTOR=2
+scale=$2
+export QT_SCALE_FACTOR=$scale
+pixels() { awk -v n="$1" -v s="$scale" 'BEGIN { printf "%d", n * s + 0.5 }'; }
+wide="$(pixels 889)x$(pixels 854)"
+narrow="$(pixels 524)x$(pixels 854)"
 
 start_program "$1"
-wait_for_size "$window" 1778x1708
+wait_for_size "$window" "$wide"
 
 # The back arrow, in device pixels.
-click_at "$window" 100 150
-wait_for_size "$window" 1048x1708
+click_at "$window" "$(pixels 50)" "$(pixels 75)"
+wait_for_size "$window" "$narrow"
 box=$(wait_for_message_box)
 
 jpeg="$workdir/13800138000.jpg"
-[ "$(identify -format '%m %wx%h %Q' "$jpeg")" = "JPEG 1048x1708 75" ] \
+[ "$(identify -format '%m %wx%h %Q' "$jpeg")" = "JPEG $narrow 75" ] \
   || fail "jpeg is $(identify -format '%m %wx%h %Q' "$jpeg" 2>&1)"
 xclip -selection clipboard -t image/png -o >"$workdir/clip.png"
-[ "$(identify -format '%wx%h' "$workdir/clip.png")" = "1048x1708" ] || fail "clipboard picture size"
+[ "$(identify -format '%wx%h' "$workdir/clip.png")" = "$narrow" ] || fail "clipboard picture size"
+printf 'save %s\n' "$workdir/script.png" \
+  | env -u QT_SCALE_FACTOR "$1" --script - --width "$(pixels 524)" \
+  || fail "the script mode drew no picture"
+[ "$(compare -metric AE "$workdir/clip.png" "$workdir/script.png" null: 2>&1)" = 0 ] \
+  || fail "the capture is not the script mode's picture at $(pixels 524) pixels across"
 
 xdotool windowfocus --sync "$box" key Return
-wait_for_size "$window" 1778x1708
+wait_for_size "$window" "$wide"
 echo "1 passed, 0 failed"

@@ -64,19 +64,25 @@ void TestDerivedTimes::clockAdvance_data() {
                                      << "59.9" << 1 << "15:17" << NoError << "";
     QTest::newRow("past midnight") << "23:59"
                                    << "2"
-                                   << "0" << 1 << "0:1" << NoError << "";
+                                   << "0" << 1 << "0:01" << NoError << "";
     QTest::newRow("back before midnight") << "0:0"
                                           << ""
                                           << "-1" << 1 << "23:59" << NoError << "";
-    QTest::newRow("zeros dropped") << "09:05"
-                                   << "0"
-                                   << "0" << 1 << "9:5" << NoError << "";
+    QTest::newRow("hour's zero dropped, minute's kept") << "09:05"
+                                                        << "0"
+                                                        << "0" << 1 << "9:05" << NoError << "";
     QTest::newRow("hour only") << "15"
                                << "0"
-                               << "0" << 1 << "15:0" << NoError << "";
+                               << "0" << 1 << "15:00" << NoError << "";
     QTest::newRow("blanks around") << " 9:5 "
                                    << ""
-                                   << "0" << 1 << "9:5" << NoError << "";
+                                   << "0" << 1 << "9:05" << NoError << "";
+    QTest::newRow("across the hour") << "9:59"
+                                     << "0"
+                                     << "60" << 1 << "10:00" << NoError << "";
+    QTest::newRow("to a minute below ten") << "8:58"
+                                           << "1"
+                                           << "55" << 1 << "9:00" << NoError << "";
     QTest::newRow("largest duration") << "15:17"
                                       << "545"
                                       << "11" << 1 << "0:22" << NoError << "";
@@ -156,9 +162,9 @@ void TestDerivedTimes::derivedTime_data() {
     QTest::newRow("row 2, no borrow") << ControlId::Row2TimeField << "10:12"
                                       << "10:10" << true << NoError << "";
     QTest::newRow("row 3 steps 3") << ControlId::Row3TimeField << "10:12"
-                                   << "10:9" << true << NoError << "";
+                                   << "10:09" << true << NoError << "";
     QTest::newRow("row 2 reaches 0") << ControlId::Row2TimeField << "10:02"
-                                     << "10:0" << true << NoError << "";
+                                     << "10:00" << true << NoError << "";
     QTest::newRow("row 3 borrows") << ControlId::Row3TimeField << "10:02"
                                    << "9:59" << true << NoError << "";
     QTest::newRow("hour copied as typed") << ControlId::Row2TimeField << "09:30"
@@ -168,7 +174,13 @@ void TestDerivedTimes::derivedTime_data() {
     QTest::newRow("seconds dropped") << ControlId::Row2TimeField << "9:01:30"
                                      << "8:59" << true << NoError << "";
     QTest::newRow("minutes floored") << ControlId::Row2TimeField << "9:05.9"
-                                     << "9:3" << true << NoError << "";
+                                     << "9:03" << true << NoError << "";
+    QTest::newRow("from five past nine") << ControlId::Row2TimeField << "9:05"
+                                         << "9:03" << true << NoError << "";
+    QTest::newRow("borrow across the hour") << ControlId::Row3TimeField << "10:01"
+                                            << "9:58" << true << NoError << "";
+    QTest::newRow("borrow gives a minute below ten") << ControlId::Row2TimeField << "10:-50"
+                                                     << "9:08" << true << NoError << "";
     QTest::newRow("row 2 before 0:02") << ControlId::Row2TimeField << "0:01"
                                        << "23:59" << true << NoError << "";
     QTest::newRow("row 2 at 0:00") << ControlId::Row2TimeField << "00:00"

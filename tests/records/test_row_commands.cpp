@@ -231,14 +231,14 @@ void TestRowCommands::todayAndNow_data() {
     const QDate march5(2024, 3, 5);
     QTest::newRow("row 1, five past nine") << 0 << QDateTime(march5, QTime(9, 5)) << "3"
                                            << "5"
-                                           << "9:5";
+                                           << "9:05";
     QTest::newRow("row 2, afternoon")
         << 1 << QDateTime(QDate(2024, 12, 31), QTime(14, 30, 59)) << "12"
         << "31"
         << "14:30";
     QTest::newRow("row 3, midnight") << 2 << QDateTime(march5, QTime(0, 0)) << "3"
                                      << "5"
-                                     << "0:0";
+                                     << "0:00";
 }
 
 void TestRowCommands::todayAndNow() {

@@ -24,6 +24,8 @@ private slots:
     void wordWiderThanItsLabelBreaks();
     void hugeCaptionShowsWhatItsStartShows_data();
     void hugeCaptionShowsWhatItsStartShows();
+    void blankIsAsWideAsTheNamedFaces_data();
+    void blankIsAsWideAsTheNamedFaces();
 };
 
 namespace {
@@ -141,6 +143,51 @@ void TestCaptions::hugeCaptionShowsWhatItsStartShows() {
     const ScreenElement& element = s.form.element(name);
     const QString huge = start + QStringLiteral("移动 1380013800\n").repeated(300000);
     QCOMPARE(drawnUnclipped(element, huge), drawnUnclipped(element, start));
+}
+
+void TestCaptions::blankIsAsWideAsTheNamedFaces_data() {
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<int>("weight");
+    QTest::addColumn<QString>("before"); // the words on either side of the blank
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<double>("blank"); // how far the blank moves what follows it, in pixels
+    QTest::newRow("location, 黑体 20 px") << "黑体" << 15.0 << 400 << "广东湛江"
+                                          << "移动" << 10.0;
+    QTest::newRow("row time, bold 黑体 29 px") << "黑体" << 21.75 << 700 << "10月14日"
+                                               << "9:32" << 14.5;
+    QTest::newRow("宋体 16 px") << "宋体" << 12.0 << 400 << "设置"
+                                << "说明" << 8.0;
+    // A Latin face's blank is its own (Liberation Sans draws Arial's, a quarter em and a bit).
+    QTest::newRow("Arial 24 px") << "Arial" << 18.0 << 400 << "138"
+                                 << "0013" << 24 * 0.2778;
+}
+
+// A blank is as wide as the named face draws it, also where a stand-in with a narrower blank
+// draws the glyphs: what follows it moves that far to the right.
+void TestCaptions::blankIsAsWideAsTheNamedFaces() {
+    QFETCH(QString, face);
+    QFETCH(double, points);
+    QFETCH(int, weight);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(double, blank);
+    const QFont font = toQFont({face, points, weight, 134});
+    const auto inkLeftOfAfter = [&](const QString& caption) {
+        QImage canvas(400, 80, QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        {
+            QPainter painter(&canvas);
+            painter.setPen(Qt::black);
+            drawCaption(painter, QRect(10, 10, 380, 60), caption, font, Alignment::Right);
+        }
+        // Right-aligned, the words after the blank stay where they are; the ink before it moves.
+        return inkBox(canvas, 0, canvas.height() - 1).left();
+    };
+    const int together = inkLeftOfAfter(before + after);
+    const int apart = inkLeftOfAfter(before + QStringLiteral(" ") + after);
+    QVERIFY2(std::abs(together - apart - blank) <= 0.5 + 1e-9,
+             qPrintable(QStringLiteral("%1 px").arg(together - apart)));
 }
 
 VOKARELO_TEST_MAIN(TestCaptions)

@@ -26,6 +26,8 @@ private slots:
     void bottomBandCoversBackground();
     void finerScreenDrawsFinerPictures_data();
     void finerScreenDrawsFinerPictures();
+    void phoneWidthIsSharp_data();
+    void phoneWidthIsSharp();
 };
 
 namespace {
@@ -292,6 +294,75 @@ void TestPainting::finerScreenDrawsFinerPictures() {
                  qPrintable(e.name));
     }
     QVERIFY(worstTileDifference(brought, ordinary, labels) <= 10);
+}
+
+void TestPainting::phoneWidthIsSharp_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("from"); // the scale of the pictures scaled down
+    QTest::newRow("1080 across") << 1080.0 / 524 << QSize(1832, 1760) << 3;
+    QTest::newRow("a laptop at 1.5") << 1.5 << QSize(1334, 1281) << 2;
+    QTest::newRow("1440 across") << 1440.0 / 524 << QSize(2443, 2347) << 3;
+}
+
+// Between two scales of the pictures (a phone's own width, a laptop's 1.5) every edge lies on a
+// whole device pixel: a label's background and the battery fill's end are a step from one column
+// to the next, never a blurred band, and each picture is the next finer one scaled down once,
+// copied pixel for pixel.
+void TestPainting::phoneWidthIsSharp() {
+    QFETCH(qreal, ratio);
+    QFETCH(QSize, size);
+    QFETCH(int, from);
+    StartedForm s;
+    s.form.element(ElementId::BatteryText).backColor = Marker1;
+    s.form.element(ElementId::ClockText).backColor = Marker2;
+    const QImage image = renderWindow(s.form, ratio);
+    QCOMPARE(image.size(), size);
+    const auto device = [&](int windowPixels) { return qRound(windowPixels * ratio); };
+
+    // Across each edge of the labels: the label's colour inside, none of it outside.
+    for (const ElementId id : {ElementId::BatteryText, ElementId::ClockText}) {
+        const ScreenElement& label = s.form.element(id);
+        const QColor colour = toQColor(label.backColor);
+        const QRect area = pixelRect(label.rect);
+        const QRect inside(QPoint(device(area.left()), device(area.top())),
+                           QPoint(device(area.right() + 1) - 1, device(area.bottom() + 1) - 1));
+        // The top right corner, clear of the caption's ink.
+        const QPoint corner = inside.topRight() + QPoint(-1, 1);
+        for (int x = inside.left() - 3; x <= inside.right() + 3; ++x) {
+            const bool in = x >= inside.left() && x <= inside.right();
+            QVERIFY2((at(image, x, corner.y()) == colour) == in, qPrintable(label.name));
+        }
+        for (int y = std::max(0, inside.top() - 3); y <= inside.bottom() + 3; ++y) {
+            const bool in = y >= inside.top() && y <= inside.bottom();
+            QVERIFY2((at(image, corner.x(), y) == colour) == in, qPrintable(label.name));
+        }
+    }
+
+    // Each picture is the next finer one scaled down with an averaging filter, and shows unchanged
+    // in its place: the battery fill ends where its element does, then the band shows.
+    const QImage& background = assetImageAt(Asset::PhoneBackground, ratio);
+    const QImage& fill = assetImageAt(Asset::BatteryFill, ratio);
+    for (const Asset asset : {Asset::PhoneBackground, Asset::BatteryFill}) {
+        const QSize windowSize = assetImage(asset).size();
+        QImage expected =
+            assetImage(asset, from)
+                .scaled(qRound(windowSize.width() * ratio), qRound(windowSize.height() * ratio),
+                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        expected.setDevicePixelRatio(ratio);
+        QCOMPARE(assetImageAt(asset, ratio), expected);
+    }
+    const QRect fillArea = pixelRect(s.form.element(ElementId::BatteryFill).rect);
+    const QPoint fillOrigin(device(fillArea.left()), device(fillArea.top()));
+    const int fillEnd = device(fillArea.right() + 1);
+    for (int y = fillOrigin.y(); y < device(fillArea.bottom() + 1); ++y)
+        for (int x = fillOrigin.x(); x < fillEnd + 3; ++x) {
+            const QColor expected = x < fillEnd
+                                        ? fill.pixelColor(x - fillOrigin.x(), y - fillOrigin.y())
+                                        : background.pixelColor(x, y);
+            QVERIFY2(at(image, x, y) == expected,
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
 }
 
 VOKARELO_TEST_MAIN(TestPainting)

@@ -267,7 +267,7 @@ void TestSetups::openedScriptRunsInTheWindow() {
     QVERIFY(!w.setups.open(device)); // the exit button ends the script, not the program
     QVERIFY(!w.platform.quitCalled);
     QCOMPARE(w.form.text(BatteryField), RecordedForm().form.text(BatteryField));
-    QCOMPARE(w.form.text(ClockField), QStringLiteral("3:4"));
+    QCOMPARE(w.form.text(ClockField), QStringLiteral("3:04"));
     QCOMPARE(w.form.text(NumberField), QStringLiteral("13912345678"));
     QCOMPARE(QImage(picture).convertToFormat(QImage::Format_RGB32),
              capturedPicture(w.form, 1).convertToFormat(QImage::Format_RGB32));

@@ -164,9 +164,10 @@ private slots:
     void clockNow_data() {
         QTest::addColumn<QTime>("now");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("no leading zeros") << QTime(9, 5, 59) << "9:5";
-        QTest::newRow("minute below ten") << QTime(15, 7) << "15:7";
-        QTest::newRow("midnight") << QTime(0, 0) << "0:0";
+        QTest::newRow("two-digit minute, hour unpadded") << QTime(9, 5, 59) << "9:05";
+        QTest::newRow("minute below ten") << QTime(15, 7) << "15:07";
+        QTest::newRow("midnight") << QTime(0, 0) << "0:00";
+        QTest::newRow("last minute") << QTime(23, 59, 59) << "23:59";
         QTest::newRow("afternoon") << QTime(15, 17) << "15:17";
     }
     void clockNow() {
