@@ -190,8 +190,9 @@ void LineRunner::perform(const ScriptAction& action) {
         WriteFailure failure;
         if (!writePictureFile(capturedPicture(form_, form_.platform().devicePixelRatio()), path,
                               &failure))
-            throw ScriptError{{QStringLiteral("cannot write %1: %2").arg(path, failure.text),
-                               QStringLiteral("无法写入%1：%2").arg(path, writeFailureReason(failure))}};
+            throw ScriptError{
+                {QStringLiteral("cannot write %1: %2").arg(path, failure.text),
+                 QStringLiteral("无法写入%1：%2").arg(path, writeFailureReason(failure))}};
         if (pictureSaved)
             pictureSaved(path);
         return;

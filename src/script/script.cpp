@@ -196,9 +196,9 @@ std::optional<ScriptAction> parseScriptLine(QStringView line) {
         return parseAction(line, content);
     // "try" is one prefix, taken once: what follows is a click or a double click, never another
     // "try", and is read as a line of its own.
-    const QStringView attempted =
-        requireArgument(rest, QStringLiteral("try"),
-                        {QStringLiteral("a click or dblclick"), QStringLiteral("一个点击或 dblclick")});
+    const QStringView attempted = requireArgument(
+        rest, QStringLiteral("try"),
+        {QStringLiteral("a click or dblclick"), QStringLiteral("一个点击或 dblclick")});
     if (attempted.startsWith(u'#'))
         throw ScriptError{{QStringLiteral("try goes before a click or a dblclick"),
                            QStringLiteral("try 只能写在点击或 dblclick 前面")}};

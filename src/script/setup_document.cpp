@@ -85,7 +85,8 @@ QString SetupFolder::resolve(const QString& name) const {
         throw ScriptError{
             {QStringLiteral("a set-up opened in the window writes only pictures: the name must end "
                             "in .jpg, .jpeg or .png"),
-             QStringLiteral("在窗口中打开的设置只写图片文件：文件名要以 .jpg、.jpeg 或 .png 结尾")}};
+             QStringLiteral(
+                 "在窗口中打开的设置只写图片文件：文件名要以 .jpg、.jpeg 或 .png 结尾")}};
     return QDir::cleanPath(QDir(folder_).absoluteFilePath(name));
 }
 

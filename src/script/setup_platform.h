@@ -4,6 +4,7 @@
 #include "line_runner.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 // The window's platform while its set-ups are recorded and run. It passes everything on to the
@@ -13,13 +14,20 @@
 // commands read, so that a recording can say it.
 class SetupPlatform : public Platform, public ScriptWorld {
 public:
-    explicit SetupPlatform(Platform& system) : system_(system) {}
+    explicit SetupPlatform(Platform& system);
+    ~SetupPlatform() override;
 
     // From beginScript to endScript the script's clock (the system's until a "now" line) and
     // clipboard text (none until a "clipboard" line) stand in for the system's, and a command that
     // quits ends the script, not the program.
     void beginScript();
     void endScript();
+
+    // From beginReplay to endReplay the window is being brought back to an earlier state (undo,
+    // redo): the replayed commands leave no trace outside it. Pictures they capture stay on a
+    // clipboard of the replay's own, exports write nothing and the export's pause is not waited.
+    void beginReplay();
+    void endReplay();
 
     // Forgets what was read; clockRead and clipboardTextRead then say what the commands read since.
     void startWatching();
@@ -34,9 +42,9 @@ public:
     QDateTime now() const override;
     QLocale locale() const override { return system_.locale(); }
     ClipboardText clipboardText() const override;
-    ClipboardPicture clipboardPicture() const override { return system_.clipboardPicture(); }
-    void setClipboardImage(const QImage& image) override { system_.setClipboardImage(image); }
-    void pause(int milliseconds) override { system_.pause(milliseconds); }
+    ClipboardPicture clipboardPicture() const override;
+    void setClipboardImage(const QImage& image) override;
+    void pause(int milliseconds) override;
     ProgramFolder programFolder() const override { return system_.programFolder(); }
     QString picturesFolder() const override { return system_.picturesFolder(); }
     int screenHeightPixels() const override { return system_.screenHeightPixels(); }
@@ -47,7 +55,7 @@ public:
     void startTimer(int milliseconds) override { system_.startTimer(milliseconds); }
     void stopTimer() override { system_.stopTimer(); }
     void quit() override;
-    FileStore& fileStore() override { return system_.fileStore(); }
+    FileStore& fileStore() override;
 
 private:
     Platform& system_;
@@ -55,6 +63,9 @@ private:
     std::optional<QDateTime> fixedClock_;
     QString scriptClipboard_;
     bool quitRequested_ = false;
+    // Set while replaying: the file system that writes nothing.
+    std::unique_ptr<FileStore> replayStore_;
+    QImage replayClipboard_;
     mutable std::optional<QDateTime> clockRead_;
     mutable std::optional<QString> clipboardTextRead_;
 };

@@ -70,6 +70,10 @@ std::optional<ScriptFailure> SetupSession::replay(const QStringList& lines) {
         text += line.toUtf8() + '\n';
     QBuffer script(&text);
     script.open(QIODevice::ReadOnly);
+    // The commands were carried out once already: bringing their state back touches nothing
+    // outside the window.
+    platform_.beginReplay();
+    const auto replayed = qScopeGuard([this] { platform_.endReplay(); });
     return run(script, {}, nullptr, false).failure;
 }
 
@@ -108,7 +112,8 @@ SetupRunReport SetupSession::run(QIODevice& script, std::function<bool()> keepGo
     report_.failure = lines_.run(script);
     if (recordingFull && report_.failure)
         report_.failure->message = {
-            QStringLiteral("the set-up's recording went past %1 MiB; the run stopped after this line")
+            QStringLiteral(
+                "the set-up's recording went past %1 MiB; the run stopped after this line")
                 .arg(MaxRecordingCharacters / (1024 * 1024)),
             QStringLiteral("设置的记录超过了 %1 MiB，运行在此行之后停止")
                 .arg(MaxRecordingCharacters / (1024 * 1024))};

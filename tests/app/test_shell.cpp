@@ -1,8 +1,8 @@
 #include "app/clipboard_reading.h"
 #include "app/fading_notice.h"
 #include "app/main_window.h"
-#include "app/picture_drag.h"
 #include "app/panel_style.h"
+#include "app/picture_drag.h"
 #include "app/qt_platform.h"
 #include "app/qt_translation.h"
 #include "app/window_frame.h"
@@ -25,8 +25,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QProgressDialog>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -38,8 +38,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
-#include <memory>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <sys/stat.h>
 
@@ -671,7 +671,7 @@ private slots:
         QCOMPARE(s.platform.messages.size(), 2);
         QVERIFY(s.platform.messages[0].text.startsWith(
             QStringLiteral("无法打开%1：这是一个管道").arg(fifo)));
-        QVERIFY(s.platform.messages[1].text.startsWith(tries + QStringLiteral(":1: try try ")));
+        QVERIFY(s.platform.messages[1].text.startsWith(tries + QStringLiteral("第1行“try try ")));
     }
 
     // A settings file that is not a regular file is left unread: the open dialog starts at home.

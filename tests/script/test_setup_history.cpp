@@ -2,6 +2,9 @@
 #include "support/recorded_form.h"
 #include "support/run_tests.h"
 
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -65,6 +68,7 @@ private slots:
     void undoAndRedoRetraceEveryState();
     void newActionForgetsTheUndone();
     void savedSetupIsKeptAcrossUndo();
+    void undoTouchesNothingOutsideTheWindow();
 };
 
 void TestSetupHistory::undoAndRedoRetraceEveryState_data() {
@@ -153,6 +157,43 @@ void TestSetupHistory::savedSetupIsKeptAcrossUndo() {
     QVERIFY(w.recorder().hasUnsavedActions());
     QVERIFY(!history.redo());
     QVERIFY(!w.recorder().hasUnsavedActions());
+}
+
+// Undoing an action after a capture brings the capture's state back without doing it again: the
+// picture its export saved is not written anew, the clipboard keeps what the user put there since,
+// and no pause is waited.
+void TestSetupHistory::undoTouchesNothingOutsideTheWindow() {
+    QTemporaryDir folder;
+    RecordedForm w;
+    w.platform.folder = folder.path();
+    SetupHistory history(w.setups);
+    w.recorder().click(ElementId::BackArrow);
+    QVERIFY(w.form.timerRunning());
+    w.form.timerTick();
+    const QString exported = folder.filePath(QStringLiteral("13800138000.jpg"));
+    QVERIFY(QFile::remove(exported));
+    typed(BatteryField, "57")(w);
+    clicked(BatterySubmitButton)(w);
+    const FormState captured = [&] {
+        RecordedForm again;
+        again.platform.folder = folder.path();
+        again.recorder().click(ElementId::BackArrow);
+        again.form.timerTick();
+        QFile::remove(exported);
+        return again.form.snapshot();
+    }();
+    QImage theUsers(4, 4, QImage::Format_RGB32);
+    theUsers.fill(Qt::green);
+    w.platform.clipboardImageValue = theUsers;
+    const qsizetype pauses = w.platform.pauses.size();
+
+    QVERIFY(!history.undo());
+    QVERIFY(!history.undo());
+    QVERIFY(w.form.snapshot() == captured);
+    QVERIFY(!QFile::exists(exported));
+    QCOMPARE(w.platform.clipboardImageValue, theUsers);
+    QCOMPARE(w.platform.pauses.size(), pauses);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 VOKARELO_TEST_MAIN(TestSetupHistory)

@@ -423,7 +423,7 @@ void TestSetups::onlyRegularFilesOpen() {
         {QStringLiteral("/proc/self/fd/%1").arg(pipeEnds[0]), QStringLiteral("这是一个管道")},
         {QStringLiteral("/dev/zero"), QStringLiteral("这是一个设备")},
         {folder.path(), QStringLiteral("这是一个文件夹")},
-        {folder.filePath(QStringLiteral("missing.vks")), QStringLiteral("No such file")},
+        {folder.filePath(QStringLiteral("missing.vks")), QStringLiteral("没有这个文件")},
     };
     for (const auto& c : cases) {
         QFile file;
@@ -485,8 +485,8 @@ void TestSetups::savesOfAnOpenedSetup() {
         QCOMPARE(report.failure.has_value(), !written);
         if (!written) {
             QCOMPARE(report.failure->line, 2);
-            QVERIFY2(report.failure->message.chinese.contains(refusal.isEmpty() ? QStringLiteral("没有问过")
-                                                                        : refusal),
+            QVERIFY2(report.failure->message.chinese.contains(
+                         refusal.isEmpty() ? QStringLiteral("没有问过") : refusal),
                      qPrintable(report.failure->message.chinese));
         }
         QCOMPARE(report.pictures, written ? QStringList{target} : QStringList());
@@ -512,7 +512,8 @@ void TestSetups::runEndsWithOneMessage() {
              qPrintable(summary));
     QVERIFY2(summary.contains(u"第一个错误（运行没有因此停止）：第 2 行：类型不匹配"),
              qPrintable(summary));
-    QVERIFY2(summary.endsWith(u"a.vks:6: Command2: 类型不匹配 in Text1 (电量)"),
+    QVERIFY2(summary.endsWith(
+                 u"a.vks第6行“Command2”：类型不匹配\n“电量”应填写电量的百分数（例如 92%）。"),
              qPrintable(summary));
 
     QVERIFY(runSummary(QStringLiteral("a.vks"), SetupRunReport{}).isEmpty());
@@ -531,7 +532,8 @@ void TestSetups::craftedSetupsStayBounded() {
     const SetupRunReport report = tries.open(w, false);
     QVERIFY(report.failure);
     QCOMPARE(report.failure->line, 3);
-    QCOMPARE(report.failure->message.english, QStringLiteral("try goes before a click or a dblclick"));
+    QCOMPARE(report.failure->message.english,
+             QStringLiteral("try goes before a click or a dblclick"));
     QCOMPARE(w.form.element(ElementId::BatteryText).caption, QStringLiteral("50%"));
 
     // Each pair records a line of a mebibyte; the bound is met after the seventeenth.
@@ -544,7 +546,8 @@ void TestSetups::craftedSetupsStayBounded() {
     const auto failure = w.setups.open(device);
     QVERIFY(failure);
     QCOMPARE(failure->line, 2 * 17);
-    QCOMPARE(failure->message.chinese, QStringLiteral("设置的记录超过了 16 MiB，运行在此行之后停止"));
+    QCOMPARE(failure->message.chinese,
+             QStringLiteral("设置的记录超过了 16 MiB，运行在此行之后停止"));
     QVERIFY(w.recorder().recordedCharacters() <= SetupSession::MaxRecordingCharacters + 2 * text);
 }
 
