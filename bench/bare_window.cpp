@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The least a Qt Widgets program shows: one borderless window holding one label. The start-up
 // benchmark compares the time to Vokarelo's first painted window with the time to this one's.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rendering, capture and export, each on the model as the program runs it, timed by Google
 // Benchmark. The fake platform stands in for the outside world where it would wait (the export's
 // pause) or ask the user (its message box); the real Qt clipboard is measured on its own under the

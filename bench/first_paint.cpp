@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts a program on the X display named by DISPLAY and measures the time from its start to the
 // first moment one of its windows shows a given colour at a given point, that is, until its first
 // painted frame is on the screen. Then, after a short settling time, it reads the program's

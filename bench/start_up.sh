@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up and memory: the time from starting Vokarelo to its first painted window, against the
 # same for a bare Qt window showing one label, and Vokarelo's resident memory once it has started.
 # Each program runs RUNS times, alternating, after one unmeasured warm-up run each, in an Xvfb of

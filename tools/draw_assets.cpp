@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the pictures in assets/. Run it after changing how they look and commit the files it
 // writes; the program embeds them and never draws them itself.
 

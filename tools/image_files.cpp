@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "image_files.h"
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pictures.h"
 
 #include "symbols.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-to-JPEG of the default picture as a whole process: RUNS runs of `vokarelo --script -`, each
 # timed on the wall clock with its peak resident memory from /usr/bin/time; then the same for a
 # headless browser's screenshot of an equivalent page, when a browser is installed, and the ratios.

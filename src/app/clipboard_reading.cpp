@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clipboard_reading.h"
 
 #include <QBuffer>

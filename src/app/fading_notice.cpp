@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fading_notice.h"
 
 #include <QGraphicsOpacityEffect>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch/batch_main.h"
 #include "batch/command_line.h"
 #include "batch/private_runtime_folder.h"

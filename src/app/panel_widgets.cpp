@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "panel_widgets.h"
 
 #include "screen/caption_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "qt_platform.h"
 
 #include "clipboard_reading.h"

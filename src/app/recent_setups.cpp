@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recent_setups.h"
 
 #include "basic/image_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "setup_files.h"
 
 #include "form/form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window_actions.h"
 
 #include "form/form.h"

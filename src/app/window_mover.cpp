@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window_mover.h"
 
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colour.h"
 
 #include <algorithm>

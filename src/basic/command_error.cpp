@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "command_error.h"
 
 QString errorText(ErrorKind kind) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "conversions.h"
 
 #include <QRegularExpression>

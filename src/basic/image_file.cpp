@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "image_file.h"
 
 #include <QBuffer>

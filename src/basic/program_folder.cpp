@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "program_folder.h"
 
 #include <QDir>

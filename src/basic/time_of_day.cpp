@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "time_of_day.h"
 
 #include "conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch_main.h"
 
 #include "batch_runner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch_runner.h"
 
 #include "window/window_definition.h"

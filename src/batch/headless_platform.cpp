@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "headless_platform.h"
 
 HeadlessPlatform::HeadlessPlatform(ProgramFolder programFolder, qreal pixelRatio)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "private_runtime_folder.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "field_blame.h"
 
 QString acceptedInput(FieldInput input) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "derived_times.h"
 
 #include "basic/command_error.h"

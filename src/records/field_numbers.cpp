@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "field_numbers.h"
 
 #include "basic/conversions.h"

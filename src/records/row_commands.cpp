@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "row_commands.h"
 
 #include "basic/conversions.h"

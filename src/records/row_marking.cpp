@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "row_marking.h"
 
 #include "basic/colour.h"

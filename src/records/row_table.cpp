@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "row_table.h"
 
 using enum ControlId;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assets.h"
 
 #include <QHash>

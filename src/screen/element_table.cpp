@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "element_table.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "line_runner.h"
 
 #include "basic/command_error.h"

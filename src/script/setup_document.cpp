@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "setup_document.h"
 
 #include "script.h"

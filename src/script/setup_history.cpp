@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "setup_history.h"
 
 #include "script.h"

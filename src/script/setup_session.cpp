@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "setup_session.h"
 
 #include "basic/command_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "number_location.h"
 
 #include "basic/command_error.h"

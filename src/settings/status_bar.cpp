@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "status_bar.h"
 
 #include "basic/conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "status_bar_colour.h"
 
 #include "basic/conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export.h"
 
 #include "basic/command_error.h"

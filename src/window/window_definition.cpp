@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window_definition.h"
 
 #include "capture.h"

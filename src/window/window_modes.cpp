@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window_modes.h"
 
 #include "basic/twips.h"

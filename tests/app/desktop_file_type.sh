@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix, as a desktop sees it, and checks what the desktop reads:
 # the menu entry and the AppStream metadata pass their validators, and a file named *.vks is a
 # set-up, which the menu entry opens. Needs desktop-file-utils, appstream, shared-mime-info,

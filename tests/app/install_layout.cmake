@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix and checks that a desktop finds the program, its menu
 # entry and its icon, the set-ups' file type and the software centres' metadata there, and that
 # the program looks for libraries only where the system does.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks the library search path written into a program (readelf -d): an empty entry means the
 # working folder, so a library planted there would run inside the program, and $ORIGIN or any
 # other folder that holds none of the program's libraries only widens where it looks. With

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/clipboard_reading.h"
 #include "app/fading_notice.h"
 #include "app/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pictures in assets/ as the program relies on them: where it lays its own labels and
 // pictures, the drawn screen must be flat and empty, and the files must be what it embeds.
 

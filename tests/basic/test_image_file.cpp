@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture writer against the failures a real machine has: a disk that fills up part-way, a
 // name that belongs to a link, folder, FIFO, socket or device, a name the system cannot spell, a
 // picture too large for its format, and the steps of writing that fail. Whatever happens, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "basic/colour.h"
 #include "batch/command_line.h"
 #include "records/row_table.h"

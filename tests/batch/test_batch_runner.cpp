@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "basic/colour.h"
 #include "screen/fonts.h"
 #include "script/picture_file.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The whole road of a picture: a new number typed and submitted, the back arrow clicked, the picture
 # on the real clipboard, the JPEG beside the program, the message box, and the window wide again.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # On a high-density screen (Qt's scale factor 2, as a 4K laptop runs, or a laptop's 1.5) the window
 # is drawn that much finer, and the clipboard picture and the saved JPEG are taken in the screen's
 # device pixels, as a screenshot of the window on that screen would be: the picture the script mode

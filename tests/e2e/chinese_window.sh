@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Under the C locale the window still speaks Chinese: a set-up that fails shows its error in
 # Chinese, in a message box whose button is Qt's own 确定. The box must match, pixel for pixel, a
 # reference box that a small program shows with Qt's Chinese translation over the same window;

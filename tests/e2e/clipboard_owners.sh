@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Other programs on the real clipboard. A number another program offers is pasted with 粘贴; a
 # picture it offers is exported; an owner that never answers costs the export and the paste one
 # wait each (Qt's X11 clipboard gives up after 5 s a request), after which they say that the

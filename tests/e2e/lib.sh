@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by the end-to-end tests: each runs the real program in an X server of its own, so that
 # tests never share a clipboard or a window.
 set -euo pipefail

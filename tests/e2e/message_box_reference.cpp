@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shows a message box as the window shows one: the real platform's box over the real window, with
 // Qt's Chinese translation loaded as the program loads it. Prints the box's X window id once it is
 // shown and stays until it is ended, so that a test can compare the program's box with it pixel

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A set-up made with real clicks and typing, saved with Ctrl+S through the file dialog: the script
 # mode's picture of it is the window's capture, and a fresh window that opens it with Ctrl+O, or
 # from the command line, shows the same picture.

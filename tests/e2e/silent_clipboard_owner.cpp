@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Takes the CLIPBOARD selection of the X display named by DISPLAY and never answers a request for
 // it, as a program that hangs while it holds the clipboard. Prints "owner" once it holds the
 // selection; ends when another program takes the selection, or when it is killed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The window on a laptop-sized screen with a window manager: it fits the screen's height and
 # scrolls, its background moves it, Return submits a field's row, Escape leaves the field, Ctrl+Z
 # and Ctrl+Y undo and redo, the right-click menu quits, the session's set-up is kept at quitting and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Real clicks of the X server on the two blue labels: a quick double click counts as one click, so
 # lengthening takes two separate clicks, and so does restoring on a screen taller than the window.
 source "$(dirname "$0")/lib.sh"

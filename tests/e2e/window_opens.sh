@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The program opens its borderless 889 x 854 window titled "Vokarelo".
 source "$(dirname "$0")/lib.sh"
 in_own_x_server "$@"

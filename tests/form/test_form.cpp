@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "basic/command_error.h"
 #include "form/form.h"
 #include "support/fake_platform.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Debian package as a user meets it: builds it with dpkg-buildpackage, checks it with lintian,
 # installs it with dpkg, opens a set-up through its file type as a file manager would, lets an
 # unprivileged user with a home of its own export a picture with the installed program, and removes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/row_invariants.h"
 #include "support/run_tests.h"
 #include "support/started_form.h"

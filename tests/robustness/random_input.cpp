@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "random_input.h"
 
 #include <QColor>

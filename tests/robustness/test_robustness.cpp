@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Long random sequences of every event the program answers, with random field texts, clipboard
 // contents (a clipboard that does not answer and a picture too large to read among them), clocks,
 // screens, and a file system that fails at a random step of an export's write. After every event:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/run_tests.h"
 #include <QObject>
 // Where the captions' ink lies. Each caption is drawn unclipped on a canvas larger than its label,

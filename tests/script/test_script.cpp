@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/script.h"
 #include "script/script_reader.h"
 #include "support/run_tests.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/setup_history.h"
 #include "support/recorded_form.h"
 #include "support/run_tests.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screen/fonts.h"
 #include "script/script_reader.h"
 #include "script/setup_document.h"

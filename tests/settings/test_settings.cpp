@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "basic/colour.h"
 #include "basic/command_error.h"
 #include "basic/conversions.h"

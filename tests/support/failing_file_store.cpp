@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "failing_file_store.h"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fake_platform.h"
 
 void FakePlatform::setClipboardImage(const QImage& image) {

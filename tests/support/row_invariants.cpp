@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "row_invariants.h"
 
 #include "basic/colour.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screen/fonts.h"
 #include "screen/screen_painter.h"
 #include "support/failing_file_store.h"
