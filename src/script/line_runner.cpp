@@ -207,6 +207,23 @@ void LineRunner::perform(const ScriptAction& action) {
     }
 }
 
+namespace {
+
+// The failing line as a message quotes it: a crafted line can be megabytes long, and a message box
+// or a terminal line needs only its start to show which line it was.
+QString quotedLine(const QString& line) {
+    constexpr qsizetype MostQuoted = 120;
+    const QString trimmed = line.trimmed();
+    if (trimmed.size() <= MostQuoted)
+        return trimmed;
+    qsizetype end = MostQuoted;
+    if (trimmed.at(end - 1).isHighSurrogate())
+        --end;
+    return trimmed.first(end) + QStringLiteral("…");
+}
+
+} // namespace
+
 QString failureText(const QString& scriptName, const ScriptFailure& failure,
                     ScriptLanguage language) {
     if (language == ScriptLanguage::Chinese) {
@@ -219,7 +236,7 @@ QString failureText(const QString& scriptName, const ScriptFailure& failure,
         if (failure.lineText.isEmpty())
             return where + QStringLiteral("：") + failure.message.chinese;
         return QStringLiteral("%1“%2”：%3")
-            .arg(where, failure.lineText.trimmed(), failure.message.chinese);
+            .arg(where, quotedLine(failure.lineText), failure.message.chinese);
     }
     if (failure.unreadable)
         return QStringLiteral("cannot read %1 at line %2: %3")
@@ -228,6 +245,6 @@ QString failureText(const QString& scriptName, const ScriptFailure& failure,
             .arg(failure.message.english);
     QString text = QStringLiteral("%1:%2: ").arg(scriptName).arg(failure.line);
     if (!failure.lineText.isEmpty())
-        text += failure.lineText.trimmed() + QStringLiteral(": ");
+        text += quotedLine(failure.lineText) + QStringLiteral(": ");
     return text + failure.message.english;
 }
