@@ -33,13 +33,6 @@ QString firstOffered(const QStringList& offered, const QStringList& preferred) {
     return {};
 }
 
-QStringList pictureFormats() {
-    QStringList formats{QStringLiteral("image/png")};
-    for (const QByteArray& type : QImageReader::supportedMimeTypes())
-        formats.append(QString::fromLatin1(type));
-    return formats;
-}
-
 // The bytes of the first offered format of a kind; empty when none is offered, nothing when the
 // owner did not answer. QMimeData's own image() and hasText() ask the owner again for every format
 // they try, each a wait of its own.
@@ -58,8 +51,15 @@ std::optional<QByteArray> fetch(const QMimeData* offered, const QStringList& pre
 
 } // namespace
 
+QStringList clipboardPictureTypes() {
+    QStringList types{QStringLiteral("image/png")};
+    for (const QByteArray& type : QImageReader::supportedMimeTypes())
+        types.append(QString::fromLatin1(type));
+    return types;
+}
+
 ClipboardPicture readClipboardPicture(const QMimeData* offered) {
-    static const QStringList formats = pictureFormats();
+    static const QStringList formats = clipboardPictureTypes();
     const std::optional<QByteArray> bytes = fetch(offered, formats);
     if (!bytes)
         return {ClipboardRead::NoAnswer, {}};

@@ -4,8 +4,12 @@
 #include "basic/platform.h"
 
 #include <QByteArray>
+#include <QStringList>
 
 class QMimeData;
+
+// The image types a picture is read in, in order of preference: PNG, then every type Qt reads.
+QStringList clipboardPictureTypes();
 
 // The picture and the text that another program offers on the clipboard, read with at most one
 // wait for its answer: the formats once, then one format's bytes once.

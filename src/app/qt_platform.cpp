@@ -2,6 +2,7 @@
 #include "qt_platform.h"
 
 #include "clipboard_reading.h"
+#include "x11_clipboard.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,16 +29,32 @@ QLocale QtPlatform::locale() const {
     return QLocale::system();
 }
 
+namespace {
+
+// On X11, Qt's clipboard waits on the user-interface thread for the answers of the clipboard's
+// owner, and the window stops painting meanwhile: there the clipboard is read away from it.
+bool onX11() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+} // namespace
+
 ClipboardText QtPlatform::clipboardText() const {
+    if (onX11())
+        if (const std::optional<ClipboardText> read = readX11ClipboardText())
+            return *read;
     return readClipboardText(QGuiApplication::clipboard()->mimeData());
 }
 
 ClipboardPicture QtPlatform::clipboardPicture() const {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QMimeData* data = offered_ ? QGuiApplication::clipboard()->mimeData() : nullptr;
     // The capture's own picture is read in this program, with no other program to wait for.
     if (data && data == offered_)
         return answeredPicture(qvariant_cast<QImage>(data->imageData()));
-    return readClipboardPicture(data);
+    if (onX11())
+        if (const std::optional<ClipboardPicture> read = readX11ClipboardPicture())
+            return *read;
+    return readClipboardPicture(QGuiApplication::clipboard()->mimeData());
 }
 
 void QtPlatform::setClipboardImage(const QImage& image) {

@@ -15,7 +15,7 @@
 enum class ClipboardRead {
     Found,
     Empty,    // nothing of the kind asked for
-    TooLarge, // a picture beyond what the program allocates to read one
+    TooLarge, // a picture beyond what the program allocates to read one, or a text as long
     NoAnswer, // the program that holds the clipboard did not answer in time
 };
 

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "basic/platform.h"
+
+#include <optional>
+
+// The picture and the text on the X11 clipboard, read on a thread of its own while this thread
+// goes on with its events: the window paints, timers run, and this program's own clipboard answers
+// other programs (and the reading thread). Clicks and keys wait until the read has ended. Nothing
+// when no X display could be reached.
+std::optional<ClipboardPicture> readX11ClipboardPicture();
+std::optional<ClipboardText> readX11ClipboardText();
+
+// The most bytes of text read from the clipboard; more is TooLarge.
+constexpr qint64 ClipboardTextLimitBytes = qint64(16) << 20;
