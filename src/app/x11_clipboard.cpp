@@ -12,9 +12,10 @@
 namespace {
 
 // Reads on a thread of its own. Meanwhile this thread runs an event loop of its own, as the
-// export's pause does: paint events, timers and the clipboard's requests go on, while clicks and
-// keys stay queued until the command that reads has ended, and then reach the window in their
-// order. The reading thread always ends: each of the owner's answers has its time limit.
+// export's pause does: paint events, timers and the clipboard's requests go on (this program may
+// be the owner the reading thread asks), while clicks and keys stay queued, as during the pause,
+// and reach the window in their order once the command lets events run again. The reading thread
+// always ends: each of the owner's answers has its time limit, and the whole read one too.
 SelectionAnswer readAwayFromWindow(const QList<QByteArray>& preferred, qint64 maxBytes) {
     SelectionAnswer answer;
     const std::unique_ptr<QThread> reader(

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "x11_selection_reader.h"
 
+#include "x11_connection.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -36,32 +38,19 @@ Answer failed(ClipboardRead read) {
 class SelectionReader {
 public:
     SelectionReader(qint64 maxBytes, int answerLimitMs)
-        : maxBytes_(maxBytes), answerLimit_(std::chrono::milliseconds(answerLimitMs)),
+        : connection_(XCB_EVENT_MASK_PROPERTY_CHANGE), c_(connection_.get()),
+          window_(connection_.window()), maxBytes_(maxBytes),
+          answerLimit_(std::chrono::milliseconds(answerLimitMs)),
           readEnd_(Clock::now() + std::chrono::milliseconds(WholeReadLimitMs)) {
-        int screenNumber = 0;
-        c_ = xcb_connect(nullptr, &screenNumber);
-        if (xcb_connection_has_error(c_))
+        if (!connection_.isOpen())
             return;
-        xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(c_));
-        for (; screens.rem && screenNumber > 0; --screenNumber)
-            xcb_screen_next(&screens);
-        if (!screens.rem)
-            return;
-        window_ = xcb_generate_id(c_);
-        const uint32_t events[] = {XCB_EVENT_MASK_PROPERTY_CHANGE};
-        xcb_create_window(c_, XCB_COPY_FROM_PARENT, window_, screens.data->root, 0, 0, 1, 1, 0,
-                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
-                          events);
-        clipboard_ = atom("CLIPBOARD");
-        targets_ = atom("TARGETS");
-        incremental_ = atom("INCR");
-        property_ = atom("VOKARELO_CLIPBOARD");
+        clipboard_ = connection_.atom("CLIPBOARD");
+        targets_ = connection_.atom("TARGETS");
+        incremental_ = connection_.atom("INCR");
+        property_ = connection_.atom("VOKARELO_CLIPBOARD");
     }
-    ~SelectionReader() { xcb_disconnect(c_); }
-    SelectionReader(const SelectionReader&) = delete;
-    SelectionReader& operator=(const SelectionReader&) = delete;
 
-    bool connected() const { return window_ != XCB_NONE && !xcb_connection_has_error(c_); }
+    bool connected() const { return connection_.isOpen(); }
 
     SelectionAnswer read(const QList<QByteArray>& preferred) {
         SelectionAnswer answer;
@@ -101,12 +90,6 @@ public:
     }
 
 private:
-    xcb_atom_t atom(const char* name) {
-        Owned<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-            c_, xcb_intern_atom(c_, 0, uint16_t(std::strlen(name)), name), nullptr));
-        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    }
-
     bool hasOwner() {
         Owned<xcb_get_selection_owner_reply_t> reply(
             xcb_get_selection_owner_reply(c_, xcb_get_selection_owner(c_, clipboard_), nullptr));
@@ -159,8 +142,10 @@ private:
     // read and deleted in turn, until an empty one. The owner announces a size no larger than the
     // whole.
     Answer takeInParts(xcb_atom_t property, const QByteArray& announced, qint64 maxBytes) {
-        if (announced.size() >= 4 &&
-            *reinterpret_cast<const uint32_t*>(announced.constData()) > uint64_t(maxBytes))
+        uint32_t announcedBytes = 0;
+        if (announced.size() >= qsizetype(sizeof announcedBytes))
+            std::memcpy(&announcedBytes, announced.constData(), sizeof announcedBytes);
+        if (announcedBytes > maxBytes)
             return failed(ClipboardRead::TooLarge);
         Answer whole{ClipboardRead::Found, XCB_ATOM_NONE, {}};
         for (;;) {
@@ -202,8 +187,9 @@ private:
         }
     }
 
-    xcb_connection_t* c_ = nullptr;
-    xcb_window_t window_ = XCB_NONE;
+    X11Connection connection_;
+    xcb_connection_t* c_;
+    xcb_window_t window_;
     xcb_atom_t clipboard_ = XCB_ATOM_NONE;
     xcb_atom_t targets_ = XCB_ATOM_NONE;
     xcb_atom_t incremental_ = XCB_ATOM_NONE;

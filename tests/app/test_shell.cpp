@@ -10,12 +10,12 @@
 #include "basic/twips.h"
 #include "screen/fonts.h"
 #include "settings/panel_table.h"
+#include "support/files.h"
 #include "support/recorded_form.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
@@ -77,13 +77,6 @@ void doubleClick(QWidget* widget, QPoint at) {
     send(QEvent::MouseButtonPress, Qt::LeftButton);
     send(QEvent::MouseButtonDblClick, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, Qt::NoButton);
-}
-
-QByteArray encoded(const QImage& image, const char* format) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return buffer.data();
 }
 
 QString focusName(const Shell& shell) {

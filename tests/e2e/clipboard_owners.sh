@@ -2,8 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Other programs on the real clipboard. A number another program offers is pasted with 粘贴; a
 # picture it offers is exported; an owner that never answers costs the export and the paste one
-# wait each (Qt's X11 clipboard gives up after 5 s a request), after which they say that the
-# clipboard did not answer.
+# wait each (5 s a request), after which they say that the clipboard did not answer.
 # Usage: clipboard_owners.sh VOKARELO SILENT_CLIPBOARD_OWNER
 source "$(dirname "$0")/lib.sh"
 in_own_x_server "$@"
