@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <poll.h>
 #include <vector>
 #include <xcb/xcb.h>
@@ -29,19 +30,25 @@ struct Answer {
     ClipboardRead read = ClipboardRead::Empty;
     xcb_atom_t type = XCB_ATOM_NONE;
     QByteArray bytes;
+    // Another program took the clipboard before the owner answered.
+    bool ownerChanged = false;
 };
 
 Answer failed(ClipboardRead read) {
-    return {read, XCB_ATOM_NONE, {}};
+    return {read, XCB_ATOM_NONE, {}, false};
 }
+
+// How often a wait for an answer looks whether the clipboard has changed hands.
+constexpr int QuietMs = 250;
+// How many times a read starts again with a new owner of the clipboard, within its time.
+constexpr int OwnersAsked = 4;
 
 class SelectionReader {
 public:
-    SelectionReader(qint64 maxBytes, int answerLimitMs)
+    SelectionReader(qint64 maxBytes, int answerLimitMs, Clock::time_point readEnd)
         : connection_(XCB_EVENT_MASK_PROPERTY_CHANGE), c_(connection_.get()),
           window_(connection_.window()), maxBytes_(maxBytes),
-          answerLimit_(std::chrono::milliseconds(answerLimitMs)),
-          readEnd_(Clock::now() + std::chrono::milliseconds(WholeReadLimitMs)) {
+          answerLimit_(std::chrono::milliseconds(answerLimitMs)), readEnd_(readEnd) {
         if (!connection_.isOpen())
             return;
         clipboard_ = connection_.atom("CLIPBOARD");
@@ -52,10 +59,12 @@ public:
 
     bool connected() const { return connection_.isOpen(); }
 
-    SelectionAnswer read(const QList<QByteArray>& preferred) {
+    // The answer; nothing when another program took the clipboard before its owner answered.
+    std::optional<SelectionAnswer> read(const QList<QByteArray>& preferred) {
         SelectionAnswer answer;
         answer.connected = true;
-        if (!hasOwner())
+        owner_ = owner();
+        if (owner_ == XCB_NONE)
             return answer;
         // Names no client has ever made cannot be among the owner's types.
         std::vector<xcb_intern_atom_cookie_t> asked;
@@ -68,6 +77,8 @@ public:
         }
 
         const Answer list = ask(targets_, TypeListLimitBytes);
+        if (list.ownerChanged)
+            return std::nullopt;
         if (list.read != ClipboardRead::Found) {
             // A list beyond all reason is no list; a picture or a text too large is another thing.
             answer.read = list.read == ClipboardRead::TooLarge ? ClipboardRead::Empty : list.read;
@@ -80,6 +91,8 @@ public:
                 std::find(offered, offeredEnd, wanted[i]) == offeredEnd)
                 continue;
             Answer data = ask(wanted[i], maxBytes_);
+            if (data.ownerChanged)
+                return std::nullopt;
             answer.read = data.read;
             answer.type = preferred[i];
             if (data.read == ClipboardRead::Found)
@@ -90,25 +103,33 @@ public:
     }
 
 private:
-    bool hasOwner() {
+    xcb_window_t owner() {
         Owned<xcb_get_selection_owner_reply_t> reply(
             xcb_get_selection_owner_reply(c_, xcb_get_selection_owner(c_, clipboard_), nullptr));
-        return reply && reply->owner != XCB_NONE;
+        return reply ? reply->owner : xcb_window_t(XCB_NONE);
     }
 
     // The owner's answer for one type: Found with its bytes (perhaps none), Empty when it refuses.
+    // While it has not answered, whether another program took the clipboard is looked at now and
+    // then: a new owner is asked afresh (a copy in another program ends a wait for one that hangs).
     Answer ask(xcb_atom_t type, qint64 maxBytes) {
         xcb_convert_selection(c_, window_, clipboard_, type, property_, XCB_CURRENT_TIME);
         xcb_flush(c_);
-        const Owned<xcb_generic_event_t> event = nextEvent([&](const xcb_generic_event_t* e) {
-            if ((e->response_type & 0x7f) != XCB_SELECTION_NOTIFY)
-                return false;
-            const auto* notify = reinterpret_cast<const xcb_selection_notify_event_t*>(e);
-            return notify->requestor == window_ && notify->selection == clipboard_ &&
-                   notify->target == type;
-        });
-        if (!event)
-            return failed(ClipboardRead::NoAnswer);
+        bool ownerChanged = false;
+        const Owned<xcb_generic_event_t> event = nextEvent(
+            [&](const xcb_generic_event_t* e) {
+                if ((e->response_type & 0x7f) != XCB_SELECTION_NOTIFY)
+                    return false;
+                const auto* notify = reinterpret_cast<const xcb_selection_notify_event_t*>(e);
+                return notify->requestor == window_ && notify->selection == clipboard_ &&
+                       notify->target == type;
+            },
+            [&] { return ownerChanged = owner() != owner_; });
+        if (!event) {
+            Answer none = failed(ClipboardRead::NoAnswer);
+            none.ownerChanged = ownerChanged;
+            return none;
+        }
         const xcb_atom_t property =
             reinterpret_cast<const xcb_selection_notify_event_t*>(event.get())->property;
         if (property == XCB_NONE)
@@ -147,7 +168,7 @@ private:
             std::memcpy(&announcedBytes, announced.constData(), sizeof announcedBytes);
         if (announcedBytes > maxBytes)
             return failed(ClipboardRead::TooLarge);
-        Answer whole{ClipboardRead::Found, XCB_ATOM_NONE, {}};
+        Answer whole{ClipboardRead::Found, XCB_ATOM_NONE, {}, false};
         for (;;) {
             const Owned<xcb_generic_event_t> event = nextEvent([&](const xcb_generic_event_t* e) {
                 if ((e->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
@@ -169,8 +190,11 @@ private:
     }
 
     // The next event that `wanted` accepts, the others dropped; none when the owner's time for
-    // this answer or the whole read's time is up, or when the display has gone.
-    template <typename Wanted> Owned<xcb_generic_event_t> nextEvent(Wanted wanted) {
+    // this answer or the whole read's time is up, when the display has gone, or when `giveUp`,
+    // asked after every quiet quarter of a second, says so.
+    template <typename Wanted, typename GiveUp = bool (*)()>
+    Owned<xcb_generic_event_t> nextEvent(
+        Wanted wanted, GiveUp giveUp = [] { return false; }) {
         const Clock::time_point end = std::min(Clock::now() + answerLimit_, readEnd_);
         for (;;) {
             while (xcb_generic_event_t* e = xcb_poll_for_event(c_)) {
@@ -183,7 +207,8 @@ private:
             if (xcb_connection_has_error(c_) || left.count() <= 0)
                 return nullptr;
             pollfd socket{xcb_get_file_descriptor(c_), POLLIN, 0};
-            poll(&socket, 1, int(left.count()) + 1);
+            if (poll(&socket, 1, int(std::min<qint64>(left.count() + 1, QuietMs))) == 0 && giveUp())
+                return nullptr;
         }
     }
 
@@ -194,6 +219,7 @@ private:
     xcb_atom_t targets_ = XCB_ATOM_NONE;
     xcb_atom_t incremental_ = XCB_ATOM_NONE;
     xcb_atom_t property_ = XCB_ATOM_NONE;
+    xcb_window_t owner_ = XCB_NONE;
     qint64 maxBytes_;
     Clock::duration answerLimit_;
     Clock::time_point readEnd_;
@@ -203,8 +229,16 @@ private:
 
 SelectionAnswer readX11Clipboard(const QList<QByteArray>& preferred, qint64 maxBytes,
                                  int answerLimitMs) {
-    SelectionReader reader(maxBytes, answerLimitMs);
-    if (!reader.connected())
-        return {};
-    return reader.read(preferred);
+    const Clock::time_point readEnd = Clock::now() + std::chrono::milliseconds(WholeReadLimitMs);
+    // Each owner is asked on a connection and window of its own, so that a late answer of one
+    // that was replaced is never taken for the next one's.
+    for (int asked = 1;; ++asked) {
+        SelectionReader reader(maxBytes, answerLimitMs, readEnd);
+        if (!reader.connected())
+            return {};
+        if (std::optional<SelectionAnswer> answer = reader.read(preferred))
+            return *answer;
+        if (asked == OwnersAsked)
+            return {true, ClipboardRead::NoAnswer, {}, {}};
+    }
 }

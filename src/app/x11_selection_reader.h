@@ -23,8 +23,9 @@ struct SelectionAnswer {
 // The X clipboard (the CLIPBOARD selection) of the display that DISPLAY names, read on a
 // connection and a window of this call's own: the types its owner offers, then the bytes of the
 // first of the preferred types it offers, in parts when the owner sends them so. Blocks the calling
-// thread until the answer, or until the owner's time is up (NoAnswer); nobody owning the clipboard,
-// no preferred type offered or the owner refusing is Empty; an answer beyond maxBytes is TooLarge,
-// and no more than that is held at any time.
+// thread until the answer, or until the owner's time is up (NoAnswer); when another program takes
+// the clipboard before the owner answered, the read starts again with it. Nobody owning the
+// clipboard, no preferred type offered or the owner refusing is Empty; an answer beyond maxBytes
+// is TooLarge, and no more than that is kept.
 SelectionAnswer readX11Clipboard(const QList<QByteArray>& preferred, qint64 maxBytes,
                                  int answerLimitMs = OwnerAnswerLimitMs);

@@ -113,6 +113,20 @@ private slots:
         QTRY_COMPARE(window.clicks, 1);
     }
 
+    // A copy in another program while the owner does not answer: what it copied is read.
+    void replacedOwner() {
+        X11ClipboardOwner silent(Manner::Silent, "UTF8_STRING", {});
+        std::unique_ptr<X11ClipboardOwner> next;
+        QTimer::singleShot(500, [&] {
+            next = std::make_unique<X11ClipboardOwner>(Manner::Answers, "UTF8_STRING",
+                                                       u"广东"_qs.toUtf8());
+        });
+        const ClipboardText read = QtPlatform().clipboardText();
+        QVERIFY(next && next->ownsClipboard());
+        QCOMPARE(read.read, ClipboardRead::Found);
+        QCOMPARE(read.text, u"广东"_qs);
+    }
+
     // A picture of megabytes comes in parts, whole, from this program's own clipboard (which
     // answers while the read waits) and from another program.
     void largePicture_data() {
