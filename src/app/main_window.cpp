@@ -177,14 +177,10 @@ void MainWindow::syncFromForm() {
             if (field->text() != form_.text(id))
                 field->showText(form_.text(id));
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-            const int value = form_.value(id);
-            const Qt::CheckState state = value == 1   ? Qt::Checked
-                                         : value == 2 ? Qt::PartiallyChecked
-                                                      : Qt::Unchecked;
-            if (box->checkState() != state) {
-                box->setTristate(value == 2);
-                box->setCheckState(state);
-            }
+            // Ticked is Value 1, as every command reads a box; the commands set only 0 and 1.
+            const bool ticked = form_.value(id) == 1;
+            if (box->isChecked() != ticked)
+                box->setChecked(ticked);
         }
         if (widget->isEnabled() != form_.enabled(id))
             widget->setEnabled(form_.enabled(id));

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "command_line.h"
 
+#include "help_names.h"
+#include "window/window_definition.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 #include <optional>
@@ -204,28 +207,8 @@ skipped, and a line whose first character other than blanks is # is a comment.
                    A PATH that names a link (it is not followed), a folder, a
                    FIFO, a socket or a device is refused.
 
-Names, from the top of the settings panel:
-  电量             Text1, 减1 Command1, 提交 Command2
-  手机时间         Text2, 现在 Command3, 提交 Command4
-  手机号码         Text3 (double-click empties it), 粘贴 Command5, 提交 Command6
-  手机营运商       Text4, 粘贴 Command7, 提交 Command8
-  record 1         month Text5, day Text6, 今天 Command9, 提交 Command10;
-                   time Text20, 现在 Command25; minutes Text7, seconds Text8,
-                   秒+7 Command11, 提交 Command12; 手机时间加此时长 Command22;
-                   未接通 Check3
-  record 2         启用 Check1; month Text15, day Text14, 今天 Command17,
-                   提交 Command16; time Text21, 现在 Command27; minutes Text13,
-                   seconds Text12, 秒+7 Command15, 提交 Command14; 未接通 Check4
-  record 3         启用 Check2; month Text19, day Text18, 今天 Command21,
-                   提交 Command20; time Text22, 现在 Command29; minutes Text17,
-                   seconds Text16, 秒+7 Command19, 提交 Command18; 未接通 Check5
-  上侧灰色RGB      Text9, Text10, Text11, 保存 Command13
-  window           back arrow Image2, panel title Label1, 慢双击加长窗口高度
-                   Label30, 慢双击恢复窗口高度 Label29, 保存截屏JPG到软件位置
-                   Label34, 自动保存JPG Check6, 退出软件 Command23
-Double-clicking a time field of record 2 or 3 sets it two or three minutes
-before the record above; double-clicking a minutes field empties it.
-
+)") + helpNames(windowDefinition()) +
+           QStringLiteral(R"(
 Every click and double-click runs the window's own command. A command that
 starts the half-second timer (the back arrow with 自动保存JPG ticked) gets its tick
 at the end of its line, so the export has written its JPEG before the next line

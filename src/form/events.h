@@ -23,14 +23,15 @@ using EventTarget = std::variant<std::monostate, ControlId, ElementId>;
 enum class Recording { Recorded, Unrecorded };
 
 // One row of the binding table: the window definition's name for the handler ("Command6_Click",
-// "Form_Load"), the event and what it happens to, the function that answers it, and whether a
-// set-up records it.
+// "Form_Load"), the event and what it happens to, the function that answers it, whether a set-up
+// records it, and what --help says of it where no caption on the panel does ("empties it").
 struct EventBinding {
     const char* handlerName;
     EventKind event;
     EventTarget target;
     Handler handler;
     Recording recording = Recording::Recorded;
+    const char* help = nullptr;
 };
 
 // The window as its definition creates it: the phone screen's elements (in ElementId order, which

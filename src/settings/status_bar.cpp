@@ -13,11 +13,17 @@
 namespace {
 
 const QString Percent = QStringLiteral("%");
+// What a Chinese input method types for it.
+const QString FullWidthPercent = QStringLiteral("％");
 
-// The whole percentage the battery field stands for, whatever "%" it carries.
+QString withoutPercentSigns(const QString& text) {
+    return removeAll(removeAll(text, Percent), FullWidthPercent);
+}
+
+// The whole percentage the battery field stands for, whatever percent signs it carries.
 double batteryLevel(const Form& form) {
     return blamingField(form, ControlId::BatteryField, [&] {
-        return roundDown(toDouble(removeAll(form.text(ControlId::BatteryField), Percent)));
+        return roundDown(toDouble(withoutPercentSigns(form.text(ControlId::BatteryField))));
     });
 }
 
@@ -46,7 +52,7 @@ void showClock(Form& form) {
 
 void stepBatteryDown(Form& form) {
     const ControlId battery = ControlId::BatteryField;
-    form.setText(battery, removeAll(form.text(battery), Percent));
+    form.setText(battery, withoutPercentSigns(form.text(battery)));
     form.setText(battery, numberToText(batteryLevel(form) - 1));
     // Stepping down from 1 % starts again at a full battery: the phone never shows 0 %.
     if (batteryLevel(form) <= 0)
@@ -58,7 +64,8 @@ void stepBatteryDown(Form& form) {
 
 void submitBattery(Form& form) {
     const ControlId battery = ControlId::BatteryField;
-    if (!form.text(battery).contains(Percent))
+    const QString& typed = form.text(battery);
+    if (!typed.contains(Percent) && !typed.contains(FullWidthPercent))
         form.setText(battery, form.text(battery) + Percent);
     showBattery(form);
     setBatteryFill(form, batteryLevel(form));

@@ -240,10 +240,14 @@ private slots:
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
         QCOMPARE(s.form.value(ControlId::AutoSaveBox), 0);
         QVERIFY(!box->isChecked());
-        // A greyed model value shows greyed.
+        // The box shows ticked exactly when the commands read it as ticked (Value 1); a Value that
+        // no command sets, as 2, shows as not ticked, which is how the export reads it.
         s.form.setValue(ControlId::AutoSaveBox, 2);
         s.window->syncFromForm();
-        QCOMPARE(box->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(box->checkState(), Qt::Unchecked);
+        s.form.setValue(ControlId::AutoSaveBox, 1);
+        s.window->syncFromForm();
+        QCOMPARE(box->checkState(), Qt::Checked);
     }
 
     void modelChangesShowInTheWidgets() {

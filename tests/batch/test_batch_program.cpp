@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "basic/colour.h"
 #include "batch/command_line.h"
+#include "batch/help_names.h"
 #include "records/row_table.h"
 #include "screen/element_table.h"
 #include "screen/fonts.h"
@@ -33,6 +34,8 @@ private slots:
     void version();
     void helpNamesWhatAScriptCanUse_data();
     void helpNamesWhatAScriptCanUse();
+    void helpSaysWhatBindingsDo();
+    void helpNamesFollowTheTables();
     void usageErrors_data();
     void usageErrors();
     void windowWithoutDisplay_data();
@@ -136,32 +139,148 @@ void TestBatchProgram::version() {
     QCOMPARE(o.err, QString());
 }
 
+namespace {
+
+// The list of names in --help, as the program prints it.
+QString helpNamesSection() {
+    const QString help = helpText();
+    const qsizetype names = help.indexOf(QStringLiteral("\nNames, "));
+    if (names < 0)
+        return {};
+    return help.mid(names + 1, help.indexOf(QStringLiteral("\n\n"), names) - names);
+}
+
+int wordCount(const QString& text, const QString& word) {
+    return int(text.count(QRegularExpression(QStringLiteral("(?<![A-Za-z0-9])%1(?![A-Za-z0-9])")
+                                                 .arg(QRegularExpression::escape(word)))));
+}
+
+// The first word of the nearest line at or above the given one that starts with a caption rather
+// than in the names' column: a call record's number, or else the caption of a line of the panel.
+QString captionAbove(const QStringList& lines, qsizetype line, bool recordNumber) {
+    static const QRegularExpression number(QStringLiteral(R"(\A通话记录\d\z)"));
+    for (; line >= 0; --line) {
+        const QString& text = lines[line];
+        const qsizetype indent = text.indexOf(QRegularExpression(QStringLiteral("[^ ]")));
+        if (indent < 1 || indent > 4)
+            continue;
+        const QString caption = text.mid(indent).section(u' ', 0, 0);
+        if (number.match(caption).hasMatch() == recordNumber)
+            return caption;
+    }
+    return {};
+}
+
+} // namespace
+
 // Every control a script line can type into or click, and every element of the phone screen that
-// answers a click, is in the help's list of names, as the window definition names it.
+// answers a click, is in the help's list of names exactly once, as the window definition names it,
+// after its caption; a text field under the caption of its line, whose words the field's own label
+// (the one messages name it by) holds, and under its call record's number.
 void TestBatchProgram::helpNamesWhatAScriptCanUse_data() {
     QTest::addColumn<QString>("name");
-    for (const PanelControl& c : panelTable())
-        if (c.kind == ControlKind::TextField || c.kind == ControlKind::Button ||
-            c.kind == ControlKind::CheckBox || (c.kind == ControlKind::Label && [&] {
-                for (const EventBinding& b : windowDefinition().events)
-                    if (b.target == EventTarget(c.id))
-                        return true;
-                return false;
-            }()))
-            QTest::newRow(c.name) << QString::fromLatin1(c.name);
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("fieldLabel");
+    const auto answers = [](EventTarget target) {
+        for (const EventBinding& b : windowDefinition().events)
+            if (b.target == target)
+                return true;
+        return false;
+    };
+    for (const PanelControl& c : panelTable()) {
+        const QString name = QString::fromLatin1(c.name);
+        const QString caption = QString::fromUtf8(c.text).trimmed();
+        if (c.kind == ControlKind::TextField)
+            QTest::newRow(c.name) << name << QString() << QString::fromUtf8(c.label);
+        else if (c.kind == ControlKind::Button || c.kind == ControlKind::CheckBox ||
+                 (c.kind == ControlKind::Label && answers(c.id)))
+            QTest::newRow(c.name) << name << caption << QString();
+    }
     for (const EventBinding& b : windowDefinition().events)
         if (const auto* element = std::get_if<ElementId>(&b.target))
-            QTest::newRow(b.handlerName) << elementTable()[std::size_t(*element)].name;
+            QTest::newRow(b.handlerName)
+                << elementTable()[std::size_t(*element)].name << QString() << QString();
 }
 
 void TestBatchProgram::helpNamesWhatAScriptCanUse() {
     QFETCH(QString, name);
-    const QString help = helpText();
-    const qsizetype names = help.indexOf(QStringLiteral("\nNames, "));
-    QVERIFY(names >= 0);
-    const QString section = help.mid(names, help.indexOf(QStringLiteral("\n\n"), names) - names);
-    QVERIFY2(section.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(name))),
-             qPrintable(section));
+    QFETCH(QString, caption);
+    QFETCH(QString, fieldLabel);
+    const QString section = helpNamesSection();
+    QVERIFY(section.startsWith(QStringLiteral("Names, ")));
+    QCOMPARE(wordCount(section, name), 1);
+    if (!caption.isEmpty())
+        QVERIFY2(section.simplified().contains(caption + u' ' + name), qPrintable(section));
+    if (!fieldLabel.isEmpty()) {
+        const QStringList lines = section.split(u'\n');
+        qsizetype line = 0;
+        while (line < lines.size() && wordCount(lines[line], name) == 0)
+            ++line;
+        const QString lineCaption = captionAbove(lines, line, false);
+        QVERIFY2(!lineCaption.isEmpty() && fieldLabel.contains(lineCaption),
+                 qPrintable(lineCaption + u' ' + fieldLabel));
+        if (fieldLabel.startsWith(QStringLiteral("通话记录")))
+            QVERIFY2(fieldLabel.startsWith(captionAbove(lines, line, true)),
+                     qPrintable(captionAbove(lines, line, true) + u' ' + fieldLabel));
+    }
+}
+
+// What the binding table says of a double click (or of a click on an element, which has no
+// caption) follows the name it answers on.
+void TestBatchProgram::helpSaysWhatBindingsDo() {
+    const QString section = helpNamesSection().simplified();
+    const WindowDefinition& window = windowDefinition();
+    int described = 0;
+    for (const EventBinding& b : window.events) {
+        if (!b.help)
+            continue;
+        const QString name = std::visit(
+            [&](auto id) -> QString {
+                using Id = decltype(id);
+                if constexpr (std::is_same_v<Id, ControlId>)
+                    return QString::fromLatin1(window.controls[std::size_t(id)].name);
+                else if constexpr (std::is_same_v<Id, ElementId>)
+                    return window.elements[std::size_t(id)].name;
+                else
+                    return QString();
+            },
+            b.target);
+        const QString said =
+            QStringLiteral("%1 (%2%3)")
+                .arg(name,
+                     b.event == EventKind::DblClick ? QStringLiteral("double-click ") : QString(),
+                     QString::fromUtf8(b.help));
+        QVERIFY2(section.contains(said), qPrintable(said));
+        ++described;
+    }
+    QVERIFY(described > 0);
+}
+
+// The list follows the tables: a control renamed or added there, or a double click bound, shows
+// in it without a word of the help written by hand; every line fits 80 columns of a terminal.
+void TestBatchProgram::helpNamesFollowTheTables() {
+    std::vector<PanelControl> controls(panelTable().begin(), panelTable().end());
+    std::vector<EventBinding> events(windowDefinition().events.begin(),
+                                     windowDefinition().events.end());
+    const auto at = [&](ControlId id) -> PanelControl& { return controls[std::size_t(id)]; };
+    at(ControlId::NumberSubmitButton).name = "Command99";
+    PanelControl added = at(ControlId::ColourSaveButton);
+    added.name = "Command31";
+    added.text = "全部清空";
+    added.rect.top += 480;
+    controls.push_back(added);
+    events.push_back({"Text1_DblClick", EventKind::DblClick, ControlId::BatteryField, [](Form&) {},
+                      Recording::Recorded, "fills it to 100%"});
+    const QString names = helpNames({windowDefinition().elements, controls, events});
+    const QString flat = names.simplified();
+    QVERIFY2(flat.contains(QStringLiteral("粘贴 Command5, 提交 Command99")), qPrintable(names));
+    QCOMPARE(wordCount(names, QStringLiteral("Command6")), 0);
+    QVERIFY2(flat.contains(QStringLiteral("保存 Command13 全部清空 Command31 phone screen")),
+             qPrintable(names));
+    QVERIFY2(flat.contains(QStringLiteral("电量 Text1 (double-click fills it to 100%), 减1")),
+             qPrintable(names));
+    for (const QString& line : helpNamesSection().split(u'\n') + names.split(u'\n'))
+        QVERIFY2(terminalColumns(line) <= 80, qPrintable(line));
 }
 
 void TestBatchProgram::usageErrors_data() {

@@ -9,14 +9,14 @@ start_program "$1"
 wait_for_size "$window" 889x854
 
 # Type a number into the number field (its double click empties it) and submit it.
-xdotool mousemove --window "$window" 700 160 click --repeat 2 --delay 80 1
+double_click_named "$window" Text3 80
 sleep 0.3
 xdotool type --delay 20 "13912345678"
-click_at "$window" 852 160
+click_named "$window" Command6
 sleep 0.3
 
 # The back arrow narrows the window and captures it.
-click_at "$window" 50 75
+click_named "$window" Image2
 wait_for_size "$window" 524x854
 
 box=$(wait_for_message_box)

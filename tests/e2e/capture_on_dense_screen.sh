@@ -17,7 +17,7 @@ start_program "$1"
 wait_for_size "$window" "$wide"
 
 # The back arrow, in device pixels.
-click_at "$window" "$(pixels 50)" "$(pixels 75)"
+click_named "$window" Image2
 wait_for_size "$window" "$narrow"
 box=$(wait_for_message_box)
 

@@ -8,8 +8,8 @@ source "$(dirname "$0")/lib.sh"
 in_own_x_server "$@"
 silent_owner=$2
 
-paste=(796 160)   # 粘贴 beside the number field
-export=(800 776)  # 保存截屏JPG到软件位置, shown after the first capture
+paste=Command5  # 粘贴 beside the number field
+export=Label34  # 保存截屏JPG到软件位置, shown after the first capture
 
 # The program's message box: its second visible window, waited for up to 20 s (an owner that never
 # answers once cost 65 s here). Closes it and prints nothing; fails when none appears.
@@ -36,9 +36,9 @@ wait_for_size "$window" 889x854
 
 # A number from another program, pasted and submitted; the capture names its file after it.
 printf 13912345678 | xclip -selection clipboard -i
-click_at "$window" "${paste[@]}"
+click_named "$window" "$paste"
 sleep 0.5
-click_at "$window" 50 75
+click_named "$window" Image2
 close_message_box "the capture's export"
 [ -f "$workdir/13912345678.jpg" ] || fail "the pasted number named no file; files: $(ls "$workdir")"
 
@@ -46,7 +46,7 @@ close_message_box "the capture's export"
 convert -size 300x200 xc:red "$workdir/red.png"
 xclip -selection clipboard -t image/png -i "$workdir/red.png"
 sleep 0.3
-click_at "$window" "${export[@]}"
+click_named "$window" "$export"
 close_message_box "the export of another program's picture"
 [ "$(caption)" = "图片$workdir/13912345678.jpg已保存" ] || fail "caption is $(caption)"
 [ "$(identify -format '%m %wx%h' "$workdir/13912345678.jpg")" = "JPEG 300x200" ] \
@@ -58,12 +58,12 @@ coproc owner { exec "$silent_owner"; }
 read -r -t 10 ready <&"${owner[0]}" && [ "$ready" = owner ] || fail "the silent owner did not start"
 trap 'kill $program_pid $owner_PID 2>/dev/null || true; rm -rf "$workdir"' EXIT
 
-click_at "$window" "${export[@]}"
+click_named "$window" "$export"
 close_message_box "the export from an owner that never answers"
 [ "$(caption)" = "图片$workdir/13912345678.jpg未保存：剪贴板没有响应" ] || fail "caption is $(caption)"
 cmp -s "$workdir/13912345678.jpg" "$workdir/earlier" || fail "the earlier file changed"
 
-click_at "$window" "${paste[@]}"
+click_named "$window" "$paste"
 close_message_box "the paste from an owner that never answers"
 [ "$(caption)" = "图片$workdir/13912345678.jpg未保存：剪贴板没有响应" ] \
   || fail "the paste changed the caption to $(caption)"

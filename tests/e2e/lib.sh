@@ -77,3 +77,33 @@ wait_for_message_box() {
 click_at() {
   xdotool mousemove --window "$1" "$2" "$3" click 1
 }
+
+# The point to click to reach a control or phone-screen element by its name (Command6, Image2), or
+# a named point of the window (panel-background): "X Y" in the window's pixels, times
+# QT_SCALE_FACTOR on a dense screen. The points come from the window's own tables through
+# control_positions (VOKARELO_CONTROL_POSITIONS, set by the tests' CMake), which documents them.
+named_point() {
+  "${VOKARELO_CONTROL_POSITIONS:?the tests set it to control_positions}" \
+    --scale "${QT_SCALE_FACTOR:-1}" "$1" || fail "no point named $1"
+}
+
+# The mouse onto a control, element or named point: move_to_named WINDOW NAME.
+move_to_named() {
+  local x y point
+  point=$(named_point "$2")
+  read -r x y <<<"$point"
+  xdotool mousemove --window "$1" "$x" "$y"
+}
+
+# A click on a control or element by its name: click_named WINDOW NAME.
+click_named() {
+  move_to_named "$1" "$2"
+  xdotool click 1
+}
+
+# A double click by name, the two clicks DELAY milliseconds apart: double_click_named WINDOW NAME
+# DELAY.
+double_click_named() {
+  move_to_named "$1" "$2"
+  xdotool click --repeat 2 --delay "$3" 1
+}

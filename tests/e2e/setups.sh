@@ -16,17 +16,17 @@ wait_for_size "$window" 889x854
 
 # The battery typed and submitted, a new number (the double click empties the field), record 2
 # switched on and the window lengthened with two slow clicks.
-click_at "$window" 700 97
+click_named "$window" Text1
 xdotool key ctrl+a type --delay 20 "57"
-click_at "$window" 850 96
-xdotool mousemove --window "$window" 700 160 click --repeat 2 --delay 80 1
+click_named "$window" Command2
+double_click_named "$window" Text3 80
 sleep 0.3
 xdotool type --delay 20 "13912345678"
-click_at "$window" 852 160
-click_at "$window" 560 344
-click_at "$window" 824 744
+click_named "$window" Command6
+click_named "$window" Check1
+click_named "$window" Label30
 sleep 0.6
-click_at "$window" 824 744
+click_named "$window" Label30
 wait_for_size "$window" 889x1015
 
 # Types a path into the file dialog of that title and accepts it.
@@ -57,7 +57,7 @@ Label30'
 
 # The window's own capture: the panel title narrows it and puts the picture on the clipboard.
 capture() {
-  click_at "$window" 600 45
+  click_named "$window" Label1
   wait_for_size "$window" 524x1015
   xclip -selection clipboard -t image/png -o >"$1"
 }
@@ -79,7 +79,7 @@ wait "$program_pid" 2>/dev/null || true
 program_pid=$!
 window=$(wait_for_window '^Vokarelo$')
 wait_for_size "$window" 889x854
-click_at "$window" 100 400
+click_named "$window" Image1
 xdotool key ctrl+o
 answer_dialog 打开设置 "$setup"
 wait_for_size "$window" 889x1015

@@ -58,7 +58,8 @@ height=$(window_size "$window" | cut -dx -f2)
 before=$(position)
 step=150
 [ "$before" -gt 300 ] && step=-150
-xdotool mousemove --window "$window" 700 76 mousedown 1 sleep 0.3 \
+move_to_named "$window" panel-background
+xdotool mousedown 1 sleep 0.3 \
   mousemove_relative -- $((step / 3)) 0 sleep 0.2 mousemove_relative -- $((step / 3)) 0 sleep 0.2 \
   mousemove_relative -- $((step / 3)) 0 sleep 0.3 mouseup 1
 sleep 0.5
@@ -66,11 +67,12 @@ after=$(position)
 [ $((after - before)) = "$step" ] || fail "a drag of $step moved the window from x $before to $after"
 
 # The colour row lies below the screen's edge: the wheel brings it up by the 86 pixels missing.
-xdotool mousemove --window "$window" 700 400
+move_to_named "$window" panel-background
 for _ in $(seq 1 10); do xdotool click 5; done
 sleep 0.3
-red=(666 $((832 + 9 - 86)))
-click_at "$window" "${red[@]}"
+red=$(named_point Text9)
+read -r red_x red_y <<<"$red"
+click_at "$window" "$red_x" $((red_y - 86))
 xdotool key ctrl+a type 100
 xdotool key Return Escape
 sleep 0.3
@@ -80,7 +82,8 @@ sleep 0.3
 
 # The menu's last entry quits, asking nothing; the session is kept.
 for _ in $(seq 1 10); do xdotool click 4; done
-xdotool mousemove --window "$window" 700 76 click 3
+move_to_named "$window" panel-background
+xdotool click 3
 sleep 0.5
 xdotool key Up Return
 wait_for_exit
@@ -90,13 +93,14 @@ rm -rf "$workdir"
 
 # The menu brings the last session back; Ctrl+Q keeps the new one in its place.
 start "$1"
-xdotool mousemove --window "$window" 700 76 click 3
+move_to_named "$window" panel-background
+xdotool click 3
 sleep 0.5
 xdotool key Up Up Right
 sleep 0.3
 xdotool key Return
 sleep 1
-click_at "$window" 554 344 # 启用通话记录2
+click_named "$window" Check1 # 启用通话记录2
 sleep 0.3
 xdotool key ctrl+q
 wait_for_exit

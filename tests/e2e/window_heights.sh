@@ -8,17 +8,17 @@ in_own_x_server "$@"
 start_program "$1"
 wait_for_size "$window" 889x854
 
-lengthen=(824 744) # "慢双击加长窗口高度"
-restore=(824 728)  # "慢双击恢复窗口高度"
-xdotool mousemove --window "$window" "${lengthen[@]}" click --repeat 2 --delay 60 1
+lengthen=Label30 # "慢双击加长窗口高度"
+restore=Label29  # "慢双击恢复窗口高度"
+double_click_named "$window" "$lengthen" 60
 wait_for_size "$window" 889x855
 sleep 0.5
 [ "$(window_size "$window")" = 889x855 ] || fail "a quick double click counted twice"
-click_at "$window" "${lengthen[@]}"
+click_named "$window" "$lengthen"
 wait_for_size "$window" 889x1015
-click_at "$window" "${restore[@]}"
+click_named "$window" "$restore"
 sleep 0.5
 [ "$(window_size "$window")" = 889x1015 ] || fail "one restore click on a tall screen"
-click_at "$window" "${restore[@]}"
+click_named "$window" "$restore"
 wait_for_size "$window" 889x855
 echo "1 passed, 0 failed"

@@ -72,7 +72,7 @@ using Target = std::variant<ControlId, ElementId>;
 
 // What events are sent to, from the panel table and the element table.
 struct Targets {
-    QList<Target> clickable; // all but the three that capture or export, which are sent less often
+    QList<Target> clickable; // all but the export on demand, which is sent less often
     QList<ControlId> controls;
     QList<ControlId> textFields;
     QList<ControlId> dblClickFields;
@@ -92,8 +92,8 @@ struct Targets {
         }
         for (const ScreenElement& e : form.elements())
             everything.append(e.id);
-        // Captures and exports run below, each with its own checks; the exit only notes a wish to
-        // quit on the fake platform.
+        // What a set-up does not record is the export on demand, which runs below with its own
+        // checks, and the exit, which only notes a wish to quit on the fake platform.
         for (const Target& target : everything)
             if (std::visit([&](auto id) { return form.recorded(id); }, target) ||
                 target == Target(ControlId::QuitButton))

@@ -343,6 +343,36 @@ private slots:
         }
     }
 
+    // The full-width percent sign of a Chinese input method is a percent sign: submitting adds no
+    // second one, and the level and the step down read through it.
+    void fullWidthPercentSign_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<ControlId>("control");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("ascii");
+        QTest::newRow("submitted") << "９２％" << ControlId::BatterySubmitButton << "９２％"
+                                   << "92%";
+        QTest::newRow("both signs") << "92％%" << ControlId::BatterySubmitButton << "92％%"
+                                    << "92%";
+        QTest::newRow("stepped down") << "８０％" << ControlId::BatteryDownButton << "79%"
+                                      << "80%";
+    }
+    void fullWidthPercentSign() {
+        QFETCH(QString, typed);
+        QFETCH(ControlId, control);
+        QFETCH(QString, kept);
+        QFETCH(QString, ascii);
+        Session wide;
+        Session plain;
+        typeAndRun(wide, ControlId::BatteryField, typed, control);
+        typeAndRun(plain, ControlId::BatteryField, ascii, control);
+        QCOMPARE(wide.platform.messages.size(), 0);
+        QCOMPARE(wide.form.text(ControlId::BatteryField), kept);
+        QCOMPARE(wide.form.element(ElementId::BatteryText).caption, kept);
+        QCOMPARE(wide.form.element(ElementId::BatteryFill).rect,
+                 plain.form.element(ElementId::BatteryFill).rect);
+    }
+
     void numberGrouping_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");

@@ -503,9 +503,10 @@ private slots:
         w.form.click(ControlId::SavePictureLabel);
 
         const QString shown = QStringLiteral("图片") + dir.filePath(path);
-        QCOMPARE(w.form.caption(), reason.isEmpty() ? shown + QStringLiteral("已保存")
-                                                    : shown + QStringLiteral("未保存：") +
-                                                          QString(reason).arg(dir.path()));
+        QCOMPARE(w.form.caption(),
+                 reason.isEmpty() ? shown + QStringLiteral("已保存")
+                                  : shown + QStringLiteral("未保存：") +
+                                        QString(reason).replace(QStringLiteral("%1"), dir.path()));
         QStringList expected;
         if (!made.isEmpty())
             expected.append(made);
