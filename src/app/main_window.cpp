@@ -54,7 +54,7 @@ MainWindow::MainWindow(Form& form, SetupSession& setups)
                          if (!eventRunning_)
                              runEvent(doing, command);
                      }),
-      noticedCaption_(form.caption()) {
+      noticed_(setups.handedOver()) {
     setWindowIcon(programIcon());
     setFont(toQFont(defaultPanelFontSpec()));
     setAcceptDrops(true);
@@ -191,17 +191,21 @@ void MainWindow::syncFromForm() {
         paintedElements_ = form_.elements();
         update();
     }
-    noticeCaption();
+    noticeHandedOver();
 }
 
-void MainWindow::noticeCaption() {
-    if (form_.caption() == noticedCaption_)
+// Counted, not read from the caption: a second capture within the same second writes the same
+// caption, and undo can bring back a caption of a capture that it does not make again.
+void MainWindow::noticeHandedOver() {
+    const SetupSession::HandedOver now = setups_.handedOver();
+    if (now == noticed_)
         return;
-    noticedCaption_ = form_.caption();
-    if (confirmsCapture(noticedCaption_))
-        FadingNotice::showOver(*this, QStringLiteral("已复制到剪贴板"));
-    else if (confirmsExport(noticedCaption_))
+    // The export follows a capture: when an event did both, its last word is the file.
+    if (now.saves != noticed_.saves)
         FadingNotice::showOver(*this, QStringLiteral("已保存"));
+    else
+        FadingNotice::showOver(*this, QStringLiteral("已复制到剪贴板"));
+    noticed_ = now;
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

@@ -3,6 +3,7 @@
 
 #include "form/control.h"
 #include "form/element.h"
+#include "script/setup_session.h"
 #include "setup_files.h"
 #include "window_actions.h"
 #include "window_mover.h"
@@ -15,7 +16,6 @@
 #include <vector>
 
 class Form;
-class SetupSession;
 class UserActions;
 class QLabel;
 class QLineEdit;
@@ -54,8 +54,9 @@ private:
     void click(ControlId id);
     std::optional<ElementId> elementAt(QPoint pixel) const;
     bool onPhoneScreen(QPoint pixel) const;
-    // A notice of what the caption, which the borderless window does not show, has just confirmed.
-    void noticeCaption();
+    // A notice of the picture just handed over, which the caption says in a title bar that the
+    // borderless window does not have.
+    void noticeHandedOver();
 
     Form& form_;
     SetupSession& setups_;
@@ -71,5 +72,5 @@ private:
     bool eventRunning_ = false;
     // Where a left press on the phone screen started, while it may still become a drag.
     std::optional<QPoint> screenPressedAt_;
-    QString noticedCaption_;
+    SetupSession::HandedOver noticed_;
 };

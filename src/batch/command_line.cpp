@@ -159,7 +159,8 @@ QString helpText() {
     return QStringLiteral(R"(Usage:
   vokarelo                  open the window
   vokarelo FILE.vks         open the window and run the set-up FILE.vks in it
-  vokarelo --script FILE    make pictures from a script, without a window or a display
+  vokarelo --script FILE    make pictures from a script, without a window or a
+                            display
   vokarelo --script -       the same, reading the script from standard input
   vokarelo --script FILE --scale N
                             the same, with pictures of N device pixels to the
@@ -186,7 +187,8 @@ skipped, and a line whose first character other than blanks is # is a comment.
                    error.
   NAME             Click the control or phone-screen element NAME: a button
                    (Command6), a check box (Check2; the click ticks or clears
-                   it), a label (Label30) or an element (Image2, the back arrow).
+                   it), a label (Label30) or an element (Image2, the back
+                   arrow).
   dblclick NAME    Double-click the text field NAME.
   now DATE TIME    Fix the clock from this line on: now 2024-10-14 9:32:05 (the
                    seconds may be left out). The commands that read the clock
@@ -210,15 +212,15 @@ skipped, and a line whose first character other than blanks is # is a comment.
 )") + helpNames(windowDefinition()) +
            QStringLiteral(R"(
 Every click and double-click runs the window's own command. A command that
-starts the half-second timer (the back arrow with 自动保存JPG ticked) gets its tick
-at the end of its line, so the export has written its JPEG before the next line
-runs: beside the program when the folder that holds it can be written,
+starts the half-second timer (the back arrow with 自动保存JPG ticked) gets its
+tick at the end of its line, so the export has written its JPEG before the next
+line runs: beside the program when the folder that holds it can be written,
 otherwise (an installed program) into the user's pictures folder, in
 ~/Pictures/Vokarelo. What the window would show in a message box is printed on
 standard output as FILE:LINE: TEXT. The run has a clipboard of its own: the
 system clipboard is never touched, the capture's picture stays in the run, and
-the paste buttons find the text of the last clipboard line. The resize rules
-see a screen 1080 pixels high. Command23 (退出软件) ends the script at its line, as
+the paste buttons find the text of the last clipboard line. The resize rules see
+a screen 1080 pixels high. Command23 (退出软件) ends the script at its line, as
 a success.
 
 The first line that fails stops the run; the lines before it have taken effect.

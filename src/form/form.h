@@ -39,6 +39,8 @@ public:
     // The export wrote path, after its own message has said so: a run in the window names every
     // file it wrote once, at its end.
     virtual void exported(const QString&) {}
+    // The capture put its picture on the clipboard.
+    virtual void copied() {}
 
 protected:
     ~FormObserver() = default;

@@ -29,6 +29,7 @@ public:
     // clipboard of the replay's own, exports write nothing and the export's pause is not waited.
     void beginReplay();
     void endReplay();
+    bool replaying() const { return replayStore_ != nullptr; }
 
     // Forgets what was read; clockRead and clipboardTextRead then say what the commands read since.
     void startWatching();

@@ -48,8 +48,15 @@ void SetupSession::exportFailed(const QString& path, const QString& reason) {
 
 void SetupSession::exported(const QString& path) {
     heldMessage_.reset();
+    if (!platform_.replaying())
+        ++handedOver_.saves;
     if (running_)
         lines_.pictureSaved(path);
+}
+
+void SetupSession::copied() {
+    if (!platform_.replaying())
+        ++handedOver_.copies;
 }
 
 std::optional<ScriptFailure> SetupSession::open(QIODevice& script,

@@ -67,10 +67,20 @@ public:
     // is not written: the error names the field whose text made it.
     bool save(const QString& path, const QDateTime& savedAt, QString* error);
 
+    // How often the window's picture has been handed over for real: put on the clipboard, saved by
+    // the export. Undo and redo bring a state back without handing anything over.
+    struct HandedOver {
+        quint64 copies = 0;
+        quint64 saves = 0;
+        bool operator==(const HandedOver&) const = default;
+    };
+    HandedOver handedOver() const { return handedOver_; }
+
 private:
     void commandFailed(const CommandError& error) override;
     void exportFailed(const QString& path, const QString& reason) override;
     void exported(const QString& path) override;
+    void copied() override;
 
     SetupRunReport run(QIODevice& script, std::function<bool()> keepGoing,
                        const SetupFolder* folder, bool consented);
@@ -78,6 +88,7 @@ private:
     std::optional<QString> overlongText();
 
     SetupPlatform& platform_;
+    HandedOver handedOver_;
     ErrorMessages messages_;
     Form form_;
     SetupRecorder recorder_;

@@ -60,10 +60,6 @@ QString captureTimeText(const QDateTime& moment, const QLocale& locale) {
     return text;
 }
 
-bool confirmsCapture(const QString& caption) {
-    return caption.startsWith(CaptureCaption);
-}
-
 // The window keeps the phone screen at its left edge in both widths, so the wide window's left
 // columns are exactly what the narrow window shows.
 QImage capturedPicture(const Form& form, qreal pixelRatio) {
@@ -74,6 +70,7 @@ QImage capturedPicture(const Form& form, qreal pixelRatio) {
 void captureWindow(Form& form, CaptureExport exportAfter) {
     Platform& platform = form.platform();
     platform.setClipboardImage(capturedPicture(form, platform.devicePixelRatio()));
+    form.observer().copied();
     form.setCaption(CaptureCaption + captureTimeText(platform.now(), platform.locale()));
     form.setVisible(ControlId::SavePictureLabel, true);
     if (exportAfter == CaptureExport::WhenTicked && form.value(ControlId::AutoSaveBox) == 1)

@@ -20,9 +20,6 @@ void captureWindow(Form& form, CaptureExport exportAfter);
 // as the window is now, drawn by the window's own painter at pixelRatio device pixels to the pixel.
 QImage capturedPicture(const Form& form, qreal pixelRatio);
 
-// Whether the window's caption is the one a capture sets.
-bool confirmsCapture(const QString& caption);
-
 // The timer's single tick after a capture: stop it and save the captured picture.
 void exportAfterCapture(Form& form);
 

@@ -96,10 +96,6 @@ QString controlCharacterName(QChar c) {
 
 } // namespace
 
-bool confirmsExport(const QString& caption) {
-    return caption.startsWith(PictureWord) && caption.endsWith(SavedWord);
-}
-
 QString fileNameRefusal(const QString& name) {
     if (name.contains(u'/'))
         return QStringLiteral("手机号码中有“/”，不能作文件名");

@@ -12,9 +12,6 @@ class Form;
 // and widens the window again.
 void exportClipboardPicture(Form& form);
 
-// Whether the window's caption is the one an export that wrote its file sets.
-bool confirmsExport(const QString& caption);
-
 // Why a number text cannot name a file inside the program's folder and nowhere else, naming the
 // character at fault; empty when it can.
 QString fileNameRefusal(const QString& name);

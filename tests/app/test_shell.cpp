@@ -614,6 +614,46 @@ private slots:
         QCOMPARE(s.window->findChildren<FadingNotice*>().size(), 1);
     }
 
+    // A notice says what was handed over just now: a second capture in the same second (the same
+    // caption) has one of its own, and undo, which brings back a capture's caption without
+    // capturing, has none.
+    void noticesOnlyForWhatWasHandedOver() {
+        Shell s;
+        QTemporaryDir folder;
+        s.platform.folder = folder.path();
+        const auto lastNotice = [&]() -> FadingNotice* {
+            const auto shown = s.window->findChildren<FadingNotice*>();
+            return shown.isEmpty() ? nullptr : shown.last();
+        };
+        const QPoint backArrow(40, 70);
+        // No export after a capture, so that the captures' caption stays.
+        QTest::mouseClick(s.widget(ControlId::AutoSaveBox), Qt::LeftButton, {},
+                          QPoint(5, s.widget(ControlId::AutoSaveBox)->height() / 2));
+        QCOMPARE(s.form.value(ControlId::AutoSaveBox), 0);
+        QTest::mouseClick(s.window, Qt::LeftButton, {}, backArrow);
+        QVERIFY(lastNotice());
+        lastNotice()->setProperty("seen", true);
+        const QString firstCaption = s.form.caption();
+        QTest::mouseClick(s.window, Qt::LeftButton, {}, backArrow); // wider again
+        QTest::mouseClick(s.window, Qt::LeftButton, {}, backArrow);
+        QCOMPARE(s.form.caption(), firstCaption);
+        QVERIFY(lastNotice());
+        QVERIFY(!lastNotice()->property("seen").toBool());
+        QCOMPARE(lastNotice()->text(), QStringLiteral("已复制到剪贴板"));
+
+        QTest::mouseClick(s.window, Qt::LeftButton, {}, backArrow); // wider again
+        QTest::mouseClick(s.widget(ControlId::SavePictureLabel), Qt::LeftButton);
+        QCOMPARE(lastNotice()->text(), QStringLiteral("已保存"));
+        lastNotice()->setProperty("seen", true);
+        auto* field = static_cast<QLineEdit*>(s.widget(ControlId::LocationField));
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.form.caption(), firstCaption);
+        QVERIFY(lastNotice()->property("seen").toBool());
+        QTest::keyClick(field, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(lastNotice()->property("seen").toBool());
+    }
+
     // A .vks dropped on the window, even over a text field, runs there; anything else is refused.
     void droppedSetupRuns() {
         Shell s;

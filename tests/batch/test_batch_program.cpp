@@ -257,7 +257,8 @@ void TestBatchProgram::helpSaysWhatBindingsDo() {
 }
 
 // The list follows the tables: a control renamed or added there, or a double click bound, shows
-// in it without a word of the help written by hand; every line fits 80 columns of a terminal.
+// in it without a word of the help written by hand; every line of the help fits 80 columns of a
+// terminal.
 void TestBatchProgram::helpNamesFollowTheTables() {
     std::vector<PanelControl> controls(panelTable().begin(), panelTable().end());
     std::vector<EventBinding> events(windowDefinition().events.begin(),
@@ -279,7 +280,7 @@ void TestBatchProgram::helpNamesFollowTheTables() {
              qPrintable(names));
     QVERIFY2(flat.contains(QStringLiteral("电量 Text1 (double-click fills it to 100%), 减1")),
              qPrintable(names));
-    for (const QString& line : helpNamesSection().split(u'\n') + names.split(u'\n'))
+    for (const QString& line : helpText().split(u'\n') + names.split(u'\n'))
         QVERIFY2(terminalColumns(line) <= 80, qPrintable(line));
 }
 
