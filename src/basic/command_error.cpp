@@ -13,6 +13,8 @@ QString errorText(ErrorKind kind) {
         return QStringLiteral("无效的属性值");
     case ErrorKind::ClipboardNoAnswer:
         return QStringLiteral("剪贴板没有响应");
+    case ErrorKind::ClipboardTextTooLong:
+        return QStringLiteral("剪贴板中的文字太长，无法粘贴");
     case ErrorKind::Internal:
         return QStringLiteral("内部错误");
     }

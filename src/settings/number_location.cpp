@@ -10,11 +10,13 @@
 namespace {
 
 // The clipboard's text into a field, then submitted; a clipboard without text changes nothing,
-// and one whose owner did not answer says so.
+// and one whose owner did not answer, or whose text is too long to read, says so.
 void paste(Form& form, ControlId field, void (*submit)(Form&)) {
     const ClipboardText clipboard = form.platform().clipboardText();
     if (clipboard.read == ClipboardRead::NoAnswer)
         throw CommandError(ErrorKind::ClipboardNoAnswer);
+    if (clipboard.read == ClipboardRead::TooLarge)
+        throw CommandError(ErrorKind::ClipboardTextTooLong);
     if (clipboard.text.isEmpty())
         return;
     form.setText(field, clipboard.text);

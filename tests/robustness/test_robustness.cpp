@@ -134,9 +134,9 @@ QStringList folderEntries(const QString& folder) {
 QMap<QString, int> tally;
 
 bool isErrorMessage(const QString& text) {
-    for (const ErrorKind kind :
-         {ErrorKind::TypeMismatch, ErrorKind::Overflow, ErrorKind::SubscriptOutOfRange,
-          ErrorKind::InvalidPropertyValue, ErrorKind::ClipboardNoAnswer}) {
+    for (const ErrorKind kind : {ErrorKind::TypeMismatch, ErrorKind::Overflow,
+                                 ErrorKind::SubscriptOutOfRange, ErrorKind::InvalidPropertyValue,
+                                 ErrorKind::ClipboardNoAnswer, ErrorKind::ClipboardTextTooLong}) {
         if (text == errorText(kind))
             return true;
         // A field is named by a label the panel shows.
@@ -283,13 +283,13 @@ private:
                      .arg(p.height())
                      .arg(int(p.format())));
         } else if (roll < 950) {
-            // Seldom, and until the next change: the owner that hangs, the picture Qt will not
-            // read.
+            // Seldom, and until the next change: the owner that hangs, the picture or text too
+            // large to read.
             platform_.clipboardAnswers = random_.below(3) != 0;
-            platform_.clipboardPictureTooLarge = random_.below(3) == 0;
-            note(QStringLiteral("clipboard answers %1, picture too large %2")
+            platform_.clipboardTooLarge = random_.below(3) == 0;
+            note(QStringLiteral("clipboard answers %1, too large %2")
                      .arg(platform_.clipboardAnswers)
-                     .arg(platform_.clipboardPictureTooLarge));
+                     .arg(platform_.clipboardTooLarge));
         } else if (roll < 965) {
             platform_.clock = random_.moment();
             note(QStringLiteral("clock ") + platform_.clock.toString(Qt::ISODate));

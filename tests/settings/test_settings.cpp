@@ -469,23 +469,32 @@ private slots:
             QCOMPARE(s.caption(label), caption);
     }
 
-    // An owner of the clipboard that never answers: the paste says so, once, and changes nothing.
-    void pasteFromAClipboardThatDoesNotAnswer() {
-        for (const ControlId button :
-             {ControlId::NumberPasteButton, ControlId::LocationPasteButton}) {
-            Session s;
-            s.form.type(ControlId::NumberField, "15900001111");
-            s.form.type(ControlId::LocationField, u"上海 电信"_qs);
-            s.platform.clipboardTextValue = "13912345678";
-            s.platform.clipboardAnswers = false;
-            s.form.click(button);
-            QCOMPARE(s.platform.messages.size(), 1);
-            QCOMPARE(s.platform.messages[0].text, u"剪贴板没有响应"_qs);
-            QCOMPARE(s.form.text(ControlId::NumberField), "15900001111");
-            QCOMPARE(s.form.text(ControlId::LocationField), u"上海 电信"_qs);
-            QCOMPARE(s.caption(ElementId::NumberLarge), "138 0013 8000");
-            QCOMPARE(s.caption(ElementId::Location), u"广东湛江 移动"_qs);
-        }
+    // An owner of the clipboard that never answers, or a text longer than the program reads: the
+    // paste says so, once, and changes nothing.
+    void pasteFromAClipboardThatCannotBeRead() {
+        const struct {
+            bool answers;
+            bool tooLarge;
+            QString message;
+        } clipboards[] = {{false, false, u"剪贴板没有响应"_qs},
+                          {true, true, u"剪贴板中的文字太长，无法粘贴"_qs}};
+        for (const auto& clipboard : clipboards)
+            for (const ControlId button :
+                 {ControlId::NumberPasteButton, ControlId::LocationPasteButton}) {
+                Session s;
+                s.form.type(ControlId::NumberField, "15900001111");
+                s.form.type(ControlId::LocationField, u"上海 电信"_qs);
+                s.platform.clipboardTextValue = "13912345678";
+                s.platform.clipboardAnswers = clipboard.answers;
+                s.platform.clipboardTooLarge = clipboard.tooLarge;
+                s.form.click(button);
+                QCOMPARE(s.platform.messages.size(), 1);
+                QCOMPARE(s.platform.messages[0].text, clipboard.message);
+                QCOMPARE(s.form.text(ControlId::NumberField), "15900001111");
+                QCOMPARE(s.form.text(ControlId::LocationField), u"上海 电信"_qs);
+                QCOMPARE(s.caption(ElementId::NumberLarge), "138 0013 8000");
+                QCOMPARE(s.caption(ElementId::Location), u"广东湛江 移动"_qs);
+            }
     }
 
     void locationSubmitCopiesUnchanged() {

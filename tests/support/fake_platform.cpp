@@ -6,19 +6,21 @@ void FakePlatform::setClipboardImage(const QImage& image) {
     clipboardImageValue = image;
     clipboardTextValue.clear();
     clipboardAnswers = true;
-    clipboardPictureTooLarge = false;
+    clipboardTooLarge = false;
 }
 
 ClipboardText FakePlatform::clipboardText() const {
     if (!clipboardAnswers)
         return {ClipboardRead::NoAnswer, {}};
+    if (clipboardTooLarge)
+        return {ClipboardRead::TooLarge, {}};
     return answeredText(clipboardTextValue);
 }
 
 ClipboardPicture FakePlatform::clipboardPicture() const {
     if (!clipboardAnswers)
         return {ClipboardRead::NoAnswer, {}};
-    if (clipboardPictureTooLarge)
+    if (clipboardTooLarge)
         return {ClipboardRead::TooLarge, {}};
     return answeredPicture(clipboardImageValue);
 }

@@ -14,9 +14,9 @@ public:
     QLocale regional = QLocale(QLocale::Chinese, QLocale::China);
     QString clipboardTextValue;
     QImage clipboardImageValue;
-    // A clipboard owner that never answers, and a picture too large to read.
+    // A clipboard owner that never answers, and a picture or text too large to read.
     bool clipboardAnswers = true;
-    bool clipboardPictureTooLarge = false;
+    bool clipboardTooLarge = false;
     QString folder = QStringLiteral("/opt/vokarelo");
     bool folderDecodable = true;
     // The user's pictures folder; none unless a test gives one.

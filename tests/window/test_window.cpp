@@ -545,7 +545,7 @@ private slots:
         if (answers && !tooLarge)
             w.platform.clipboardImageValue = QImage();
         w.platform.clipboardAnswers = answers;
-        w.platform.clipboardPictureTooLarge = tooLarge;
+        w.platform.clipboardTooLarge = tooLarge;
         w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(),
                  QStringLiteral("图片") + path + QStringLiteral("未保存：") + reason);
