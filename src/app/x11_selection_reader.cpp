@@ -161,7 +161,8 @@ private:
 
     // An answer too large for one property comes as a series of new values of the property, each
     // read and deleted in turn, until an empty one. The owner announces a size no larger than the
-    // whole.
+    // whole. An owner that goes away, or loses the clipboard, between two parts ends the wait for
+    // the next one.
     Answer takeInParts(xcb_atom_t property, const QByteArray& announced, qint64 maxBytes) {
         uint32_t announcedBytes = 0;
         if (announced.size() >= qsizetype(sizeof announcedBytes))
@@ -170,15 +171,21 @@ private:
             return failed(ClipboardRead::TooLarge);
         Answer whole{ClipboardRead::Found, XCB_ATOM_NONE, {}, false};
         for (;;) {
-            const Owned<xcb_generic_event_t> event = nextEvent([&](const xcb_generic_event_t* e) {
-                if ((e->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
-                    return false;
-                const auto* changed = reinterpret_cast<const xcb_property_notify_event_t*>(e);
-                return changed->window == window_ && changed->atom == property &&
-                       changed->state == XCB_PROPERTY_NEW_VALUE;
-            });
-            if (!event)
-                return failed(ClipboardRead::NoAnswer);
+            bool ownerChanged = false;
+            const Owned<xcb_generic_event_t> event = nextEvent(
+                [&](const xcb_generic_event_t* e) {
+                    if ((e->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+                        return false;
+                    const auto* changed = reinterpret_cast<const xcb_property_notify_event_t*>(e);
+                    return changed->window == window_ && changed->atom == property &&
+                           changed->state == XCB_PROPERTY_NEW_VALUE;
+                },
+                [&] { return ownerChanged = owner() != owner_; });
+            if (!event) {
+                Answer none = failed(ClipboardRead::NoAnswer);
+                none.ownerChanged = ownerChanged;
+                return none;
+            }
             Answer part = take(property, maxBytes - whole.bytes.size());
             if (part.read != ClipboardRead::Found)
                 return failed(part.read);
