@@ -30,12 +30,10 @@ struct Answer {
     ClipboardRead read = ClipboardRead::Empty;
     xcb_atom_t type = XCB_ATOM_NONE;
     QByteArray bytes;
-    // Another program took the clipboard before the owner answered.
-    bool ownerChanged = false;
 };
 
 Answer failed(ClipboardRead read) {
-    return {read, XCB_ATOM_NONE, {}, false};
+    return {read, XCB_ATOM_NONE, {}};
 }
 
 // How often a wait for an answer looks whether the clipboard has changed hands.
@@ -77,7 +75,7 @@ public:
         }
 
         const Answer list = ask(targets_, TypeListLimitBytes);
-        if (list.ownerChanged)
+        if (ownerChanged_)
             return std::nullopt;
         if (list.read != ClipboardRead::Found) {
             // A list beyond all reason is no list; a picture or a text too large is another thing.
@@ -91,7 +89,7 @@ public:
                 std::find(offered, offeredEnd, wanted[i]) == offeredEnd)
                 continue;
             Answer data = ask(wanted[i], maxBytes_);
-            if (data.ownerChanged)
+            if (ownerChanged_)
                 return std::nullopt;
             answer.read = data.read;
             answer.type = preferred[i];
@@ -110,26 +108,18 @@ private:
     }
 
     // The owner's answer for one type: Found with its bytes (perhaps none), Empty when it refuses.
-    // While it has not answered, whether another program took the clipboard is looked at now and
-    // then: a new owner is asked afresh (a copy in another program ends a wait for one that hangs).
     Answer ask(xcb_atom_t type, qint64 maxBytes) {
         xcb_convert_selection(c_, window_, clipboard_, type, property_, XCB_CURRENT_TIME);
         xcb_flush(c_);
-        bool ownerChanged = false;
-        const Owned<xcb_generic_event_t> event = nextEvent(
-            [&](const xcb_generic_event_t* e) {
-                if ((e->response_type & 0x7f) != XCB_SELECTION_NOTIFY)
-                    return false;
-                const auto* notify = reinterpret_cast<const xcb_selection_notify_event_t*>(e);
-                return notify->requestor == window_ && notify->selection == clipboard_ &&
-                       notify->target == type;
-            },
-            [&] { return ownerChanged = owner() != owner_; });
-        if (!event) {
-            Answer none = failed(ClipboardRead::NoAnswer);
-            none.ownerChanged = ownerChanged;
-            return none;
-        }
+        const Owned<xcb_generic_event_t> event = nextEvent([&](const xcb_generic_event_t* e) {
+            if ((e->response_type & 0x7f) != XCB_SELECTION_NOTIFY)
+                return false;
+            const auto* notify = reinterpret_cast<const xcb_selection_notify_event_t*>(e);
+            return notify->requestor == window_ && notify->selection == clipboard_ &&
+                   notify->target == type;
+        });
+        if (!event)
+            return failed(ClipboardRead::NoAnswer);
         const xcb_atom_t property =
             reinterpret_cast<const xcb_selection_notify_event_t*>(event.get())->property;
         if (property == XCB_NONE)
@@ -161,31 +151,24 @@ private:
 
     // An answer too large for one property comes as a series of new values of the property, each
     // read and deleted in turn, until an empty one. The owner announces a size no larger than the
-    // whole. An owner that goes away, or loses the clipboard, between two parts ends the wait for
-    // the next one.
+    // whole.
     Answer takeInParts(xcb_atom_t property, const QByteArray& announced, qint64 maxBytes) {
         uint32_t announcedBytes = 0;
         if (announced.size() >= qsizetype(sizeof announcedBytes))
             std::memcpy(&announcedBytes, announced.constData(), sizeof announcedBytes);
         if (announcedBytes > maxBytes)
             return failed(ClipboardRead::TooLarge);
-        Answer whole{ClipboardRead::Found, XCB_ATOM_NONE, {}, false};
+        Answer whole{ClipboardRead::Found, XCB_ATOM_NONE, {}};
         for (;;) {
-            bool ownerChanged = false;
-            const Owned<xcb_generic_event_t> event = nextEvent(
-                [&](const xcb_generic_event_t* e) {
-                    if ((e->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
-                        return false;
-                    const auto* changed = reinterpret_cast<const xcb_property_notify_event_t*>(e);
-                    return changed->window == window_ && changed->atom == property &&
-                           changed->state == XCB_PROPERTY_NEW_VALUE;
-                },
-                [&] { return ownerChanged = owner() != owner_; });
-            if (!event) {
-                Answer none = failed(ClipboardRead::NoAnswer);
-                none.ownerChanged = ownerChanged;
-                return none;
-            }
+            const Owned<xcb_generic_event_t> event = nextEvent([&](const xcb_generic_event_t* e) {
+                if ((e->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+                    return false;
+                const auto* changed = reinterpret_cast<const xcb_property_notify_event_t*>(e);
+                return changed->window == window_ && changed->atom == property &&
+                       changed->state == XCB_PROPERTY_NEW_VALUE;
+            });
+            if (!event)
+                return failed(ClipboardRead::NoAnswer);
             Answer part = take(property, maxBytes - whole.bytes.size());
             if (part.read != ClipboardRead::Found)
                 return failed(part.read);
@@ -197,11 +180,11 @@ private:
     }
 
     // The next event that `wanted` accepts, the others dropped; none when the owner's time for
-    // this answer or the whole read's time is up, when the display has gone, or when `giveUp`,
-    // asked after every quiet quarter of a second, says so.
-    template <typename Wanted, typename GiveUp = bool (*)()>
-    Owned<xcb_generic_event_t> nextEvent(
-        Wanted wanted, GiveUp giveUp = [] { return false; }) {
+    // this answer or the whole read's time is up, when the display has gone, or when another
+    // program took the clipboard meanwhile (or its owner went away), which is looked at after
+    // every quiet quarter of a second: a new owner is asked afresh, so a copy in another program
+    // ends a wait for one that hangs.
+    template <typename Wanted> Owned<xcb_generic_event_t> nextEvent(Wanted wanted) {
         const Clock::time_point end = std::min(Clock::now() + answerLimit_, readEnd_);
         for (;;) {
             while (xcb_generic_event_t* e = xcb_poll_for_event(c_)) {
@@ -214,7 +197,10 @@ private:
             if (xcb_connection_has_error(c_) || left.count() <= 0)
                 return nullptr;
             pollfd socket{xcb_get_file_descriptor(c_), POLLIN, 0};
-            if (poll(&socket, 1, int(std::min<qint64>(left.count() + 1, QuietMs))) == 0 && giveUp())
+            if (poll(&socket, 1, int(std::min<qint64>(left.count() + 1, QuietMs))) > 0)
+                continue;
+            ownerChanged_ = owner() != owner_;
+            if (ownerChanged_)
                 return nullptr;
         }
     }
@@ -227,6 +213,8 @@ private:
     xcb_atom_t incremental_ = XCB_ATOM_NONE;
     xcb_atom_t property_ = XCB_ATOM_NONE;
     xcb_window_t owner_ = XCB_NONE;
+    // Another program took the clipboard, or its owner went away, before the owner answered.
+    bool ownerChanged_ = false;
     qint64 maxBytes_;
     Clock::duration answerLimit_;
     Clock::time_point readEnd_;
