@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: MIT
-// Rendering, capture and export, each on the model as the program runs it, timed by Google
-// Benchmark. The fake platform stands in for the outside world where it would wait (the export's
-// pause) or ask the user (its message box); the real Qt clipboard is measured on its own under the
-// offscreen platform. See bench/README.md.
+// Rendering, capture, export, undo and redo, each on the model as the program runs it, timed by
+// Google Benchmark. The fake services stand in for the outside world where it would wait (the
+// export's pause) or ask the user (its message box); the real Qt clipboard is measured on its own
+// under the offscreen platform. See bench/README.md.
 
-#include "app/qt_platform.h"
 #include "basic/image_file.h"
 #include "form/form.h"
+#include "platform/qt_clipboard.h"
+#include "platform/system_file_store.h"
 #include "screen/fonts.h"
 #include "screen/screen_painter.h"
-#include "support/fake_platform.h"
+#include "script/window_model.h"
+#include "support/fake_services.h"
 #include "window/capture.h"
 #include "window/export.h"
 #include "window/window_definition.h"
@@ -42,9 +44,9 @@ void labelSize(benchmark::State& state, const QImage& image) {
 
 // A started window, as the program shows it before the user has done anything.
 struct Window {
-    FakePlatform platform;
-    ErrorMessages messages{platform};
-    Form form{platform, windowDefinition(), messages};
+    FakeServices platform;
+    UserMessages messages{platform.messages};
+    Form form{platform.services(), windowDefinition(), messages};
     explicit Window(Shape s = Wide) {
         form.start();
         shape(form, s);
@@ -90,21 +92,23 @@ void BM_Capture(benchmark::State& state) {
     Window w(Narrow);
     for (auto _ : state)
         captureWindow(w.form, CaptureExport::Never);
-    labelSize(state, w.platform.clipboardImageValue);
+    labelSize(state, w.platform.clipboard.pictureValue);
 }
 BENCHMARK(BM_Capture)->Unit(benchmark::kMillisecond);
 
 // The same capture on the real Qt clipboard (offscreen platform): the image goes into the
 // clipboard's data; other programs' formats are encoded only when one asks.
 void BM_CaptureQtClipboard(benchmark::State& state) {
-    QtPlatform platform;
-    ErrorMessages messages(platform);
-    Form form(platform, windowDefinition(), messages);
+    FakeServices fakes;
+    QtClipboard clipboard;
+    UserMessages messages(fakes.messages);
+    Form form({fakes.clock, clipboard, fakes.files, fakes.timer, fakes.screen}, windowDefinition(),
+              messages);
     form.start();
     shape(form, Narrow);
     for (auto _ : state)
         captureWindow(form, CaptureExport::Never);
-    labelSize(state, platform.clipboardPicture().picture);
+    labelSize(state, clipboard.picture().picture);
 }
 BENCHMARK(BM_CaptureQtClipboard)->Unit(benchmark::kMillisecond);
 
@@ -112,7 +116,7 @@ BENCHMARK(BM_CaptureQtClipboard)->Unit(benchmark::kMillisecond);
 QImage capturedPicture(Shape s) {
     Window w(s);
     captureWindow(w.form, CaptureExport::Never);
-    return w.platform.clipboardImageValue;
+    return w.platform.clipboard.pictureValue;
 }
 
 void BM_JpegEncode(benchmark::State& state) {
@@ -154,9 +158,10 @@ void BM_JpegAtomicWrite(benchmark::State& state) {
     const QImage picture = capturedPicture(Narrow);
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("13800138000.jpg"));
+    SystemFileStore files(ProgramFolder{folder.path()}, QString());
     for (auto _ : state) {
         WriteFailure failure;
-        if (!saveImageAtomically(picture, path, "jpeg", JpegQuality, &failure))
+        if (!saveImageAtomically(picture, path, "jpeg", JpegQuality, files, &failure))
             state.SkipWithError(qPrintable(failure.text));
     }
     labelSize(state, picture);
@@ -169,17 +174,60 @@ BENCHMARK(BM_JpegAtomicWrite)->Unit(benchmark::kMillisecond);
 void BM_Export(benchmark::State& state) {
     Window w(Narrow);
     const QTemporaryDir folder;
-    w.platform.folder = folder.path();
+    w.platform.files.folder = folder.path();
     captureWindow(w.form, CaptureExport::Never);
     for (auto _ : state) {
         w.form.click(ControlId::SavePictureLabel);
         if (!w.form.caption().endsWith(QStringLiteral("已保存")))
             state.SkipWithError(qPrintable(w.form.caption()));
-        w.platform.messages.clear();
+        w.platform.messages.shown.clear();
     }
-    labelSize(state, w.platform.clipboardImageValue);
+    labelSize(state, w.platform.clipboard.pictureValue);
 }
 BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond);
+
+// A session of so many actions of a user, as the window records them: a row switched on and off,
+// the battery stepped down, a number typed and submitted, the clock taken.
+void recordSession(WindowModel& model, FakeServices& fakes, int actions) {
+    UserActions& user = model.actions();
+    for (int i = 0; i < actions; ++i) {
+        switch (i % 4) {
+        case 0:
+            user.click(ControlId::Row2EnableBox);
+            break;
+        case 1:
+            user.click(ControlId::BatteryDownButton);
+            break;
+        case 2:
+            user.type(ControlId::NumberField, QString::number(13800000000LL + i));
+            user.click(ControlId::NumberSubmitButton);
+            break;
+        default:
+            fakes.clock.moment = fakes.clock.moment.addSecs(61);
+            user.click(ControlId::ClockNowButton);
+            break;
+        }
+    }
+}
+
+// One undo and the redo that follows it, after a session of state.range(0) actions: the cost is
+// that of the step, whatever the session's length.
+void BM_UndoRedo(benchmark::State& state) {
+    FakeServices fakes;
+    WindowModel model(fakes.services(), fakes.messages);
+    recordSession(model, fakes, int(state.range(0)));
+    for (auto _ : state) {
+        model.undo();
+        model.redo();
+    }
+    state.SetLabel(QStringLiteral("%1 lines").arg(model.recorder().lines().size()).toStdString());
+}
+BENCHMARK(BM_UndoRedo)
+    ->ArgName("actions")
+    ->Arg(2000)
+    ->Arg(20000)
+    ->Arg(200000)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "display_check.h"
 
-#include "batch/command_line.h"
+#include "cli/command_line.h"
 
 #include <QtGlobal>
 #include <cstdio>

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "batch/batch_main.h"
-#include "batch/command_line.h"
-#include "batch/private_runtime_folder.h"
+#include "cli/command_line.h"
+#include "cli/private_runtime_folder.h"
 #include "display_check.h"
-#include "form/form.h"
 #include "main_window.h"
-#include "qt_platform.h"
+#include "platform/system_services.h"
 #include "qt_translation.h"
 #include "screen/fonts.h"
-#include "script/setup_platform.h"
-#include "script/setup_session.h"
+#include "script/window_model.h"
 #include "window_frame.h"
 
 #include <QApplication>
@@ -22,6 +20,8 @@ int main(int argc, char* argv[]) {
     // Under a file size limit (ulimit -f) the system would end the program part-way through a
     // picture; ignored, the write fails (EFBIG), the earlier file stays and the program says why.
     std::signal(SIGXFSZ, SIG_IGN);
+    // A file being written when the program is ended by a signal leaves no temporary file.
+    removeTemporaryFilesOnEndingSignals();
     // Read before any application object exists: a script run must choose its platform first.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
@@ -62,24 +62,19 @@ int main(int argc, char* argv[]) {
         return ExitUsage;
     }
 
-    QtPlatform system;
-    SetupPlatform platform(system);
-    SetupSession session(platform);
-    Form& form = session.form();
-
-    MainWindow window(form, session);
-    system.window = &window;
-    system.beforeMessage = [&window] { window.syncFromForm(); };
-    system.onTimer = [&window, &form] {
-        window.runEvent(QStringLiteral("Timer1"), [&form] { form.timerTick(); });
-    };
+    SystemServices system;
+    WindowModel model(system.services(), system.messages);
+    MainWindow window(model, system.messages);
+    system.serve(&window, [&window] { window.syncFromForm(); });
+    QObject::connect(&system.timer, &QtTimer::ticked, &window, [&window] { window.timerTicked(); });
 
     WindowFrame frame(window);
+    window.holdInputOf(&frame);
     frame.show();
     if (!setups.isEmpty())
         QTimer::singleShot(0, &window, [&window, path = setups.front()] {
             window.runEvent(QStringLiteral("打开设置"),
-                            [&] { window.setupFiles().openFile(path); });
+                            [&window, path] { window.setupFiles().openFile(path); });
         });
     return app.exec();
 }

@@ -11,7 +11,6 @@
 #include "screen/assets.h"
 #include "screen/fonts.h"
 #include "screen/screen_painter.h"
-#include "script/setup_session.h"
 #include "settings/panel_table.h"
 #include "window/capture.h"
 #include "window/export.h"
@@ -44,22 +43,30 @@ void applyTextColour(QWidget* widget, const PanelControl& c) {
 
 } // namespace
 
-MainWindow::MainWindow(Form& form, SetupSession& setups)
-    : QWidget(nullptr, Qt::FramelessWindowHint), form_(form), setups_(setups),
-      actions_(setups.recorder()), setupFiles_(*this, setups, form),
-      windowActions_(*this, setups, setupFiles_,
-                     [this](const QString& doing, const std::function<void()>& command) {
-                         // A command of the menu or its keys waits for no event: it is refused
-                         // while one pauses or shows a message.
-                         if (!eventRunning_)
-                             runEvent(doing, command);
+MainWindow::MainWindow(WindowModel& model, Messages& messages)
+    : QWidget(nullptr, Qt::FramelessWindowHint), model_(model), form_(model.form()),
+      actions_(model.actions()),
+      events_([this](const QString& doing,
+                     const std::function<void()>& event) { form_.dispatch(event, doing); },
+              [this] { afterEvent(); }),
+      setupFiles_(*this, model, messages),
+      windowActions_(*this, model, setupFiles_,
+                     [this](const QString& doing, std::function<void()> command) {
+                         runEvent(doing, std::move(command));
                      }),
-      noticed_(setups.handedOver()) {
+      noticed_(model.handedOver()) {
     setWindowIcon(programIcon());
     setFont(toQFont(defaultPanelFontSpec()));
     setAcceptDrops(true);
+    events_.holdInputOf(this);
     buildPanel();
     syncFromForm();
+}
+
+// The fields lose the focus as the window goes: nothing of the window is left to tell by then.
+MainWindow::~MainWindow() {
+    for (FieldEdit* field : findChildren<FieldEdit*>())
+        field->focusLost = nullptr;
 }
 
 QString MainWindow::controlName(ControlId id) const {
@@ -67,13 +74,21 @@ QString MainWindow::controlName(ControlId id) const {
 }
 
 void MainWindow::click(ControlId id) {
-    runEvent(controlName(id), [&] { actions_.click(id); });
+    runEvent(controlName(id), [this, id] { actions_.click(id); });
 }
 
-void MainWindow::runEvent(const QString& doing, const std::function<void()>& event) {
-    const QScopedValueRollback busy(eventRunning_, true);
-    form_.dispatch(event, doing);
+void MainWindow::runEvent(const QString& doing, std::function<void()> event) {
+    events_.run(doing, std::move(event));
+}
+
+void MainWindow::timerTicked() {
+    runEvent(QStringLiteral("Timer1"), [this] { actions_.timerTick(); });
+}
+
+void MainWindow::afterEvent() {
     syncFromForm();
+    if (model_.quitRequested())
+        QCoreApplication::exit(0);
 }
 
 void MainWindow::buildPanel() {
@@ -103,16 +118,18 @@ void MainWindow::buildPanel() {
             field->setMaxLength(std::numeric_limits<int>::max());
             field->setCursorPosition(0);
             QObject::connect(field, &QLineEdit::textEdited, [this, id](const QString& typed) {
-                runEvent(controlName(id), [&] { actions_.type(id, typed); });
+                runEvent(controlName(id), [this, id, typed] { actions_.type(id, typed); });
             });
             field->doubleClicked = [this, id] {
-                runEvent(controlName(id), [&] { actions_.dblClick(id); });
+                runEvent(controlName(id), [this, id] { actions_.dblClick(id); });
             };
-            // What the user typed is final when the field loses the focus.
-            // Nothing to show afterwards: the form has not changed, and the window may be in the
-            // middle of showing it, hiding the field that had the focus.
+            // What the user typed is final when the field loses the focus. Nothing to show
+            // afterwards, as the form has not changed, unless it waited for an event that did.
             field->focusLost = [this, id] {
-                form_.dispatch([this] { setups_.recorder().commitTyping(); }, controlName(id));
+                if (events_.running())
+                    runEvent(controlName(id), [this] { model_.commitTyping(); });
+                else
+                    form_.dispatch([this] { model_.commitTyping(); }, controlName(id));
             };
             if (const std::optional<ControlId> button = c.returnPresses)
                 QObject::connect(field, &QLineEdit::returnPressed,
@@ -197,7 +214,7 @@ void MainWindow::syncFromForm() {
 // Counted, not read from the caption: a second capture within the same second writes the same
 // caption, and undo can bring back a caption of a capture that it does not make again.
 void MainWindow::noticeHandedOver() {
-    const SetupSession::HandedOver now = setups_.handedOver();
+    const WindowModel::HandedOver now = model_.handedOver();
     if (now == noticed_)
         return;
     // The export follows a capture: when an event did both, its last word is the file.
@@ -243,13 +260,13 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     if (mover_.move(event))
         return;
-    if (eventRunning_ || !screenPressedAt_ || !(event->buttons() & Qt::LeftButton) ||
+    if (!screenPressedAt_ || !(event->buttons() & Qt::LeftButton) ||
         (event->position().toPoint() - *screenPressedAt_).manhattanLength() <
             QApplication::startDragDistance())
         return;
     screenPressedAt_.reset();
     pressedElement_.reset();
-    PictureDrag::start(*this, form_);
+    runEvent(QStringLiteral("拖出图片"), [this] { PictureDrag::start(*this, form_); });
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
@@ -258,7 +275,8 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     const std::optional<ElementId> pressed = std::exchange(pressedElement_, std::nullopt);
     if (pressed && event->button() == Qt::LeftButton &&
         elementAt(event->position().toPoint()) == pressed)
-        runEvent(form_.element(*pressed).name, [&] { actions_.click(*pressed); });
+        runEvent(form_.element(*pressed).name,
+                 [this, element = *pressed] { actions_.click(element); });
 }
 
 // QWidget passes the second press of a double click on to mousePressEvent; its release must not
@@ -272,18 +290,16 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     windowActions_.showMenu(event->globalPos());
 }
 
-// A set-up starts the window afresh: not in the middle of a command, which a drop can reach while
-// the command pauses or shows a message.
+// A set-up starts the window afresh: a drop that arrives in the middle of a command is taken, and
+// the set-up opened once the command has ended.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!eventRunning_ && SetupFiles::setupIn(event->mimeData()))
+    if (SetupFiles::setupIn(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-    if (eventRunning_)
-        return;
     if (const std::optional<QString> path = SetupFiles::setupIn(event->mimeData())) {
         event->acceptProposedAction();
-        runEvent(QStringLiteral("打开设置"), [&] { setupFiles_.openFile(*path); });
+        runEvent(QStringLiteral("打开设置"), [this, path = *path] { setupFiles_.openFile(path); });
     }
 }

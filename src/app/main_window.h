@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "event_queue.h"
 #include "form/control.h"
 #include "form/element.h"
-#include "script/setup_session.h"
+#include "script/window_model.h"
 #include "setup_files.h"
 #include "window_actions.h"
 #include "window_mover.h"
@@ -16,24 +17,31 @@
 #include <vector>
 
 class Form;
+class Messages;
 class UserActions;
 class QLabel;
 class QLineEdit;
 class QCheckBox;
 
 // The borderless window: it paints the phone screen from the form, lays the settings panel's
-// widgets over it from the panel table, forwards every event to the form through the set-up's
-// recorder and shows the form's state after each. Ctrl+S, Ctrl+O and a dropped script save and
-// open set-ups. Its background moves it; the phone screen drags its picture out.
+// widgets over it from the panel table, forwards every event to the window's model and shows the
+// form's state after each. Ctrl+S, Ctrl+O and a dropped script save and open set-ups. Its
+// background moves it; the phone screen drags its picture out.
 class MainWindow : public QWidget {
 public:
-    MainWindow(Form& form, SetupSession& setups);
+    MainWindow(WindowModel& model, Messages& messages);
+    ~MainWindow() override;
 
     // Shows the form's current state: window size and caption, texts, boxes, visibility.
     void syncFromForm();
-    // Runs one of the user's events (doing says which, for a message) through the form's event
-    // boundary, so that nothing it throws reaches Qt's event loop, then shows the new state.
-    void runEvent(const QString& doing, const std::function<void()>& event);
+    // Runs one of the window's events (doing says which, for a message) through the form's event
+    // boundary, so that nothing it throws reaches Qt's event loop, then shows the new state; while
+    // another event runs, it runs after that one, in its turn.
+    void runEvent(const QString& doing, std::function<void()> event);
+    // The window's timer ticked.
+    void timerTicked();
+    // The top-level window around this one, whose input is held while an event runs.
+    void holdInputOf(QWidget* window) { events_.holdInputOf(window); }
     QWidget* controlWidget(ControlId id) const { return widgets_[std::size_t(id)]; }
     SetupFiles& setupFiles() { return setupFiles_; }
     WindowActions& windowActions() { return windowActions_; }
@@ -57,10 +65,13 @@ private:
     // A notice of the picture just handed over, which the caption says in a title bar that the
     // borderless window does not have.
     void noticeHandedOver();
+    // After each event: the window shows the new state, and ends the program when asked to.
+    void afterEvent();
 
+    WindowModel& model_;
     Form& form_;
-    SetupSession& setups_;
     UserActions& actions_;
+    EventQueue events_;
     SetupFiles setupFiles_;
     WindowActions windowActions_;
     WindowMover mover_;
@@ -68,9 +79,7 @@ private:
     std::optional<ElementId> pressedElement_;
     // The phone screen's elements as last drawn.
     std::vector<ScreenElement> paintedElements_;
-    // An event of the user's is running (it may be pausing, or showing a message).
-    bool eventRunning_ = false;
     // Where a left press on the phone screen started, while it may still become a drag.
     std::optional<QPoint> screenPressedAt_;
-    SetupSession::HandedOver noticed_;
+    WindowModel::HandedOver noticed_;
 };

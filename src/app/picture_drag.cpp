@@ -42,7 +42,8 @@ QString PictureDrag::folder() {
     return path;
 }
 
-QMimeData* PictureDrag::pictureData(const QImage& picture, const QString& number) {
+QMimeData* PictureDrag::pictureData(const QImage& picture, const QString& number,
+                                    FileStore& files) {
     const QByteArray png = pngBytes(picture);
     auto* data = new QMimeData;
     data->setData(QStringLiteral("image/png"), png);
@@ -51,7 +52,7 @@ QMimeData* PictureDrag::pictureData(const QImage& picture, const QString& number
                              : QStringLiteral("Vokarelo.png");
     if (const QString folder = PictureDrag::folder(); !folder.isEmpty()) {
         const QString path = QDir(folder).filePath(name);
-        if (saveFileAtomically(png, path))
+        if (saveFileAtomically(png, path, files))
             data->setUrls({QUrl::fromLocalFile(path)});
     }
     return data;
@@ -61,7 +62,7 @@ void PictureDrag::start(QWidget& source, const Form& form) {
     const qreal ratio = source.devicePixelRatioF();
     const QImage picture = capturedPicture(form, ratio);
     QPointer<QDrag> drag = new QDrag(&source);
-    drag->setMimeData(pictureData(picture, form.text(ControlId::NumberField)));
+    drag->setMimeData(pictureData(picture, form.text(ControlId::NumberField), form.files()));
     QPixmap thumbnail = QPixmap::fromImage(
         picture.scaledToWidth(qRound(ThumbnailWidth * ratio), Qt::SmoothTransformation));
     thumbnail.setDevicePixelRatio(ratio);

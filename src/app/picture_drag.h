@@ -3,9 +3,9 @@
 
 #include <QString>
 
-class QImage;
-
+class FileStore;
 class Form;
+class QImage;
 class QMimeData;
 class QWidget;
 
@@ -15,8 +15,9 @@ class QWidget;
 // folder, which the session's end clears.
 class PictureDrag {
 public:
-    // What the drag of the picture carries; the file is left out when it cannot be written.
-    static QMimeData* pictureData(const QImage& picture, const QString& number);
+    // What the drag of the picture carries, the file written through files; the file is left out
+    // when it cannot be written.
+    static QMimeData* pictureData(const QImage& picture, const QString& number, FileStore& files);
     // Runs the drag from source until it is dropped or given up.
     static void start(QWidget& source, const Form& form);
     // The private folder the dragged files are written to, made when missing; empty when there is

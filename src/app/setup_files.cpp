@@ -2,8 +2,9 @@
 #include "setup_files.h"
 
 #include "form/form.h"
+#include "platform/settings_file.h"
 #include "script/setup_document.h"
-#include "script/setup_session.h"
+#include "script/window_model.h"
 #include "window/export.h"
 
 #include <QDir>
@@ -16,12 +17,9 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
-#include <cerrno>
 #include <functional>
-#include <sys/stat.h>
 #include <utility>
 
 namespace {
@@ -32,19 +30,6 @@ const QString Filter = QStringLiteral("Vokarelo 设置 (*.vks);;所有文件 (*)
 constexpr int ProgressSteps = 1000;
 constexpr int ProgressDelayMs = 500;
 constexpr int ProgressIntervalMs = 50;
-
-// The settings file, read only when it is a regular file or not there yet: a FIFO or a device in
-// its place would hold the window before it ever paints. QSettings is given the path itself, the
-// one it would find on its own, so that it reads no other file.
-std::optional<QSettings> settings() {
-    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                         QStringLiteral("/Vokarelo/Vokarelo.conf");
-    struct stat status;
-    if (::stat(QFile::encodeName(path).constData(), &status) == 0 ? !S_ISREG(status.st_mode)
-                                                                  : errno != ENOENT)
-        return std::nullopt;
-    return std::optional<QSettings>(std::in_place, path, QSettings::IniFormat);
-}
 
 // The progress of a run: its 取消 is never the button Return presses, so that a key meant for
 // another window cannot stop the run.
@@ -57,27 +42,27 @@ void keepCancelFromDefault(QProgressDialog& progress) {
 
 } // namespace
 
-SetupFiles::SetupFiles(QWidget& window, SetupSession& session, Form& form)
-    : window_(window), session_(session), form_(form) {}
+SetupFiles::SetupFiles(QWidget& window, WindowModel& model, Messages& messages)
+    : window_(window), model_(model), messages_(messages) {}
 
 QString SetupFiles::lastFolder() const {
-    const std::optional<QSettings> stored = settings();
+    const std::optional<QSettings> stored = SettingsFile::open();
     const QString folder = stored ? stored->value(FolderKey).toString() : QString();
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 void SetupFiles::rememberFolder(const QString& filePath) {
-    if (std::optional<QSettings> stored = settings())
+    if (std::optional<QSettings> stored = SettingsFile::open())
         stored->setValue(FolderKey, QFileInfo(filePath).absolutePath());
 }
 
 void SetupFiles::tell(const QString& text) {
-    form_.platform().showMessage(text, Title);
+    messages_.show(text);
 }
 
 void SetupFiles::save() {
     // The set-up is named after the number it shows, as its picture is, when that makes a name.
-    const QString number = form_.text(ControlId::NumberField);
+    const QString number = model_.form().text(ControlId::NumberField);
     const QString name = number.isEmpty() || !fileNameRefusal(number).isEmpty()
                              ? QStringLiteral("set-up.vks")
                              : number + QStringLiteral(".vks");
@@ -88,7 +73,7 @@ void SetupFiles::save() {
         return;
     rememberFolder(path);
     QString error;
-    if (!session_.save(path, QDateTime::currentDateTime(), &error))
+    if (!model_.save(path, QDateTime::currentDateTime(), &error))
         tell(QStringLiteral("设置没有保存到%1：%2").arg(path, error));
     else if (used)
         used(path);
@@ -110,7 +95,7 @@ void SetupFiles::openFile(const QString& path) {
         tell(QStringLiteral("无法打开%1：%2").arg(path, refusal));
         return;
     }
-    if (session_.recorder().hasUnsavedActions() &&
+    if (model_.hasUnsavedActions() &&
         QMessageBox::question(&window_, Title,
                               QStringLiteral("打开%1会丢弃还没有保存的操作。继续吗？").arg(path)) !=
             QMessageBox::Yes)
@@ -145,7 +130,7 @@ void SetupFiles::openFile(const QString& path) {
     };
 
     // The files its "save" lines would write over, or outside its folder, are asked for once.
-    const SetupFolder folder(QFileInfo(path).absolutePath(), form_.platform().fileStore());
+    const SetupFolder folder(QFileInfo(path).absolutePath(), model_.form().files());
     bool stopped = false;
     const PlannedWrites writes = writesNeedingConsent(script, folder, keepGoing, &stopped);
     progress.reset();
@@ -161,7 +146,7 @@ void SetupFiles::openFile(const QString& path) {
         return;
     }
 
-    const SetupRunReport report = session_.openDocument(script, folder, consented, keepGoing);
+    const SetupRunReport report = model_.openDocument(script, folder, consented, keepGoing);
     progress.reset();
     if (const QString summary = runSummary(path, report); !summary.isEmpty())
         tell(summary);

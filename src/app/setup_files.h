@@ -5,17 +5,17 @@
 #include <functional>
 #include <optional>
 
-class Form;
+class Messages;
 class QMimeData;
 class QWidget;
-class SetupSession;
+class WindowModel;
 
 // The window's set-up files: Ctrl+S saves the recording, Ctrl+O opens a script and runs it, and so
 // does a script dropped on the window or named on the command line. The dialogs are Qt's own, the
 // same on every desktop, and start in the folder the user last used.
 class SetupFiles {
 public:
-    SetupFiles(QWidget& window, SetupSession& session, Form& form);
+    SetupFiles(QWidget& window, WindowModel& model, Messages& messages);
 
     void save();
     void open();
@@ -35,6 +35,6 @@ private:
     void tell(const QString& text);
 
     QWidget& window_;
-    SetupSession& session_;
-    Form& form_;
+    WindowModel& model_;
+    Messages& messages_;
 };

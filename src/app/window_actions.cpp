@@ -3,7 +3,7 @@
 
 #include "form/form.h"
 #include "panel_widgets.h"
-#include "script/setup_session.h"
+#include "script/window_model.h"
 #include "setup_files.h"
 
 #include <QAction>
@@ -14,9 +14,8 @@
 #include <cstdio>
 #include <utility>
 
-WindowActions::WindowActions(QWidget& window, SetupSession& session, SetupFiles& files,
-                             RunCommand run)
-    : window_(window), session_(session), files_(files), run_(std::move(run)), history_(session),
+WindowActions::WindowActions(QWidget& window, WindowModel& model, SetupFiles& files, RunCommand run)
+    : window_(window), model_(model), files_(files), run_(std::move(run)),
       menu_(new QMenu(&window)) {
     undo_ =
         addAction(QStringLiteral("撤销"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { undo(); });
@@ -33,14 +32,20 @@ WindowActions::WindowActions(QWidget& window, SetupSession& session, SetupFiles&
     menu_->addSeparator();
     // As the exit button does: through the form, which ends the program.
     addAction(QStringLiteral("退出"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] {
-        run_(QString::fromLatin1(session_.form().definition(ControlId::QuitButton).name),
-             [this] { session_.recorder().click(ControlId::QuitButton); });
+        run_(QString::fromLatin1(model_.form().definition(ControlId::QuitButton).name),
+             [this] { model_.actions().click(ControlId::QuitButton); });
     });
 
+    // The keys stay live whatever the menu showed; they do nothing when there is nothing to do.
+    QObject::connect(menu_, &QMenu::aboutToHide, &window_, [this] {
+        undo_->setEnabled(true);
+        redo_->setEnabled(true);
+    });
     files_.used = [this](const QString& path) { recent_.add(path); };
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window_, [this] {
         QString error;
-        if (!RecentSetups::keepSession(session_.recorder(), &error))
+        if (!model_.keepSession(RecentSetups::lastSessionPath(), QDateTime::currentDateTime(),
+                                &error))
             std::fprintf(stderr, "vokarelo: the session's set-up was not kept in %s: %s\n",
                          qPrintable(RecentSetups::lastSessionPath()), qPrintable(error));
     });
@@ -77,36 +82,28 @@ void WindowActions::fillRecentMenu() {
 }
 
 void WindowActions::showMenu(QPoint globalPosition) {
-    undo_->setEnabled(history_.canUndo());
-    redo_->setEnabled(history_.canRedo());
+    undo_->setEnabled(model_.canUndo());
+    redo_->setEnabled(model_.canRedo());
     fillRecentMenu();
-    menu_->exec(globalPosition);
-    // The keys stay live whatever the menu showed; they do nothing when there is nothing to do.
-    undo_->setEnabled(true);
-    redo_->setEnabled(true);
+    // Shown without a loop of its own: its commands run as the window's events, in their turn.
+    menu_->popup(globalPosition);
 }
 
 void WindowActions::undo() {
-    replay([this] { return history_.undo(); }, QStringLiteral("撤销"));
+    step(QStringLiteral("撤销"), &WindowModel::undo);
 }
 
 void WindowActions::redo() {
-    replay([this] { return history_.redo(); }, QStringLiteral("重做"));
+    step(QStringLiteral("重做"), &WindowModel::redo);
 }
 
-// The panel follows once, when the replay is done.
-void WindowActions::replay(const std::function<std::optional<ScriptFailure>()>& step,
-                           const QString& name) {
-    std::optional<ScriptFailure> failure;
-    run_(name, [&] { failure = step(); });
-    // What the fields could still undo or redo of their own typing belongs to a time the window
-    // has just left.
-    for (FieldEdit* field : window_.findChildren<FieldEdit*>()) {
-        const int cursor = field->cursorPosition();
-        field->showText(field->text());
-        field->setCursorPosition(cursor);
-    }
-    if (failure)
-        session_.form().platform().showMessage(failureText(name, *failure),
-                                               QStringLiteral("Vokarelo"));
+void WindowActions::step(const QString& name, void (WindowModel::*stepped)()) {
+    run_(name, [this, stepped] {
+        (model_.*stepped)();
+        for (FieldEdit* field : window_.findChildren<FieldEdit*>()) {
+            const int cursor = field->cursorPosition();
+            field->showText(field->text());
+            field->setCursorPosition(cursor);
+        }
+    });
 }

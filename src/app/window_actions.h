@@ -2,8 +2,8 @@
 #pragma once
 
 #include "recent_setups.h"
-#include "script/setup_history.h"
 
+#include <QKeySequence>
 #include <QPoint>
 #include <functional>
 #include <optional>
@@ -12,8 +12,7 @@ class QAction;
 class QMenu;
 class QWidget;
 class SetupFiles;
-class SetupSession;
-class UserActions;
+class WindowModel;
 
 // The window's commands that are not on the panel, each with its key: undo and redo over the
 // recorded set-up, opening and saving set-ups, the recent ones and the last session's, and
@@ -22,10 +21,9 @@ class UserActions;
 class WindowActions {
 public:
     // How the window runs a command as one of the user's events: doing names it for a message.
-    using RunCommand =
-        std::function<void(const QString& doing, const std::function<void()>& command)>;
+    using RunCommand = std::function<void(const QString& doing, std::function<void()> command)>;
 
-    WindowActions(QWidget& window, SetupSession& session, SetupFiles& files, RunCommand run);
+    WindowActions(QWidget& window, WindowModel& model, SetupFiles& files, RunCommand run);
     WindowActions(const WindowActions&) = delete;
     WindowActions& operator=(const WindowActions&) = delete;
 
@@ -41,13 +39,14 @@ private:
                        std::function<void()> run);
     void openSetup(const QString& path);
     void fillRecentMenu();
-    void replay(const std::function<std::optional<ScriptFailure>()>& step, const QString& name);
+    // Undo or redo, and the fields forget their own typing, which belongs to a time the window
+    // has just left.
+    void step(const QString& name, void (WindowModel::*stepped)());
 
     QWidget& window_;
-    SetupSession& session_;
+    WindowModel& model_;
     SetupFiles& files_;
     RunCommand run_;
-    SetupHistory history_;
     RecentSetups recent_;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;

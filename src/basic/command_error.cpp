@@ -15,6 +15,8 @@ QString errorText(ErrorKind kind) {
         return QStringLiteral("剪贴板没有响应");
     case ErrorKind::ClipboardTextTooLong:
         return QStringLiteral("剪贴板中的文字太长，无法粘贴");
+    case ErrorKind::TextTooLong:
+        return QStringLiteral("文字太长");
     case ErrorKind::Internal:
         return QStringLiteral("内部错误");
     }

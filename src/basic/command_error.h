@@ -14,6 +14,7 @@ enum class ErrorKind {
     InvalidPropertyValue,
     ClipboardNoAnswer,    // the program that holds the clipboard did not answer in time
     ClipboardTextTooLong, // the clipboard's text is longer than the program reads
+    TextTooLong,          // a text longer than a field holds
     Internal,             // a failure the commands do not foresee: a fault of the program
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "program_folder.h"
+
 #include <QString>
 #include <memory>
 
@@ -59,7 +61,8 @@ public:
     virtual std::unique_ptr<PendingFile> create(const QString& name, FileError* error) = 0;
 };
 
-// The file system as the picture writer sees it. Tests put one in its place that fails on purpose.
+// The file system as the program writes to it, with the folders pictures go to: the program's
+// one way to the disk, handed to whatever writes. Tests put one in its place that fails on purpose.
 class FileStore {
 public:
     virtual ~FileStore() = default;
@@ -70,6 +73,11 @@ public:
     virtual bool canCreateIn(const QString& folder) = 0;
     // Makes folder, and the folders above it that are missing; false with the reason in error.
     virtual bool makeFolder(const QString& folder, FileError* error) = 0;
+    // The folder that holds the program, where the export writes.
+    virtual ProgramFolder programFolder() const = 0;
+    // The user's pictures folder, where the export writes when the program's folder cannot be
+    // written; empty when the user has none that is safely inside the home folder.
+    virtual QString picturesFolder() const = 0;
 
     // What the last part of path holds, looked at in its folder.
     EntryKind entryKind(const QString& path);
@@ -82,11 +90,3 @@ struct FolderAndName {
     QString name;
 };
 FolderAndName splitPath(const QString& path);
-
-// The system's file system. A new file is made without a name where the file system allows it and
-// linked into place; elsewhere under an unguessable temporary name, removed again should the
-// program be ended by a signal before the file takes its own name.
-FileStore& systemFileStore();
-// The same, always through a temporary name, as on file systems that cannot make a file without
-// one.
-FileStore& namedTemporaryFileStore();

@@ -141,14 +141,14 @@ bool reported(const Failure& outcome, WriteFailure* failure) {
 } // namespace
 
 bool saveImageAtomically(const QImage& image, const QString& fileName, const char* format,
-                         int quality, WriteFailure* failure, FileStore& files) {
+                         int quality, FileStore& files, WriteFailure* failure) {
     return reported(save(fileName, files,
                          [&](QByteArray& bytes) { return encode(image, format, quality, bytes); }),
                     failure);
 }
 
-bool saveFileAtomically(const QByteArray& bytes, const QString& fileName, WriteFailure* failure,
-                        FileStore& files) {
+bool saveFileAtomically(const QByteArray& bytes, const QString& fileName, FileStore& files,
+                        WriteFailure* failure) {
     return reported(save(fileName, files,
                          [&bytes](QByteArray& into) {
                              into = bytes;

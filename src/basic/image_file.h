@@ -33,9 +33,8 @@ inline constexpr int JpegQuality = 75;
 // in that folder. The name must be free or hold a regular file that is not read-only; a link is
 // never followed. Returns false with the failure when nothing was written.
 bool saveImageAtomically(const QImage& image, const QString& fileName, const char* format,
-                         int quality, WriteFailure* failure = nullptr,
-                         FileStore& files = systemFileStore());
+                         int quality, FileStore& files, WriteFailure* failure = nullptr);
 
 // Writes bytes under fileName by the same rules: a complete new file or none, never through a link.
-bool saveFileAtomically(const QByteArray& bytes, const QString& fileName,
-                        WriteFailure* failure = nullptr, FileStore& files = systemFileStore());
+bool saveFileAtomically(const QByteArray& bytes, const QString& fileName, FileStore& files,
+                        WriteFailure* failure = nullptr);

@@ -16,14 +16,9 @@ struct ProgramFolder {
 // The folder of the program file at executable, an absolute path in the system's bytes.
 ProgramFolder programFolderOf(const QByteArray& executable);
 
-// The folder of the running program, read from the system, not from the command line.
-ProgramFolder runningProgramFolder();
-
-// The user's pictures folder, where an installed program exports, as the desktop's user folders
-// name it: only when it is an absolute path inside a home folder that HOME names, absolutely, and
-// that is there. Empty otherwise, so that an odd environment (no HOME, a relative or empty pictures
-// folder) sends no picture to the root or the working folder.
-QString userPicturesFolder();
-
-// The rule itself, for a pictures folder and a home folder as the environment gives them.
+// The user's pictures folder where an installed program exports, from the pictures folder and the
+// home folder as the environment gives them: only when the pictures folder is an absolute path
+// inside the home folder, itself absolute, not the root, and there. Empty otherwise, so that an odd
+// environment (no HOME, a relative or empty pictures folder) sends no picture to the root or the
+// working folder.
 QString picturesFolderInHome(const QString& pictures, const QString& home);

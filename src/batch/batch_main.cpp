@@ -2,8 +2,9 @@
 #include "batch_main.h"
 
 #include "batch_runner.h"
-#include "command_line.h"
-#include "private_runtime_folder.h"
+#include "cli/command_line.h"
+#include "cli/private_runtime_folder.h"
+#include "platform/system_file_store.h"
 #include "screen/fonts.h"
 
 #include <QFile>
@@ -29,10 +30,10 @@ int runBatch(int& argc, char** argv, const QString& scriptPath, qreal pixelRatio
         return ExitUsage;
     }
 
-    BatchRunner runner(runningProgramFolder(), pixelRatio);
-    runner.messageShown = [&](int line, const QString& text) {
+    SystemFileStore files(runningProgramFolder(), userPicturesFolder());
+    BatchRunner runner(files, pixelRatio, [&](int line, const QString& text) {
         out << scriptName << ':' << line << ": " << text << Qt::endl;
-    };
+    });
     const std::optional<ScriptFailure> failure = runner.run(script);
     if (!failure) {
         // A run that wrote nothing has done its work in vain, most often for want of a save line.

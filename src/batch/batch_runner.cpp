@@ -3,28 +3,31 @@
 
 #include "window/window_definition.h"
 
-BatchRunner::BatchRunner(const ProgramFolder& programFolder, qreal pixelRatio)
-    : platform_(programFolder, pixelRatio), form_(platform_, windowDefinition(), *this) {
-    platform_.messageShown = [this](const QString& text) {
-        if (messageShown)
-            messageShown(lines_.lineNumber(), text);
-    };
-    lines_.errorTolerated = [this](int line, const QString& text) {
-        if (messageShown)
-            messageShown(line, text);
-    };
-    lines_.pictureSaved = [this](const QString&) { wrotePicture_ = true; };
+BatchRunner::BatchRunner(FileStore& files, qreal pixelRatio, MessageShown messageShown)
+    : messageShown_(std::move(messageShown)), screen_(pixelRatio),
+      form_({world_.clock(), world_.clipboard(), files, timer_, screen_}, windowDefinition(),
+            *this) {
+    // The whole run is a script: its clock and clipboard are the script's from the start.
+    world_.beginScript();
     form_.start();
+}
+
+std::optional<ScriptFailure> BatchRunner::run(QIODevice& script) {
+    RunOptions options;
+    options.errorTolerated = messageShown_;
+    options.pictureSaved = [this](const QString&) { wrotePicture_ = true; };
+    return lines_.run(script, options);
 }
 
 void BatchRunner::commandFailed(const CommandError& error) {
     lines_.commandFailed(error);
 }
 
-void BatchRunner::exportFailed(const QString& path, const QString& reason) {
-    lines_.exportFailed(path, reason);
-}
-
-void BatchRunner::exported(const QString&) {
-    wrotePicture_ = true;
+void BatchRunner::exportFinished(const ExportOutcome& outcome) {
+    if (messageShown_)
+        messageShown_(lines_.lineNumber(), outcome.message);
+    if (outcome.saved())
+        wrotePicture_ = true;
+    else
+        lines_.exportFailed(outcome.path, outcome.failure);
 }

@@ -21,12 +21,16 @@ float checkedTwips(double twips, const QString& what = {}) {
 
 } // namespace
 
-void ErrorMessages::commandFailed(const CommandError& error) {
-    platform_.showMessage(error.message(), QStringLiteral("Vokarelo"));
+void UserMessages::commandFailed(const CommandError& error) {
+    messages_.show(error.message());
 }
 
-Form::Form(Platform& platform, const WindowDefinition& definition, FormObserver& observer)
-    : platform_(platform), observer_(observer), definition_(definition) {
+void UserMessages::exportFinished(const ExportOutcome& outcome) {
+    messages_.show(outcome.message);
+}
+
+Form::Form(const Services& services, const WindowDefinition& definition, FormObserver& observer)
+    : services_(services), observer_(observer), definition_(definition) {
     Q_ASSERT(definition.elements.size() == ElementCount);
     Q_ASSERT(definition.controls.size() == ControlCount);
     setInitialState();
@@ -68,6 +72,16 @@ void Form::restart() {
 
 FormState Form::snapshot() const {
     return {elements_, controls_, width_, height_, caption_};
+}
+
+void Form::restore(const FormState& state) {
+    if (timerRunning_)
+        stopTimer();
+    elements_ = state.elements;
+    controls_ = state.controls;
+    width_ = state.width;
+    height_ = state.height;
+    caption_ = state.caption;
 }
 
 void Form::start() {
@@ -130,7 +144,17 @@ void Form::timerTick() {
 }
 
 void Form::type(ControlId field, const QString& text) {
-    setText(field, text);
+    dispatch([&] { setText(field, text); }, QString::fromLatin1(definition(field).name));
+}
+
+void Form::setText(ControlId field, const QString& text) {
+    if (text.size() > MaxFieldText) {
+        const PanelControl& control = definition(field);
+        throw CommandError(ErrorKind::TextTooLong, QString::fromLatin1(control.name),
+                           QString::fromUtf8(control.label),
+                           QStringLiteral("最多能填写 %1 个字符").arg(MaxFieldText));
+    }
+    state(field).text = text;
 }
 
 bool Form::answers(ControlId control, EventKind event) const {
@@ -212,10 +236,10 @@ void Form::runResize() {
 
 void Form::startTimer() {
     timerRunning_ = true;
-    platform_.startTimer(TimerInterval);
+    services_.timer.start(TimerInterval);
 }
 
 void Form::stopTimer() {
     timerRunning_ = false;
-    platform_.stopTimer();
+    services_.timer.stop();
 }

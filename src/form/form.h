@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "basic/platform.h"
+#include "basic/services.h"
 #include "control.h"
 #include "element.h"
 #include "events.h"
@@ -26,35 +26,47 @@ struct FormState {
     friend bool operator==(const FormState&, const FormState&) = default;
 };
 
-// Told what the user's events did. Each form has one, given to it when it is made: the window's
-// set-ups, the headless runner or a test.
+// What an export did: the file it wrote, or why it wrote none, and what it says of that (the
+// caption it set).
+struct ExportOutcome {
+    QString path;
+    QString failure; // empty when the file was written
+    QString message;
+    bool saved() const { return failure.isEmpty(); }
+};
+
+// Told what the user's events did: the one way a command's outcome leaves the form. Each form has
+// one, given to it when it is made: the window's model, the headless runner or a test.
 class FormObserver {
 public:
     // An event's handler stopped at an error; what it had already written stays written. An
     // unexpected failure arrives here too, as an internal error that says what was being done.
     virtual void commandFailed(const CommandError& error) = 0;
-    // The export wrote nothing, after its own message has said so: a run without a user (a script)
-    // must not go on as if the file were there.
-    virtual void exportFailed(const QString& path, const QString& reason) = 0;
-    // The export wrote path, after its own message has said so: a run in the window names every
-    // file it wrote once, at its end.
-    virtual void exported(const QString&) {}
+    // The export has ended, written or not, before the window widens again: the user learns of it
+    // now, and a run without a user (a script) must not go on as if a file were there that is not.
+    virtual void exportFinished(const ExportOutcome& outcome) = 0;
     // The capture put its picture on the clipboard.
     virtual void copied() {}
+    // A command asked for the program to end (the exit button).
+    virtual void quitAsked() = 0;
 
 protected:
     ~FormObserver() = default;
 };
 
-// The observer of a window that a user works: each error in a message box, as the user sees it.
-class ErrorMessages final : public FormObserver {
+// The observer of a window that a user works: each error and each export's outcome in a message
+// box, as the user sees it.
+class UserMessages final : public FormObserver {
 public:
-    explicit ErrorMessages(Platform& platform) : platform_(platform) {}
+    explicit UserMessages(Messages& messages) : messages_(messages) {}
     void commandFailed(const CommandError& error) override;
-    void exportFailed(const QString&, const QString&) override {}
+    void exportFinished(const ExportOutcome& outcome) override;
+    void quitAsked() override { quitWasAsked_ = true; }
+    bool quitWasAsked() const { return quitWasAsked_; }
 
 private:
-    Platform& platform_;
+    Messages& messages_;
+    bool quitWasAsked_ = false;
 };
 
 // The single window: its phone-screen elements, its settings panel, its size and caption, and the
@@ -62,11 +74,16 @@ private:
 // it and forwards the user's events.
 class Form {
 public:
-    Form(Platform& platform, const WindowDefinition& definition, FormObserver& observer);
+    Form(const Services& services, const WindowDefinition& definition, FormObserver& observer);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    Platform& platform() const { return platform_; }
+    // The services the commands use.
+    Clock& clock() const { return services_.clock; }
+    Clipboard& clipboard() const { return services_.clipboard; }
+    FileStore& files() const { return services_.files; }
+    Screen& screen() const { return services_.screen; }
+    Timer& timer() const { return services_.timer; }
     FormObserver& observer() const { return observer_; }
 
     // Creation: runs the start-up initialisation, then the resize rules once, as the first showing
@@ -75,6 +92,9 @@ public:
     // Back to the window as it was created, then started again: a set-up is run from there.
     void restart();
     FormState snapshot() const;
+    // Sets the window back to a state it had, as undo and redo do: no handler runs, and a timer
+    // that runs is stopped, since what it was to do belongs to the state left.
+    void restore(const FormState& state);
 
     // --- Entry points for the user's events. Each runs its handler to its end; an error stops the
     // handler, is reported in a message box, and leaves what was already written.
@@ -85,7 +105,8 @@ public:
     void click(ElementId element);
     void dblClick(ControlId control);
     void timerTick();
-    // The user typed into a text field: no handler runs.
+    // The user typed into a text field: no handler runs. A text longer than a field holds is
+    // refused, as a command's error.
     void type(ControlId field, const QString& text);
     // Runs an event-like action with the forms layer's error rule. Nothing it throws goes further:
     // an error the commands know is the observer's, anything else an internal error naming what
@@ -118,8 +139,12 @@ public:
     const PanelControl& definition(ControlId id) const {
         return definition_.controls[std::size_t(id)];
     }
+    // The most characters a text field holds, as a single-line text box of the platform does.
+    static constexpr qsizetype MaxFieldText = 32767;
     const QString& text(ControlId field) const { return state(field).text; }
-    void setText(ControlId field, const QString& text) { state(field).text = text; }
+    // A text longer than MaxFieldText is refused with an error that names the field, and the
+    // field keeps what it held.
+    void setText(ControlId field, const QString& text);
     int value(ControlId box) const { return state(box).value; }
     // A new Value runs the box's Click handler at once, nested; the same Value runs nothing.
     void setValue(ControlId box, int value);
@@ -156,7 +181,7 @@ private:
     void setSide(float& side, double twips, const QString& name);
     void runResize();
 
-    Platform& platform_;
+    Services services_;
     FormObserver& observer_;
     WindowDefinition definition_;
     std::vector<ScreenElement> elements_;

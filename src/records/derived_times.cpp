@@ -99,7 +99,7 @@ void advancePhoneClock(Form& form) {
     // Wall-clock arithmetic on today's date: a daylight-saving change must not move the phone's
     // time, and the date takes the carry past midnight.
     const QTime moved =
-        QDateTime(form.platform().now().date(), clock, Qt::UTC).addSecs(duration).time();
+        QDateTime(form.clock().now().date(), clock, Qt::UTC).addSecs(duration).time();
     form.setText(ControlId::ClockField, timeOfDayText(moved.hour(), moved.minute()));
     form.element(ElementId::ClockText).caption = form.text(ControlId::ClockField);
 }

@@ -24,14 +24,14 @@ void submitDateTime(Form& form, const RecordRow& row) {
 }
 
 void fillToday(Form& form, const RecordRow& row) {
-    const QDate today = form.platform().now().date();
+    const QDate today = form.clock().now().date();
     form.setText(row.fields.month, QString::number(today.month()));
     form.setText(row.fields.day, QString::number(today.day()));
     submitDateTime(form, row);
 }
 
 void fillNow(Form& form, const RecordRow& row) {
-    const QTime now = form.platform().now().time();
+    const QTime now = form.clock().now().time();
     form.setText(row.fields.time, timeOfDayText(now.hour(), now.minute()));
     submitDateTime(form, row);
 }

@@ -112,7 +112,8 @@ void LineRunner::exportFailed(const QString& path, const QString& reason) {
                          QStringLiteral("没有保存%1：%2").arg(path, reason)};
 }
 
-std::optional<ScriptFailure> LineRunner::run(QIODevice& script) {
+std::optional<ScriptFailure> LineRunner::run(QIODevice& script, const RunOptions& options) {
+    quitAsked_ = false;
     ScriptReader reader(script);
     QByteArray bytes;
     for (lineNumber_ = 1;; ++lineNumber_) {
@@ -139,13 +140,13 @@ std::optional<ScriptFailure> LineRunner::run(QIODevice& script) {
             if (decoder.hasError())
                 throw ScriptError{{QStringLiteral("the line is not UTF-8 text"),
                                    QStringLiteral("这一行不是 UTF-8 文本")}};
-            runLine(line);
+            runLine(line, options);
         } catch (const ScriptError& error) {
             return ScriptFailure{lineNumber_, line, error.message, false};
         }
-        if (world_.quitRequested())
+        if (quitAsked_)
             return std::nullopt;
-        if (keepGoing && !keepGoing())
+        if (options.keepGoing && !options.keepGoing())
             return ScriptFailure{lineNumber_,
                                  line,
                                  {QStringLiteral("the run was stopped after this line"),
@@ -154,25 +155,25 @@ std::optional<ScriptFailure> LineRunner::run(QIODevice& script) {
     }
 }
 
-void LineRunner::runLine(const QString& line) {
+void LineRunner::runLine(const QString& line, const RunOptions& options) {
     const std::optional<ScriptAction> action = parseScriptLine(line);
     if (!action)
         return;
     commandError_.reset();
-    perform(*action);
+    perform(*action, options);
     // The timer's half second would have passed before the user's next action.
-    if (!commandError_ && !world_.quitRequested() && form_.timerRunning())
-        form_.timerTick();
+    if (!commandError_ && !quitAsked_ && form_.timerRunning())
+        actions_.timerTick();
     if (!commandError_)
         return;
     if (!action->mayFail)
         throw ScriptError{*commandError_};
-    if (errorTolerated)
-        errorTolerated(lineNumber_, std::exchange(commandError_, std::nullopt)->english);
+    if (options.errorTolerated)
+        options.errorTolerated(lineNumber_, std::exchange(commandError_, std::nullopt)->english);
     commandError_.reset();
 }
 
-void LineRunner::perform(const ScriptAction& action) {
+void LineRunner::perform(const ScriptAction& action, const RunOptions& options) {
     using Kind = ScriptAction::Kind;
     switch (action.kind) {
     case Kind::SetField:
@@ -187,15 +188,15 @@ void LineRunner::perform(const ScriptAction& action) {
         actions_.dblClick(std::get<ControlId>(checkTarget(form_, action.name, Input::DoubleClick)));
         return;
     case Kind::Save: {
-        const QString path = savePath ? savePath(action.text) : action.text;
+        const QString path = options.savePath ? options.savePath(action.text) : action.text;
         WriteFailure failure;
-        if (!writePictureFile(capturedPicture(form_, form_.platform().devicePixelRatio()), path,
-                              &failure))
+        if (!writePictureFile(capturedPicture(form_, form_.screen().pixelRatio()), path,
+                              form_.files(), &failure))
             throw ScriptError{
                 {QStringLiteral("cannot write %1: %2").arg(path, failure.text),
                  QStringLiteral("无法写入%1：%2").arg(path, writeFailureReason(failure))}};
-        if (pictureSaved)
-            pictureSaved(path);
+        if (options.pictureSaved)
+            options.pictureSaved(path);
         return;
     }
     case Kind::SetClock:

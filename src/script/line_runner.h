@@ -3,6 +3,7 @@
 
 #include "form/form.h"
 #include "script.h"
+#include "script_world.h"
 
 #include <QDateTime>
 #include <QIODevice>
@@ -26,18 +27,6 @@ enum class ScriptLanguage { English, Chinese };
 QString failureText(const QString& scriptName, const ScriptFailure& failure,
                     ScriptLanguage language = ScriptLanguage::English);
 
-// What a script sets around the window: the clock its commands read and the text its paste buttons
-// find; and whether one of its commands asked the program to end.
-class ScriptWorld {
-public:
-    virtual void fixClock(const QDateTime& moment) = 0;
-    virtual void putClipboardText(const QString& text) = 0;
-    virtual bool quitRequested() const = 0;
-
-protected:
-    ~ScriptWorld() = default;
-};
-
 // What a user does to the window, and a script line does in the user's place.
 class UserActions {
 public:
@@ -45,6 +34,9 @@ public:
     virtual void click(ControlId control) = 0;
     virtual void click(ElementId element) = 0;
     virtual void dblClick(ControlId field) = 0;
+    // The window's timer ticked: not the user's doing, but part of what the user's last action
+    // started.
+    virtual void timerTick() = 0;
 
 protected:
     ~UserActions() = default;
@@ -58,9 +50,24 @@ public:
     void click(ControlId control) override { form_.click(control); }
     void click(ElementId element) override { form_.click(element); }
     void dblClick(ControlId field) override { form_.dblClick(field); }
+    void timerTick() override { form_.timerTick(); }
 
 private:
     Form& form_;
+};
+
+// What a run does beyond the lines themselves, for whoever runs it.
+struct RunOptions {
+    // Receives the error of a "try" line, which does not stop the run.
+    std::function<void(int line, const QString& text)> errorTolerated;
+    // The file a "save" line writes, from the name it gives; it throws ScriptError to refuse the
+    // line. Unset, the name is taken as it is, relative to the current folder.
+    std::function<QString(const QString& name)> savePath;
+    // Told of every picture a "save" line wrote.
+    std::function<void(const QString& path)> pictureSaved;
+    // Asked after each line whether to go on; a run told to stop fails at the line it stopped
+    // after, which stays done. Unset, a run goes on to its end.
+    std::function<bool()> keepGoing;
 };
 
 // Runs the lines of scripts on a form, one at a time: the script mode's runs and the set-ups the
@@ -74,34 +81,26 @@ public:
     // Runs the lines of a UTF-8 script in order, each as it is read. The first line that fails
     // stops the run, and what the lines before it did stays done; the exit button ends it without
     // failure.
-    std::optional<ScriptFailure> run(QIODevice& script);
+    std::optional<ScriptFailure> run(QIODevice& script, const RunOptions& options = {});
     // The line being run, counted from 1.
     int lineNumber() const { return lineNumber_; }
 
-    // The form's errors and failed exports while a line runs: whoever owns the form's hooks
-    // passes them on, and the line fails with the first of them.
+    // What the form tells its observer while a line runs: the observer passes it on, and the
+    // line fails with the first error or failed export; a command that asks for the program to
+    // end ends the run instead.
     void commandFailed(const CommandError& error);
     void exportFailed(const QString& path, const QString& reason);
-
-    // Receives the error of a "try" line, which does not stop the run.
-    std::function<void(int line, const QString& text)> errorTolerated;
-    // The file a "save" line writes, from the name it gives; it throws ScriptError to refuse the
-    // line. Unset, the name is taken as it is, relative to the current folder.
-    std::function<QString(const QString& name)> savePath;
-    // Told of every picture a "save" line wrote.
-    std::function<void(const QString& path)> pictureSaved;
-    // Asked after each line whether to go on; a run told to stop fails at the line it stopped
-    // after, which stays done. Unset, a run goes on to its end.
-    std::function<bool()> keepGoing;
+    void quitAsked() { quitAsked_ = true; }
 
 private:
-    void runLine(const QString& line);
-    void perform(const ScriptAction& action);
+    void runLine(const QString& line, const RunOptions& options);
+    void perform(const ScriptAction& action, const RunOptions& options);
 
     Form& form_;
     UserActions& actions_;
     ScriptWorld& world_;
     int lineNumber_ = 0;
+    bool quitAsked_ = false;
     // The first error a command of the current line ran into, described.
     std::optional<ScriptText> commandError_;
 };

@@ -1,67 +1,68 @@
 // SPDX-License-Identifier: MIT
 #include "setup_history.h"
 
-#include "script.h"
-#include "setup_session.h"
+#include "form/form.h"
 
-namespace {
+#include <QUndoCommand>
 
-// A "now" or "clipboard" line belongs to the action after it: it sets what that action read.
-bool setsTheWorld(const QString& line) {
-    try {
-        const std::optional<ScriptAction> action = parseScriptLine(line);
-        return action && (action->kind == ScriptAction::Kind::SetClock ||
-                          action->kind == ScriptAction::Kind::SetClipboard);
-    } catch (const ScriptError&) {
-        return false;
+// One step on the stack. Pushing a command runs it, but the step has just been taken: only a redo
+// after an undo sets it again.
+class StepCommand final : public QUndoCommand {
+public:
+    StepCommand(SetupHistory& history, RecordedStep step)
+        : history_(history), step_(std::move(step)) {}
+
+    void undo() override { history_.apply(step_, false); }
+    void redo() override {
+        if (!taken_)
+            history_.apply(step_, true);
+        taken_ = false;
     }
+
+    RecordedStep& step() { return step_; }
+
+private:
+    SetupHistory& history_;
+    RecordedStep step_;
+    bool taken_ = true;
+};
+
+SetupHistory::SetupHistory(Form& form, RecordedLines& recording)
+    : form_(form), recording_(recording) {
+    steps_.setUndoLimit(MostSteps);
 }
 
-// Where the last action of the recording starts.
-qsizetype lastActionStart(const QStringList& lines) {
-    qsizetype start = lines.size() - 1;
-    while (start > 0 && setsTheWorld(lines[start - 1]))
-        --start;
-    return start;
+void SetupHistory::push(RecordedStep step, bool waitsForTimer) {
+    auto* command = new StepCommand(*this, std::move(step));
+    steps_.push(command);
+    waitingForTimer_ = waitsForTimer ? command : nullptr;
 }
 
-} // namespace
-
-void SetupHistory::forgetUndoneIfChanged(const QStringList& lines) {
-    if (lines != replayed_)
-        undone_.clear();
+void SetupHistory::pushTimerTick(FormChange change) {
+    if (waitingForTimer_) {
+        waitingForTimer_->step().change.append(change);
+        waitingForTimer_ = nullptr;
+        return;
+    }
+    push({std::move(change), {}, recording_.mark, recording_.mark}, false);
 }
 
-bool SetupHistory::canUndo() {
-    return !session_.recorder().lines().isEmpty();
+void SetupHistory::clear() {
+    steps_.clear();
+    waitingForTimer_ = nullptr;
 }
 
-bool SetupHistory::canRedo() {
-    forgetUndoneIfChanged(session_.recorder().lines());
-    return !undone_.empty();
-}
-
-std::optional<ScriptFailure> SetupHistory::undo() {
-    QStringList lines = session_.recorder().lines();
-    forgetUndoneIfChanged(lines);
-    if (lines.isEmpty())
-        return std::nullopt;
-    const qsizetype start = lastActionStart(lines);
-    undone_.push_back(lines.mid(start));
-    lines.resize(start);
-    return replay(lines);
-}
-
-std::optional<ScriptFailure> SetupHistory::redo() {
-    if (!canRedo())
-        return std::nullopt;
-    const QStringList lines = session_.recorder().lines() + undone_.back();
-    undone_.pop_back();
-    return replay(lines);
-}
-
-std::optional<ScriptFailure> SetupHistory::replay(const QStringList& lines) {
-    std::optional<ScriptFailure> failure = session_.replay(lines);
-    replayed_ = session_.recorder().lines();
-    return failure;
+void SetupHistory::apply(const RecordedStep& step, bool forward) {
+    waitingForTimer_ = nullptr;
+    FormState state = form_.snapshot();
+    if (forward) {
+        step.change.redo(state);
+        recording_.lines.append(step.lines);
+        recording_.mark = step.after;
+    } else {
+        step.change.undo(state);
+        recording_.lines.resize(recording_.lines.size() - step.lines.size());
+        recording_.mark = step.before;
+    }
+    form_.restore(state);
 }

@@ -1,37 +1,74 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "line_runner.h"
+#include "form/form_change.h"
 
+#include <QDateTime>
 #include <QStringList>
+#include <QUndoStack>
 #include <optional>
-#include <vector>
 
-class SetupSession;
+class Form;
+class StepCommand;
 
-// Undo and redo over the recorded set-up: the recording is the history. Undoing starts the window
-// again and replays the recording without its last action, so that what is left is exactly what
-// the remaining lines make, clock and clipboard included; the undone action leaves the recording
-// and comes back with redo until the user does something new.
+// What the next line of a recording depends on, beside the lines themselves.
+struct RecordingMark {
+    qsizetype characters = 0; // of the lines, each with its line break
+    // What the last "now" and "clipboard" lines set; a command that read the same needs no line.
+    std::optional<QDateTime> lastMoment;
+    std::optional<QString> lastClipboardText;
+    // Changes with every line recorded and comes back with undo and redo: the recording is the one
+    // saved exactly when its serial is the saved one's.
+    quint64 serial = 0;
+};
+
+// The lines a window's set-up has recorded so far.
+struct RecordedLines {
+    QStringList lines;
+    RecordingMark mark;
+};
+
+// One step of the history: what an event changed in the window, and the lines it added to the
+// recording (none for an event a set-up does not record).
+struct RecordedStep {
+    FormChange change;
+    QStringList lines;
+    RecordingMark before;
+    RecordingMark after;
+};
+
+// Undo and redo over saved states of the window: each event that changed the window is one step
+// holding what it changed, so that undo and redo set the window back or forward without running a
+// command again, touching the disk or the clipboard, and cost the same however long the session.
+// The recording follows: an undone step's lines leave it and come back with redo, until a new
+// step forgets them. The oldest steps are dropped beyond MostSteps.
 class SetupHistory {
 public:
-    explicit SetupHistory(SetupSession& session) : session_(session) {}
+    static constexpr int MostSteps = 1000;
 
-    bool canUndo();
-    bool canRedo();
-    // Each does nothing when there is nothing to undo or redo. A replay that fails (it should not:
-    // the lines are the window's own) says where; what the lines before it did stays done.
-    std::optional<ScriptFailure> undo();
-    std::optional<ScriptFailure> redo();
+    SetupHistory(Form& form, RecordedLines& recording);
+
+    bool canUndo() const { return steps_.canUndo(); }
+    bool canRedo() const { return steps_.canRedo(); }
+    void undo() { steps_.undo(); }
+    void redo() { steps_.redo(); }
+
+    // A step the window has just taken; waitsForTimer when it left the window's timer running,
+    // whose tick belongs to it.
+    void push(RecordedStep step, bool waitsForTimer);
+    // The timer's tick changed the window: part of the step that started it when that is the
+    // last, else a step of its own.
+    void pushTimerTick(FormChange change);
+    // Forgets every step: the window has just been started again.
+    void clear();
 
 private:
-    std::optional<ScriptFailure> replay(const QStringList& lines);
-    // Forgets the undone actions once the recording has moved on without them.
-    void forgetUndoneIfChanged(const QStringList& lines);
+    friend class StepCommand;
+    void apply(const RecordedStep& step, bool forward);
 
-    SetupSession& session_;
-    // The undone actions, each with the clock and clipboard lines it needs; the last undone last.
-    std::vector<QStringList> undone_;
-    // The recording as the last undo or redo left it.
-    QStringList replayed_;
+    Form& form_;
+    RecordedLines& recording_;
+    QUndoStack steps_;
+    // The last step, while its timer runs: anything that could drop it forgets it first.
+    StepCommand* waitingForTimer_ = nullptr;
 };

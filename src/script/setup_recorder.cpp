@@ -11,17 +11,16 @@ bool isTextField(const Form& form, ControlId id) {
 
 } // namespace
 
-SetupRecorder::SetupRecorder(Form& form, SetupPlatform& platform)
-    : form_(form), platform_(platform) {
+SetupRecorder::SetupRecorder(Form& form, ScriptWorld& world) : form_(form), world_(world) {
     restart();
+    savedSerial_ = recording_.mark.serial;
 }
 
 void SetupRecorder::restart() {
-    lines_.clear();
-    recordedCharacters_ = 0;
+    recording_.lines.clear();
+    recording_.mark = {0, std::nullopt, std::nullopt, ++lastSerial_};
+    history_.clear();
     typedFields_.clear();
-    lastMoment_.reset();
-    lastClipboardText_.reset();
     recordTexts();
 }
 
@@ -30,51 +29,71 @@ void SetupRecorder::recordTexts() {
         recordedTexts_[std::size_t(i)] = form_.text(ControlId(i));
 }
 
+bool SetupRecorder::hasPendingTyping() const {
+    for (const ControlId id : typedFields_)
+        if (form_.text(id) != recordedTexts_[std::size_t(id)])
+            return true;
+    return false;
+}
+
 void SetupRecorder::type(ControlId field, const QString& text) {
+    if (!isTextField(form_, field))
+        return;
     if (!typedFields_.contains(field))
         typedFields_.append(field);
     form_.type(field, text);
 }
 
+// Each field typed into is a step of its own, in the order of the typing: the state before it has
+// the field's recorded text and that of every field committed after it, the state after its typed
+// one.
 void SetupRecorder::commitTyping() {
-    for (int i = 0; i < ControlCount; ++i)
-        if (!typedFields_.contains(ControlId(i)))
-            typedFields_.append(ControlId(i));
-    for (const ControlId id : std::exchange(typedFields_, {})) {
+    if (!hasPendingTyping())
+        return;
+    QList<ControlId> fields = std::exchange(typedFields_, {});
+    FormState state = form_.snapshot();
+    for (const ControlId id : fields)
+        state.controls[std::size_t(id)].text = recordedTexts_[std::size_t(id)];
+    for (const ControlId id : fields) {
         QString& recorded = recordedTexts_[std::size_t(id)];
-        if (!isTextField(form_, id) || form_.text(id) == recorded)
+        if (form_.text(id) == recorded)
             continue;
+        const FormState before = state;
         recorded = form_.text(id);
-        append(formatScriptLine({ScriptAction::Kind::SetField,
-                                 QString::fromLatin1(form_.definition(id).name),
-                                 recorded,
-                                 {}}));
+        state.controls[std::size_t(id)].text = recorded;
+        const RecordingMark mark = recording_.mark;
+        const QString line = formatScriptLine({ScriptAction::Kind::SetField,
+                                               QString::fromLatin1(form_.definition(id).name),
+                                               recorded,
+                                               {}});
+        append(line);
+        history_.push({FormChange::between(before, state), {line}, mark, recording_.mark}, false);
     }
 }
 
 void SetupRecorder::append(const QString& line) {
-    lines_.append(line);
-    recordedCharacters_ += line.size() + 1;
+    recording_.lines.append(line);
+    recording_.mark.characters += line.size() + 1;
+    recording_.mark.serial = ++lastSerial_;
 }
 
 void SetupRecorder::click(ControlId control) {
-    if (!form_.recorded(control)) {
-        commitTyping();
-        form_.click(control);
-        return;
-    }
-    record({ScriptAction::Kind::Click, QString::fromLatin1(form_.definition(control).name), {}, {}},
-           [&] { form_.click(control); });
+    if (!form_.recorded(control))
+        runUnrecorded([&] { form_.click(control); });
+    else
+        record({ScriptAction::Kind::Click,
+                QString::fromLatin1(form_.definition(control).name),
+                {},
+                {}},
+               [&] { form_.click(control); });
 }
 
 void SetupRecorder::click(ElementId element) {
-    if (!form_.recorded(element)) {
-        commitTyping();
-        form_.click(element);
-        return;
-    }
-    record({ScriptAction::Kind::Click, form_.element(element).name, {}, {}},
-           [&] { form_.click(element); });
+    if (!form_.recorded(element))
+        runUnrecorded([&] { form_.click(element); });
+    else
+        record({ScriptAction::Kind::Click, form_.element(element).name, {}, {}},
+               [&] { form_.click(element); });
 }
 
 void SetupRecorder::dblClick(ControlId field) {
@@ -83,50 +102,85 @@ void SetupRecorder::dblClick(ControlId field) {
         [&] { form_.dblClick(field); });
 }
 
-void SetupRecorder::record(ScriptAction action, const std::function<void()>& run) {
-    commitTyping();
+void SetupRecorder::timerTick() {
     const FormState before = form_.snapshot();
-    platform_.startWatching();
-    errorMet_ = false;
-    run();
-    if (form_.snapshot() == before)
-        return;
-    if (const auto& moment = platform_.clockRead(); moment && moment != lastMoment_) {
-        append(formatScriptLine({ScriptAction::Kind::SetClock, {}, {}, *moment}));
-        lastMoment_ = moment;
-    }
-    if (const auto& text = platform_.clipboardTextRead(); text && text != lastClipboardText_) {
-        append(formatScriptLine({ScriptAction::Kind::SetClipboard, {}, *text, {}}));
-        lastClipboardText_ = text;
-    }
-    action.mayFail = errorMet_;
-    append(formatScriptLine(action));
+    form_.timerTick();
+    FormChange change = FormChange::between(before, form_.snapshot());
+    if (!change.isEmpty())
+        history_.pushTimerTick(std::move(change));
     recordTexts();
 }
 
-QStringList SetupRecorder::lines() {
+void SetupRecorder::runUnrecorded(const std::function<void()>& run) {
     commitTyping();
-    return lines_;
+    const FormState before = form_.snapshot();
+    const bool timerWasRunning = form_.timerRunning();
+    run();
+    FormChange change = FormChange::between(before, form_.snapshot());
+    if (!change.isEmpty())
+        history_.push({std::move(change), {}, recording_.mark, recording_.mark},
+                      startedTimer(timerWasRunning));
+    recordTexts();
 }
 
-QString SetupRecorder::script(const QDateTime& savedAt) {
+bool SetupRecorder::startedTimer(bool timerWasRunning) const {
+    return !timerWasRunning && form_.timerRunning();
+}
+
+void SetupRecorder::record(ScriptAction action, const std::function<void()>& run) {
+    commitTyping();
+    const FormState before = form_.snapshot();
+    const bool timerWasRunning = form_.timerRunning();
+    world_.forgetReading();
+    errorMet_ = false;
+    run();
+    const FormState after = form_.snapshot();
+    if (after == before)
+        return;
+    const RecordingMark mark = recording_.mark;
+    const qsizetype firstLine = recording_.lines.size();
+    if (const auto& moment = world_.clock().lastRead();
+        moment && moment != recording_.mark.lastMoment) {
+        append(formatScriptLine({ScriptAction::Kind::SetClock, {}, {}, *moment}));
+        recording_.mark.lastMoment = moment;
+    }
+    if (const auto& text = world_.clipboard().lastRead();
+        text && text != recording_.mark.lastClipboardText) {
+        append(formatScriptLine({ScriptAction::Kind::SetClipboard, {}, *text, {}}));
+        recording_.mark.lastClipboardText = text;
+    }
+    action.mayFail = errorMet_;
+    append(formatScriptLine(action));
+    history_.push({FormChange::between(before, after), recording_.lines.sliced(firstLine), mark,
+                   recording_.mark},
+                  startedTimer(timerWasRunning));
+    recordTexts();
+}
+
+QString SetupRecorder::script(const QDateTime& savedAt) const {
     QString text = QStringLiteral("# Vokarelo set-up, saved %1\n").arg(formatScriptMoment(savedAt));
-    for (const QString& line : lines())
+    for (const QString& line : recording_.lines)
         text += line + u'\n';
     return text;
 }
 
 bool SetupRecorder::hasUnsavedActions() const {
-    if (lines_ != savedLines_)
-        return true;
-    for (int i = 0; i < ControlCount; ++i)
-        if (isTextField(form_, ControlId(i)) &&
-            form_.text(ControlId(i)) != recordedTexts_[std::size_t(i)])
-            return true;
-    return false;
+    return recording_.mark.serial != savedSerial_ || hasPendingTyping();
 }
 
 void SetupRecorder::markSaved() {
     commitTyping();
-    savedLines_ = lines_;
+    savedSerial_ = recording_.mark.serial;
+}
+
+void SetupRecorder::undo() {
+    commitTyping();
+    history_.undo();
+    recordTexts();
+}
+
+void SetupRecorder::redo() {
+    commitTyping();
+    history_.redo();
+    recordTexts();
 }

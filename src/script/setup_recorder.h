@@ -3,64 +3,76 @@
 
 #include "form/form.h"
 #include "line_runner.h"
-#include "setup_platform.h"
+#include "script_world.h"
+#include "setup_history.h"
 
 #include <QDateTime>
 #include <QStringList>
 #include <array>
 #include <functional>
-#include <optional>
 
-// Keeps what the user does in the window as the lines of a script that makes the same picture: the
-// user's actions pass through it on their way to the form. A typed text becomes a line when it is
-// final (the field loses the focus, a command runs, the set-up is saved); a command that read the
-// clock or the clipboard's text is preceded by what it read. The export on demand and the exit
-// leave no line, and neither does an action that changed nothing.
+// Keeps what the user does in the window as the lines of a script that makes the same picture, and
+// as the steps of the window's undo history: the user's actions pass through it on their way to the
+// form. A typed text becomes a line when it is final (the field loses the focus, a command runs,
+// the set-up is saved); a command that read the clock or the clipboard's text is preceded by what
+// it read. The export on demand and the exit leave no line, and neither does an action that changed
+// nothing. Every action that changed the window is a step that undo can take back.
 class SetupRecorder final : public UserActions {
 public:
-    SetupRecorder(Form& form, SetupPlatform& platform);
+    SetupRecorder(Form& form, ScriptWorld& world);
 
     void type(ControlId field, const QString& text) override;
     void click(ControlId control) override;
     void click(ElementId element) override;
     void dblClick(ControlId field) override;
+    void timerTick() override;
 
-    // Records the fields whose text changed since they were last recorded.
+    // Records the fields whose text changed since they were last recorded, each a step.
     void commitTyping();
     // The action that runs met an error: it is recorded as one that may fail, if it changed
     // anything, so that a replay goes on past it as the window did.
     void noteError() { errorMet_ = true; }
-    // Forgets every line: the form has just been started again. What counts as saved stays.
+    // Forgets every line and step: the form has just been started again. What counts as saved
+    // stays.
     void restart();
 
-    // The recorded lines, typing included.
-    QStringList lines();
+    // The recorded lines; typing that is not yet committed is not among them.
+    const QStringList& lines() const { return recording_.lines; }
     // The set-up as a file holds it: a comment saying when it was saved, then the lines.
-    QString script(const QDateTime& savedAt);
-    // Whether the user did something that no saved or opened set-up holds.
+    QString script(const QDateTime& savedAt) const;
+    // Whether the user did something that no saved or opened set-up holds, typing included.
     bool hasUnsavedActions() const;
+    // Commits the typing, and counts what is recorded then as saved.
     void markSaved();
-    // The characters of the lines recorded so far, typing not yet committed left out.
-    qsizetype recordedCharacters() const { return recordedCharacters_; }
+    // The characters of the lines recorded so far.
+    qsizetype recordedCharacters() const { return recording_.mark.characters; }
+
+    // Undo and redo commit the typing first, so that it is the last step.
+    bool canUndo() const { return history_.canUndo() || hasPendingTyping(); }
+    bool canRedo() const { return history_.canRedo() && !hasPendingTyping(); }
+    void undo();
+    void redo();
 
 private:
     void append(const QString& line);
     void record(ScriptAction action, const std::function<void()>& run);
+    // Runs an event that a set-up does not record; what it changes is a step without a line.
+    void runUnrecorded(const std::function<void()>& run);
     void recordTexts();
+    bool hasPendingTyping() const;
+    // Whether the action that ran started the timer, whose tick then belongs to its step.
+    bool startedTimer(bool timerWasRunning) const;
 
     Form& form_;
-    SetupPlatform& platform_;
-    QStringList lines_;
-    qsizetype recordedCharacters_ = 0;
-    // The lines of the set-up last saved or opened.
-    QStringList savedLines_;
+    ScriptWorld& world_;
+    RecordedLines recording_;
+    SetupHistory history_{form_, recording_};
+    quint64 savedSerial_ = 0;
+    quint64 lastSerial_ = 0;
     // The fields typed into since the last commit, first typed first, so that their lines keep the
     // order of the typing.
     QList<ControlId> typedFields_;
     // Each field's text as the recording leaves it.
     std::array<QString, ControlCount> recordedTexts_;
-    // What the last "now" and "clipboard" lines set; a command that read the same needs no line.
-    std::optional<QDateTime> lastMoment_;
-    std::optional<QString> lastClipboardText_;
     bool errorMet_ = false;
 };

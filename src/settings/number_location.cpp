@@ -12,7 +12,7 @@ namespace {
 // The clipboard's text into a field, then submitted; a clipboard without text changes nothing,
 // and one whose owner did not answer, or whose text is too long to read, says so.
 void paste(Form& form, ControlId field, void (*submit)(Form&)) {
-    const ClipboardText clipboard = form.platform().clipboardText();
+    const ClipboardText clipboard = form.clipboard().text();
     if (clipboard.read == ClipboardRead::NoAnswer)
         throw CommandError(ErrorKind::ClipboardNoAnswer);
     if (clipboard.read == ClipboardRead::TooLarge)

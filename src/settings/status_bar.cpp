@@ -72,7 +72,7 @@ void submitBattery(Form& form) {
 }
 
 void fillClockNow(Form& form) {
-    const QTime now = form.platform().now().time();
+    const QTime now = form.clock().now().time();
     form.setText(ControlId::ClockField, timeOfDayText(now.hour(), now.minute()));
     showClock(form);
 }

@@ -68,10 +68,9 @@ QImage capturedPicture(const Form& form, qreal pixelRatio) {
 }
 
 void captureWindow(Form& form, CaptureExport exportAfter) {
-    Platform& platform = form.platform();
-    platform.setClipboardImage(capturedPicture(form, platform.devicePixelRatio()));
+    form.clipboard().setPicture(capturedPicture(form, form.screen().pixelRatio()));
     form.observer().copied();
-    form.setCaption(CaptureCaption + captureTimeText(platform.now(), platform.locale()));
+    form.setCaption(CaptureCaption + captureTimeText(form.clock().now(), form.clock().locale()));
     form.setVisible(ControlId::SavePictureLabel, true);
     if (exportAfter == CaptureExport::WhenTicked && form.value(ControlId::AutoSaveBox) == 1)
         form.startTimer();

@@ -23,15 +23,15 @@ struct ExportFolder {
     QString refusal; // why nothing can be written anywhere, in the window's words
 };
 
-ExportFolder exportFolder(Platform& platform) {
-    const ProgramFolder program = platform.programFolder();
+ExportFolder exportFolder(FileStore& files) {
+    const ProgramFolder program = files.programFolder();
     if (program.path.isEmpty())
         return {{}, false, QStringLiteral("无法确定程序所在的文件夹")};
     if (!program.decodable)
         return {program.path, false, QStringLiteral("程序所在文件夹的名称无法解码")};
-    if (platform.fileStore().canCreateIn(program.path))
+    if (files.canCreateIn(program.path))
         return {program.path, false, {}};
-    const QString pictures = platform.picturesFolder();
+    const QString pictures = files.picturesFolder();
     if (pictures.isEmpty())
         return {program.path, false,
                 QStringLiteral("程序所在的文件夹不能写入，也找不到用户的图片文件夹")};
@@ -145,33 +145,32 @@ QString writeFailureReason(const WriteFailure& failure) {
     return fileSystemReason({failure.errorNumber, failure.text});
 }
 
-void exportClipboardPicture(Form& form) {
-    Platform& platform = form.platform();
-    const ClipboardPicture clipboard = platform.clipboardPicture();
-    platform.pause(ExportPauseMs);
+ExportOutcome writeClipboardPicture(Form& form) {
+    const ClipboardPicture clipboard = form.clipboard().picture();
+    form.timer().pause(ExportPauseMs);
     const QString name = form.text(ControlId::NumberField);
-    const ExportFolder folder = exportFolder(platform);
+    FileStore& files = form.files();
+    const ExportFolder folder = exportFolder(files);
     // Without a folder the message names the file alone, not a folder it was never meant for.
     const QString fileName = name + QStringLiteral(".jpg");
     const QString path = folder.path.isEmpty() ? fileName : folder.path + u'/' + fileName;
 
     QString failure = refusal(clipboard, folder, name);
     FileError madeFolder;
-    if (failure.isEmpty() && folder.toBeMade &&
-        !platform.fileStore().makeFolder(folder.path, &madeFolder))
+    if (failure.isEmpty() && folder.toBeMade && !files.makeFolder(folder.path, &madeFolder))
         failure =
             QStringLiteral("无法建立文件夹%1：%2").arg(folder.path, fileSystemReason(madeFolder));
     WriteFailure written;
-    if (failure.isEmpty() && !saveImageAtomically(clipboard.picture, path, "jpeg", JpegQuality,
-                                                  &written, platform.fileStore()))
+    if (failure.isEmpty() &&
+        !saveImageAtomically(clipboard.picture, path, "jpeg", JpegQuality, files, &written))
         failure = writeFailureReason(written);
 
     form.setCaption(failure.isEmpty() ? PictureWord + path + SavedWord
                                       : PictureWord + path + QStringLiteral("未保存：") + failure);
-    platform.showMessage(form.caption(), QStringLiteral("Vokarelo"));
+    return {path, failure, form.caption()};
+}
+
+void exportClipboardPicture(Form& form) {
+    form.observer().exportFinished(writeClipboardPicture(form));
     form.setWidth(WideWidth);
-    if (failure.isEmpty())
-        form.observer().exported(path);
-    else
-        form.observer().exportFailed(path, failure);
 }

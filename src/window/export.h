@@ -6,10 +6,15 @@
 #include <QString>
 
 class Form;
+struct ExportOutcome;
 
 // Saves the picture on the clipboard as a JPEG named after the number, in the program's folder or,
-// when that cannot be written, in the user's pictures folder; tells the user whether it was saved,
-// and widens the window again.
+// when that cannot be written, in the user's pictures folder, and says in the caption whether it
+// was saved.
+ExportOutcome writeClipboardPicture(Form& form);
+
+// The export as the label and the timer run it: writes the picture, reports the outcome to the
+// form's observer, and widens the window again.
 void exportClipboardPicture(Form& form);
 
 // Why a number text cannot name a file inside the program's folder and nowhere else, naming the

@@ -46,12 +46,12 @@ void restoreHeight(Form& form) {
 }
 
 void quitProgram(Form& form) {
-    form.platform().quit();
+    form.observer().quitAsked();
 }
 
 // A height set here runs these rules again, nested; every value is read afresh for that reason.
 void applyResizeRules(Form& form) {
-    const double screenHeight = double(form.platform().screenHeightPixels()) * TwipsPerPixel;
+    const double screenHeight = double(form.screen().heightPixels()) * TwipsPerPixel;
     if (!(bandBottom(form) > screenHeight) && form.element(ElementId::BottomBand).visible)
         form.setHeight(bandBottom(form));
     const float backgroundHeight = form.element(ElementId::Background).rect.height;

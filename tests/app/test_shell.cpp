@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
-#include "app/clipboard_reading.h"
 #include "app/fading_notice.h"
 #include "app/main_window.h"
 #include "app/panel_style.h"
 #include "app/picture_drag.h"
-#include "app/qt_platform.h"
 #include "app/qt_translation.h"
 #include "app/window_frame.h"
 #include "basic/twips.h"
+#include "platform/clipboard_reading.h"
+#include "platform/message_boxes.h"
+#include "platform/qt_timer.h"
+#include "platform/settings_file.h"
 #include "screen/fonts.h"
 #include "settings/panel_table.h"
 #include "support/files.h"
+#include "support/messages.h"
 #include "support/recorded_form.h"
 
 #include <QAbstractButton>
@@ -53,7 +56,7 @@ struct Shell : RecordedForm {
     MainWindow* window = nullptr;
 
     Shell() {
-        window = new MainWindow(form, setups);
+        window = new MainWindow(model, platform.messages);
         window->show();
         QApplication::setActiveWindow(window);
         // Focus and key tests below fail on their own if the window never becomes active.
@@ -109,8 +112,8 @@ private slots:
     // Qt's translation as it does at start: the message box's button and a field's context menu.
     // Before, they are Qt's English, so that the test tells the two apart.
     void qtTextsAreChinese() {
-        QtPlatform platform;
-        const auto messageBoxButtons = [&platform] {
+        MessageBoxes messages;
+        const auto messageBoxButtons = [&messages] {
             QStringList texts;
             QTimer::singleShot(0, [&texts] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -120,7 +123,7 @@ private slots:
                     texts.append(button->text());
                 box->accept();
             });
-            platform.showMessage(QStringLiteral("类型不匹配"), QStringLiteral("Vokarelo"));
+            messages.show(QStringLiteral("类型不匹配"));
             return texts;
         };
         const auto menuTexts = [] {
@@ -152,8 +155,9 @@ private slots:
             s.form.setText(ControlId::BatteryField, QStringLiteral("7"));
             throw std::runtime_error("boom");
         });
-        QCOMPARE(s.platform.messages.size(), 1);
-        QCOMPARE(s.platform.messages[0].text, QStringLiteral("内部错误：Command6没有做完（boom）"));
+        QCOMPARE(s.platform.messages.shown.size(), 1);
+        QCOMPARE(s.platform.messages.shown[0],
+                 QStringLiteral("内部错误：Command6没有做完（boom）"));
         QCOMPARE(qobject_cast<QLineEdit*>(s.widget(ControlId::BatteryField))->text(),
                  QStringLiteral("7"));
     }
@@ -161,10 +165,10 @@ private slots:
     // The export's pause keeps the window alive: what falls due meanwhile (a repaint, a timer)
     // runs during it.
     void pauseLetsTheWindowWork() {
-        QtPlatform platform;
+        QtTimer timer;
         bool ran = false;
         QTimer::singleShot(0, [&] { ran = true; });
-        platform.pause(20);
+        timer.pause(20);
         QVERIFY(ran);
     }
 
@@ -282,7 +286,7 @@ private slots:
         QTest::mouseClick(s.window, Qt::LeftButton, {}, QPoint(40, 70));
         QCOMPARE(s.form.width(), 7860.0f);
         QCOMPARE(s.window->width(), 524);
-        QCOMPARE(s.platform.clipboardImageValue.size(), QSize(524, 854));
+        QCOMPARE(s.platform.clipboard.pictureValue.size(), QSize(524, 854));
         // Outside the hotspot the picture takes no click.
         QTest::mouseClick(s.window, Qt::LeftButton, {}, QPoint(200, 400));
         QCOMPARE(s.form.width(), 7860.0f);
@@ -397,19 +401,31 @@ private slots:
         }
     }
 
-    // A field keeps whatever is pasted into it, however long.
-    void longPasteIsKept() {
+    // A field takes a paste as long as it holds, and refuses a longer one with a message that
+    // names it and what it holds, keeping what it had.
+    void longPasteIsRefused() {
         Shell s;
         auto* location = static_cast<QLineEdit*>(s.widget(ControlId::LocationField));
-        const QString text = QString(100000, u'长');
-        QApplication::clipboard()->setText(text);
+        const QString original = location->text();
+        const QString longest = QString(Form::MaxFieldText, u'长');
+        QApplication::clipboard()->setText(longest);
         location->setFocus();
         location->selectAll();
         location->paste();
-        QCOMPARE(location->text().size(), text.size());
-        QCOMPARE(s.form.text(ControlId::LocationField), text);
+        QCOMPARE(s.form.text(ControlId::LocationField), longest);
         QTest::mouseClick(s.widget(ControlId::LocationSubmitButton), Qt::LeftButton);
-        QCOMPARE(s.form.element(ElementId::Location).caption, text);
+        QCOMPARE(s.form.element(ElementId::Location).caption, longest);
+
+        location->setText(original);
+        s.model.commitTyping();
+        QApplication::clipboard()->setText(longest + u'长');
+        location->selectAll();
+        location->paste();
+        QCOMPARE(s.platform.messages.shown.size(), 1);
+        QVERIFY(namesErrorAndField(s.platform.messages.shown[0], ErrorKind::TextTooLong,
+                                   QStringLiteral("手机营运商")));
+        QCOMPARE(location->text(), s.form.text(ControlId::LocationField));
+        QVERIFY(location->text().size() <= Form::MaxFieldText);
     }
 
     // What another program offers on the clipboard, read as the export and the paste buttons read
@@ -497,6 +513,90 @@ private slots:
         QVERIFY(!edit->hasFocus());
     }
 
+    // Clicks and keys given while a command waits for the clipboard's owner run after it, in their
+    // order, also when the command ends in a message box: none is lost to the box.
+    void inputDuringAWaitRunsAfterIt() {
+        FakeServices fakes;
+        MessageBoxes boxes;
+        WindowModel model(fakes.services(), boxes);
+        MainWindow window(model, boxes);
+        boxes.setWindow(&window, [&window] { window.syncFromForm(); });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWidget* stepDown = window.controlWidget(ControlId::BatteryDownButton);
+        auto* battery = static_cast<QLineEdit*>(window.controlWidget(ControlId::BatteryField));
+        const QString before = model.form().text(ControlId::BatteryField);
+        fakes.clipboard.answers = false;
+        fakes.clipboard.whileReading = [&] {
+            fakes.clipboard.whileReading = nullptr;
+            for (int i = 0; i < 3; ++i)
+                QTest::mouseClick(stepDown, Qt::LeftButton);
+            battery->setFocus();
+            QTest::keyClick(battery, Qt::Key_End);
+            QTest::keyClicks(battery, "x");
+            // Nothing of it has run yet.
+            QCOMPARE(model.form().text(ControlId::BatteryField), before);
+        };
+        QStringList shown;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown.append(box->text());
+                box->accept();
+            }
+        });
+        closer.start(20);
+        QTest::mouseClick(window.controlWidget(ControlId::NumberPasteButton), Qt::LeftButton);
+        QCOMPARE(shown, QStringList{QStringLiteral("剪贴板没有响应")});
+        QCOMPARE(model.form().text(ControlId::BatteryField), QStringLiteral("89%x"));
+        model.commitTyping();
+        QCOMPARE(model.recorder().lines(),
+                 QStringList({"Command1", "Command1", "Command1", "Text1 = 89%x"}));
+    }
+
+    // The timer's tick, a command of the menu and a second click that arrive while an event runs
+    // wait for it: the export never runs inside a paste.
+    void timerAndMenuDuringAnEventWait() {
+        Shell s;
+        QTemporaryDir folder;
+        s.platform.files.folder = folder.path();
+        QTest::mouseClick(s.window, Qt::LeftButton, {}, QPoint(40, 70)); // the back arrow
+        QVERIFY(s.form.timerRunning());
+        const QString captured = s.form.caption();
+        s.platform.clipboard.textValue = QStringLiteral("13912345678");
+        s.platform.clipboard.whileReading = [&] {
+            s.platform.clipboard.whileReading = nullptr;
+            s.window->timerTicked();
+            s.window->windowActions().undo();
+            QCOMPARE(s.form.caption(), captured);
+        };
+        QTest::mouseClick(s.widget(ControlId::NumberPasteButton), Qt::LeftButton);
+        // The paste, then the export its tick runs, then the undo of what the export changed.
+        QCOMPARE(s.form.text(ControlId::NumberField), QStringLiteral("13912345678"));
+        QCOMPARE(s.form.element(ElementId::NumberLarge).caption, QStringLiteral("139 1234 5678"));
+        QVERIFY(QFileInfo::exists(folder.filePath(QStringLiteral("13912345678.jpg"))));
+        QVERIFY(!s.form.timerRunning());
+        QCOMPARE(s.form.caption(), captured);
+        QCOMPARE(s.window->width(), 524);
+        QCOMPARE(s.recorder().lines().last(), QStringLiteral("Command5"));
+    }
+
+    // A paste the field cannot hold is refused and leaves nothing to undo: after it and three
+    // steps of the battery, Ctrl+Z takes back the third step only.
+    void undoAfterARefusedPaste() {
+        Shell s;
+        s.platform.clipboard.textValue = QString(Form::MaxFieldText + 1, u'1');
+        QTest::mouseClick(s.widget(ControlId::NumberPasteButton), Qt::LeftButton);
+        QCOMPARE(s.platform.messages.shown.size(), 1);
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(s.widget(ControlId::BatteryDownButton), Qt::LeftButton);
+        QTest::keyClick(s.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.form.text(ControlId::BatteryField), QStringLiteral("90%"));
+        QCOMPARE(static_cast<QLineEdit*>(s.widget(ControlId::BatteryField))->text(),
+                 QStringLiteral("90%"));
+        QCOMPARE(s.form.text(ControlId::NumberField), QStringLiteral("13800138000"));
+    }
+
     // Ctrl+Z in a field undoes its typing first; with none left it undoes the window's last
     // action; Ctrl+Y and Ctrl+Shift+Z redo it.
     void undoKeys() {
@@ -581,7 +681,8 @@ private slots:
         QFETCH(QString, fileName);
         QImage picture(52, 85, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
-        const std::unique_ptr<QMimeData> data(PictureDrag::pictureData(picture, number));
+        FailingFileStore files;
+        const std::unique_ptr<QMimeData> data(PictureDrag::pictureData(picture, number, files));
         QCOMPARE(QImage::fromData(data->data(QStringLiteral("image/png")), "png"), picture);
         QCOMPARE(data->urls().size(), 1);
         const QString path = data->urls().front().toLocalFile();
@@ -604,7 +705,7 @@ private slots:
         };
         QCOMPARE(notice(), QStringLiteral("已复制到剪贴板"));
         QTemporaryDir folder;
-        s.platform.folder = folder.path();
+        s.platform.files.folder = folder.path();
         s.form.click(ControlId::SavePictureLabel);
         s.window->syncFromForm();
         QCOMPARE(notice(), QStringLiteral("已保存"));
@@ -620,7 +721,7 @@ private slots:
     void noticesOnlyForWhatWasHandedOver() {
         Shell s;
         QTemporaryDir folder;
-        s.platform.folder = folder.path();
+        s.platform.files.folder = folder.path();
         const auto lastNotice = [&]() -> FadingNotice* {
             const auto shown = s.window->findChildren<FadingNotice*>();
             return shown.isEmpty() ? nullptr : shown.last();
@@ -689,7 +790,7 @@ private slots:
         QCOMPARE(s.form.element(ElementId::NumberLarge).caption, QStringLiteral("1"));
         QCOMPARE(static_cast<QLineEdit*>(s.widget(ControlId::NumberField))->text(),
                  QStringLiteral("1"));
-        QVERIFY(s.platform.messages.isEmpty());
+        QVERIFY(s.platform.messages.shown.isEmpty());
     }
 
     // The window opens only regular files: a FIFO nobody writes to, dropped or named, is refused at
@@ -706,20 +807,21 @@ private slots:
         file.close();
         s.window->setupFiles().openFile(fifo);
         s.window->setupFiles().openFile(tries);
-        QCOMPARE(s.platform.messages.size(), 2);
-        QVERIFY(s.platform.messages[0].text.startsWith(
+        QCOMPARE(s.platform.messages.shown.size(), 2);
+        QVERIFY(s.platform.messages.shown[0].startsWith(
             QStringLiteral("无法打开%1：这是一个管道").arg(fifo)));
-        QVERIFY(s.platform.messages[1].text.startsWith(tries + QStringLiteral("第1行“try try ")));
+        QVERIFY(s.platform.messages.shown[1].startsWith(tries + QStringLiteral("第1行“try try ")));
     }
 
-    // A settings file that is not a regular file is left unread: the open dialog starts at home.
+    // A settings file that is not a regular file is left unread, wherever it is asked for: the
+    // open dialog starts at home, the menu lists no recent set-up, opening a set-up remembers
+    // nothing, and nothing waits on the FIFO.
     void settingsFileThatIsNoFile() {
-        QTemporaryDir config;
-        QVERIFY(QDir(config.path()).mkpath(QStringLiteral("Vokarelo")));
-        const QString fifo = config.filePath(QStringLiteral("Vokarelo/Vokarelo.conf"));
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        const QString settings = SettingsFile::path();
+        QVERIFY(QDir().mkpath(QFileInfo(settings).absolutePath()));
+        QFile::remove(settings);
+        QCOMPARE(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+        const auto removeFifo = qScopeGuard([&] { QFile::remove(settings); });
         Shell s;
         QString shownFolder;
         QTimer::singleShot(0, [&] {
@@ -730,9 +832,24 @@ private slots:
             }
         });
         s.window->setupFiles().open();
-        qputenv("XDG_CONFIG_HOME", previous);
         QCOMPARE(shownFolder, QDir::homePath());
-        QVERIFY(QFileInfo(fifo).isFile() == false);
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("a.vks"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Check1\n") == 7);
+        file.close();
+        s.window->setupFiles().openFile(path);
+        QCOMPARE(s.form.value(ControlId::Row2EnableBox), 1);
+        s.window->windowActions().showMenu(QPoint(0, 0));
+        QMenu* recent = nullptr;
+        for (QAction* action : s.window->windowActions().menu()->actions())
+            if (action->menu())
+                recent = action->menu();
+        QVERIFY(recent);
+        QCOMPARE(recent->actions().size(), 1); // 上次退出时的设置 alone
+        s.window->windowActions().menu()->hide();
+        QVERIFY(!QFileInfo(settings).isFile());
     }
 
     // While a set-up runs, no message box opens under its progress dialog, and Return does not
@@ -740,14 +857,14 @@ private slots:
     void runShowsOneMessageAtItsEnd() {
         Shell s;
         QTemporaryDir folder;
-        s.platform.folder = folder.path();
+        s.platform.files.folder = folder.path();
         const QString path = folder.filePath(QStringLiteral("a.vks"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("Image2\n");
         file.close();
         bool looked = false;
-        s.platform.whilePaused = [&] {
+        s.platform.timer.whilePaused = [&] {
             looked = true;
             QVERIFY(!qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
             const auto* progress = s.window->findChild<QProgressDialog*>();
@@ -757,9 +874,9 @@ private slots:
         };
         s.window->setupFiles().openFile(path);
         QVERIFY(looked);
-        QCOMPARE(s.platform.messages.size(), 1);
+        QCOMPARE(s.platform.messages.shown.size(), 1);
         QCOMPARE(
-            s.platform.messages[0].text,
+            s.platform.messages.shown[0],
             QStringLiteral("%1写入了 1 张图片：\n%2/13800138000.jpg").arg(path, folder.path()));
     }
 };

@@ -4,6 +4,7 @@
 #include "basic/conversions.h"
 #include "basic/program_folder.h"
 #include "basic/time_of_day.h"
+#include "platform/system_file_store.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "basic/colour.h"
-#include "batch/command_line.h"
-#include "batch/help_names.h"
+#include "cli/command_line.h"
+#include "cli/help_names.h"
 #include "records/row_table.h"
 #include "screen/element_table.h"
 #include "screen/fonts.h"

@@ -4,11 +4,10 @@
 // shown and stays until it is ended, so that a test can compare the program's box with it pixel
 // for pixel. Exits with 3 when its own button does not read 确定: the reference must be Chinese.
 #include "app/main_window.h"
-#include "app/qt_platform.h"
 #include "app/qt_translation.h"
+#include "platform/system_services.h"
 #include "screen/fonts.h"
-#include "script/setup_platform.h"
-#include "script/setup_session.h"
+#include "script/window_model.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,11 +21,10 @@ int main(int argc, char* argv[]) {
     if (argc != 2 || !loadChineseQtTexts(app))
         return 2;
     installFontSubstitutions();
-    QtPlatform system;
-    SetupPlatform platform(system);
-    SetupSession session(platform);
-    MainWindow window(session.form(), session);
-    system.window = &window;
+    SystemServices system;
+    WindowModel model(system.services(), system.messages);
+    MainWindow window(model, system.messages);
+    system.serve(&window, [&window] { window.syncFromForm(); });
 
     QTimer::singleShot(0, [] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -35,6 +33,6 @@ int main(int argc, char* argv[]) {
         std::printf("%llu\n", static_cast<unsigned long long>(box->winId()));
         std::fflush(stdout);
     });
-    system.showMessage(QString::fromLocal8Bit(argv[1]), QStringLiteral("Vokarelo"));
+    system.messages.show(QString::fromLocal8Bit(argv[1]));
     return 0;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "basic/command_error.h"
 #include "form/form.h"
-#include "support/fake_platform.h"
+#include "support/fake_services.h"
 #include "support/run_tests.h"
 #include "window/window_definition.h"
 
@@ -79,22 +79,21 @@ void TestForm::unexpectedFailureBecomesAMessage() {
     QFETCH(QString, message);
     ::thrown = thrown;
     const FaultyWindow faulty(control);
-    FakePlatform platform;
-    ErrorMessages messages(platform);
-    Form form(platform, faulty.definition, messages);
+    FakeServices platform;
+    UserMessages messages(platform.messages);
+    Form form(platform.services(), faulty.definition, messages);
     form.start();
 
     form.click(control);
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages[0].text, message);
-    QCOMPARE(platform.messages[0].title, QStringLiteral("Vokarelo"));
+    QCOMPARE(platform.messages.shown.size(), 1);
+    QCOMPARE(platform.messages.shown[0], message);
     QCOMPARE(form.caption(), QStringLiteral("half done"));
 
     // The next event runs as ever.
     form.setText(ControlId::BatteryField, QStringLiteral("50"));
     form.click(ControlId::BatterySubmitButton);
     QCOMPARE(form.element(ElementId::BatteryText).caption, QStringLiteral("50%"));
-    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.shown.size(), 1);
 }
 
 VOKARELO_TEST_MAIN(TestForm)

@@ -131,7 +131,7 @@ void TestDerivedTimes::clockAdvance() {
     QFETCH(int, error);
     QFETCH(QString, blamed);
     StartedForm s;
-    s.platform.clock = QDateTime(QDate(2024, 10, 14), QTime(23, 59, 59));
+    s.platform.clock.moment = QDateTime(QDate(2024, 10, 14), QTime(23, 59, 59));
     s.form.type(ControlId::ClockField, clock);
     s.form.type(ControlId::Row1MinutesField, minutes);
     s.form.type(ControlId::Row1SecondsField, seconds);
@@ -140,12 +140,12 @@ void TestDerivedTimes::clockAdvance() {
 
     QCOMPARE(s.form.text(ControlId::ClockField), result);
     if (error == NoError) {
-        QVERIFY(s.platform.messages.isEmpty());
+        QVERIFY(s.platform.messages.shown.isEmpty());
         QCOMPARE(s.form.element(ElementId::ClockText).caption, result);
     } else {
-        QCOMPARE(s.platform.messages.size(), 1);
-        QVERIFY2(namesErrorAndField(s.platform.messages[0].text, ErrorKind(error), blamed),
-                 qPrintable(s.platform.messages[0].text));
+        QCOMPARE(s.platform.messages.shown.size(), 1);
+        QVERIFY2(namesErrorAndField(s.platform.messages.shown[0], ErrorKind(error), blamed),
+                 qPrintable(s.platform.messages.shown[0]));
         QCOMPARE(s.form.element(ElementId::ClockText).caption, QStringLiteral("15:17"));
     }
     QCOMPARE(s.form.text(ControlId::Row1MinutesField), minutes);
@@ -224,11 +224,11 @@ void TestDerivedTimes::derivedTime() {
     QCOMPARE(s.form.element(row.elements.dateTime).caption,
              submitted ? date + result : captionBefore);
     if (error == NoError) {
-        QVERIFY(s.platform.messages.isEmpty());
+        QVERIFY(s.platform.messages.shown.isEmpty());
     } else {
-        QCOMPARE(s.platform.messages.size(), 1);
-        QVERIFY2(namesErrorAndField(s.platform.messages[0].text, ErrorKind(error), blamed),
-                 qPrintable(s.platform.messages[0].text));
+        QCOMPARE(s.platform.messages.shown.size(), 1);
+        QVERIFY2(namesErrorAndField(s.platform.messages.shown[0], ErrorKind(error), blamed),
+                 qPrintable(s.platform.messages.shown[0]));
     }
 }
 

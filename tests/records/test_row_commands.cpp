@@ -59,7 +59,7 @@ void TestRowCommands::submitWithDefaults() {
     StartedForm s;
     s.form.click(button);
     QCOMPARE(s.form.element(element).caption, caption);
-    QVERIFY(s.platform.messages.isEmpty());
+    QVERIFY(s.platform.messages.shown.isEmpty());
 }
 
 void TestRowCommands::submitUsesOwnRowFields_data() {
@@ -189,16 +189,15 @@ void TestRowCommands::plusSeven() {
 
     QCOMPARE(s.form.text(r.fields.minutes), minutes);
     if (error < 0) {
-        QVERIFY(s.platform.messages.isEmpty());
+        QVERIFY(s.platform.messages.shown.isEmpty());
         QCOMPARE(s.form.text(r.fields.seconds), result);
         const QString expected = minutes.isEmpty() ? result + "秒" : minutes + "分" + result + "秒";
         QCOMPARE(s.form.element(r.elements.duration).caption, expected);
         return;
     }
-    QCOMPARE(s.platform.messages.size(), 1);
-    QVERIFY(namesErrorAndField(s.platform.messages[0].text, ErrorKind(error),
+    QCOMPARE(s.platform.messages.shown.size(), 1);
+    QVERIFY(namesErrorAndField(s.platform.messages.shown[0], ErrorKind(error),
                                QString::fromUtf8(s.form.definition(r.fields.seconds).label)));
-    QCOMPARE(s.platform.messages[0].title, QStringLiteral("Vokarelo"));
     QCOMPARE(s.form.text(r.fields.seconds), seconds);
     QCOMPARE(s.form.element(r.elements.duration).caption, captionBefore);
 }
@@ -249,7 +248,7 @@ void TestRowCommands::todayAndNow() {
     QFETCH(QString, day);
     QFETCH(QString, time);
     StartedForm s;
-    s.platform.clock = clock;
+    s.platform.clock.moment = clock;
     const RecordRow& r = recordRows[row];
     const QString typedTime = s.form.text(r.fields.time);
 

@@ -120,7 +120,7 @@ void TestRowMarking::enablingTransitions() {
                      s.form.value(r.unansweredBox) == 1);
         QVERIFY(duration.lastIndexOf(QStringLiteral("响铃")) <= 0);
     }
-    QVERIFY(s.platform.messages.isEmpty());
+    QVERIFY(s.platform.messages.shown.isEmpty());
 }
 
 void TestRowMarking::unansweredBoxOfHiddenRowWaits() {

@@ -31,7 +31,7 @@ void TestStartState::window() {
     QCOMPARE(s.form.height(), 12810.0f);
     QCOMPARE(s.form.caption(), QStringLiteral("Vokarelo"));
     QVERIFY(!s.form.timerRunning());
-    QVERIFY(s.platform.messages.isEmpty());
+    QVERIFY(s.platform.messages.shown.isEmpty());
 }
 
 void TestStartState::statusBarAndBattery() {
@@ -137,21 +137,20 @@ void TestStartState::checkBoxRules() {
     // A hidden label takes no click: nothing may happen before the first capture shows it.
     s.form.click(ControlId::SavePictureLabel);
     QCOMPARE(s.form.caption(), QStringLiteral("Vokarelo"));
-    QVERIFY(s.platform.messages.isEmpty());
+    QVERIFY(s.platform.messages.shown.isEmpty());
 }
 
 void TestStartState::startUpErrorIsReportedNotFatal() {
-    FakePlatform platform;
-    ErrorMessages messages(platform);
-    Form form(platform, windowDefinition(), messages);
+    FakeServices platform;
+    UserMessages messages(platform.messages);
+    Form form(platform.services(), windowDefinition(), messages);
     // Start-up reads blue, green, red: of two faulty fields green is named.
     form.setText(ControlId::ColourRedField, "x");
     form.setText(ControlId::ColourGreenField, "abc");
     form.start();
-    QCOMPARE(platform.messages.size(), 1);
-    QVERIFY(namesErrorAndField(platform.messages[0].text, ErrorKind::TypeMismatch,
+    QCOMPARE(platform.messages.shown.size(), 1);
+    QVERIFY(namesErrorAndField(platform.messages.shown[0], ErrorKind::TypeMismatch,
                                QStringLiteral("上侧灰色RGB的绿")));
-    QCOMPARE(platform.messages[0].title, QStringLiteral("Vokarelo"));
     // Nothing after the failing step ran; the form is still usable.
     QCOMPARE(form.element(ElementId::BatteryFill).rect.width, 315.0f);
     QCOMPARE(form.element(ElementId::BatteryText).backColor, White);

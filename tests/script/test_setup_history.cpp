@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "script/setup_history.h"
+#include "support/messages.h"
 #include "support/recorded_form.h"
 #include "support/run_tests.h"
 
@@ -26,18 +26,18 @@ Step clicked(ControlId id) {
 Step typed(ControlId field, const char* text) {
     return [field, text](RecordedForm& w) {
         w.recorder().type(field, QString::fromUtf8(text));
-        w.recorder().commitTyping();
+        w.model.commitTyping();
     };
 }
 Step at(const QDateTime& moment, ControlId id) {
     return [moment, id](RecordedForm& w) {
-        w.platform.clock = moment;
+        w.platform.clock.moment = moment;
         w.recorder().click(id);
     };
 }
 Step pasted(const char* clipboard, ControlId id) {
     return [clipboard, id](RecordedForm& w) {
-        w.platform.clipboardTextValue = QString::fromUtf8(clipboard);
+        w.platform.clipboard.textValue = QString::fromUtf8(clipboard);
         w.recorder().click(id);
     };
 }
@@ -70,6 +70,10 @@ private slots:
     void newActionForgetsTheUndone();
     void savedSetupIsKeptAcrossUndo();
     void undoTouchesNothingOutsideTheWindow();
+    void refusedPasteLeavesNoStep();
+    void timerTickBelongsToItsCapture();
+    void typingIsUndoneFirst();
+    void oldestStepsAreDropped();
 };
 
 void TestSetupHistory::undoAndRedoRetraceEveryState_data() {
@@ -101,63 +105,67 @@ void TestSetupHistory::undoAndRedoRetraceEveryState_data() {
 void TestSetupHistory::undoAndRedoRetraceEveryState() {
     QFETCH(Steps, steps);
     RecordedForm w;
-    SetupHistory history(w.setups);
     const std::vector<FormState> states = run(w, steps);
     const QStringList recorded = w.recorder().lines();
-    const qsizetype messagesShown = w.platform.messages.size();
-    w.platform.clock = QDateTime(QDate(2025, 1, 1), QTime(12, 0));
-    w.platform.clipboardTextValue = QStringLiteral("不同的剪贴板");
+    const qsizetype messagesShown = w.platform.messages.shown.size();
+    w.platform.clock.moment = QDateTime(QDate(2025, 1, 1), QTime(12, 0));
+    w.platform.clipboard.textValue = QStringLiteral("不同的剪贴板");
 
     for (auto state = states.rbegin() + 1; state != states.rend(); ++state) {
-        QVERIFY(history.canUndo());
-        QVERIFY(!history.undo());
+        QVERIFY(w.model.canUndo());
+        w.model.undo();
         QVERIFY(*state == w.form.snapshot());
     }
-    QVERIFY(!history.canUndo());
+    QVERIFY(!w.model.canUndo());
     QVERIFY(w.recorder().lines().isEmpty());
-    QVERIFY(!history.undo());
+    w.model.undo();
+    QVERIFY(states.front() == w.form.snapshot());
 
     for (auto state = states.begin() + 1; state != states.end(); ++state) {
-        QVERIFY(history.canRedo());
-        QVERIFY(!history.redo());
+        QVERIFY(w.model.canRedo());
+        w.model.redo();
         QVERIFY(*state == w.form.snapshot());
     }
-    QVERIFY(!history.canRedo());
+    QVERIFY(!w.model.canRedo());
     QCOMPARE(w.recorder().lines(), recorded);
-    // A replay's errors are the recording's own, tolerated as its "try" lines say.
-    QCOMPARE(w.platform.messages.size(), messagesShown);
+    // Nothing ran again: no command met its error a second time.
+    QCOMPARE(w.platform.messages.shown.size(), messagesShown);
 }
 
 // A new action after an undo drops what was undone; typing counts as an action once it is final.
 void TestSetupHistory::newActionForgetsTheUndone() {
     RecordedForm w;
-    SetupHistory history(w.setups);
     SetupRecorder& r = w.recorder();
     r.click(Row2EnableBox);
     r.click(Row3EnableBox);
-    QVERIFY(!history.undo());
-    QVERIFY(history.canRedo());
+    w.model.undo();
+    QVERIFY(w.model.canRedo());
     r.type(NumberField, QStringLiteral("1"));
-    QVERIFY(!history.canRedo());
+    QVERIFY(!w.model.canRedo());
+    w.model.commitTyping();
     QCOMPARE(r.lines(), QStringList({QStringLiteral("Check1"), QStringLiteral("Text3 = 1")}));
-    QVERIFY(!history.redo());
+    w.model.redo();
     QCOMPARE(r.lines().size(), 2);
-    QVERIFY(!history.undo());
+    w.model.undo();
     QCOMPARE(w.form.text(NumberField), QStringLiteral("13800138000"));
 }
 
 // Undoing past the saved set-up leaves actions unsaved; redoing back to it leaves none.
 void TestSetupHistory::savedSetupIsKeptAcrossUndo() {
     RecordedForm w;
-    SetupHistory history(w.setups);
     w.recorder().click(Row2EnableBox);
     QTemporaryDir folder;
     QString error;
-    QVERIFY(w.setups.save(folder.filePath(QStringLiteral("a.vks")), Morning, &error));
-    QVERIFY(!history.undo());
-    QVERIFY(w.recorder().hasUnsavedActions());
-    QVERIFY(!history.redo());
-    QVERIFY(!w.recorder().hasUnsavedActions());
+    QVERIFY(w.model.save(folder.filePath(QStringLiteral("a.vks")), Morning, &error));
+    w.model.undo();
+    QVERIFY(w.model.hasUnsavedActions());
+    w.model.redo();
+    QVERIFY(!w.model.hasUnsavedActions());
+    // A new action after an undo is unsaved, although the recording is as long as the saved one.
+    w.model.undo();
+    w.recorder().click(Row3EnableBox);
+    QCOMPARE(w.recorder().lines().size(), 1);
+    QVERIFY(w.model.hasUnsavedActions());
 }
 
 // Undoing an action after a capture brings the capture's state back without doing it again: the
@@ -166,8 +174,7 @@ void TestSetupHistory::savedSetupIsKeptAcrossUndo() {
 void TestSetupHistory::undoTouchesNothingOutsideTheWindow() {
     QTemporaryDir folder;
     RecordedForm w;
-    w.platform.folder = folder.path();
-    SetupHistory history(w.setups);
+    w.platform.files.folder = folder.path();
     w.recorder().click(ElementId::BackArrow);
     QVERIFY(w.form.timerRunning());
     w.form.timerTick();
@@ -177,7 +184,7 @@ void TestSetupHistory::undoTouchesNothingOutsideTheWindow() {
     clicked(BatterySubmitButton)(w);
     const FormState captured = [&] {
         RecordedForm again;
-        again.platform.folder = folder.path();
+        again.platform.files.folder = folder.path();
         again.recorder().click(ElementId::BackArrow);
         again.form.timerTick();
         QFile::remove(exported);
@@ -185,16 +192,100 @@ void TestSetupHistory::undoTouchesNothingOutsideTheWindow() {
     }();
     QImage theUsers(4, 4, QImage::Format_RGB32);
     theUsers.fill(Qt::green);
-    w.platform.clipboardImageValue = theUsers;
-    const qsizetype pauses = w.platform.pauses.size();
+    w.platform.clipboard.pictureValue = theUsers;
+    const qsizetype pauses = w.platform.timer.pauses.size();
 
-    QVERIFY(!history.undo());
-    QVERIFY(!history.undo());
+    w.model.undo();
+    w.model.undo();
     QVERIFY(w.form.snapshot() == captured);
     QVERIFY(!QFile::exists(exported));
-    QCOMPARE(w.platform.clipboardImageValue, theUsers);
-    QCOMPARE(w.platform.pauses.size(), pauses);
+    QCOMPARE(w.platform.clipboard.pictureValue, theUsers);
+    QCOMPARE(w.platform.timer.pauses.size(), pauses);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// A paste the field cannot hold changes nothing and leaves no step: undo after three steps of the
+// battery takes back the last of them, not the paste and everything after it.
+void TestSetupHistory::refusedPasteLeavesNoStep() {
+    RecordedForm w;
+    w.platform.clipboard.textValue = QString(Form::MaxFieldText + 1, u'1');
+    w.recorder().click(NumberPasteButton);
+    QCOMPARE(w.platform.messages.shown.size(), 1);
+    QVERIFY(namesErrorAndField(w.platform.messages.shown[0], ErrorKind::TextTooLong,
+                               QStringLiteral("手机号码")));
+    QVERIFY(w.platform.messages.shown[0].contains(QString::number(Form::MaxFieldText)));
+    QCOMPARE(w.form.text(NumberField), QStringLiteral("13800138000"));
+    QStringList battery;
+    for (int i = 0; i < 3; ++i) {
+        w.recorder().click(BatteryDownButton);
+        battery.append(w.form.text(BatteryField));
+    }
+    QCOMPARE(battery.last(), QStringLiteral("89%"));
+    w.model.undo();
+    QCOMPARE(w.form.text(BatteryField), battery[1]);
+    QCOMPARE(w.recorder().lines(), QStringList({"Command1", "Command1"}));
+    QCOMPARE(w.platform.messages.shown.size(), 1);
+}
+
+// The export that the back arrow's timer runs is part of the capture's step: undo goes back to
+// before the capture, redo to the window widened again with the export's caption, and the
+// recording holds the one line that makes both.
+void TestSetupHistory::timerTickBelongsToItsCapture() {
+    QTemporaryDir folder;
+    RecordedForm w;
+    w.platform.files.folder = folder.path();
+    const FormState before = w.form.snapshot();
+    w.recorder().click(ElementId::BackArrow);
+    w.recorder().timerTick();
+    const FormState exported = w.form.snapshot();
+    QVERIFY(exported.caption.endsWith(QStringLiteral("已保存")));
+    const QStringList recorded{QStringLiteral("now 2024-10-14 9:32:05"), QStringLiteral("Image2")};
+    QCOMPARE(w.recorder().lines(), recorded);
+
+    w.model.undo();
+    QVERIFY(w.form.snapshot() == before);
+    QVERIFY(!w.model.canUndo());
+    w.model.redo();
+    QVERIFY(w.form.snapshot() == exported);
+    QCOMPARE(w.recorder().lines(), recorded);
+}
+
+// Typing that is not final yet is the last step: undo takes it back first, and the field's
+// recorded text with it.
+void TestSetupHistory::typingIsUndoneFirst() {
+    RecordedForm w;
+    w.recorder().click(Row2EnableBox);
+    w.recorder().type(BatteryField, QStringLiteral("5"));
+    w.recorder().type(LocationField, QStringLiteral("北京"));
+    QVERIFY(w.model.canUndo());
+    QVERIFY(!w.model.canRedo());
+    w.model.undo();
+    QCOMPARE(w.form.text(LocationField), RecordedForm().form.text(LocationField));
+    QCOMPARE(w.form.text(BatteryField), QStringLiteral("5"));
+    w.model.undo();
+    QCOMPARE(w.form.text(BatteryField), RecordedForm().form.text(BatteryField));
+    QCOMPARE(w.recorder().lines(), QStringList{QStringLiteral("Check1")});
+    w.model.redo();
+    w.model.redo();
+    QCOMPARE(w.recorder().lines(),
+             QStringList({"Check1", "Text1 = 5", QStringLiteral("Text4 = 北京")}));
+    QVERIFY(w.model.hasUnsavedActions());
+}
+
+// However long the session, undo goes back at most so many steps; the recording keeps every line.
+void TestSetupHistory::oldestStepsAreDropped() {
+    RecordedForm w;
+    const int steps = SetupHistory::MostSteps + 5;
+    for (int i = 0; i < steps; ++i)
+        w.recorder().click(Row2EnableBox);
+    int undone = 0;
+    while (w.model.canUndo()) {
+        w.model.undo();
+        ++undone;
+    }
+    QCOMPARE(undone, SetupHistory::MostSteps);
+    QCOMPARE(w.recorder().lines().size(), steps - SetupHistory::MostSteps);
+    QCOMPARE(w.form.value(Row2EnableBox), 1); // an odd number of clicks is left
 }
 
 VOKARELO_TEST_MAIN(TestSetupHistory)

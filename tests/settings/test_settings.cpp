@@ -28,10 +28,10 @@ const QList<ElementId> NumberLabels = {ElementId::NumberLarge, ElementId::Number
                                        ElementId::Row3Number};
 
 // The one message of a failed command: the platform's word for the error, then the field.
-void checkSingleError(const FakePlatform& platform, ErrorKind kind, const QString& field) {
-    QCOMPARE(platform.messages.size(), 1);
-    QVERIFY2(namesErrorAndField(platform.messages[0].text, kind, field),
-             qPrintable(platform.messages[0].text));
+void checkSingleError(const FakeServices& platform, ErrorKind kind, const QString& field) {
+    QCOMPARE(platform.messages.shown.size(), 1);
+    QVERIFY2(namesErrorAndField(platform.messages.shown[0], kind, field),
+             qPrintable(platform.messages.shown[0]));
 }
 
 // With record 2 switched on, types text into a field and runs a command on it: a click, or a
@@ -92,7 +92,7 @@ private slots:
         Session s;
         s.form.type(ControlId::BatteryField, typed);
         s.form.click(button);
-        QCOMPARE(s.platform.messages.size(), 0);
+        QCOMPARE(s.platform.messages.shown.size(), 0);
         QCOMPARE(s.form.text(ControlId::BatteryField), shown);
         QCOMPARE(s.caption(ElementId::BatteryText), shown);
         QCOMPARE(s.width(ElementId::BatteryFill), fill);
@@ -141,7 +141,7 @@ private slots:
         s.form.type(ControlId::BatteryField, "92%");
         s.form.click(ControlId::BatteryDownButton);
         QCOMPARE(s.caption(ElementId::BatteryText), "91%");
-        QCOMPARE(s.platform.messages.size(), 1);
+        QCOMPARE(s.platform.messages.shown.size(), 1);
     }
 
     void batteryFillPicture() {
@@ -175,7 +175,7 @@ private slots:
         QFETCH(QTime, now);
         QFETCH(QString, shown);
         Session s;
-        s.platform.clock.setTime(now);
+        s.platform.clock.moment.setTime(now);
         s.form.click(ControlId::ClockNowButton);
         QCOMPARE(s.form.text(ControlId::ClockField), shown);
         QCOMPARE(s.caption(ElementId::ClockText), shown);
@@ -188,7 +188,7 @@ private slots:
             s.form.click(ControlId::ClockSubmitButton);
             QCOMPARE(s.caption(ElementId::ClockText), typed);
         }
-        QCOMPARE(s.platform.messages.size(), 0);
+        QCOMPARE(s.platform.messages.shown.size(), 0);
     }
 
     void colour_data() {
@@ -237,14 +237,14 @@ private slots:
         QCOMPARE(s.backColor(ElementId::BatteryText), expected);
         QCOMPARE(s.backColor(ElementId::ClockText), expected);
         if (faultyField.isEmpty())
-            QCOMPARE(s.platform.messages.size(), 0);
+            QCOMPARE(s.platform.messages.shown.size(), 0);
         else
-            QCOMPARE(s.platform.messages.size(), 1);
+            QCOMPARE(s.platform.messages.shown.size(), 1);
         if (!faultyField.isEmpty())
             QVERIFY(
-                namesErrorAndField(s.platform.messages[0].text, ErrorKind::TypeMismatch,
+                namesErrorAndField(s.platform.messages.shown[0], ErrorKind::TypeMismatch,
                                    faultyField) ||
-                namesErrorAndField(s.platform.messages[0].text, ErrorKind::Overflow, faultyField));
+                namesErrorAndField(s.platform.messages.shown[0], ErrorKind::Overflow, faultyField));
         QCOMPARE(s.form.text(ControlId::ColourRedField), red);
         QCOMPARE(s.form.text(ControlId::ColourGreenField), green);
         QCOMPARE(s.form.text(ControlId::ColourBlueField), blue);
@@ -284,8 +284,8 @@ private slots:
         QFETCH(QString, message);
         Session s;
         typeAndRun(s, field, typed, control);
-        QCOMPARE(s.platform.messages.size(), 1);
-        QCOMPARE(s.platform.messages[0].text, message);
+        QCOMPARE(s.platform.messages.shown.size(), 1);
+        QCOMPARE(s.platform.messages.shown[0], message);
     }
 
     // What a Chinese input method types reads as its ASCII form: the same picture but for the
@@ -324,8 +324,8 @@ private slots:
         Session plain;
         typeAndRun(wide, field, typed, control);
         typeAndRun(plain, field, ascii, control);
-        QCOMPARE(wide.platform.messages.size(), 0);
-        QCOMPARE(plain.platform.messages.size(), 0);
+        QCOMPARE(wide.platform.messages.shown.size(), 0);
+        QCOMPARE(plain.platform.messages.shown.size(), 0);
         for (const ControlId id :
              {ControlId::BatteryField, ControlId::ClockField, ControlId::Row1SecondsField,
               ControlId::ColourRedField, ControlId::ColourBlueField, ControlId::Row1TimeField,
@@ -366,7 +366,7 @@ private slots:
         Session plain;
         typeAndRun(wide, ControlId::BatteryField, typed, control);
         typeAndRun(plain, ControlId::BatteryField, ascii, control);
-        QCOMPARE(wide.platform.messages.size(), 0);
+        QCOMPARE(wide.platform.messages.shown.size(), 0);
         QCOMPARE(wide.form.text(ControlId::BatteryField), kept);
         QCOMPARE(wide.form.element(ElementId::BatteryText).caption, kept);
         QCOMPARE(wide.form.element(ElementId::BatteryFill).rect,
@@ -457,10 +457,10 @@ private slots:
         Session s;
         s.form.type(ControlId::NumberField, "15900001111");
         s.form.type(ControlId::LocationField, u"上海 电信"_qs);
-        s.platform.clipboardTextValue = clipboard;
+        s.platform.clipboard.textValue = clipboard;
         if (picture) {
-            s.platform.clipboardImageValue = QImage(8, 8, QImage::Format_RGB32);
-            s.platform.clipboardImageValue.fill(Qt::red);
+            s.platform.clipboard.pictureValue = QImage(8, 8, QImage::Format_RGB32);
+            s.platform.clipboard.pictureValue.fill(Qt::red);
         }
         s.form.click(button);
         const bool number = button == ControlId::NumberPasteButton;
@@ -484,12 +484,12 @@ private slots:
                 Session s;
                 s.form.type(ControlId::NumberField, "15900001111");
                 s.form.type(ControlId::LocationField, u"上海 电信"_qs);
-                s.platform.clipboardTextValue = "13912345678";
-                s.platform.clipboardAnswers = clipboard.answers;
-                s.platform.clipboardTooLarge = clipboard.tooLarge;
+                s.platform.clipboard.textValue = "13912345678";
+                s.platform.clipboard.answers = clipboard.answers;
+                s.platform.clipboard.tooLarge = clipboard.tooLarge;
                 s.form.click(button);
-                QCOMPARE(s.platform.messages.size(), 1);
-                QCOMPARE(s.platform.messages[0].text, clipboard.message);
+                QCOMPARE(s.platform.messages.shown.size(), 1);
+                QCOMPARE(s.platform.messages.shown[0], clipboard.message);
                 QCOMPARE(s.form.text(ControlId::NumberField), "15900001111");
                 QCOMPARE(s.form.text(ControlId::LocationField), u"上海 电信"_qs);
                 QCOMPARE(s.caption(ElementId::NumberLarge), "138 0013 8000");
@@ -555,7 +555,7 @@ private slots:
         s.form.click(*c.returnPresses);
         // What the button took shows on the phone screen.
         QVERIFY(s.form.elements() != untyped.form.elements());
-        QVERIFY(s.platform.messages.isEmpty());
+        QVERIFY(s.platform.messages.shown.isEmpty());
     }
 
     void numberPicture() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "failing_file_store.h"
 
+#include "platform/system_file_store.h"
+
 #include <cerrno>
 
 namespace {
@@ -93,7 +95,9 @@ private:
 } // namespace
 
 FileStore& FailingFileStore::system() const {
-    return namedTemporaryFiles ? namedTemporaryFileStore() : systemFileStore();
+    static SystemFileStore unnamed({}, {}, SystemFileStore::NewFiles::Unnamed);
+    static SystemFileStore named({}, {}, SystemFileStore::NewFiles::NamedTemporary);
+    return namedTemporaryFiles ? named : unnamed;
 }
 
 std::unique_ptr<OpenFolder> FailingFileStore::openFolder(const QString& path, FileError* error) {

@@ -10,9 +10,14 @@
 // The system's file system with one failure put in where a test wants it: a disk that fills up
 // at a given byte, with the error reported or lost on the way as a buffered write loses it, or a
 // sync, rename or creation that fails. A test may also act just before a file takes its name, as
-// another program could.
+// another program could. The program's folder and the pictures folder are what the test sets.
 class FailingFileStore : public FileStore {
 public:
+    QString folder = QStringLiteral("/opt/vokarelo");
+    bool folderDecodable = true;
+    // The user's pictures folder; none unless a test gives one.
+    QString pictures;
+
     enum class Fault {
         None,
         Create,    // no file or folder can be made (createError, ENOSPC unless set)
@@ -35,6 +40,8 @@ public:
     std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) override;
     bool canCreateIn(const QString& folder) override;
     bool makeFolder(const QString& folder, FileError* error) override;
+    ProgramFolder programFolder() const override { return {folder, folderDecodable}; }
+    QString picturesFolder() const override { return pictures; }
 
 private:
     FileStore& system() const;

@@ -2,16 +2,14 @@
 #pragma once
 
 #include "form/form.h"
-#include "script/setup_session.h"
-#include "support/fake_platform.h"
+#include "script/window_model.h"
+#include "support/fake_services.h"
 
-// The window's form as the program starts it, its set-ups recorded, on the fake platform: the
-// platform that the set-ups wrap is the fake one.
+// The window's model as the program starts it, its set-ups recorded, on the fake services.
 struct RecordedForm {
-    FakePlatform platform;
-    SetupPlatform setupPlatform{platform};
-    SetupSession setups{setupPlatform};
-    Form& form = setups.form();
+    FakeServices platform;
+    WindowModel model{platform.services(), platform.messages};
+    Form& form = model.form();
 
-    SetupRecorder& recorder() { return setups.recorder(); }
+    SetupRecorder& recorder() { return model.recorder(); }
 };

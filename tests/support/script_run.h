@@ -2,6 +2,7 @@
 #pragma once
 
 #include "batch/batch_runner.h"
+#include "platform/system_file_store.h"
 #include "support/jpeg.h"
 
 #include <QBuffer>
@@ -14,14 +15,12 @@
 // folder.
 struct ScriptRun {
     QTemporaryDir folder;
-    BatchRunner runner{ProgramFolder{folder.path()}};
+    SystemFileStore files{ProgramFolder{folder.path()}, QString()};
     QStringList messages; // "LINE: TEXT"
+    BatchRunner runner{files, 1, [this](int line, const QString& text) {
+                           messages.append(QStringLiteral("%1: %2").arg(line).arg(text));
+                       }};
 
-    ScriptRun() {
-        runner.messageShown = [this](int line, const QString& text) {
-            messages.append(QStringLiteral("%1: %2").arg(line).arg(text));
-        };
-    }
     // Runs the lines with the temporary folder as the current folder.
     std::optional<ScriptFailure> run(QByteArray script) {
         QBuffer lines(&script);

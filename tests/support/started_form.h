@@ -2,18 +2,18 @@
 #pragma once
 
 #include "form/form.h"
-#include "support/fake_platform.h"
+#include "support/fake_services.h"
 #include "window/window_definition.h"
 
-// The window's form as the program starts it, on the fake platform, on a screen of the given
-// height in pixels.
+// The window's form as the program starts it, on the fake services, on a screen of the given
+// height in pixels; its errors and exports in the fake messages.
 struct StartedForm {
-    FakePlatform platform;
-    ErrorMessages messages{platform};
-    Form form{platform, windowDefinition(), messages};
+    FakeServices platform;
+    UserMessages messages{platform.messages};
+    Form form{platform.services(), windowDefinition(), messages};
 
     explicit StartedForm(int screenPixels = 1080) {
-        platform.screenHeight = screenPixels;
+        platform.screen.height = screenPixels;
         form.start();
     }
 };

@@ -133,7 +133,7 @@ private slots:
         w.form.click(ElementId::BackArrow);
         QCOMPARE(w.form.width(), float(to));
         QCOMPARE(w.form.height(), 12810.0f);
-        QCOMPARE(!w.platform.clipboardImageValue.isNull(), captured);
+        QCOMPARE(!w.platform.clipboard.pictureValue.isNull(), captured);
         QCOMPARE(w.form.caption().startsWith(Confirmation), captured);
         QCOMPARE(w.form.visible(ControlId::SavePictureLabel), captured);
         QCOMPARE(w.form.timerRunning(), captured);
@@ -222,8 +222,8 @@ private slots:
     void exitQuits() {
         Window w;
         w.form.click(ControlId::QuitButton);
-        QVERIFY(w.platform.quitCalled);
-        QVERIFY(w.platform.messages.isEmpty());
+        QVERIFY(w.messages.quitWasAsked());
+        QVERIFY(w.platform.messages.shown.isEmpty());
     }
 
     void capture_data() {
@@ -249,8 +249,8 @@ private slots:
         QCOMPARE(w.form.caption(), Confirmation + QStringLiteral("2024/10/14 9:32:05"));
         QVERIFY(w.form.visible(ControlId::SavePictureLabel));
         QCOMPARE(w.form.timerRunning(), timerStarted);
-        QCOMPARE(w.platform.timerStarts, timerStarted ? QList<int>{500} : QList<int>{});
-        QVERIFY(w.platform.messages.isEmpty());
+        QCOMPARE(w.platform.timer.starts, timerStarted ? QList<int>{500} : QList<int>{});
+        QVERIFY(w.platform.messages.shown.isEmpty());
     }
 
     void captureTimeText_data() {
@@ -302,10 +302,10 @@ private slots:
         QFETCH(qreal, pixelRatio);
         QFETCH(QSize, size);
         Window w;
-        w.platform.pixelRatio = pixelRatio;
+        w.platform.screen.ratio = pixelRatio;
         w.run(before);
         w.form.click(ElementId::BackArrow);
-        const QImage& picture = w.platform.clipboardImageValue;
+        const QImage& picture = w.platform.clipboard.pictureValue;
         QCOMPARE(picture.size(), size);
         QCOMPARE(picture, renderWindow(w.form, pixelRatio));
     }
@@ -314,20 +314,19 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         Window w;
-        w.platform.folder = dir.path();
+        w.platform.files.folder = dir.path();
         w.form.click(ElementId::BackArrow);
-        const QImage captured = w.platform.clipboardImageValue;
+        const QImage captured = w.platform.clipboard.pictureValue;
         w.form.timerTick();
 
         QVERIFY(!w.form.timerRunning());
-        QCOMPARE(w.platform.timerStops, 1);
-        QCOMPARE(w.platform.pauses, QList<int>{500});
+        QCOMPARE(w.platform.timer.stops, 1);
+        QCOMPARE(w.platform.timer.pauses, QList<int>{500});
         const QString path = dir.path() + QStringLiteral("/13800138000.jpg");
         const QString caption = QStringLiteral("图片") + path + QStringLiteral("已保存");
         QCOMPARE(w.form.caption(), caption);
-        QCOMPARE(w.platform.messages.size(), 1);
-        QCOMPARE(w.platform.messages[0].text, caption);
-        QCOMPARE(w.platform.messages[0].title, QStringLiteral("Vokarelo"));
+        QCOMPARE(w.platform.messages.shown.size(), 1);
+        QCOMPARE(w.platform.messages.shown[0], caption);
         QCOMPARE(w.form.width(), 13335.0f);
 
         QImageReader reader(path);
@@ -339,7 +338,7 @@ private slots:
 
         // The timer ticked once and stopped for good.
         w.form.timerTick();
-        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(w.platform.messages.shown.size(), 1);
     }
 
     // Each export, saved or not, names the path and its outcome in the caption and a message,
@@ -411,22 +410,22 @@ private slots:
         blocker.close();
 
         Window w;
-        w.platform.folder = dir.filePath(folder);
+        w.platform.files.folder = dir.filePath(folder);
         w.form.click(ControlId::PanelTitle);
         if (!picture)
-            w.platform.clipboardImageValue = QImage();
+            w.platform.clipboard.pictureValue = QImage();
         w.form.setText(ControlId::NumberField, number);
         w.form.click(ControlId::SavePictureLabel);
 
-        const QString prefix =
-            QStringLiteral("图片") + w.platform.folder + u'/' + number + QStringLiteral(".jpg");
+        const QString prefix = QStringLiteral("图片") + w.platform.files.folder + u'/' + number +
+                               QStringLiteral(".jpg");
         const QString caption = w.form.caption();
         if (reason.isEmpty())
             QCOMPARE(caption, prefix + QStringLiteral("已保存"));
         else
             QCOMPARE(caption, prefix + QStringLiteral("未保存：") + reason);
-        QCOMPARE(w.platform.messages.size(), 1);
-        QCOMPARE(w.platform.messages[0].text, caption);
+        QCOMPARE(w.platform.messages.shown.size(), 1);
+        QCOMPARE(w.platform.messages.shown[0], caption);
 
         QStringList expectedFiles{QStringLiteral("file")};
         if (!written.isEmpty())
@@ -491,14 +490,12 @@ private slots:
             QFile file(dir.filePath(made));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
-        FailingFileStore files;
         Window w;
-        w.platform.folder = dir.filePath(QStringLiteral("app"));
+        w.platform.files.folder = dir.filePath(QStringLiteral("app"));
         if (!programFolderWritable)
-            files.readOnlyFolder = w.platform.folder;
-        w.platform.files = &files;
+            w.platform.files.readOnlyFolder = w.platform.files.folder;
         if (pictures != u"-")
-            w.platform.pictures = dir.filePath(pictures);
+            w.platform.files.pictures = dir.filePath(pictures);
         w.form.click(ControlId::PanelTitle);
         w.form.click(ControlId::SavePictureLabel);
 
@@ -538,18 +535,18 @@ private slots:
         QVERIFY(folder.made());
         const QString& path = folder.path;
         Window w;
-        w.platform.folder = folder.dir.path();
+        w.platform.files.folder = folder.dir.path();
         w.form.click(ControlId::PanelTitle);
         // Only the first row empties the clipboard: in the others the picture is there, and the
         // export must not take it when the read says it could not be had.
         if (answers && !tooLarge)
-            w.platform.clipboardImageValue = QImage();
-        w.platform.clipboardAnswers = answers;
-        w.platform.clipboardTooLarge = tooLarge;
+            w.platform.clipboard.pictureValue = QImage();
+        w.platform.clipboard.answers = answers;
+        w.platform.clipboard.tooLarge = tooLarge;
         w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(),
                  QStringLiteral("图片") + path + QStringLiteral("未保存：") + reason);
-        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(w.platform.messages.shown.size(), 1);
         QVERIFY(folder.untouched());
         QCOMPARE(w.form.width(), 13335.0f);
     }
@@ -561,10 +558,10 @@ private slots:
         QVERIFY(folder.made());
         const QString& path = folder.path;
         Window w;
-        w.platform.folder = folder.dir.path();
+        w.platform.files.folder = folder.dir.path();
         w.form.click(ControlId::PanelTitle);
-        w.platform.clipboardImageValue = QImage(65501, 2, QImage::Format_RGB32);
-        w.platform.clipboardImageValue.fill(Qt::white);
+        w.platform.clipboard.pictureValue = QImage(65501, 2, QImage::Format_RGB32);
+        w.platform.clipboard.pictureValue.fill(Qt::white);
         w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(),
                  QStringLiteral("图片") + path +
@@ -596,14 +593,12 @@ private slots:
         const FolderWithEarlierPicture folder;
         QVERIFY(folder.made());
         const QString& path = folder.path;
-        FailingFileStore files;
-        files.fault = fault;
-        files.fullAt = 100;
-        if (error != 0)
-            files.createError = error;
         Window w;
-        w.platform.files = &files;
-        w.platform.folder = folder.dir.path();
+        w.platform.files.fault = fault;
+        w.platform.files.fullAt = 100;
+        if (error != 0)
+            w.platform.files.createError = error;
+        w.platform.files.folder = folder.dir.path();
         w.form.click(ControlId::PanelTitle);
         w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(),
@@ -614,9 +609,9 @@ private slots:
     // At the root the folder text already ends with a separator; the path keeps both.
     void exportPathAtRoot() {
         Window w;
-        w.platform.folder = QStringLiteral("/");
+        w.platform.files.folder = QStringLiteral("/");
         w.form.click(ControlId::PanelTitle);
-        w.platform.clipboardImageValue = QImage();
+        w.platform.clipboard.pictureValue = QImage();
         w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(), QStringLiteral("图片//13800138000.jpg未保存：剪贴板中没有图片"));
     }
@@ -641,13 +636,13 @@ private slots:
         const QString previous = QDir::currentPath();
         QDir::setCurrent(current.path());
         Window w;
-        w.platform.folder = folder;
-        w.platform.folderDecodable = decodable;
+        w.platform.files.folder = folder;
+        w.platform.files.folderDecodable = decodable;
         w.form.click(ControlId::PanelTitle);
         w.form.click(ControlId::SavePictureLabel);
         QDir::setCurrent(previous);
         QCOMPARE(w.form.caption(), caption);
-        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(w.platform.messages.shown.size(), 1);
         QCOMPARE(filesUnder(current.path()), QStringList());
         QVERIFY(!QFile::exists(QStringLiteral("/13800138000.jpg")));
         QCOMPARE(w.form.width(), 13335.0f);
@@ -673,7 +668,7 @@ private slots:
             QFile::link(dangling ? elsewhere.filePath(QStringLiteral("new.jpg")) : other, path));
 
         Window w;
-        w.platform.folder = app.path();
+        w.platform.files.folder = app.path();
         w.form.click(ControlId::PanelTitle);
         w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(),
@@ -700,17 +695,17 @@ private slots:
         earlier.close();
 
         Window w;
-        w.platform.folder = dir.path();
+        w.platform.files.folder = dir.path();
         w.form.click(ControlId::PanelTitle);
-        const QImage captured = w.platform.clipboardImageValue;
-        w.platform.clipboardImageValue = QImage();
+        const QImage captured = w.platform.clipboard.pictureValue;
+        w.platform.clipboard.pictureValue = QImage();
         w.form.click(ControlId::SavePictureLabel);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("earlier picture"));
         file.close();
 
-        w.platform.clipboardImageValue = captured;
+        w.platform.clipboard.pictureValue = captured;
         w.form.click(ControlId::SavePictureLabel);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), jpegAt75(captured));

@@ -15,7 +15,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
 struct FreeMemory {
     void operator()(void* p) const { std::free(p); }
@@ -43,7 +43,7 @@ constexpr int OwnersAsked = 4;
 
 class SelectionReader {
 public:
-    SelectionReader(qint64 maxBytes, int answerLimitMs, Clock::time_point readEnd)
+    SelectionReader(qint64 maxBytes, int answerLimitMs, SteadyClock::time_point readEnd)
         : connection_(XCB_EVENT_MASK_PROPERTY_CHANGE), c_(connection_.get()),
           window_(connection_.window()), maxBytes_(maxBytes),
           answerLimit_(std::chrono::milliseconds(answerLimitMs)), readEnd_(readEnd) {
@@ -185,7 +185,7 @@ private:
     // every quiet quarter of a second: a new owner is asked afresh, so a copy in another program
     // ends a wait for one that hangs.
     template <typename Wanted> Owned<xcb_generic_event_t> nextEvent(Wanted wanted) {
-        const Clock::time_point end = std::min(Clock::now() + answerLimit_, readEnd_);
+        const SteadyClock::time_point end = std::min(SteadyClock::now() + answerLimit_, readEnd_);
         for (;;) {
             while (xcb_generic_event_t* e = xcb_poll_for_event(c_)) {
                 Owned<xcb_generic_event_t> event(e);
@@ -193,7 +193,7 @@ private:
                     return event;
             }
             const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
+                std::chrono::duration_cast<std::chrono::milliseconds>(end - SteadyClock::now());
             if (xcb_connection_has_error(c_) || left.count() <= 0)
                 return nullptr;
             pollfd socket{xcb_get_file_descriptor(c_), POLLIN, 0};
@@ -216,15 +216,16 @@ private:
     // Another program took the clipboard, or its owner went away, before the owner answered.
     bool ownerChanged_ = false;
     qint64 maxBytes_;
-    Clock::duration answerLimit_;
-    Clock::time_point readEnd_;
+    SteadyClock::duration answerLimit_;
+    SteadyClock::time_point readEnd_;
 };
 
 } // namespace
 
 SelectionAnswer readX11Clipboard(const QList<QByteArray>& preferred, qint64 maxBytes,
                                  int answerLimitMs) {
-    const Clock::time_point readEnd = Clock::now() + std::chrono::milliseconds(WholeReadLimitMs);
+    const SteadyClock::time_point readEnd =
+        SteadyClock::now() + std::chrono::milliseconds(WholeReadLimitMs);
     // Each owner is asked on a connection and window of its own, so that a late answer of one
     // that was replaced is never taken for the next one's.
     for (int asked = 1;; ++asked) {

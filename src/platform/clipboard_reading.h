@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "basic/platform.h"
+#include "basic/services.h"
 
 #include <QByteArray>
 #include <QStringList>

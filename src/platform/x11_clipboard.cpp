@@ -13,9 +13,9 @@ namespace {
 
 // Reads on a thread of its own. Meanwhile this thread runs an event loop of its own, as the
 // export's pause does: paint events, timers and the clipboard's requests go on (this program may
-// be the owner the reading thread asks), while clicks and keys stay queued, as during the pause,
-// and reach the window in their order once the command lets events run again. The reading thread
-// always ends: each of the owner's answers has its time limit, and the whole read one too.
+// be the owner the reading thread asks); what they bring for the window is the window's to queue
+// until the command that reads has ended. The reading thread always ends: each of the owner's
+// answers has its time limit, and the whole read one too.
 SelectionAnswer readAwayFromWindow(const QList<QByteArray>& preferred, qint64 maxBytes) {
     SelectionAnswer answer;
     const std::unique_ptr<QThread> reader(
@@ -23,7 +23,7 @@ SelectionAnswer readAwayFromWindow(const QList<QByteArray>& preferred, qint64 ma
     QEventLoop loop;
     QObject::connect(reader.get(), &QThread::finished, &loop, &QEventLoop::quit);
     reader->start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    loop.exec();
     reader->wait();
     return answer;
 }

@@ -3,7 +3,7 @@
 
 #include "form/form.h"
 #include "line_runner.h"
-#include "setup_platform.h"
+#include "script_world.h"
 #include "setup_recorder.h"
 
 #include <QDateTime>
@@ -27,21 +27,31 @@ struct SetupRunReport {
 // which, the first error, and where it stopped; empty when there is nothing to tell.
 QString runSummary(const QString& setupName, const SetupRunReport& report);
 
-// The window's set-ups: what the user does is recorded from the start, can be saved as a script,
-// and a script opened in the window runs on it as the script mode runs it, recorded in its turn,
-// so that saving again gives a script that makes the same picture. It holds the window's form and
-// is the form's observer: an error met while a set-up runs fails the set-up's line, any other is
-// shown to the user.
-class SetupSession final : private FormObserver {
+// Everything behind the window that a user works: its form, the recording of what the user does
+// (a set-up that can be saved) with the undo history over it, and the runs of the set-ups the user
+// opens, which run as the script mode runs them and are recorded in their turn. It is the form's
+// observer: while a set-up runs, an error fails the set-up's line and an export's outcome goes to
+// the run's report; otherwise both are the user's to read, as messages.
+class WindowModel final : private FormObserver {
 public:
-    // Makes the window's form and starts it, as the program starts the window.
-    explicit SetupSession(SetupPlatform& platform);
-    SetupSession(const SetupSession&) = delete;
-    SetupSession& operator=(const SetupSession&) = delete;
+    // Makes the window's form on the services outside, the clock and the clipboard as a set-up's
+    // script sees them, and starts it as the program starts the window.
+    WindowModel(const Services& outside, Messages& messages);
+    WindowModel(const WindowModel&) = delete;
+    WindowModel& operator=(const WindowModel&) = delete;
 
     Form& form() { return form_; }
-    // Where the window sends the user's actions.
+    const Form& form() const { return form_; }
+    // Where the window sends the user's actions: the recording of them, and its undo history.
+    UserActions& actions() { return recorder_; }
     SetupRecorder& recorder() { return recorder_; }
+    // What the user typed is final: it becomes a line and a step.
+    void commitTyping() { recorder_.commitTyping(); }
+
+    bool canUndo() const { return recorder_.canUndo(); }
+    bool canRedo() const { return recorder_.canRedo(); }
+    void undo() { recorder_.undo(); }
+    void redo() { recorder_.redo(); }
 
     // Starts the window again as the program starts it and runs the script on it, a line at a
     // time; the first line that fails stops the run and what the lines before it did stays done.
@@ -58,14 +68,14 @@ public:
     // set-up can fill the memory however long it is.
     static constexpr qsizetype MaxRecordingCharacters = 16 * 1024 * 1024;
 
-    // Starts the window again and runs the lines on it, as open does, but leaves what counts as
-    // saved as it was: undo and redo replay the recording so.
-    std::optional<ScriptFailure> replay(const QStringList& lines);
-
-    // Writes the recording to path, replacing a file only by a complete one, and counts it as
-    // saved; on failure says why in error. A recording with a line longer than a script may hold
-    // is not written: the error names the field whose text made it.
+    // Writes the recording to path as a set-up, replacing a file only by a complete one, and
+    // counts it as saved; on failure says why in error.
     bool save(const QString& path, const QDateTime& savedAt, QString* error);
+    // Writes the recording to path the same way, for the next start, without counting it as
+    // saved; a session that recorded nothing writes nothing and succeeds.
+    bool keepSession(const QString& path, const QDateTime& savedAt, QString* error);
+    // Whether the user did something that no saved or opened set-up holds.
+    bool hasUnsavedActions() const { return recorder_.hasUnsavedActions(); }
 
     // How often the window's picture has been handed over for real: put on the clipboard, saved by
     // the export. Undo and redo bring a state back without handing anything over.
@@ -75,26 +85,27 @@ public:
         bool operator==(const HandedOver&) const = default;
     };
     HandedOver handedOver() const { return handedOver_; }
+    // Whether a command asked for the program to end while no set-up ran.
+    bool quitRequested() const { return quitRequested_; }
 
 private:
     void commandFailed(const CommandError& error) override;
-    void exportFailed(const QString& path, const QString& reason) override;
-    void exported(const QString& path) override;
+    void exportFinished(const ExportOutcome& outcome) override;
     void copied() override;
+    void quitAsked() override;
 
     SetupRunReport run(QIODevice& script, std::function<bool()> keepGoing,
                        const SetupFolder* folder, bool consented);
-    // The field, by its label and name, whose recorded text is longer than a script line may hold.
-    std::optional<QString> overlongText();
+    bool writeSetup(const QString& path, const QDateTime& savedAt, QString* error);
 
-    SetupPlatform& platform_;
-    HandedOver handedOver_;
-    ErrorMessages messages_;
+    Messages& messages_;
+    ScriptWorld world_;
     Form form_;
     SetupRecorder recorder_;
     LineRunner lines_;
+    HandedOver handedOver_;
+    bool quitRequested_ = false;
     bool running_ = false;
     // What the running set-up's run has written and met.
     SetupRunReport report_;
-    std::optional<QString> heldMessage_;
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/x11_connection.h"
+#include "platform/x11_connection.h"
 
 #include <QByteArray>
 #include <atomic>

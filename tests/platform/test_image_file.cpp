@@ -5,6 +5,7 @@
 // earlier file of the name is byte for byte what it was and nothing else appears.
 
 #include "basic/image_file.h"
+#include "platform/system_file_store.h"
 #include "support/failing_file_store.h"
 #include "support/jpeg.h"
 
@@ -33,6 +34,12 @@ Q_DECLARE_METATYPE(WriteFailure::Kind)
 namespace {
 
 using Kind = WriteFailure::Kind;
+// The system's file system, as the program writes through it.
+FileStore& systemFileStore() {
+    static SystemFileStore store({}, {});
+    return store;
+}
+
 using Fault = FailingFileStore::Fault;
 
 const QByteArray Earlier = "an earlier picture";
@@ -107,7 +114,8 @@ Outcome saveUnderFileSizeLimit(const QImage& image, const QString& path, rlim_t 
         fileSize.rlim_cur = limit;
         ::setrlimit(RLIMIT_FSIZE, &fileSize);
         Outcome outcome;
-        outcome.saved = saveImageAtomically(image, path, "jpeg", 75, &outcome.failure);
+        outcome.saved =
+            saveImageAtomically(image, path, "jpeg", 75, systemFileStore(), &outcome.failure);
         QByteArray report;
         QDataStream stream(&report, QIODevice::WriteOnly);
         stream << outcome.saved << int(outcome.failure.kind) << outcome.failure.errorNumber
@@ -215,7 +223,8 @@ private slots:
         const QMap<QString, QByteArray> outside = contents(f.outside);
 
         WriteFailure failure;
-        QVERIFY(!saveImageAtomically(noisePicture(), name, "jpeg", 75, &failure));
+        QVERIFY(
+            !saveImageAtomically(noisePicture(), name, "jpeg", 75, systemFileStore(), &failure));
         QCOMPARE(failure.kind, Kind::NotARegularFile);
         QCOMPARE(failure.entry, entry);
         QVERIFY2(failure.text.startsWith(QStringLiteral("the name belongs to a")),
@@ -232,8 +241,8 @@ private slots:
         FailingFileStore files;
         files.fault = Fault::Create;
         WriteFailure failure;
-        QVERIFY(!saveImageAtomically(noisePicture(), QStringLiteral("/dev/null"), "jpeg", 75,
-                                     &failure, files));
+        QVERIFY(!saveImageAtomically(noisePicture(), QStringLiteral("/dev/null"), "jpeg", 75, files,
+                                     &failure));
         QCOMPARE(failure.kind, Kind::NotARegularFile);
         QCOMPARE(failure.entry, EntryKind::Device);
         QCOMPARE(failure.text, QStringLiteral("the name belongs to a device, not a file"));
@@ -258,7 +267,8 @@ private slots:
         QFETCH(QString, name);
         Folders f;
         WriteFailure failure;
-        QVERIFY(!saveImageAtomically(noisePicture(), f.folder + u'/' + name, "jpeg", 75, &failure));
+        QVERIFY(!saveImageAtomically(noisePicture(), f.folder + u'/' + name, "jpeg", 75,
+                                     systemFileStore(), &failure));
         QCOMPARE(failure.kind, Kind::InvalidName);
         QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", Earlier}}));
     }
@@ -282,7 +292,9 @@ private slots:
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(Qt::white);
         WriteFailure failure;
-        QCOMPARE(saveImageAtomically(picture, f.target, format.constData(), -1, &failure), saved);
+        QCOMPARE(saveImageAtomically(picture, f.target, format.constData(), -1, systemFileStore(),
+                                     &failure),
+                 saved);
         if (saved) {
             QCOMPARE(QImageReader(f.target).size(), size);
             return;
@@ -325,7 +337,7 @@ private slots:
         files.fullAt = fullAt >= 0 ? fullAt : jpegAt75(picture).size() - 1;
 
         WriteFailure failure;
-        QVERIFY(!saveImageAtomically(picture, f.target, "jpeg", 75, &failure, files));
+        QVERIFY(!saveImageAtomically(picture, f.target, "jpeg", 75, files, &failure));
         QCOMPARE(failure.kind, kind);
         QCOMPARE(failure.errorNumber, errorNumber);
         QVERIFY(!failure.text.isEmpty());
@@ -340,7 +352,7 @@ private slots:
         FailingFileStore files;
         files.fault = Fault::DiskFull;
         files.fullAt = jpeg.size();
-        QVERIFY(saveImageAtomically(picture, f.target, "jpeg", 75, nullptr, files));
+        QVERIFY(saveImageAtomically(picture, f.target, "jpeg", 75, files));
         QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", jpeg}}));
     }
 
@@ -365,7 +377,8 @@ private slots:
         QCOMPARE(systemFileStore().entryKind(f.target), entry);
 
         WriteFailure failure;
-        const bool saved = saveFileAtomically("a new picture", f.target, &failure);
+        const bool saved =
+            saveFileAtomically("a new picture", f.target, systemFileStore(), &failure);
         struct stat status;
         QCOMPARE(::stat(target.constData(), &status), 0);
         QCOMPARE(int(status.st_mode & 07777), mode);
@@ -417,7 +430,7 @@ private slots:
         const QMap<QString, QByteArray> outside = contents(f.outside);
 
         WriteFailure failure;
-        QCOMPARE(saveFileAtomically("a new picture", name, &failure, files), saved);
+        QCOMPARE(saveFileAtomically("a new picture", name, files, &failure), saved);
         QCOMPARE(contents(f.outside), outside);
         QMap<QString, QByteArray> inside{{"picture.jpg", Earlier}};
         if (saved) {
@@ -459,7 +472,7 @@ private slots:
         QStringList unexpected;
         for (int save = 0; save < 300; ++save) {
             WriteFailure failure;
-            if (!saveFileAtomically("a new picture", QFile::decodeName(name), &failure, files) &&
+            if (!saveFileAtomically("a new picture", QFile::decodeName(name), files, &failure) &&
                 (failure.kind != Kind::NotARegularFile || failure.entry != EntryKind::SymbolicLink))
                 unexpected.append(failure.text);
         }
@@ -485,8 +498,10 @@ private slots:
         Folders f;
         const pid_t child = ::fork();
         if (child == 0) {
-            // The program's own start: no handler for the signal (the test library has one).
+            // The program's own start: no handler for the signal (the test library has one), then
+            // the program's own.
             std::signal(signalNumber, SIG_DFL);
+            removeTemporaryFilesOnEndingSignals();
             FailingFileStore files;
             files.namedTemporaryFiles = true;
             files.beforeCommit = [&] {
@@ -495,7 +510,7 @@ private slots:
                     ::_exit(2);
                 ::raise(signalNumber);
             };
-            saveFileAtomically("a new picture", f.target, nullptr, files);
+            saveFileAtomically("a new picture", f.target, files);
             ::_exit(3);
         }
         int status = 0;

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "file_store.h"
-#include "program_folder.h"
 
 #include <QDateTime>
 #include <QImage>
 #include <QLocale>
 #include <QString>
+
+// The world outside the program, one small interface a service: the commands reach it only through
+// these, so that a test's fake stands in for one service at a time.
 
 // What a read of the clipboard found. A clipboard whose owner does not answer is told apart from an
 // empty one, and a picture too large to read from no picture, so that a command can say why it
@@ -37,42 +39,61 @@ inline ClipboardPicture answeredPicture(const QImage& picture) {
     return {picture.isNull() ? ClipboardRead::Empty : ClipboardRead::Found, picture};
 }
 
-// Everything the commands need from outside the program. The desktop build implements it with Qt;
-// tests use a fake with a settable clock, clipboard and folder.
-class Platform {
+// The local date and time, and the user's regional settings for writing them.
+class Clock {
 public:
-    virtual ~Platform() = default;
-
+    virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
-    // The user's regional settings, for the date-and-time text of the capture caption.
     virtual QLocale locale() const = 0;
+};
 
-    // Plain text and the picture on the clipboard. A read waits for the clipboard's owner once at
-    // the most, however many formats it might try.
-    virtual ClipboardText clipboardText() const = 0;
-    virtual ClipboardPicture clipboardPicture() const = 0;
-    virtual void setClipboardImage(const QImage& image) = 0;
+// The clipboard: plain text and a picture. A read waits for the clipboard's owner once at the most,
+// however many formats it might try.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual ClipboardText text() const = 0;
+    virtual ClipboardPicture picture() const = 0;
+    virtual void setPicture(const QImage& picture) = 0;
+};
 
+// The window's one timer, and the pause of a command.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    // A tick arrives once, milliseconds after the start, unless stopped; its receiver is whoever
+    // drives the window.
+    virtual void start(int milliseconds) = 0;
+    virtual void stop() = 0;
     // A pause of the command that runs, milliseconds long. The window goes on painting meanwhile;
     // what the user does during it waits for the command to end.
     virtual void pause(int milliseconds) = 0;
-    virtual ProgramFolder programFolder() const = 0;
-    // The user's pictures folder (~/Pictures, or as the desktop's user folders set it); empty when
-    // the user has none that is safely inside the home folder.
-    virtual QString picturesFolder() const { return userPicturesFolder(); }
-    virtual int screenHeightPixels() const = 0;
+};
+
+// The screen the window is on.
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual int heightPixels() const = 0;
     // Device pixels to the window pixel on the window's screen (2 on a high-density screen): a
     // capture takes the picture in device pixels, as a screenshot of the window would.
-    virtual qreal devicePixelRatio() const = 0;
-    // A modal message with a single OK button; returns when the user has closed it.
-    virtual void showMessage(const QString& text, const QString& title) = 0;
+    virtual qreal pixelRatio() const = 0;
+};
 
-    // The window's one timer: a tick arrives once, milliseconds after the start, unless stopped.
-    virtual void startTimer(int milliseconds) = 0;
-    virtual void stopTimer() = 0;
+// Messages the user reads and closes: a modal box with a single OK button.
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // Returns when the user has closed it.
+    virtual void show(const QString& text) = 0;
+};
 
-    virtual void quit() = 0;
-
-    // Where pictures are written. Tests put a file system in its place that fails on purpose.
-    virtual FileStore& fileStore() { return systemFileStore(); }
+// What the commands use of the world. Messages are not among them: a command's outcome goes to the
+// form's observer, which tells the user.
+struct Services {
+    Clock& clock;
+    Clipboard& clipboard;
+    FileStore& files;
+    Timer& timer;
+    Screen& screen;
 };

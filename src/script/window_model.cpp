@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: MIT
+#include "window_model.h"
+
+#include "basic/command_error.h"
+#include "basic/image_file.h"
+#include "script_reader.h"
+#include "setup_document.h"
+#include "window/export.h"
+#include "window/window_definition.h"
+
+#include <QBuffer>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+#include <QSet>
+#include <utility>
+
+WindowModel::WindowModel(const Services& outside, Messages& messages)
+    : messages_(messages), world_(outside.clock, outside.clipboard),
+      form_({world_.clock(), world_.clipboard(), outside.files, outside.timer, outside.screen},
+            windowDefinition(), *this),
+      recorder_(form_, world_), lines_(form_, recorder_, world_) {
+    form_.start();
+    recorder_.restart();
+    recorder_.markSaved();
+}
+
+void WindowModel::commandFailed(const CommandError& error) {
+    recorder_.noteError();
+    if (running_)
+        lines_.commandFailed(error);
+    else
+        messages_.show(error.message());
+}
+
+void WindowModel::exportFinished(const ExportOutcome& outcome) {
+    if (outcome.saved())
+        ++handedOver_.saves;
+    if (!running_) {
+        messages_.show(outcome.message);
+    } else if (!outcome.saved()) {
+        lines_.exportFailed(outcome.path, outcome.failure);
+    } else {
+        if (report_.pictures.size() < SetupRunReport::ListedPictures)
+            report_.pictures.append(outcome.path);
+        ++report_.picturesWritten;
+    }
+}
+
+void WindowModel::copied() {
+    ++handedOver_.copies;
+}
+
+void WindowModel::quitAsked() {
+    if (running_)
+        lines_.quitAsked();
+    else
+        quitRequested_ = true;
+}
+
+std::optional<ScriptFailure> WindowModel::open(QIODevice& script, std::function<bool()> keepGoing) {
+    // Whatever ends the run, the recording then counts as saved.
+    const auto opened = qScopeGuard([this] { recorder_.markSaved(); });
+    return run(script, std::move(keepGoing), nullptr, false).failure;
+}
+
+SetupRunReport WindowModel::openDocument(QIODevice& script, const SetupFolder& folder,
+                                         bool consented, std::function<bool()> keepGoing) {
+    const auto opened = qScopeGuard([this] { recorder_.markSaved(); });
+    return run(script, std::move(keepGoing), &folder, consented);
+}
+
+SetupRunReport WindowModel::run(QIODevice& script, std::function<bool()> keepGoing,
+                                const SetupFolder* folder, bool consented) {
+    // Whatever ends the run, the window is the user's again afterwards: the clock and clipboard
+    // outside, and errors in message boxes.
+    world_.beginScript();
+    const auto scriptEnds = qScopeGuard([this] { world_.endScript(); });
+    form_.restart();
+    recorder_.restart();
+    const QScopedValueRollback running(running_, true);
+    report_ = {};
+    RunOptions options;
+    options.pictureSaved = [this](const QString& path) {
+        if (report_.pictures.size() < SetupRunReport::ListedPictures)
+            report_.pictures.append(path);
+        ++report_.picturesWritten;
+    };
+    options.errorTolerated = [this](int line, const QString& text) {
+        if (report_.firstError.isEmpty())
+            report_.firstError = QStringLiteral("第 %1 行：%2").arg(line).arg(text);
+    };
+    // Files this run wrote itself may be written again without asking.
+    QSet<QString> written;
+    if (folder)
+        options.savePath = [&](const QString& name) {
+            const QString path = folder->resolve(name);
+            if (!consented && !written.contains(path) && folder->needsConsent(path))
+                throw ScriptError{
+                    {QStringLiteral("%1 was not asked for before the run; not written").arg(path),
+                     QStringLiteral("打开前没有问过是否写入%1，没有写").arg(path)}};
+            written.insert(path);
+            return path;
+        };
+    bool recordingFull = false;
+    options.keepGoing = [&] {
+        recordingFull = recorder_.recordedCharacters() > MaxRecordingCharacters;
+        return !recordingFull && (!keepGoing || keepGoing());
+    };
+    report_.failure = lines_.run(script, options);
+    if (recordingFull && report_.failure)
+        report_.failure->message = {
+            QStringLiteral(
+                "the set-up's recording went past %1 MiB; the run stopped after this line")
+                .arg(MaxRecordingCharacters / (1024 * 1024)),
+            QStringLiteral("设置的记录超过了 %1 MiB，运行在此行之后停止")
+                .arg(MaxRecordingCharacters / (1024 * 1024))};
+    return std::exchange(report_, {});
+}
+
+QString runSummary(const QString& setupName, const SetupRunReport& report) {
+    QStringList parts;
+    if (report.picturesWritten > 0) {
+        QString written = QStringLiteral("%1写入了 %2 张图片：\n%3")
+                              .arg(setupName)
+                              .arg(report.picturesWritten)
+                              .arg(report.pictures.join(u'\n'));
+        if (report.picturesWritten > report.pictures.size())
+            written += QStringLiteral("\n……另外还有 %1 张")
+                           .arg(report.picturesWritten - report.pictures.size());
+        parts.append(written);
+    }
+    if (!report.firstError.isEmpty())
+        parts.append(QStringLiteral("第一个错误（运行没有因此停止）：") + report.firstError);
+    if (report.failure)
+        parts.append(failureText(setupName, *report.failure, ScriptLanguage::Chinese));
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+// Every line a recording holds can be read again: the longest, a field's text or the clipboard's
+// that a paste put in a field, is at most Form::MaxFieldText UTF-16 units, each at most three bytes
+// of UTF-8 once escaped, after the field's name.
+static_assert(Form::MaxFieldText * 3 + 64 < ScriptReader::MaxLineBytes);
+
+// Ctrl+S and the last session's set-up alike, through one writer.
+bool WindowModel::writeSetup(const QString& path, const QDateTime& savedAt, QString* error) {
+    recorder_.commitTyping();
+    WriteFailure failure;
+    if (!saveFileAtomically(recorder_.script(savedAt).toUtf8(), path, form_.files(), &failure)) {
+        *error = writeFailureReason(failure);
+        return false;
+    }
+    return true;
+}
+
+bool WindowModel::save(const QString& path, const QDateTime& savedAt, QString* error) {
+    if (!writeSetup(path, savedAt, error))
+        return false;
+    recorder_.markSaved();
+    return true;
+}
+
+bool WindowModel::keepSession(const QString& path, const QDateTime& savedAt, QString* error) {
+    recorder_.commitTyping();
+    if (recorder_.lines().isEmpty())
+        return true;
+    const QString folder = splitPath(path).folder;
+    FileError made;
+    if (!form_.files().makeFolder(folder, &made)) {
+        *error = QStringLiteral("无法建立文件夹%1：%2")
+                     .arg(folder, writeFailureReason({WriteFailure::Kind::FileSystem, made.text,
+                                                      made.errorNumber, EntryKind::Missing}));
+        return false;
+    }
+    return writeSetup(path, savedAt, error);
+}

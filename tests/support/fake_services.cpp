@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#include "fake_services.h"
+
+ClipboardRead FakeClipboard::read() const {
+    // A copy runs, so that it may take itself away.
+    if (const std::function<void()> reading = whileReading)
+        reading();
+    if (!answers)
+        return ClipboardRead::NoAnswer;
+    return tooLarge ? ClipboardRead::TooLarge : ClipboardRead::Found;
+}
+
+ClipboardText FakeClipboard::text() const {
+    const ClipboardRead found = read();
+    return found == ClipboardRead::Found ? answeredText(textValue) : ClipboardText{found, {}};
+}
+
+ClipboardPicture FakeClipboard::picture() const {
+    const ClipboardRead found = read();
+    return found == ClipboardRead::Found ? answeredPicture(pictureValue)
+                                         : ClipboardPicture{found, {}};
+}
+
+void FakeClipboard::setPicture(const QImage& picture) {
+    pictureValue = picture;
+    textValue.clear();
+    answers = true;
+    tooLarge = false;
+}

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "basic/services.h"
+#include "support/failing_file_store.h"
+
+#include <QStringList>
+#include <functional>
+
+// A fake for each service, each settable on its own: what the commands read is what a test set,
+// and what they do (messages, pauses, the timer) is recorded instead of shown or waited for.
+
+class FakeClock final : public Clock {
+public:
+    QDateTime moment = QDateTime(QDate(2024, 10, 14), QTime(9, 32, 5));
+    QLocale regional = QLocale(QLocale::Chinese, QLocale::China);
+
+    QDateTime now() const override { return moment; }
+    QLocale locale() const override { return regional; }
+};
+
+class FakeClipboard final : public Clipboard {
+public:
+    QString textValue;
+    QImage pictureValue;
+    // An owner that never answers, and a picture or text too large to read.
+    bool answers = true;
+    bool tooLarge = false;
+    // Runs at every read, when the program would wait for the clipboard's owner.
+    std::function<void()> whileReading;
+
+    ClipboardText text() const override;
+    ClipboardPicture picture() const override;
+    // A picture replaces any text, as on the real clipboard, and this program holds it now.
+    void setPicture(const QImage& picture) override;
+
+private:
+    // How a read goes: Found when the owner answers with what it holds.
+    ClipboardRead read() const;
+};
+
+class FakeTimer final : public Timer {
+public:
+    QList<int> starts;
+    int stops = 0;
+    QList<int> pauses;
+    // Called at every pause, where the program waits: a test looks at the window at that moment.
+    std::function<void()> whilePaused;
+
+    void start(int milliseconds) override { starts.append(milliseconds); }
+    void stop() override { ++stops; }
+    void pause(int milliseconds) override {
+        pauses.append(milliseconds);
+        if (whilePaused)
+            whilePaused();
+    }
+};
+
+class FakeScreen final : public Screen {
+public:
+    int height = 1080;
+    qreal ratio = 1;
+
+    int heightPixels() const override { return height; }
+    qreal pixelRatio() const override { return ratio; }
+};
+
+class FakeMessages final : public Messages {
+public:
+    QStringList shown;
+    void show(const QString& text) override { shown.append(text); }
+};
+
+// The fakes together, the files the system's with the faults and folders a test puts in.
+struct FakeServices {
+    FakeClock clock;
+    FakeClipboard clipboard;
+    FailingFileStore files;
+    FakeTimer timer;
+    FakeScreen screen;
+    FakeMessages messages;
+
+    Services services() { return {clock, clipboard, files, timer, screen}; }
+};
