@@ -8,6 +8,7 @@
 #include "form/form.h"
 #include "platform/qt_clipboard.h"
 #include "platform/system_file_store.h"
+#include "platform/x11_selection_reader.h"
 #include "screen/fonts.h"
 #include "screen/screen_painter.h"
 #include "script/window_model.h"
@@ -100,7 +101,7 @@ BENCHMARK(BM_Capture)->Unit(benchmark::kMillisecond);
 // clipboard's data; other programs' formats are encoded only when one asks.
 void BM_CaptureQtClipboard(benchmark::State& state) {
     FakeServices fakes;
-    QtClipboard clipboard;
+    QtClipboard clipboard(OwnerAnswerLimitMs);
     UserMessages messages(fakes.messages);
     Form form({fakes.clock, clipboard, fakes.files, fakes.timer, fakes.screen}, windowDefinition(),
               messages);

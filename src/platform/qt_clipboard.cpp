@@ -19,7 +19,7 @@ bool onX11() {
 
 ClipboardText QtClipboard::text() const {
     if (onX11())
-        if (const std::optional<ClipboardText> read = readX11ClipboardText())
+        if (const std::optional<ClipboardText> read = readX11ClipboardText(ownerAnswerLimitMs_))
             return *read;
     return readClipboardText(QGuiApplication::clipboard()->mimeData());
 }
@@ -30,7 +30,8 @@ ClipboardPicture QtClipboard::picture() const {
     if (data && data == offered_)
         return answeredPicture(qvariant_cast<QImage>(data->imageData()));
     if (onX11())
-        if (const std::optional<ClipboardPicture> read = readX11ClipboardPicture())
+        if (const std::optional<ClipboardPicture> read =
+                readX11ClipboardPicture(ownerAnswerLimitMs_))
             return *read;
     return readClipboardPicture(QGuiApplication::clipboard()->mimeData());
 }

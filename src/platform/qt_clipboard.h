@@ -10,11 +10,15 @@
 // and thread of the program's own, so that the window goes on painting while that program answers.
 class QtClipboard final : public Clipboard {
 public:
+    // The clipboard's owner has ownerAnswerLimitMs for each of its answers.
+    explicit QtClipboard(int ownerAnswerLimitMs) : ownerAnswerLimitMs_(ownerAnswerLimitMs) {}
+
     ClipboardText text() const override;
     ClipboardPicture picture() const override;
     void setPicture(const QImage& picture) override;
 
 private:
+    int ownerAnswerLimitMs_;
     // What the capture put on the clipboard, while the clipboard still holds it.
     QPointer<QMimeData> offered_;
 };

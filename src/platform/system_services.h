@@ -7,6 +7,7 @@
 #include "qt_timer.h"
 #include "system_clock.h"
 #include "system_file_store.h"
+#include "x11_selection_reader.h"
 
 #include <functional>
 
@@ -16,7 +17,7 @@ class QWidget;
 // Qt's clipboard, timer, screen and message boxes.
 struct SystemServices {
     SystemClock clock;
-    QtClipboard clipboard;
+    QtClipboard clipboard{OwnerAnswerLimitMs};
     SystemFileStore files{runningProgramFolder(), userPicturesFolder()};
     QtTimer timer;
     QtScreen screen;

@@ -16,10 +16,11 @@ namespace {
 // be the owner the reading thread asks); what they bring for the window is the window's to queue
 // until the command that reads has ended. The reading thread always ends: each of the owner's
 // answers has its time limit, and the whole read one too.
-SelectionAnswer readAwayFromWindow(const QList<QByteArray>& preferred, qint64 maxBytes) {
+SelectionAnswer readAwayFromWindow(const QList<QByteArray>& preferred, qint64 maxBytes,
+                                   int answerLimitMs) {
     SelectionAnswer answer;
     const std::unique_ptr<QThread> reader(
-        QThread::create([&] { answer = readX11Clipboard(preferred, maxBytes); }));
+        QThread::create([&] { answer = readX11Clipboard(preferred, maxBytes, answerLimitMs); }));
     QEventLoop loop;
     QObject::connect(reader.get(), &QThread::finished, &loop, &QEventLoop::quit);
     reader->start();
@@ -37,14 +38,14 @@ qint64 pictureLimitBytes() {
 
 } // namespace
 
-std::optional<ClipboardPicture> readX11ClipboardPicture() {
+std::optional<ClipboardPicture> readX11ClipboardPicture(int answerLimitMs) {
     static const QList<QByteArray> types = [] {
         QList<QByteArray> names;
         for (const QString& type : clipboardPictureTypes())
             names.append(type.toLatin1());
         return names;
     }();
-    const SelectionAnswer answer = readAwayFromWindow(types, pictureLimitBytes());
+    const SelectionAnswer answer = readAwayFromWindow(types, pictureLimitBytes(), answerLimitMs);
     if (!answer.connected)
         return std::nullopt;
     if (answer.read != ClipboardRead::Found)
@@ -52,12 +53,13 @@ std::optional<ClipboardPicture> readX11ClipboardPicture() {
     return answer.bytes.isEmpty() ? ClipboardPicture{} : decodeClipboardPicture(answer.bytes);
 }
 
-std::optional<ClipboardText> readX11ClipboardText() {
+std::optional<ClipboardText> readX11ClipboardText(int answerLimitMs) {
     // UTF-8 before plain text of no stated encoding, as Qt's own clipboard asks, and Latin-1 text
     // (X11's STRING) from an owner that offers nothing else.
     static const QList<QByteArray> types{"text/plain;charset=utf-8", "UTF8_STRING", "text/plain",
                                          "STRING"};
-    const SelectionAnswer answer = readAwayFromWindow(types, ClipboardTextLimitBytes);
+    const SelectionAnswer answer =
+        readAwayFromWindow(types, ClipboardTextLimitBytes, answerLimitMs);
     if (!answer.connected)
         return std::nullopt;
     if (answer.read != ClipboardRead::Found)

@@ -28,4 +28,4 @@ struct SelectionAnswer {
 // clipboard, no preferred type offered or the owner refusing is Empty; an answer beyond maxBytes
 // is TooLarge, and no more than that is kept.
 SelectionAnswer readX11Clipboard(const QList<QByteArray>& preferred, qint64 maxBytes,
-                                 int answerLimitMs = OwnerAnswerLimitMs);
+                                 int answerLimitMs);

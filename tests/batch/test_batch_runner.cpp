@@ -2,13 +2,17 @@
 #include "basic/colour.h"
 #include "screen/fonts.h"
 #include "script/picture_file.h"
+#include "support/failing_file_store.h"
 #include "support/files.h"
 #include "support/run_tests.h"
 #include "support/script_run.h"
 #include "support/started_form.h"
 #include "window/capture.h"
+
 #include <QObject>
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -32,6 +36,8 @@ private slots:
     void saveRefusesWhatIsNoFile();
     void failedExportFailsItsLine_data();
     void failedExportFailsItsLine();
+    void writesGoThroughTheFileStore_data();
+    void writesGoThroughTheFileStore();
 };
 
 namespace {
@@ -370,6 +376,42 @@ void TestBatchRunner::failedExportFailsItsLine() {
     QVERIFY(!QFile::exists(run.path(QStringLiteral("elsewhere.jpg"))));
     QCOMPARE(QFileInfo(path).isSymLink(), linkAtTheName);
     QVERIFY(linkAtTheName || !QFileInfo::exists(path));
+}
+
+// A "save" line and the export write through the file store the runner was given: a disk that
+// fills up there fails the line with the system's reason, and the earlier file stays.
+void TestBatchRunner::writesGoThroughTheFileStore_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("save") << QByteArray("save picture.jpg") << "picture.jpg";
+    QTest::newRow("export") << QByteArray("Text3 = picture\nImage2") << "picture.jpg";
+}
+
+void TestBatchRunner::writesGoThroughTheFileStore() {
+    QFETCH(QByteArray, line);
+    QFETCH(QString, name);
+    QTemporaryDir folder;
+    FailingFileStore files;
+    files.folder = folder.path();
+    files.fault = FailingFileStore::Fault::DiskFull;
+    files.fullAt = 100;
+    const QString path = folder.filePath(name);
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+    BatchRunner runner(files, 1, {});
+    QByteArray script = line;
+    QBuffer device(&script);
+    device.open(QIODevice::ReadOnly);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    const auto failure = runner.run(device);
+    QDir::setCurrent(previous);
+    QVERIFY(failure);
+    QVERIFY2(failure->message.chinese.endsWith(QStringLiteral("磁盘空间不足")),
+             qPrintable(failure->message.chinese));
+    QCOMPARE(readFile(path), QByteArray("earlier"));
+    QVERIFY(!runner.wrotePicture());
 }
 
 VOKARELO_TEST_MAIN(TestBatchRunner)

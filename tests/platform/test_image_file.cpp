@@ -19,12 +19,14 @@
 #include <atomic>
 #include <csignal>
 #include <cstring>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <thread>
 #include <unistd.h>
 
@@ -356,6 +358,46 @@ private slots:
         QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", jpeg}}));
     }
 
+    // For an ordinary user the kernel decides, access control lists included: a file whose mode
+    // lets everyone write is read-only to a user whom its list denies writing. Run as root, the
+    // test asks as the user nobody in a child process.
+    void readOnlyForAnOrdinaryUser_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("deniedByList");
+        QTest::addColumn<EntryKind>("entry");
+        QTest::newRow("anyone may write") << 0666 << false << EntryKind::RegularFile;
+        QTest::newRow("the owner alone") << 0644 << false << EntryKind::ReadOnlyFile;
+        QTest::newRow("denied by the list") << 0666 << true << EntryKind::ReadOnlyFile;
+    }
+    void readOnlyForAnOrdinaryUser() {
+        QFETCH(int, mode);
+        QFETCH(bool, deniedByList);
+        QFETCH(EntryKind, entry);
+        if (::geteuid() != 0)
+            QSKIP("only root can ask as another user");
+        constexpr uid_t Nobody = 65534;
+        Folders f;
+        const QByteArray target = QFile::encodeName(f.target);
+        QCOMPARE(::chmod(QFile::encodeName(f.root.path()).constData(), 0755), 0);
+        QCOMPARE(::chmod(QFile::encodeName(f.folder).constData(), 0755), 0);
+        QCOMPARE(::chmod(target.constData(), mode_t(mode)), 0);
+        if (deniedByList && !denyWriting(target, Nobody))
+            QSKIP("the temporary folder's file system keeps no access control lists");
+        // The root sees the mode alone.
+        QCOMPARE(systemFileStore().entryKind(f.target),
+                 mode & 0222 ? EntryKind::RegularFile : EntryKind::ReadOnlyFile);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+                ::_exit(100);
+            ::_exit(int(systemFileStore().entryKind(f.target)));
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(EntryKind(WEXITSTATUS(status)), entry);
+    }
+
     // The mode decides, not whether this user could write the file anyway: a file no one may
     // write is kept from the superuser too. A file that is replaced lends the new one its mode.
     void readOnlyByMode_data() {
@@ -521,6 +563,28 @@ private slots:
     }
 
 private:
+    // Gives the file an access control list that lets user read it but not write it, the rest
+    // as its mode says; false where the file system keeps none.
+    static bool denyWriting(const QByteArray& path, uid_t user) {
+        struct Entry {
+            quint16 tag;
+            quint16 permissions;
+            quint32 id;
+        };
+        struct List {
+            quint32 version = 2;
+            Entry entries[5];
+        };
+        constexpr quint16 Read = 4, ReadWrite = 6;
+        const List list{2,
+                        {{0x01, ReadWrite, quint32(-1)}, // the owner
+                         {0x02, Read, quint32(user)},
+                         {0x04, ReadWrite, quint32(-1)},   // the owning group
+                         {0x10, ReadWrite, quint32(-1)},   // the mask
+                         {0x20, ReadWrite, quint32(-1)}}}; // everyone else
+        return ::setxattr(path.constData(), "system.posix_acl_access", &list, sizeof list, 0) == 0;
+    }
+
     static bool bindSocket(const QByteArray& path) {
         const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
         sockaddr_un address{};

@@ -2,6 +2,7 @@
 #include "screen/fonts.h"
 #include "script/script_reader.h"
 #include "script/setup_document.h"
+#include "support/files.h"
 #include "support/messages.h"
 #include "support/recorded_form.h"
 #include "support/run_tests.h"
@@ -34,6 +35,7 @@ private slots:
     void savesOfAnOpenedSetup();
     void runEndsWithOneMessage();
     void craftedSetupsStayBounded();
+    void sessionIsKeptAsASetup();
 };
 
 namespace {
@@ -565,6 +567,33 @@ void TestSetups::interruptedRunGivesTheWindowBack() {
     QCOMPARE(w.platform.messages.shown.size(), 1);
     QVERIFY(namesErrorAndField(w.platform.messages.shown[0], ErrorKind::TypeMismatch,
                                QStringLiteral("电量")));
+}
+
+// The last session is kept by the writer that saves a set-up, through the same file store: the
+// same file for the same recording, a folder made on the way, nothing for a session that did
+// nothing, the store's failure said; and it does not count as saved.
+void TestSetups::sessionIsKeptAsASetup() {
+    QTemporaryDir folder;
+    RecordedForm w;
+    const QString kept = folder.filePath(QStringLiteral("state/Vokarelo/last-session.vks"));
+    QString error;
+    QVERIFY(w.model.keepSession(kept, Morning, &error));
+    QVERIFY(!QFileInfo::exists(kept));
+
+    w.recorder().click(Row2EnableBox);
+    w.recorder().type(NumberField, QStringLiteral("13912345678"));
+    QVERIFY2(w.model.keepSession(kept, Morning, &error), qPrintable(error));
+    QVERIFY(w.model.hasUnsavedActions());
+    const QString saved = folder.filePath(QStringLiteral("a.vks"));
+    QVERIFY(w.model.save(saved, Morning, &error));
+    QCOMPARE(readFile(kept), readFile(saved));
+
+    w.recorder().click(Row3EnableBox);
+    w.platform.files.fault = FailingFileStore::Fault::DiskFull;
+    w.platform.files.fullAt = 10;
+    QVERIFY(!w.model.keepSession(kept, Morning, &error));
+    QCOMPARE(error, QStringLiteral("磁盘空间不足"));
+    QCOMPARE(readFile(kept), readFile(saved));
 }
 
 VOKARELO_TEST_MAIN(TestSetups)
