@@ -12,43 +12,63 @@ const QString SansStandIn = QStringLiteral("Noto Sans CJK SC");
 const QString SerifStandIn = QStringLiteral("Noto Serif CJK SC");
 const QString LatinStandIn = QStringLiteral("Liberation Sans");
 
-// The CJK faces the definition names, by both of their names, with the stand-in that draws them
-// here. SimHei and SimSun lay a line out in one em, with the baseline about 0.86 em below its top
-// (220 and 36 units of their 256-unit em above and below it); Noto's CJK faces take about 1.45 em
-// for a line, with a much deeper ascent. The Latin faces named need no correction: Liberation Sans
-// is metric-compatible with Arial, and Ebrima's stand-in is simply a clear Latin face.
-struct CjkFace {
+// The faces the definition names whose stand-ins here lay a line out differently, by every name
+// they go by, with the faces that draw them here, first choice first, and the named face's own
+// line: its baseline `ascentEm` below the top of the line, its bottom `descentEm` below the
+// baseline.
+// SimHei and SimSun lay a line out in one em, with the baseline about 0.86 em below its top (220
+// and 36 units of their 256-unit em above and below it); Noto's CJK faces take about 1.45 em for a
+// line, with a much deeper ascent. Ebrima has the line of Segoe UI, whose companion it is: 2210 and
+// 514 units of a 2048-unit em, a baseline 1.08 em below the top where Liberation Sans puts it at
+// 0.9 em, so that the stand-in's digits would sit 3 pixels above the status icons they stand
+// beside. Liberation Sans needs no correction for Arial, with which it is metric-compatible.
+struct NamedFace {
     QStringList names;
-    QString standIn;
-};
-const CjkFace CjkFaces[] = {
-    {{QStringLiteral("黑体"), QStringLiteral("SimHei")}, SansStandIn},
-    {{QStringLiteral("宋体"), QStringLiteral("SimSun")}, SerifStandIn},
+    QStringList standIns;
+    qreal ascentEm;
+    qreal descentEm;
+    bool halfEmBlank;
 };
 constexpr qreal CjkAscentEm = 220.0 / 256.0;
 constexpr qreal CjkDescentEm = 36.0 / 256.0;
+const NamedFace NamedFaces[] = {
+    {{QStringLiteral("黑体"), QStringLiteral("SimHei")},
+     {SansStandIn},
+     CjkAscentEm,
+     CjkDescentEm,
+     true},
+    {{QStringLiteral("宋体"), QStringLiteral("SimSun")},
+     {SerifStandIn},
+     CjkAscentEm,
+     CjkDescentEm,
+     true},
+    {{QStringLiteral("Ebrima")},
+     {LatinStandIn, SansStandIn},
+     2210.0 / 2048.0,
+     514.0 / 2048.0,
+     false},
+};
 
-const CjkFace* cjkFace(const QString& face) {
-    for (const CjkFace& f : CjkFaces)
+const NamedFace* namedFace(const QString& face) {
+    for (const NamedFace& f : NamedFaces)
         if (f.names.contains(face))
             return &f;
     return nullptr;
 }
 
-// Whether a stand-in draws a CJK face that the font names.
-bool drawnByStandIn(const QFont& font) {
-    const CjkFace* named = cjkFace(font.family());
-    return named && !named->names.contains(QFontInfo(font).family());
+// The named face whose line the font keeps, where a stand-in draws the glyphs.
+const NamedFace* drawnByStandIn(const QFont& font) {
+    const NamedFace* named = namedFace(font.family());
+    return named && !named->names.contains(QFontInfo(font).family()) ? named : nullptr;
 }
 
 } // namespace
 
 void installFontSubstitutions() {
-    for (const CjkFace& f : CjkFaces)
+    for (const NamedFace& f : NamedFaces)
         for (const QString& name : f.names)
-            QFont::insertSubstitutions(name, {f.standIn});
+            QFont::insertSubstitutions(name, f.standIns);
     QFont::insertSubstitutions(QStringLiteral("Arial"), {LatinStandIn, SansStandIn});
-    QFont::insertSubstitutions(QStringLiteral("Ebrima"), {LatinStandIn, SansStandIn});
 }
 
 QFont toQFont(const FontSpec& spec) {
@@ -63,18 +83,20 @@ QFont toQFont(const FontSpec& spec) {
 }
 
 LineMetrics namedFaceLineMetrics(const QFont& font, const QPaintDevice* device) {
-    if (drawnByStandIn(font)) {
+    if (const NamedFace* named = drawnByStandIn(font)) {
         // A baseline on a whole pixel, as the named face's own hinted metrics put it (between two
         // pixel rows it would blur every horizontal stroke), and rather a little low than high:
-        // the stand-in's ideographs reach a fiftieth of an em higher than the named face's.
+        // the CJK stand-ins' ideographs reach a fiftieth of an em higher than the named faces',
+        // and hinted metrics round the ascent up.
         const qreal em = font.pixelSize();
-        const qreal ascent = std::ceil(em * CjkAscentEm);
-        return {ascent, em - ascent, 0};
+        const qreal ascent = std::ceil(em * named->ascentEm);
+        return {ascent, em * (named->ascentEm + named->descentEm) - ascent, 0};
     }
     const QFontMetricsF metrics(font, device);
     return {metrics.ascent(), metrics.descent(), metrics.leading()};
 }
 
 QChar namedFaceBlank(const QFont& font) {
-    return drawnByStandIn(font) ? QChar(0x2002) : QChar(u' ');
+    const NamedFace* named = drawnByStandIn(font);
+    return named && named->halfEmBlank ? QChar(0x2002) : QChar(u' ');
 }

@@ -25,7 +25,7 @@ struct LineMetrics {
 
 // The line metrics of the face the font names (its family), also where a stand-in draws the glyphs:
 // a caption must sit where the named face puts it, or a stand-in with a taller line pushes it down
-// and out of its label.
+// and out of its label, and one with a shorter ascent lifts it above what it stands beside.
 LineMetrics namedFaceLineMetrics(const QFont& font, const QPaintDevice* device);
 
 // The character that draws a caption's blank as wide as the named face draws it. SimHei's and

@@ -29,6 +29,8 @@ private slots:
     void finerScreenDrawsFinerPictures();
     void phoneWidthIsSharp_data();
     void phoneWidthIsSharp();
+    void statusCaptionsCentredOnIcons_data();
+    void statusCaptionsCentredOnIcons();
 };
 
 namespace {
@@ -81,6 +83,26 @@ QRect inkIn(const QImage& image, const QRect& area, QRgb background) {
             if (channelDistance(image.pixel(x, y), background) > 96)
                 box |= QRect(x, y, 1, 1);
     return box;
+}
+
+// The rows from the first to the last where some pixel of the area, but none of the areas left out,
+// lies far from the colour given; empty where there is none.
+QRect inkRows(const QImage& image, const QRect& area, QRgb background,
+              const QList<QRect>& leftOut = {}) {
+    QRect rows;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (std::any_of(leftOut.begin(), leftOut.end(),
+                            [&](const QRect& r) { return r.contains(x, y); }))
+                continue;
+            if (channelDistance(image.pixel(x, y), background) > 96)
+                rows |= QRect(area.left(), y, 1, 1);
+        }
+    return rows;
+}
+
+qreal middle(const QRect& rows) {
+    return rows.top() + rows.height() / 2.0;
 }
 
 // A flat colour that no picture and no default colour uses, to see which element paints a pixel.
@@ -364,6 +386,79 @@ void TestPainting::phoneWidthIsSharp() {
             QVERIFY2(at(image, x, y) == expected,
                      qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
         }
+}
+
+void TestPainting::statusCaptionsCentredOnIcons_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QString>("battery");
+    QTest::addColumn<QString>("clock");
+    const struct {
+        const char* name;
+        qreal ratio;
+    } screens[] = {
+        {"1x", 1},
+        {"a laptop at 1.5", 1.5},
+        {"2x", 2},
+        {"3x", 3},
+        {"786 across", 786.0 / 524},
+        {"1080 across", 1080.0 / 524},
+        {"1440 across", 1440.0 / 524},
+    };
+    for (const auto& screen : screens) {
+        QTest::addRow("%s, start", screen.name) << screen.ratio << "91%"
+                                                << "15:17";
+        QTest::addRow("%s, full", screen.name) << screen.ratio << "100%"
+                                               << "9:05";
+    }
+}
+
+// The percentage and the clock stand beside the status icons of the background picture (alarm,
+// Bluetooth, battery) as a phone draws them: their digits' middle level with the icons' middle,
+// within a window pixel, at every density, and whole inside their labels.
+void TestPainting::statusCaptionsCentredOnIcons() {
+    QFETCH(qreal, ratio);
+    QFETCH(QString, battery);
+    QFETCH(QString, clock);
+    StartedForm s;
+    s.form.element(ElementId::BatteryText).caption = battery;
+    s.form.element(ElementId::ClockText).caption = clock;
+    const QImage image = renderWindow(s.form, ratio);
+    const auto device = [&](const QRect& r) {
+        return QRect(
+            QPoint(qRound(r.left() * ratio), qRound(r.top() * ratio)),
+            QPoint(qRound((r.right() + 1) * ratio) - 1, qRound((r.bottom() + 1) * ratio) - 1));
+    };
+    const QList<ElementId> captions = {ElementId::BatteryText, ElementId::ClockText};
+    QList<QRect> labels;
+    for (const ElementId id : captions)
+        labels.append(device(pixelRect(s.form.element(id).rect)));
+
+    // The icons: the ink of the band's right half beside the labels, in the labels' rows. The
+    // labels have the band's colour.
+    const QRgb band = toQColor(s.form.element(ElementId::BatteryText).backColor).rgb();
+    const QRect screen = pixelRect(s.form.element(ElementId::Background).rect);
+    const QRect status = pixelRect(s.form.element(ElementId::BatteryText).rect);
+    const QRect beside = device(
+        QRect(QPoint(screen.center().x(), status.top()), QPoint(screen.right(), status.bottom())));
+    const QRect icons = inkRows(image, beside, band, labels);
+    QVERIFY(icons.height() > 10 * ratio);
+
+    for (int i = 0; i < captions.size(); ++i) {
+        const ScreenElement& label = s.form.element(captions[i]);
+        const QRect ink = inkRows(image, labels[i], toQColor(label.backColor).rgb());
+        const QString where =
+            QStringLiteral("%1: ink in rows %2 to %3 of the label's %4 to %5, icons %6 to %7")
+                .arg(label.name)
+                .arg(ink.top())
+                .arg(ink.bottom())
+                .arg(labels[i].top())
+                .arg(labels[i].bottom())
+                .arg(icons.top())
+                .arg(icons.bottom());
+        QVERIFY2(ink.top() > labels[i].top() && ink.bottom() < labels[i].bottom(),
+                 qPrintable(where));
+        QVERIFY2(std::abs(middle(ink) - middle(icons)) <= ratio, qPrintable(where));
+    }
 }
 
 VOKARELO_TEST_MAIN(TestPainting)
