@@ -114,8 +114,10 @@ void MainWindow::buildPanel() {
         }
         case ControlKind::TextField: {
             auto* field = new FieldEdit(text, this);
-            // The fields take any length of text, as the model does.
-            field->setMaxLength(std::numeric_limits<int>::max());
+            // One character more than the model holds: a longer paste comes through cut to that,
+            // cheap to lay out, and the model refuses it with a message as it refuses any text
+            // over its length, instead of the field cutting it without a word.
+            field->setMaxLength(int(Form::MaxFieldText) + 1);
             field->setCursorPosition(0);
             QObject::connect(field, &QLineEdit::textEdited, [this, id](const QString& typed) {
                 runEvent(controlName(id), [this, id, typed] { actions_.type(id, typed); });

@@ -13,8 +13,6 @@ QString errorText(ErrorKind kind) {
         return QStringLiteral("无效的属性值");
     case ErrorKind::ClipboardNoAnswer:
         return QStringLiteral("剪贴板没有响应");
-    case ErrorKind::ClipboardTextTooLong:
-        return QStringLiteral("剪贴板中的文字太长，无法粘贴");
     case ErrorKind::TextTooLong:
         return QStringLiteral("文字太长");
     case ErrorKind::Internal:

@@ -12,10 +12,9 @@ enum class ErrorKind {
     Overflow,
     SubscriptOutOfRange,
     InvalidPropertyValue,
-    ClipboardNoAnswer,    // the program that holds the clipboard did not answer in time
-    ClipboardTextTooLong, // the clipboard's text is longer than the program reads
-    TextTooLong,          // a text longer than a field holds
-    Internal,             // a failure the commands do not foresee: a fault of the program
+    ClipboardNoAnswer, // the program that holds the clipboard did not answer in time
+    TextTooLong,       // a text longer than a field holds
+    Internal,          // a failure the commands do not foresee: a fault of the program
 };
 
 QString errorText(ErrorKind kind);

@@ -52,7 +52,9 @@ public:
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
-    virtual ClipboardText text() const = 0;
+    // A text of more than mostCharacters UTF-16 units is TooLarge: the reader need hold no more of
+    // it than that, however much the owner offers.
+    virtual ClipboardText text(qsizetype mostCharacters) const = 0;
     virtual ClipboardPicture picture() const = 0;
     virtual void setPicture(const QImage& picture) = 0;
 };

@@ -9,7 +9,7 @@
 // script's "clipboard" lines give the paste buttons theirs).
 class MemoryClipboard final : public Clipboard {
 public:
-    ClipboardText text() const override { return {}; }
+    ClipboardText text(qsizetype) const override { return {}; }
     ClipboardPicture picture() const override { return answeredPicture(picture_); }
     void setPicture(const QImage& picture) override { picture_ = picture; }
 

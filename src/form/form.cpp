@@ -148,13 +148,15 @@ void Form::type(ControlId field, const QString& text) {
 }
 
 void Form::setText(ControlId field, const QString& text) {
-    if (text.size() > MaxFieldText) {
-        const PanelControl& control = definition(field);
-        throw CommandError(ErrorKind::TextTooLong, QString::fromLatin1(control.name),
-                           QString::fromUtf8(control.label),
-                           QStringLiteral("最多能填写 %1 个字符").arg(MaxFieldText));
-    }
+    if (text.size() > MaxFieldText)
+        throw tooLongFor(definition(field));
     state(field).text = text;
+}
+
+CommandError Form::tooLongFor(const PanelControl& field) {
+    return CommandError(ErrorKind::TextTooLong, QString::fromLatin1(field.name),
+                        QString::fromUtf8(field.label),
+                        QStringLiteral("最多能填写 %1 个字符").arg(MaxFieldText));
 }
 
 bool Form::answers(ControlId control, EventKind event) const {

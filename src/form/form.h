@@ -145,6 +145,8 @@ public:
     // A text longer than MaxFieldText is refused with an error that names the field, and the
     // field keeps what it held.
     void setText(ControlId field, const QString& text);
+    // The error that refuses a text longer than the field holds.
+    static CommandError tooLongFor(const PanelControl& field);
     int value(ControlId box) const { return state(box).value; }
     // A new Value runs the box's Click handler at once, nested; the same Value runs nothing.
     void setValue(ControlId box, int value);

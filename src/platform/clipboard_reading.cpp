@@ -66,12 +66,21 @@ ClipboardPicture readClipboardPicture(const QMimeData* offered) {
     return bytes->isEmpty() ? ClipboardPicture{} : decodeClipboardPicture(*bytes);
 }
 
-ClipboardText readClipboardText(const QMimeData* offered) {
+ClipboardText readClipboardText(const QMimeData* offered, qsizetype mostCharacters) {
     const std::optional<QByteArray> bytes =
         fetch(offered, {QStringLiteral("text/plain;charset=utf-8"), QStringLiteral("text/plain")});
     if (!bytes)
         return {ClipboardRead::NoAnswer, {}};
-    return answeredText(QString::fromUtf8(*bytes));
+    // More bytes than three a unit are more units than the limit, and need not be decoded.
+    if (bytes->size() > mostCharacters * 3)
+        return {ClipboardRead::TooLarge, {}};
+    return boundedText(QString::fromUtf8(*bytes), mostCharacters);
+}
+
+ClipboardText boundedText(const QString& text, qsizetype mostCharacters) {
+    if (text.size() > mostCharacters)
+        return {ClipboardRead::TooLarge, {}};
+    return answeredText(text);
 }
 
 ClipboardPicture decodeClipboardPicture(const QByteArray& bytes) {

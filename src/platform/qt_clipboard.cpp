@@ -17,11 +17,12 @@ bool onX11() {
 
 } // namespace
 
-ClipboardText QtClipboard::text() const {
+ClipboardText QtClipboard::text(qsizetype mostCharacters) const {
     if (onX11())
-        if (const std::optional<ClipboardText> read = readX11ClipboardText(ownerAnswerLimitMs_))
+        if (const std::optional<ClipboardText> read =
+                readX11ClipboardText(mostCharacters, ownerAnswerLimitMs_))
             return *read;
-    return readClipboardText(QGuiApplication::clipboard()->mimeData());
+    return readClipboardText(QGuiApplication::clipboard()->mimeData(), mostCharacters);
 }
 
 ClipboardPicture QtClipboard::picture() const {

@@ -13,7 +13,7 @@ public:
     // The clipboard's owner has ownerAnswerLimitMs for each of its answers.
     explicit QtClipboard(int ownerAnswerLimitMs) : ownerAnswerLimitMs_(ownerAnswerLimitMs) {}
 
-    ClipboardText text() const override;
+    ClipboardText text(qsizetype mostCharacters) const override;
     ClipboardPicture picture() const override;
     void setPicture(const QImage& picture) override;
 

@@ -53,17 +53,19 @@ std::optional<ClipboardPicture> readX11ClipboardPicture(int answerLimitMs) {
     return answer.bytes.isEmpty() ? ClipboardPicture{} : decodeClipboardPicture(answer.bytes);
 }
 
-std::optional<ClipboardText> readX11ClipboardText(int answerLimitMs) {
+std::optional<ClipboardText> readX11ClipboardText(qsizetype mostCharacters, int answerLimitMs) {
     // UTF-8 before plain text of no stated encoding, as Qt's own clipboard asks, and Latin-1 text
     // (X11's STRING) from an owner that offers nothing else.
     static const QList<QByteArray> types{"text/plain;charset=utf-8", "UTF8_STRING", "text/plain",
                                          "STRING"};
-    const SelectionAnswer answer =
-        readAwayFromWindow(types, ClipboardTextLimitBytes, answerLimitMs);
+    // A UTF-16 unit takes at most three bytes of UTF-8 (a pair four), and one byte of Latin-1: a
+    // text with more bytes than three a unit has more units than the limit.
+    const SelectionAnswer answer = readAwayFromWindow(types, mostCharacters * 3, answerLimitMs);
     if (!answer.connected)
         return std::nullopt;
     if (answer.read != ClipboardRead::Found)
         return ClipboardText{answer.read, {}};
-    return answeredText(answer.type == "STRING" ? QString::fromLatin1(answer.bytes)
-                                                : QString::fromUtf8(answer.bytes));
+    return boundedText(answer.type == "STRING" ? QString::fromLatin1(answer.bytes)
+                                               : QString::fromUtf8(answer.bytes),
+                       mostCharacters);
 }

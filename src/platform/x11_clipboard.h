@@ -9,9 +9,7 @@
 // goes on with its events: the window paints, timers run, and this program's own clipboard answers
 // other programs (and the reading thread). Clicks and keys wait until the read has ended. Nothing
 // when no X display could be reached.
-// The owner has answerLimitMs for each of its answers.
+// The owner has answerLimitMs for each of its answers. A text of more than mostCharacters UTF-16
+// units is TooLarge, and no more than the bytes such a text can take are read.
 std::optional<ClipboardPicture> readX11ClipboardPicture(int answerLimitMs);
-std::optional<ClipboardText> readX11ClipboardText(int answerLimitMs);
-
-// The most bytes of text read from the clipboard; more is TooLarge.
-constexpr qint64 ClipboardTextLimitBytes = qint64(16) << 20;
+std::optional<ClipboardText> readX11ClipboardText(qsizetype mostCharacters, int answerLimitMs);

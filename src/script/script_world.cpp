@@ -9,8 +9,11 @@ QDateTime ScriptClock::now() const {
     return moment;
 }
 
-ClipboardText ScriptClipboard::text() const {
-    const ClipboardText read = scriptText_ ? answeredText(*scriptText_) : outside_.text();
+ClipboardText ScriptClipboard::text(qsizetype mostCharacters) const {
+    if (scriptText_ && scriptText_->size() > mostCharacters)
+        return {ClipboardRead::TooLarge, {}};
+    const ClipboardText read =
+        scriptText_ ? answeredText(*scriptText_) : outside_.text(mostCharacters);
     if (read.read == ClipboardRead::Found)
         lastRead_ = read.text;
     return read;

@@ -33,7 +33,7 @@ class ScriptClipboard final : public Clipboard {
 public:
     explicit ScriptClipboard(Clipboard& outside) : outside_(outside) {}
 
-    ClipboardText text() const override;
+    ClipboardText text(qsizetype mostCharacters) const override;
     ClipboardPicture picture() const override { return outside_.picture(); }
     void setPicture(const QImage& picture) override { outside_.setPicture(picture); }
 

@@ -10,13 +10,14 @@
 namespace {
 
 // The clipboard's text into a field, then submitted; a clipboard without text changes nothing,
-// and one whose owner did not answer, or whose text is too long to read, says so.
+// one whose owner did not answer says so, and a text longer than the field holds is refused as
+// the field refuses it, with the field and what it holds named.
 void paste(Form& form, ControlId field, void (*submit)(Form&)) {
-    const ClipboardText clipboard = form.clipboard().text();
+    const ClipboardText clipboard = form.clipboard().text(Form::MaxFieldText);
     if (clipboard.read == ClipboardRead::NoAnswer)
         throw CommandError(ErrorKind::ClipboardNoAnswer);
     if (clipboard.read == ClipboardRead::TooLarge)
-        throw CommandError(ErrorKind::ClipboardTextTooLong);
+        throw Form::tooLongFor(form.definition(field));
     if (clipboard.text.isEmpty())
         return;
     form.setText(field, clipboard.text);

@@ -461,9 +461,10 @@ private slots:
         QMimeData text;
         text.setText(u"广东 湛江"_qs);
         QCOMPARE(readClipboardPicture(&text).read, ClipboardRead::Empty);
-        QCOMPARE(readClipboardText(&text).text, u"广东 湛江"_qs);
-        QCOMPARE(readClipboardText(&png).read, ClipboardRead::Empty);
-        QCOMPARE(readClipboardText(nullptr).read, ClipboardRead::Empty);
+        QCOMPARE(readClipboardText(&text, 5).text, u"广东 湛江"_qs);
+        QCOMPARE(readClipboardText(&text, 4).read, ClipboardRead::TooLarge);
+        QCOMPARE(readClipboardText(&png, 5).read, ClipboardRead::Empty);
+        QCOMPARE(readClipboardText(nullptr, 5).read, ClipboardRead::Empty);
         QCOMPARE(readClipboardPicture(nullptr).read, ClipboardRead::Empty);
     }
 

@@ -72,6 +72,9 @@ void emptyClipboard() {
 // An owner that answers does so within milliseconds; the tests wait less for one that does not
 // than a user's clipboard would.
 constexpr int AnswerLimitMs = 2000;
+// Texts as long as a field holds, and as long as the tests' largest.
+constexpr qsizetype FieldCharacters = 32767;
+constexpr qsizetype Plenty = qsizetype(16) << 20;
 
 } // namespace
 
@@ -108,7 +111,8 @@ private slots:
         timer.start();
 
         QtClipboard clipboard(AnswerLimitMs);
-        const ClipboardRead read = picture ? clipboard.picture().read : clipboard.text().read;
+        const ClipboardRead read =
+            picture ? clipboard.picture().read : clipboard.text(FieldCharacters).read;
         QCOMPARE(read, ClipboardRead::NoAnswer);
         QVERIFY2(ticks >= 3, qPrintable(QString::number(ticks)));
         QVERIFY2(window.paints - paintsBefore >= 3, qPrintable(QString::number(window.paints)));
@@ -123,7 +127,7 @@ private slots:
             next = std::make_unique<X11ClipboardOwner>(Manner::Answers, "UTF8_STRING",
                                                        u"广东"_qs.toUtf8());
         });
-        const ClipboardText read = QtClipboard(AnswerLimitMs).text();
+        const ClipboardText read = QtClipboard(AnswerLimitMs).text(FieldCharacters);
         QVERIFY(next && next->ownsClipboard());
         QCOMPARE(read.read, ClipboardRead::Found);
         QCOMPARE(read.text, u"广东"_qs);
@@ -177,7 +181,7 @@ private slots:
         QFETCH(QString, text);
         X11ClipboardOwner owner(Manner::Answers, type, bytes);
         QVERIFY(owner.ownsClipboard());
-        const ClipboardText read = QtClipboard(AnswerLimitMs).text();
+        const ClipboardText read = QtClipboard(AnswerLimitMs).text(Plenty);
         QCOMPARE(read.read, ClipboardRead::Found);
         QVERIFY(read.text == text);
     }
@@ -186,7 +190,7 @@ private slots:
     void ownText() {
         const QString text = u"广东 湛江"_qs;
         QGuiApplication::clipboard()->setText(text);
-        const ClipboardText read = QtClipboard(AnswerLimitMs).text();
+        const ClipboardText read = QtClipboard(AnswerLimitMs).text(FieldCharacters);
         QCOMPARE(read.read, ClipboardRead::Found);
         QCOMPARE(read.text, text);
     }
@@ -194,14 +198,34 @@ private slots:
     // Nothing to read: nobody holds the clipboard, the owner offers another kind or refuses.
     void empty() {
         emptyClipboard();
-        QCOMPARE(QtClipboard(AnswerLimitMs).text().read, ClipboardRead::Empty);
+        QCOMPARE(QtClipboard(AnswerLimitMs).text(FieldCharacters).read, ClipboardRead::Empty);
         QCOMPARE(QtClipboard(AnswerLimitMs).picture().read, ClipboardRead::Empty);
         {
             X11ClipboardOwner picture(Manner::Answers, "image/png", encoded(noise(3, 2), "png"));
-            QCOMPARE(QtClipboard(AnswerLimitMs).text().read, ClipboardRead::Empty);
+            QCOMPARE(QtClipboard(AnswerLimitMs).text(FieldCharacters).read, ClipboardRead::Empty);
         }
         X11ClipboardOwner refusing(Manner::Refuses, "UTF8_STRING", "text");
-        QCOMPARE(QtClipboard(AnswerLimitMs).text().read, ClipboardRead::Empty);
+        QCOMPARE(QtClipboard(AnswerLimitMs).text(FieldCharacters).read, ClipboardRead::Empty);
+    }
+
+    // A text is read as long as the reader asks for: in UTF-8, three bytes a character at the most.
+    void textAsLongAsAsked_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<ClipboardRead>("read");
+        QTest::newRow("as long") << QString(FieldCharacters, u'长') << ClipboardRead::Found;
+        QTest::newRow("one longer")
+            << QString(FieldCharacters + 1, u'a') << ClipboardRead::TooLarge;
+        QTest::newRow("one longer, in three bytes")
+            << QString(FieldCharacters + 1, u'长') << ClipboardRead::TooLarge;
+    }
+    void textAsLongAsAsked() {
+        QFETCH(QString, text);
+        QFETCH(ClipboardRead, read);
+        X11ClipboardOwner owner(Manner::Answers, "UTF8_STRING", text.toUtf8());
+        QVERIFY(owner.ownsClipboard());
+        const ClipboardText found = QtClipboard(AnswerLimitMs).text(FieldCharacters);
+        QCOMPARE(found.read, read);
+        QCOMPARE(found.text.size(), read == ClipboardRead::Found ? text.size() : 0);
     }
 
     // Owners that would have the program read without end, or die half-way: the read ends, having
@@ -216,7 +240,7 @@ private slots:
             << Manner::EndlessParts << true << 3 << ClipboardRead::TooLarge;
         QTest::newRow("endless text")
             << Manner::EndlessParts << false << 3 << ClipboardRead::TooLarge;
-        QTest::newRow("text beyond the limit")
+        QTest::newRow("text beyond a field")
             << Manner::Answers << false << 17 << ClipboardRead::TooLarge;
         QTest::newRow("picture whose owner dies")
             << Manner::DiesMidParts << true << 3 << ClipboardRead::Empty;
@@ -230,7 +254,7 @@ private slots:
         X11ClipboardOwner owner(manner, picture ? "image/png" : "UTF8_STRING", bytes);
         QVERIFY(owner.ownsClipboard());
         QtClipboard clipboard(AnswerLimitMs);
-        QCOMPARE(picture ? clipboard.picture().read : clipboard.text().read, read);
+        QCOMPARE(picture ? clipboard.picture().read : clipboard.text(FieldCharacters).read, read);
     }
 };
 

@@ -134,17 +134,18 @@ QStringList folderEntries(const QString& folder) {
 QMap<QString, int> tally;
 
 bool isErrorMessage(const QString& text) {
-    for (const ErrorKind kind : {ErrorKind::TypeMismatch, ErrorKind::Overflow,
-                                 ErrorKind::SubscriptOutOfRange, ErrorKind::InvalidPropertyValue,
-                                 ErrorKind::ClipboardNoAnswer, ErrorKind::ClipboardTextTooLong}) {
+    for (const ErrorKind kind :
+         {ErrorKind::TypeMismatch, ErrorKind::Overflow, ErrorKind::SubscriptOutOfRange,
+          ErrorKind::InvalidPropertyValue, ErrorKind::ClipboardNoAnswer, ErrorKind::TextTooLong}) {
         if (text == errorText(kind))
             return true;
         // A field is named by a label the panel shows.
         for (const PanelControl& c : panelTable())
             if (c.kind == ControlKind::TextField &&
-                text ==
-                    CommandError(kind, c.name, QString::fromUtf8(c.label), acceptedInput(c.input))
-                        .message())
+                (text ==
+                     CommandError(kind, c.name, QString::fromUtf8(c.label), acceptedInput(c.input))
+                         .message() ||
+                 text == Form::tooLongFor(c).message()))
                 return true;
     }
     return false;

@@ -469,27 +469,33 @@ private slots:
             QCOMPARE(s.caption(label), caption);
     }
 
-    // An owner of the clipboard that never answers, or a text longer than the program reads: the
-    // paste says so, once, and changes nothing.
+    // An owner of the clipboard that never answers, or a text longer than the field holds, as the
+    // reader finds it or as it reads: the paste says so, once, naming the field and what it holds,
+    // and changes nothing.
     void pasteFromAClipboardThatCannotBeRead() {
         const struct {
             bool answers;
             bool tooLarge;
-            QString message;
-        } clipboards[] = {{false, false, u"剪贴板没有响应"_qs},
-                          {true, true, u"剪贴板中的文字太长，无法粘贴"_qs}};
+            qsizetype length;
+        } clipboards[] = {
+            {false, false, 11}, {true, true, 11}, {true, false, Form::MaxFieldText + 1}};
         for (const auto& clipboard : clipboards)
             for (const ControlId button :
                  {ControlId::NumberPasteButton, ControlId::LocationPasteButton}) {
                 Session s;
                 s.form.type(ControlId::NumberField, "15900001111");
                 s.form.type(ControlId::LocationField, u"上海 电信"_qs);
-                s.platform.clipboard.textValue = "13912345678";
+                s.platform.clipboard.textValue = QString(clipboard.length, u'1');
                 s.platform.clipboard.answers = clipboard.answers;
                 s.platform.clipboard.tooLarge = clipboard.tooLarge;
                 s.form.click(button);
                 QCOMPARE(s.platform.messages.shown.size(), 1);
-                QCOMPARE(s.platform.messages.shown[0], clipboard.message);
+                const PanelControl& field = s.form.definition(button == ControlId::NumberPasteButton
+                                                                  ? ControlId::NumberField
+                                                                  : ControlId::LocationField);
+                QCOMPARE(s.platform.messages.shown[0],
+                         clipboard.answers ? Form::tooLongFor(field).message()
+                                           : errorText(ErrorKind::ClipboardNoAnswer));
                 QCOMPARE(s.form.text(ControlId::NumberField), "15900001111");
                 QCOMPARE(s.form.text(ControlId::LocationField), u"上海 电信"_qs);
                 QCOMPARE(s.caption(ElementId::NumberLarge), "138 0013 8000");

@@ -10,8 +10,10 @@ ClipboardRead FakeClipboard::read() const {
     return tooLarge ? ClipboardRead::TooLarge : ClipboardRead::Found;
 }
 
-ClipboardText FakeClipboard::text() const {
-    const ClipboardRead found = read();
+ClipboardText FakeClipboard::text(qsizetype mostCharacters) const {
+    ClipboardRead found = read();
+    if (found == ClipboardRead::Found && textValue.size() > mostCharacters)
+        found = ClipboardRead::TooLarge;
     return found == ClipboardRead::Found ? answeredText(textValue) : ClipboardText{found, {}};
 }
 

@@ -29,7 +29,8 @@ public:
     // Runs at every read, when the program would wait for the clipboard's owner.
     std::function<void()> whileReading;
 
-    ClipboardText text() const override;
+    // A text longer than mostCharacters is TooLarge, as a reader that stops there finds it.
+    ClipboardText text(qsizetype mostCharacters) const override;
     ClipboardPicture picture() const override;
     // A picture replaces any text, as on the real clipboard, and this program holds it now.
     void setPicture(const QImage& picture) override;
