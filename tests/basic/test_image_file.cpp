@@ -371,6 +371,8 @@ private slots:
         QCOMPARE(int(status.st_mode & 07777), mode);
         if (entry == EntryKind::RegularFile) {
             QVERIFY2(saved, qPrintable(failure.text));
+            // Readable to its owner again (-w------- is, to the superuser only).
+            QCOMPARE(::chmod(target.constData(), 0600), 0);
             QCOMPARE(contents(f.folder),
                      (QMap<QString, QByteArray>{{"picture.jpg", "a new picture"}}));
             return;
