@@ -453,8 +453,8 @@ private slots:
         std::atomic<bool> stop = false;
         std::thread flipper([&] {
             while (!stop) {
-                ::symlink(target.constData(), link.constData());
-                ::rename(link.constData(), name.constData());
+                if (::symlink(target.constData(), link.constData()) == 0)
+                    ::rename(link.constData(), name.constData());
                 ::unlink(name.constData());
             }
         });
