@@ -23,7 +23,9 @@ fail() {
   exit 1
 }
 
-package=$(bash scripts/package)
+# The tests ran already, in the test command's own build of the same sources: the package is built
+# without them (scripts/clean-build builds it with them, in a clean Debian).
+package=$(DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }nocheck" bash scripts/package)
 [ -f "$package" ] || fail "no package was made"
 case "$(basename "$package")" in
   vokarelo_*_amd64.deb) ;;
