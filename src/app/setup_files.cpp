@@ -96,9 +96,7 @@ void SetupFiles::openFile(const QString& path) {
         return;
     }
     if (model_.hasUnsavedActions() &&
-        QMessageBox::question(&window_, Title,
-                              QStringLiteral("打开%1会丢弃还没有保存的操作。继续吗？").arg(path)) !=
-            QMessageBox::Yes)
+        !messages_.ask(QStringLiteral("打开%1会丢弃还没有保存的操作。继续吗？").arg(path)))
         return;
     const QString name = QFileInfo(path).fileName();
     if (used)
@@ -129,24 +127,23 @@ void SetupFiles::openFile(const QString& path) {
         return !progress.wasCanceled();
     };
 
-    // The files its "save" lines would write over, or outside its folder, are asked for once.
+    // The files its "save" lines would write over, or outside its folder, and more files than a
+    // run writes unasked, are asked for once.
     const SetupFolder folder(QFileInfo(path).absolutePath(), model_.form().files());
     bool stopped = false;
     const PlannedWrites writes = writesNeedingConsent(script, folder, keepGoing, &stopped);
     progress.reset();
     if (stopped)
         return;
-    const bool consented =
-        writes.count > 0 &&
-        QMessageBox::question(&window_, Title, consentQuestion(name, writes)) == QMessageBox::Yes;
-    if (writes.count > 0 && !consented)
+    if (writes.needAsking() && !messages_.ask(consentQuestion(name, folder, writes)))
         return;
     if (!script.seek(0)) {
         tell(QStringLiteral("无法读取%1：%2").arg(path, script.errorString()));
         return;
     }
 
-    const SetupRunReport report = model_.openDocument(script, folder, consented, keepGoing);
+    const SetupRunReport report = model_.openDocument(
+        script, name, folder, writes.needAsking() ? &writes : nullptr, keepGoing);
     progress.reset();
     if (const QString summary = runSummary(path, report); !summary.isEmpty())
         tell(summary);

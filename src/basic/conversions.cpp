@@ -85,6 +85,19 @@ QString numberToText(double value) {
     return QString::number(value, 'g', 15);
 }
 
+QString elidedMiddle(const QString& text, qsizetype most) {
+    if (text.size() <= most)
+        return text;
+    qsizetype head = (most - 1) / 2;
+    qsizetype tail = most - 1 - head;
+    // Never half of a character beyond the basic plane.
+    if (head > 0 && text.at(head - 1).isHighSurrogate())
+        --head;
+    if (tail > 0 && text.at(text.size() - tail).isLowSurrogate())
+        --tail;
+    return text.first(head) + u'…' + text.last(tail);
+}
+
 QString removeAll(const QString& text, const QString& what) {
     if (what.isEmpty())
         return text;

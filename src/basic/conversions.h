@@ -29,6 +29,12 @@ double roundDown(double value);
 // an exponent below 10^15.
 QString numberToText(double value);
 
+// The text as a line of a message shows it: when longer than most characters, its start and its
+// end with "…" between, so that a long path keeps its folder's start and its file's name.
+QString elidedMiddle(const QString& text, qsizetype most);
+// How long a path a message shows, shortened in its middle beyond that.
+inline constexpr qsizetype ShownPathCharacters = 100;
+
 // Every occurrence of what, removed in one left-to-right pass.
 QString removeAll(const QString& text, const QString& what);
 // Splits at every separator, keeping empty parts.

@@ -82,12 +82,14 @@ public:
     virtual qreal pixelRatio() const = 0;
 };
 
-// Messages the user reads and closes: a modal box with a single OK button.
+// Messages the user reads and closes, and questions the user answers: modal boxes.
 class Messages {
 public:
     virtual ~Messages() = default;
-    // Returns when the user has closed it.
+    // A message with a single OK button; returns when the user has closed it.
     virtual void show(const QString& text) = 0;
+    // A question answered yes or no, no unless the user says yes.
+    virtual bool ask(const QString& question) = 0;
 };
 
 // What the commands use of the world. Messages are not among them: a command's outcome goes to the

@@ -2,6 +2,7 @@
 #include "line_runner.h"
 
 #include "basic/command_error.h"
+#include "basic/conversions.h"
 #include "picture_file.h"
 #include "script_reader.h"
 #include "window/capture.h"
@@ -193,8 +194,10 @@ void LineRunner::perform(const ScriptAction& action, const RunOptions& options) 
         if (!writePictureFile(capturedPicture(form_, form_.screen().pixelRatio()), path,
                               form_.files(), &failure))
             throw ScriptError{
-                {QStringLiteral("cannot write %1: %2").arg(path, failure.text),
-                 QStringLiteral("无法写入%1：%2").arg(path, writeFailureReason(failure))}};
+                {QStringLiteral("cannot write %1: %2")
+                     .arg(elidedMiddle(path, ShownPathCharacters), failure.text),
+                 QStringLiteral("无法写入%1：%2")
+                     .arg(elidedMiddle(path, ShownPathCharacters), writeFailureReason(failure))}};
         if (options.pictureSaved)
             options.pictureSaved(path);
         return;

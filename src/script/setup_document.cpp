@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "setup_document.h"
 
+#include "basic/conversions.h"
 #include "script.h"
 #include "script_reader.h"
 
@@ -117,11 +118,14 @@ PlannedWrites writesNeedingConsent(QIODevice& script, const SetupFolder& folder,
             const std::optional<ScriptAction> action = parseScriptLine(line);
             if (action && action->kind == ScriptAction::Kind::Save) {
                 const QString path = folder.resolve(action->text);
-                if (!seen.contains(path) && folder.needsConsent(path)) {
+                if (!seen.contains(path)) {
                     seen.insert(path);
-                    if (planned.listed.size() < PlannedWrites::ListedWrites)
-                        planned.listed.append(path);
-                    ++planned.count;
+                    ++planned.total;
+                    if (folder.needsConsent(path)) {
+                        if (planned.listed.size() < PlannedWrites::ListedWrites)
+                            planned.listed.append(path);
+                        ++planned.count;
+                    }
                 }
             }
         } catch (const ScriptError&) {
@@ -135,13 +139,26 @@ PlannedWrites writesNeedingConsent(QIODevice& script, const SetupFolder& folder,
     return planned;
 }
 
-QString consentQuestion(const QString& setupName, const PlannedWrites& writes) {
-    QString text =
-        QStringLiteral("%1会写入下面的文件，其中有已经存在的（会被替换）或在设置文件所在的"
-                       "文件夹以外的：\n\n")
-            .arg(setupName);
-    text += writes.listed.join(u'\n');
-    if (writes.count > writes.listed.size())
-        text += QStringLiteral("\n……另外还有 %1 个").arg(writes.count - writes.listed.size());
-    return text + QStringLiteral("\n\n运行并写入这些文件吗？");
+QString consentQuestion(const QString& setupName, const SetupFolder& folder,
+                        const PlannedWrites& writes) {
+    const QString name = elidedMiddle(setupName, ShownPathCharacters);
+    QStringList parts;
+    if (writes.total > PlannedWrites::MostWritesUnasked)
+        parts.append(QStringLiteral("%1会写入 %2 个文件，大多在%3。")
+                         .arg(name)
+                         .arg(writes.total)
+                         .arg(elidedMiddle(folder.path(), ShownPathCharacters)));
+    if (writes.count > 0) {
+        QStringList listed;
+        for (const QString& path : writes.listed)
+            listed.append(elidedMiddle(path, ShownPathCharacters));
+        QString text = QStringLiteral("%1会写入下面的文件，其中有已经存在的（会被替换）或在设置"
+                                      "文件所在的文件夹以外的：\n\n")
+                           .arg(name) +
+                       listed.join(u'\n');
+        if (writes.count > writes.listed.size())
+            text += QStringLiteral("\n……另外还有 %1 个").arg(writes.count - writes.listed.size());
+        parts.append(text);
+    }
+    return parts.join(QStringLiteral("\n\n")) + QStringLiteral("\n\n运行并写入这些文件吗？");
 }

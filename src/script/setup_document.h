@@ -37,12 +37,17 @@ private:
     FileStore& files_;
 };
 
-// The files a set-up's "save" lines would write that need the user's word, read from the script up
-// to the first line that would stop a run, the first ListedWrites of them by path.
+// The files a set-up's "save" lines would write, read from the script up to the first line that
+// would stop a run: how many, and those that need the user's word, the first ListedWrites of them
+// by path.
 struct PlannedWrites {
     static constexpr qsizetype ListedWrites = 20;
+    // A run may write as many files as this without asking; more need the user's word.
+    static constexpr qsizetype MostWritesUnasked = 20;
     QStringList listed;
-    qsizetype count = 0;
+    qsizetype count = 0; // needing the user's word
+    qsizetype total = 0; // every file, new or replaced
+    bool needAsking() const { return count > 0 || total > MostWritesUnasked; }
 };
 
 // Reads the whole script; keepGoing, when given, is asked now and then whether to go on, and a
@@ -50,5 +55,8 @@ struct PlannedWrites {
 PlannedWrites writesNeedingConsent(QIODevice& script, const SetupFolder& folder,
                                    const std::function<bool()>& keepGoing, bool* stopped);
 
-// The question the window asks before such a run, listing what it will write.
-QString consentQuestion(const QString& setupName, const PlannedWrites& writes);
+// The question the window asks before such a run, listing what it will write, each path shortened
+// to a line, and how many files it writes into the set-up's folder when they are more than a run
+// writes unasked.
+QString consentQuestion(const QString& setupName, const SetupFolder& folder,
+                        const PlannedWrites& writes);

@@ -2,6 +2,7 @@
 #include "window_model.h"
 
 #include "basic/command_error.h"
+#include "basic/conversions.h"
 #include "basic/image_file.h"
 #include "script_reader.h"
 #include "setup_document.h"
@@ -15,8 +16,8 @@
 #include <utility>
 
 WindowModel::WindowModel(const Services& outside, Messages& messages)
-    : messages_(messages), world_(outside.clock, outside.clipboard),
-      form_({world_.clock(), world_.clipboard(), outside.files, outside.timer, outside.screen},
+    : messages_(messages), world_(outside.clock, outside.clipboard), files_(outside.files),
+      form_({world_.clock(), world_.clipboard(), files_, outside.timer, outside.screen},
             windowDefinition(), *this),
       recorder_(form_, world_), lines_(form_, recorder_, world_) {
     form_.start();
@@ -60,21 +61,30 @@ void WindowModel::quitAsked() {
 std::optional<ScriptFailure> WindowModel::open(QIODevice& script, std::function<bool()> keepGoing) {
     // Whatever ends the run, the recording then counts as saved.
     const auto opened = qScopeGuard([this] { recorder_.markSaved(); });
-    return run(script, std::move(keepGoing), nullptr, false).failure;
+    return run(script, std::move(keepGoing), nullptr).failure;
 }
 
-SetupRunReport WindowModel::openDocument(QIODevice& script, const SetupFolder& folder,
-                                         bool consented, std::function<bool()> keepGoing) {
+SetupRunReport WindowModel::openDocument(QIODevice& script, const QString& name,
+                                         const SetupFolder& folder, const PlannedWrites* agreedTo,
+                                         std::function<bool()> keepGoing) {
     const auto opened = qScopeGuard([this] { recorder_.markSaved(); });
-    return run(script, std::move(keepGoing), &folder, consented);
+    const Document document{name, folder, agreedTo};
+    return run(script, std::move(keepGoing), &document);
 }
 
 SetupRunReport WindowModel::run(QIODevice& script, std::function<bool()> keepGoing,
-                                const SetupFolder* folder, bool consented) {
+                                const Document* document) {
     // Whatever ends the run, the window is the user's again afterwards: the clock and clipboard
-    // outside, and errors in message boxes.
+    // outside, errors in message boxes, and writes without asking.
     world_.beginScript();
-    const auto scriptEnds = qScopeGuard([this] { world_.endScript(); });
+    if (document)
+        files_.beginRun(document->name, messages_,
+                        document->agreedTo &&
+                            document->agreedTo->total > PlannedWrites::MostWritesUnasked);
+    const auto scriptEnds = qScopeGuard([this] {
+        world_.endScript();
+        files_.endRun();
+    });
     form_.restart();
     recorder_.restart();
     const QScopedValueRollback running(running_, true);
@@ -91,14 +101,18 @@ SetupRunReport WindowModel::run(QIODevice& script, std::function<bool()> keepGoi
     };
     // Files this run wrote itself may be written again without asking.
     QSet<QString> written;
-    if (folder)
+    if (document)
         options.savePath = [&](const QString& name) {
-            const QString path = folder->resolve(name);
-            if (!consented && !written.contains(path) && folder->needsConsent(path))
+            const QString path = document->folder.resolve(name);
+            if (!document->agreedTo && !written.contains(path) &&
+                document->folder.needsConsent(path)) {
+                const QString shown = elidedMiddle(path, ShownPathCharacters);
                 throw ScriptError{
-                    {QStringLiteral("%1 was not asked for before the run; not written").arg(path),
-                     QStringLiteral("打开前没有问过是否写入%1，没有写").arg(path)}};
+                    {QStringLiteral("%1 was not asked for before the run; not written").arg(shown),
+                     QStringLiteral("打开前没有问过是否写入%1，没有写").arg(shown)}};
+            }
             written.insert(path);
+            files_.agreed(path);
             return path;
         };
     bool recordingFull = false;
@@ -120,10 +134,13 @@ SetupRunReport WindowModel::run(QIODevice& script, std::function<bool()> keepGoi
 QString runSummary(const QString& setupName, const SetupRunReport& report) {
     QStringList parts;
     if (report.picturesWritten > 0) {
+        QStringList pictures;
+        for (const QString& path : report.pictures)
+            pictures.append(elidedMiddle(path, ShownPathCharacters));
         QString written = QStringLiteral("%1写入了 %2 张图片：\n%3")
-                              .arg(setupName)
+                              .arg(elidedMiddle(setupName, ShownPathCharacters))
                               .arg(report.picturesWritten)
-                              .arg(report.pictures.join(u'\n'));
+                              .arg(pictures.join(u'\n'));
         if (report.picturesWritten > report.pictures.size())
             written += QStringLiteral("\n……另外还有 %1 张")
                            .arg(report.picturesWritten - report.pictures.size());

@@ -3,6 +3,7 @@
 
 #include "form/form.h"
 #include "line_runner.h"
+#include "run_writes.h"
 #include "script_world.h"
 #include "setup_recorder.h"
 
@@ -13,6 +14,7 @@
 #include <optional>
 
 class SetupFolder;
+struct PlannedWrites;
 
 // What a set-up's run in the window wrote and met, for the one message at its end.
 struct SetupRunReport {
@@ -58,10 +60,13 @@ public:
     // The recording then holds what the script did, and counts as saved. keepGoing, when given, is
     // asked after each line whether to go on.
     std::optional<ScriptFailure> open(QIODevice& script, std::function<bool()> keepGoing = {});
-    // Opens a set-up document the same way: its "save" lines follow folder's rules, and one that
-    // needs the user's word is written only when consented was given. The run shows no message;
-    // the report holds what it would have said.
-    SetupRunReport openDocument(QIODevice& script, const SetupFolder& folder, bool consented,
+    // Opens the set-up document named name the same way: its "save" lines follow folder's rules,
+    // and one that needs the user's word is written only when the user agreed to the writes
+    // planned before the run (agreedTo; none when the user was not asked). An export that would
+    // replace a file, and a run's writing more files than it may unasked, ask the user then, once
+    // for the run. The run shows no other message; the report holds what it would have said.
+    SetupRunReport openDocument(QIODevice& script, const QString& name, const SetupFolder& folder,
+                                const PlannedWrites* agreedTo,
                                 std::function<bool()> keepGoing = {});
 
     // The most a run may leave in the recording, in characters: a longer run stops, so that no
@@ -94,12 +99,19 @@ private:
     void copied() override;
     void quitAsked() override;
 
+    // A document's run: its name, its folder and what the user agreed to.
+    struct Document {
+        const QString& name;
+        const SetupFolder& folder;
+        const PlannedWrites* agreedTo;
+    };
     SetupRunReport run(QIODevice& script, std::function<bool()> keepGoing,
-                       const SetupFolder* folder, bool consented);
+                       const Document* document);
     bool writeSetup(const QString& path, const QDateTime& savedAt, QString* error);
 
     Messages& messages_;
     ScriptWorld world_;
+    RunWrites files_;
     Form form_;
     SetupRecorder recorder_;
     LineRunner lines_;

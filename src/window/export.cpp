@@ -77,6 +77,8 @@ QString fileSystemReason(const FileError& error) {
         return QStringLiteral("同名的不是文件夹");
     case EIO:
         return QStringLiteral("读写磁盘时出错");
+    case ECANCELED:
+        return QStringLiteral("没有同意写入这个文件");
     }
     return QStringLiteral("无法写入文件（%1）").arg(error.text);
 }

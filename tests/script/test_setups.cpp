@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "basic/conversions.h"
 #include "screen/fonts.h"
 #include "script/script_reader.h"
 #include "script/setup_document.h"
@@ -13,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QTest>
 #include <stdexcept>
 
@@ -36,6 +38,10 @@ private slots:
     void runEndsWithOneMessage();
     void craftedSetupsStayBounded();
     void sessionIsKeptAsASetup();
+    void exportReplacingAFileAsks();
+    void manyWritesAsk_data();
+    void manyWritesAsk();
+    void longNamesAreShortened();
 };
 
 namespace {
@@ -375,12 +381,18 @@ struct SetupFile {
     }
     QString inside(const QString& name) const { return folder + u'/' + name; }
 
-    // Runs it as the window opens a file, asking nothing: the caller says whether the user agreed.
-    SetupRunReport open(RecordedForm& w, bool consented) const {
+    // Runs it as the window opens a file: the caller says whether the user agreed to what it
+    // plans to write, and answers the questions of the run in w's messages.
+    SetupRunReport open(RecordedForm& w, bool agreed) const {
         QFile script;
         if (const QString refusal = openRegularFile(path, script); !refusal.isEmpty())
             qFatal("%s", qPrintable(refusal));
-        return w.model.openDocument(script, SetupFolder(folder, w.platform.files), consented);
+        const SetupFolder setupFolder(folder, w.platform.files);
+        bool stopped = false;
+        const PlannedWrites planned = writesNeedingConsent(script, setupFolder, {}, &stopped);
+        script.seek(0);
+        return w.model.openDocument(script, QStringLiteral("a.vks"), setupFolder,
+                                    agreed ? &planned : nullptr);
     }
 };
 
@@ -466,8 +478,11 @@ void TestSetups::savesOfAnOpenedSetup() {
     QVERIFY(!stopped);
     QCOMPARE(planned.listed, asked ? QStringList{target} : QStringList());
     QCOMPARE(planned.count, qsizetype(asked));
+    QCOMPARE(planned.needAsking(), asked);
     if (asked)
-        QVERIFY(consentQuestion(QStringLiteral("a.vks"), planned).contains(target));
+        QVERIFY(consentQuestion(QStringLiteral("a.vks"),
+                                SetupFolder(file.folder, planner.platform.files), planned)
+                    .contains(target));
 
     for (const bool consented : {false, true}) {
         if (refusal.isEmpty())
@@ -594,6 +609,94 @@ void TestSetups::sessionIsKeptAsASetup() {
     QVERIFY(!w.model.keepSession(kept, Morning, &error));
     QCOMPARE(error, QStringLiteral("磁盘空间不足"));
     QCOMPARE(readFile(kept), readFile(saved));
+}
+
+// An export of a run that would replace a file asks first, once for the run: refused, nothing is
+// replaced and the run stops at the export's line; agreed, every export of the run may replace.
+void TestSetups::exportReplacingAFileAsks() {
+    for (const bool agree : {false, true}) {
+        SetupFile file("Text3 = precious\nImage2\nImage2\nImage2\n");
+        writeFile(file.inside(QStringLiteral("precious.jpg")), "precious");
+        RecordedForm w;
+        w.platform.files.folder = file.folder;
+        w.platform.messages.answers = {agree};
+        const SetupRunReport report = file.open(w, false);
+        QCOMPARE(w.platform.messages.asked.size(), 1);
+        QVERIFY2(w.platform.messages.asked[0].contains(file.inside(QStringLiteral("precious.jpg"))),
+                 qPrintable(w.platform.messages.asked[0]));
+        QCOMPARE(readAll(file.inside(QStringLiteral("precious.jpg"))) == "precious", !agree);
+        QCOMPARE(report.failure.has_value(), !agree);
+        if (!agree) {
+            QCOMPARE(report.failure->line, 2);
+            QVERIFY(
+                report.failure->message.chinese.endsWith(QStringLiteral("没有同意写入这个文件")));
+        } else {
+            QCOMPARE(report.picturesWritten, 3);
+        }
+    }
+}
+
+// A run that would write more than twenty files asks once: before it, giving the count and the
+// folder, for its "save" lines; when it comes to the twenty-first, for what the run finds then.
+void TestSetups::manyWritesAsk_data() {
+    QTest::addColumn<bool>("agreedBefore");
+    QTest::addColumn<bool>("agreeDuring");
+    QTest::addColumn<int>("written");
+    QTest::newRow("agreed before the run") << true << false << 25;
+    QTest::newRow("agreed when the run came to it") << false << true << 25;
+    QTest::newRow("refused when the run came to it") << false << false << 20;
+}
+
+void TestSetups::manyWritesAsk() {
+    QFETCH(bool, agreedBefore);
+    QFETCH(bool, agreeDuring);
+    QFETCH(int, written);
+    QByteArray script;
+    for (int i = 0; i < 25; ++i)
+        script += "save p" + QByteArray::number(i) + ".png\n";
+    SetupFile file(script);
+    RecordedForm planner;
+    const SetupFolder folder(file.folder, planner.platform.files);
+    QBuffer device(&script);
+    device.open(QIODevice::ReadOnly);
+    bool stopped = false;
+    const PlannedWrites planned = writesNeedingConsent(device, folder, {}, &stopped);
+    QCOMPARE(planned.total, 25);
+    QVERIFY(planned.needAsking());
+    const QString question = consentQuestion(QStringLiteral("a.vks"), folder, planned);
+    QVERIFY2(question.contains(QStringLiteral("25 个文件")) && question.contains(file.folder),
+             qPrintable(question));
+
+    RecordedForm w;
+    w.platform.messages.answers = {agreeDuring};
+    const SetupRunReport report = file.open(w, agreedBefore);
+    QCOMPARE(w.platform.messages.asked.size(), agreedBefore ? 0 : 1);
+    QCOMPARE(report.picturesWritten, written);
+    QCOMPARE(report.failure.has_value(), written < 25);
+    if (report.failure)
+        QCOMPARE(report.failure->line, 21);
+    QCOMPARE(QDir(file.folder).entryList({QStringLiteral("*.png")}).size(), written);
+}
+
+// However long its names, a question lists at most twenty of them, each shortened in its middle
+// to a line, so that the box fits the screen.
+void TestSetups::longNamesAreShortened() {
+    QTemporaryDir outer;
+    RecordedForm planner;
+    const SetupFolder folder(outer.path(), planner.platform.files);
+    PlannedWrites planned;
+    for (int i = 0; i < 30; ++i)
+        planned.listed.append(QStringLiteral("/%1/%2.png").arg(QString(1000000, u'a')).arg(i));
+    planned.listed.resize(PlannedWrites::ListedWrites);
+    planned.count = planned.total = 30;
+    const QString question = consentQuestion(QString(1000000, u'n'), folder, planned);
+    const QStringList lines = question.split(u'\n');
+    QVERIFY(lines.size() < 30);
+    for (const QString& line : lines)
+        QVERIFY2(line.size() < 2 * ShownPathCharacters, qPrintable(line.left(300)));
+    QVERIFY(question.contains(QStringLiteral("……另外还有 10 个")));
+    QVERIFY(question.contains(QStringLiteral("/19.png")));
+    QVERIFY(!question.contains(QStringLiteral("/20.png")));
 }
 
 VOKARELO_TEST_MAIN(TestSetups)

@@ -69,7 +69,15 @@ public:
 class FakeMessages final : public Messages {
 public:
     QStringList shown;
+    // The questions asked, and the answers a test gives them in turn: no, when it gives none.
+    QStringList asked;
+    QList<bool> answers;
+
     void show(const QString& text) override { shown.append(text); }
+    bool ask(const QString& question) override {
+        asked.append(question);
+        return !answers.isEmpty() && answers.takeFirst();
+    }
 };
 
 // The fakes together, the files the system's with the faults and folders a test puts in.

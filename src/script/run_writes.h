@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "basic/services.h"
+
+#include <QSet>
+#include <QString>
+#include <memory>
+
+// The file store of the window's model: the one outside, through which a set-up's run writes only
+// what the user agreed to. Outside a run it passes every write on. During one, a write that would
+// replace a file the user was not asked about (an export's picture) needs the user's word, asked
+// once for the run; so does a run's writing more files than PlannedWrites::MostWritesUnasked. A
+// write refused is not made, and says so (ECANCELED).
+class RunWrites final : public FileStore {
+public:
+    explicit RunWrites(FileStore& outside) : outside_(outside) {}
+
+    // A run of the set-up named setupName starts: ask asks the user. manyAgreed when the user
+    // agreed before the run to its writing more files than a run writes unasked.
+    void beginRun(const QString& setupName, Messages& ask, bool manyAgreed);
+    void endRun();
+    // A file the user agreed to before the run, or that needs nobody's word: a "save" line's.
+    void agreed(const QString& path) { agreed_.insert(path); }
+
+    std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) override;
+    bool canCreateIn(const QString& folder) override { return outside_.canCreateIn(folder); }
+    bool makeFolder(const QString& folder, FileError* error) override {
+        return outside_.makeFolder(folder, error);
+    }
+    ProgramFolder programFolder() const override { return outside_.programFolder(); }
+    QString picturesFolder() const override { return outside_.picturesFolder(); }
+
+private:
+    friend class GuardedFolder;
+    // Whether the run may write path, which replaces a file when replaces; asks when it must.
+    bool mayWrite(const QString& path, bool replaces);
+    // The user's answer to a question asked once for the run: what it was, or none yet.
+    bool answer(std::optional<bool>& given, const QString& question);
+
+    FileStore& outside_;
+    Messages* ask_ = nullptr; // none outside a run
+    QString setupName_;
+    QSet<QString> agreed_;
+    QSet<QString> written_;
+    std::optional<bool> replacing_;
+    std::optional<bool> many_;
+};
