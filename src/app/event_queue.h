@@ -29,6 +29,7 @@ public:
 
     // The window whose input is held while an event runs: it and every widget inside it.
     void holdInputOf(QWidget* window);
+    QWidget* inputHeld() const { return window_; }
 
     // Runs the event now, or after the one that runs and whatever arrived before it.
     void run(const QString& doing, std::function<void()> event);

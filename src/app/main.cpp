@@ -4,6 +4,7 @@
 #include "cli/private_runtime_folder.h"
 #include "display_check.h"
 #include "main_window.h"
+#include "platform/ending_signals.h"
 #include "platform/system_services.h"
 #include "qt_translation.h"
 #include "screen/fonts.h"
@@ -69,8 +70,13 @@ int main(int argc, char* argv[]) {
     QObject::connect(&system.timer, &QtTimer::ticked, &window, [&window] { window.timerTicked(); });
 
     WindowFrame frame(window);
-    window.holdInputOf(&frame);
+    window.framedBy(frame);
     frame.show();
+    // Logout or a shutdown (SIGTERM), or the terminal gone (SIGHUP): the session is kept first.
+    EndingSignals endingSignals;
+    QObject::connect(&endingSignals, &EndingSignals::received, &window,
+                     [&window](int signalNumber) { window.endBySignal(signalNumber); });
+    window.greet();
     if (!setups.isEmpty())
         QTimer::singleShot(0, &window, [&window, path = setups.front()] {
             window.runEvent(QStringLiteral("打开设置"),

@@ -25,6 +25,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
+#include <QTimer>
 #include <algorithm>
 #include <limits>
 
@@ -54,13 +55,49 @@ MainWindow::MainWindow(WindowModel& model, Messages& messages)
                      [this](const QString& doing, std::function<void()> command) {
                          runEvent(doing, std::move(command));
                      }),
-      noticed_(model.handedOver()) {
+      session_(*this, model, messages, setupFiles_), noticed_(model.handedOver()) {
     setWindowIcon(programIcon());
     setFont(toQFont(defaultPanelFontSpec()));
     setAcceptDrops(true);
-    events_.holdInputOf(this);
+    framedBy(*this);
+    // However the program ends without the user quitting: the session is kept.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, this,
+                     [this] { session_.keepWithoutAsking(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, this,
+                     [this] { session_.keepWithoutAsking(); });
     buildPanel();
     syncFromForm();
+}
+
+void MainWindow::framedBy(QWidget& frame) {
+    if (QWidget* held = events_.inputHeld(); held && held != &frame)
+        held->removeEventFilter(this);
+    events_.holdInputOf(&frame);
+    frame.installEventFilter(this);
+}
+
+// Closing the window (its window manager's close, Alt+F4) quits as the exit button does, once
+// whatever runs has ended.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Close || watched != events_.inputHeld())
+        return QWidget::eventFilter(watched, event);
+    event->ignore();
+    runEvent(QStringLiteral("退出"), [this] {
+        if (session_.keepBeforeQuit())
+            QCoreApplication::exit(0);
+    });
+    return true;
+}
+
+void MainWindow::endBySignal(int signalNumber) {
+    session_.keepWithoutAsking();
+    QCoreApplication::exit(128 + signalNumber);
+}
+
+void MainWindow::greet() {
+    QTimer::singleShot(0, this, [this] {
+        runEvent(QStringLiteral("启动"), [this] { session_.tellLastFailure(); });
+    });
 }
 
 // The fields lose the focus as the window goes: nothing of the window is left to tell by then.
@@ -87,7 +124,7 @@ void MainWindow::timerTicked() {
 
 void MainWindow::afterEvent() {
     syncFromForm();
-    if (model_.quitRequested())
+    if (model_.takeQuitRequest() && session_.keepBeforeQuit())
         QCoreApplication::exit(0);
 }
 

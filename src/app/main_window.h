@@ -5,6 +5,7 @@
 #include "form/control.h"
 #include "form/element.h"
 #include "script/window_model.h"
+#include "session_keeper.h"
 #include "setup_files.h"
 #include "window_actions.h"
 #include "window_mover.h"
@@ -40,13 +41,19 @@ public:
     void runEvent(const QString& doing, std::function<void()> event);
     // The window's timer ticked.
     void timerTicked();
-    // The top-level window around this one, whose input is held while an event runs.
-    void holdInputOf(QWidget* window) { events_.holdInputOf(window); }
+    // The top-level window around this one: its input is held while an event runs, and closing
+    // it quits as the exit button does.
+    void framedBy(QWidget& frame);
+    // The program is asked to end by the signal: the session is kept, or why not recorded.
+    void endBySignal(int signalNumber);
+    // What the window says once it is shown: why the last session was not kept, if it was not.
+    void greet();
     QWidget* controlWidget(ControlId id) const { return widgets_[std::size_t(id)]; }
     SetupFiles& setupFiles() { return setupFiles_; }
     WindowActions& windowActions() { return windowActions_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -74,6 +81,7 @@ private:
     EventQueue events_;
     SetupFiles setupFiles_;
     WindowActions windowActions_;
+    SessionKeeper session_;
     WindowMover mover_;
     std::array<QWidget*, ControlCount> widgets_{};
     std::optional<ElementId> pressedElement_;

@@ -38,6 +38,11 @@ void RecentSetups::add(const QString& path) {
 }
 
 QString RecentSetups::lastSessionPath() {
+    // Without a home or a data folder named absolutely, the data folder would be made up: under
+    // the root for an unset HOME.
+    if (!QDir::isAbsolutePath(qEnvironmentVariable("XDG_DATA_HOME")) &&
+        !QDir::isAbsolutePath(qEnvironmentVariable("HOME")))
+        return {};
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
         .filePath(QStringLiteral("last-session.vks"));
 }

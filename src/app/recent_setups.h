@@ -15,6 +15,6 @@ public:
     QStringList files() const;
     void add(const QString& path);
 
-    // Where the last session's set-up is kept.
+    // Where the last session's set-up is kept; empty when the user has no data folder.
     static QString lastSessionPath();
 };

@@ -60,7 +60,7 @@ void SetupFiles::tell(const QString& text) {
     messages_.show(text);
 }
 
-void SetupFiles::save() {
+bool SetupFiles::save() {
     // The set-up is named after the number it shows, as its picture is, when that makes a name.
     const QString number = model_.form().text(ControlId::NumberField);
     const QString name = number.isEmpty() || !fileNameRefusal(number).isEmpty()
@@ -70,13 +70,16 @@ void SetupFiles::save() {
                                                 QDir(lastFolder()).filePath(name), Filter, nullptr,
                                                 QFileDialog::DontUseNativeDialog);
     if (path.isEmpty())
-        return;
+        return false;
     rememberFolder(path);
     QString error;
-    if (!model_.save(path, QDateTime::currentDateTime(), &error))
+    if (!model_.save(path, QDateTime::currentDateTime(), &error)) {
         tell(QStringLiteral("设置没有保存到%1：%2").arg(path, error));
-    else if (used)
+        return false;
+    }
+    if (used)
         used(path);
+    return true;
 }
 
 void SetupFiles::open() {

@@ -17,7 +17,8 @@ class SetupFiles {
 public:
     SetupFiles(QWidget& window, WindowModel& model, Messages& messages);
 
-    void save();
+    // Asks where, and saves the recording there; whether it was saved.
+    bool save();
     void open();
     // Runs the script at path on the window started afresh, after asking whether to throw away
     // actions that are not saved.

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QWidget>
-#include <cstdio>
 #include <utility>
 
 WindowActions::WindowActions(QWidget& window, WindowModel& model, SetupFiles& files, RunCommand run)
@@ -42,13 +41,6 @@ WindowActions::WindowActions(QWidget& window, WindowModel& model, SetupFiles& fi
         redo_->setEnabled(true);
     });
     files_.used = [this](const QString& path) { recent_.add(path); };
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window_, [this] {
-        QString error;
-        if (!model_.keepSession(RecentSetups::lastSessionPath(), QDateTime::currentDateTime(),
-                                &error))
-            std::fprintf(stderr, "vokarelo: the session's set-up was not kept in %s: %s\n",
-                         qPrintable(RecentSetups::lastSessionPath()), qPrintable(error));
-    });
 }
 
 QAction* WindowActions::addAction(const QString& text, const QList<QKeySequence>& keys,

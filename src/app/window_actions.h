@@ -17,7 +17,7 @@ class WindowModel;
 // The window's commands that are not on the panel, each with its key: undo and redo over the
 // recorded set-up, opening and saving set-ups, the recent ones and the last session's, and
 // quitting as the exit button does. A right click on the window's background shows them with their
-// keys. Quitting, however it happens, keeps the session's set-up for the next start.
+// keys.
 class WindowActions {
 public:
     // How the window runs a command as one of the user's events: doing names it for a message.

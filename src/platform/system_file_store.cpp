@@ -51,6 +51,8 @@ static_assert(std::atomic<int>::is_always_lock_free);
 TemporaryNameSlot temporaryNames[16];
 constexpr int EndingSignals[] = {SIGHUP, SIGINT, SIGTERM};
 
+} // namespace
+
 extern "C" void removeTemporaryFilesAndEnd(int signalNumber) {
     for (TemporaryNameSlot& slot : temporaryNames)
         if (slot.state.load() == SlotNamed)
@@ -60,6 +62,8 @@ extern "C" void removeTemporaryFilesAndEnd(int signalNumber) {
     ::sigaction(signalNumber, &byDefault, nullptr);
     ::raise(signalNumber); // delivered when the handler returns, and ends the program as it would
 }
+
+namespace {
 
 // A random name in a folder, known to the signal handler from before the file is made until the
 // file has its own name or is gone.

@@ -32,6 +32,10 @@ private:
 // them, so that a temporary name in use is removed before the program ends as it would have. The
 // handlers are the whole process's: main() installs them, once, before anything is written.
 void removeTemporaryFilesOnEndingSignals();
+// The handler itself, for a handler of the program's own that ends the program on a signal:
+// removes the temporary names in use, then ends the program as the signal does by default.
+// Async-signal-safe.
+extern "C" void removeTemporaryFilesAndEnd(int signalNumber);
 
 // The folder of the running program, read from the system, not from the command line.
 ProgramFolder runningProgramFolder();

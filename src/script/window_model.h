@@ -92,6 +92,8 @@ public:
     HandedOver handedOver() const { return handedOver_; }
     // Whether a command asked for the program to end while no set-up ran.
     bool quitRequested() const { return quitRequested_; }
+    // The request, now answered: the program ends or goes on.
+    bool takeQuitRequest() { return std::exchange(quitRequested_, false); }
 
 private:
     void commandFailed(const CommandError& error) override;

@@ -4,6 +4,8 @@
 #include "app/panel_style.h"
 #include "app/picture_drag.h"
 #include "app/qt_translation.h"
+#include "app/recent_setups.h"
+#include "app/session_keeper.h"
 #include "app/window_frame.h"
 #include "basic/twips.h"
 #include "platform/clipboard_reading.h"
@@ -851,6 +853,52 @@ private slots:
         QCOMPARE(recent->actions().size(), 1); // 上次退出时的设置 alone
         s.window->windowActions().menu()->hide();
         QVERIFY(!QFileInfo(settings).isFile());
+    }
+
+    // Quitting keeps the session's set-up for the next start. When it cannot be kept the user is
+    // asked: 取消 goes back to the window, 仍然退出 quits without it. Ended without the user
+    // (logout, a signal), the program records why, and the next start says so, once.
+    void sessionKeptOrTold() {
+        Shell s;
+        s.recorder().click(ControlId::Row2EnableBox);
+        SessionKeeper keeper(*s.window, s.model, s.platform.messages, s.window->setupFiles());
+        const QString kept = RecentSetups::lastSessionPath();
+        QFile::remove(kept);
+        QVERIFY(keeper.keepBeforeQuit());
+        QVERIFY(readFile(kept).endsWith("\nCheck1\n"));
+        QFile::remove(kept);
+
+        s.platform.files.fault = FailingFileStore::Fault::Create;
+        QStringList asked;
+        const auto answer = [&](const QString& button) {
+            QTimer::singleShot(0, [&asked, button] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                asked.append(box->text());
+                for (QAbstractButton* b : box->buttons())
+                    if (b->text() == button)
+                        b->click();
+            });
+        };
+        SessionKeeper quitting(*s.window, s.model, s.platform.messages, s.window->setupFiles());
+        answer(QStringLiteral("取消"));
+        QVERIFY(!quitting.keepBeforeQuit());
+        answer(QStringLiteral("仍然退出"));
+        QVERIFY(quitting.keepBeforeQuit());
+        QCOMPARE(asked.size(), 2);
+        QVERIFY2(asked[0].contains(QStringLiteral("磁盘空间不足")), qPrintable(asked[0]));
+        QVERIFY(!QFileInfo::exists(kept));
+
+        SessionKeeper ended(*s.window, s.model, s.platform.messages, s.window->setupFiles());
+        ended.keepWithoutAsking();
+        QVERIFY(s.platform.messages.shown.isEmpty());
+        SessionKeeper next(*s.window, s.model, s.platform.messages, s.window->setupFiles());
+        next.tellLastFailure();
+        next.tellLastFailure();
+        QCOMPARE(s.platform.messages.shown.size(), 1);
+        QVERIFY2(s.platform.messages.shown[0].contains(QStringLiteral("磁盘空间不足")),
+                 qPrintable(s.platform.messages.shown[0]));
     }
 
     // While a set-up runs, no message box opens under its progress dialog, and Return does not
