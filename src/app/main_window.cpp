@@ -283,7 +283,7 @@ bool MainWindow::onPhoneScreen(QPoint pixel) const {
 
 // A press on the phone screen clicks what it lands on, or drags the picture out once the mouse
 // moves on (except from the back arrow, which only clicks); a press anywhere else that reaches the
-// window is on the panel's background and moves the window.
+// window is on the panel's background, and moves the window once the mouse moves on.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     pressedElement_ = event->button() == Qt::LeftButton ? elementAt(at) : std::nullopt;

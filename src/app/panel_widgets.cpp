@@ -16,9 +16,13 @@ void ClickLabel::paintEvent(QPaintEvent*) {
     drawCaption(painter, rect(), text(), font(), Alignment::Left);
 }
 
+// A label that answers clicks keeps its presses: passed on, the panel's background would take
+// them for the start of a move. One that does not is part of that background.
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
+    if (clicked)
+        event->accept();
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -26,6 +30,8 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
+    if (clicked)
+        event->accept();
     if (click && clicked)
         clicked();
 }
@@ -35,6 +41,8 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     // not count as a click.
     QLabel::mouseDoubleClickEvent(event);
     pressed_ = false;
+    if (clicked)
+        event->accept();
 }
 
 namespace {

@@ -5,10 +5,13 @@
 #include <QEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWindow>
 
 WindowFrame::WindowFrame(QWidget& window) : QScrollArea(nullptr) {
     setWindowFlag(Qt::FramelessWindowHint);
     setFrameShape(QFrame::NoFrame);
+    // Tab goes from the panel's last control to its first: the frame is no stop between them.
+    setFocusPolicy(Qt::NoFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWidgetResizable(false);
     setWidget(&window);
@@ -64,5 +67,39 @@ void WindowFrame::fitToWindow() {
     const bool scrolls = size.height() > available;
     setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     const int scrollBar = scrolls ? verticalScrollBar()->sizeHint().width() : 0;
-    setFixedSize(size.width() + scrollBar, scrolls ? available : size.height());
+    const QSize frame(size.width() + scrollBar, scrolls ? available : size.height());
+    alignSizeSteps(frame);
+    setFixedSize(frame);
+}
+
+namespace {
+
+// The base of a row of sizes, in window pixels, that holds the size: sizes the window manager
+// allows are the base and then every step of device pixels.
+int baseHolding(int size, qreal ratio, int step) {
+    const int device = qRound(size * ratio);
+    for (int base = 0; base < 4 * step; ++base) {
+        const int baseDevice = qRound(base * ratio);
+        if (baseDevice <= device && (device - baseDevice) % step == 0)
+            return base;
+    }
+    return 0;
+}
+
+} // namespace
+
+// Qt asks the window manager for sizes in steps of one window pixel in device pixels, rounded:
+// two at a scale of 1.5, so that a manager that keeps to the steps (openbox does) makes the window
+// a row shorter than its picture whenever the picture's height is odd. The base the steps start
+// from is chosen so that the window's own size is one of them.
+void WindowFrame::alignSizeSteps(QSize size) {
+    QWindow* handle = windowHandle();
+    if (!handle)
+        return;
+    const qreal ratio = handle->devicePixelRatio();
+    const int step = qRound(ratio);
+    if (step <= 1)
+        return;
+    // The widget's own base size: it is what the widget hands its window with every constraint.
+    setBaseSize(baseHolding(size.width(), ratio, step), baseHolding(size.height(), ratio, step));
 }

@@ -19,4 +19,5 @@ protected:
 
 private:
     void fitToWindow();
+    void alignSizeSteps(QSize size);
 };

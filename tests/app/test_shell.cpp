@@ -213,8 +213,15 @@ private slots:
         QVERIFY(s.window->fontMetrics().height() <= 18);
     }
 
+    // Tab and Shift+Tab go through the panel's controls in the order of their tab indices and
+    // wrap around, the frame around the window taking no stop of its own.
     void tabOrderFollowsTabIndex() {
         Shell s;
+        WindowFrame frame(*s.window);
+        frame.show();
+        QApplication::setActiveWindow(&frame);
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        s.widget(ControlId::BatteryField)->setFocus();
         const QStringList expected = {
             "Text1",     "Command1",  "Command2",  "Text2",     "Command3",  "Command4",
             "Text3",     "Command5",  "Command6",  "Text4",     "Command7",  "Command8",
@@ -228,6 +235,10 @@ private slots:
         QCOMPARE(focusName(s), expected.front());
         for (qsizetype i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(focusName(s), expected[i]);
+        }
+        for (qsizetype i = expected.size() - 2; i >= 0; --i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
             QCOMPARE(focusName(s), expected[i]);
         }
     }
