@@ -21,11 +21,13 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QHelpEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <limits>
 
@@ -128,6 +130,48 @@ void MainWindow::afterEvent() {
         QCoreApplication::exit(0);
 }
 
+// What a control does and the key that does it too, for its tooltip: Return in a field of its row
+// for the button that submits the row, the menu's key for the exit button.
+QString MainWindow::hint(const PanelControl& control) const {
+    if (!control.hint)
+        return {};
+    QString text = QString::fromUtf8(control.hint);
+    for (const PanelControl& field : panelTable())
+        if (field.returnPresses == control.id) {
+            text += QStringLiteral("\n回车键：在这一行的文本框中按回车键");
+            break;
+        }
+    if (control.id == ControlId::QuitButton)
+        text +=
+            QStringLiteral("\n键：") + windowActions_.quitKey().toString(QKeySequence::NativeText);
+    return text;
+}
+
+// The phone screen and the panel's background have hints of their own: a control without one (a
+// text field) shows none, and a caption that answers no click is part of the background.
+bool MainWindow::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint at = help->pos();
+    const QWidget* child = childAt(at);
+    const auto* caption = dynamic_cast<const ClickLabel*>(child);
+    const bool line = child && child->metaObject() == &QFrame::staticMetaObject;
+    const bool background = !child || line || (caption && !caption->clicked);
+    QString text;
+    if (onPhoneScreen(at))
+        text = QStringLiteral("点 ← 截屏到剪贴板（选中“自动保存JPG”时还保存为 JPG）\n"
+                              "拖动手机画面可以把截屏拖到别的程序或文件夹");
+    else if (background)
+        text = QStringLiteral("拖动空白处可以移动窗口\n右键点击打开菜单：\n") +
+               windowActions_.keysText();
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, this);
+    return true;
+}
+
 void MainWindow::buildPanel() {
     // Kept by the application, so that it outlives every widget that draws with it.
     auto* checkBoxStyle = new PanelStyle;
@@ -202,6 +246,7 @@ void MainWindow::buildPanel() {
         }
         widget->setFont(toQFont(panelFontSpec(c.font)));
         applyTextColour(widget, c);
+        widget->setToolTip(hint(c));
         widget->setGeometry(pixelRect(c.rect));
         widgets_[std::size_t(id)] = widget;
         if (c.tabIndex >= 0 && c.kind != ControlKind::Label)

@@ -53,6 +53,7 @@ public:
     WindowActions& windowActions() { return windowActions_; }
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -66,6 +67,7 @@ protected:
 private:
     void buildPanel();
     QString controlName(ControlId id) const;
+    QString hint(const PanelControl& control) const;
     void click(ControlId id);
     std::optional<ElementId> elementAt(QPoint pixel) const;
     bool onPhoneScreen(QPoint pixel) const;

@@ -30,7 +30,7 @@ WindowActions::WindowActions(QWidget& window, WindowModel& model, SetupFiles& fi
     recentMenu_ = menu_->addMenu(QStringLiteral("最近的设置"));
     menu_->addSeparator();
     // As the exit button does: through the form, which ends the program.
-    addAction(QStringLiteral("退出"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] {
+    quit_ = addAction(QStringLiteral("退出"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] {
         run_(QString::fromLatin1(model_.form().definition(ControlId::QuitButton).name),
              [this] { model_.actions().click(ControlId::QuitButton); });
     });
@@ -53,6 +53,19 @@ QAction* WindowActions::addAction(const QString& text, const QList<QKeySequence>
     window_.addAction(action);
     menu_->addAction(action);
     return action;
+}
+
+QString WindowActions::keysText() const {
+    QStringList lines;
+    for (const QAction* action : menu_->actions())
+        if (!action->isSeparator() && !action->shortcut().isEmpty())
+            lines.append(action->text() + u' ' +
+                         action->shortcut().toString(QKeySequence::NativeText));
+    return lines.join(u'\n');
+}
+
+QKeySequence WindowActions::quitKey() const {
+    return quit_->shortcut();
 }
 
 void WindowActions::openSetup(const QString& path) {

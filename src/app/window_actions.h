@@ -33,6 +33,10 @@ public:
 
     // The menu as the next right click shows it, for whoever wants to look.
     QMenu* menu() const { return menu_; }
+    // The menu's commands with their keys, one a line: "撤销 Ctrl+Z".
+    QString keysText() const;
+    // The keys of the command that quits, as the exit button does.
+    QKeySequence quitKey() const;
 
 private:
     QAction* addAction(const QString& text, const QList<QKeySequence>& keys,
@@ -50,6 +54,7 @@ private:
     RecentSetups recent_;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
+    QAction* quit_ = nullptr;
     QMenu* menu_ = nullptr;
     QMenu* recentMenu_ = nullptr;
 };

@@ -139,6 +139,8 @@ struct PanelControl {
     int value = 0; // check boxes: 0 clear, 1 ticked
     // Text fields: the button that Return in the field presses; none, and Return does nothing.
     std::optional<ControlId> returnPresses = std::nullopt;
+    // What a control that answers clicks does, as its tooltip says it (UTF-8); none for the rest.
+    const char* hint = nullptr;
 };
 
 // The state of a control at run time.

@@ -72,6 +72,19 @@ constexpr PanelControl ticked(PanelControl c) {
     c.value = 1;
     return c;
 }
+// What the control does, for its tooltip.
+constexpr PanelControl hinted(PanelControl c, const char* hint) {
+    c.hint = hint;
+    return c;
+}
+
+// The hints the three call records share.
+constexpr const char* TodayHint = "填入今天的月和日，并把这条通话记录的日期和时间显示到手机画面上";
+constexpr const char* DateTimeHint = "把这条通话记录的日期和时间显示到手机画面上";
+constexpr const char* NowHint = "填入电脑现在的时间，并把这条通话记录的日期和时间显示到手机画面上";
+constexpr const char* PlusSevenHint = "通话时长加 7 秒，并显示到手机画面上";
+constexpr const char* DurationHint = "把这条通话记录的通话时长显示到手机画面上";
+constexpr const char* MissedHint = "标为未接通：日期变红，通话时长前显示“响铃”，图标换成未接来电的";
 
 constexpr const char* InstructionsText =
     "说明：步骤1、设置手机号及参数；步骤2、点左箭头隐藏设置(此时已自动截屏)，如未截屏按ALT+"
@@ -80,34 +93,45 @@ constexpr const char* InstructionsText =
 
 constexpr std::array Table = {
     // Top of the panel
-    button(QuitButton, "Command23", {8040, 0, 5295, 255}, "退出软件", 85),
-    label(PanelTitle, "Label1", {7920, 480, 5775, 495}, " 设置：（点←开/关设置）", 0, F::Title),
+    hinted(button(QuitButton, "Command23", {8040, 0, 5295, 255}, "退出软件", 85),
+           "退出软件；这次的操作保留为上次退出时的设置"),
+    hinted(
+        label(PanelTitle, "Label1", {7920, 480, 5775, 495}, " 设置：（点←开/关设置）", 0, F::Title),
+        "点击：只显示手机画面并截屏到剪贴板（不自动保存），再点一次显示设置"),
     // Status bar
     label(BatteryCaption, "Label2", {8040, 1320, 1455, 255}, "电量：", 1),
     submittedBy(field(BatteryField, "Text1", "电量", Percent, {9480, 1320, 2055, 270}, "92%", 2),
                 BatterySubmitButton),
-    button(BatteryDownButton, "Command1", {11520, 1320, 855, 255}, "减1", 3),
-    button(BatterySubmitButton, "Command2", {12360, 1320, 855, 255}, "提交", 4),
+    hinted(button(BatteryDownButton, "Command1", {11520, 1320, 855, 255}, "减1", 3),
+           "电量减 1，并显示到手机画面上"),
+    hinted(button(BatterySubmitButton, "Command2", {12360, 1320, 855, 255}, "提交", 4),
+           "把电量显示到手机画面上"),
     label(ClockCaption, "Label3", {8040, 1800, 1455, 255}, "手机时间：", 5),
     submittedBy(
         field(ClockField, "Text2", "手机时间", TimeOfDay, {9480, 1800, 2055, 270}, "15:17", 6),
         ClockSubmitButton),
-    button(ClockNowButton, "Command3", {11520, 1800, 855, 255}, "现在", 7),
-    button(ClockSubmitButton, "Command4", {12360, 1800, 855, 255}, "提交", 8),
+    hinted(button(ClockNowButton, "Command3", {11520, 1800, 855, 255}, "现在", 7),
+           "填入电脑现在的时间，并显示到手机画面上"),
+    hinted(button(ClockSubmitButton, "Command4", {12360, 1800, 855, 255}, "提交", 8),
+           "把手机时间显示到手机画面上"),
     // Number and location
     label(NumberCaption, "Label4", {8040, 2280, 1455, 255}, "手机号码：", 9),
     coloured(submittedBy(field(NumberField, "Text3", "手机号码", FreeText, {9480, 2280, 2055, 270},
                                "13800138000", 10, F::Number),
                          NumberSubmitButton),
              Red),
-    button(NumberPasteButton, "Command5", {11520, 2280, 855, 255}, "粘贴", 11),
-    button(NumberSubmitButton, "Command6", {12360, 2280, 855, 255}, "提交", 12),
+    hinted(button(NumberPasteButton, "Command5", {11520, 2280, 855, 255}, "粘贴", 11),
+           "粘贴剪贴板中的号码，并显示到手机画面上"),
+    hinted(button(NumberSubmitButton, "Command6", {12360, 2280, 855, 255}, "提交", 12),
+           "把号码显示到手机画面上（手机号分成 3-4-4 位）"),
     label(LocationCaption, "Label5", {8040, 2760, 1455, 255}, "手机营运商：", 13),
     submittedBy(field(LocationField, "Text4", "手机营运商", FreeText, {9480, 2760, 2055, 270},
                       "广东湛江 移动", 14),
                 LocationSubmitButton),
-    button(LocationPasteButton, "Command7", {11520, 2760, 855, 255}, "粘贴", 15),
-    button(LocationSubmitButton, "Command8", {12360, 2760, 855, 255}, "提交", 16),
+    hinted(button(LocationPasteButton, "Command7", {11520, 2760, 855, 255}, "粘贴", 15),
+           "粘贴剪贴板中的营运商，并显示到手机画面上"),
+    hinted(button(LocationSubmitButton, "Command8", {12360, 2760, 855, 255}, "提交", 16),
+           "把营运商显示到手机画面上"),
     // Call record 1
     label(Row1DateCaption, "Label6", {8040, 3240, 1455, 255}, "通话日期：", 17),
     submittedBy(field(Row1MonthField, "Text5", "通话记录1的通话日期（月）", Month,
@@ -118,13 +142,14 @@ constexpr std::array Table = {
                       {10440, 3240, 615, 270}, "15", 22),
                 Row1DateTimeSubmitButton),
     label(Row1DayUnit, "Label8", {11040, 3240, 375, 255}, "日", 23),
-    button(Row1TodayButton, "Command9", {11520, 3240, 855, 255}, "今天", 19),
-    button(Row1DateTimeSubmitButton, "Command10", {12360, 3240, 855, 735}, "提交", 20),
+    hinted(button(Row1TodayButton, "Command9", {11520, 3240, 855, 255}, "今天", 19), TodayHint),
+    hinted(button(Row1DateTimeSubmitButton, "Command10", {12360, 3240, 855, 735}, "提交", 20),
+           DateTimeHint),
     label(Row1TimeCaption, "Label31", {8040, 3720, 1455, 255}, "通话时间：", 90),
     submittedBy(field(Row1TimeField, "Text20", "通话记录1的通话时间", TimeOfDay,
                       {9480, 3720, 2055, 270}, "9:01", 89),
                 Row1DateTimeSubmitButton),
-    button(Row1NowButton, "Command25", {11520, 3720, 855, 255}, "现在", 88),
+    hinted(button(Row1NowButton, "Command25", {11520, 3720, 855, 255}, "现在", 88), NowHint),
     label(Row1DurationCaption, "Label9", {8040, 4200, 1455, 255}, "通话时长：", 24),
     submittedBy(field(Row1MinutesField, "Text7", "通话记录1的通话时长（分）", Minutes,
                       {9480, 4200, 615, 270}, "1", 25),
@@ -134,13 +159,18 @@ constexpr std::array Table = {
                       {10440, 4200, 615, 270}, "11", 29),
                 Row1DurationSubmitButton),
     label(Row1SecondsUnit, "Label11", {11040, 4200, 375, 255}, "秒", 30),
-    button(Row1PlusSevenButton, "Command11", {11520, 4200, 855, 255}, "秒+7", 26),
-    button(Row1DurationSubmitButton, "Command12", {12360, 4200, 855, 255}, "提交", 27),
-    button(ClockAdvanceButton, "Command22", {11520, 4440, 1695, 255}, "手机时间加此时长", 83),
-    box(Row1MissedBox, "Check3", {9480, 4560, 1455, 180}, "未接通(红色)", 91),
+    hinted(button(Row1PlusSevenButton, "Command11", {11520, 4200, 855, 255}, "秒+7", 26),
+           PlusSevenHint),
+    hinted(button(Row1DurationSubmitButton, "Command12", {12360, 4200, 855, 255}, "提交", 27),
+           DurationHint),
+    hinted(
+        button(ClockAdvanceButton, "Command22", {11520, 4440, 1695, 255}, "手机时间加此时长", 83),
+        "手机时间加上通话记录1的通话时长，并显示到手机画面上"),
+    hinted(box(Row1MissedBox, "Check3", {9480, 4560, 1455, 180}, "未接通(红色)", 91), MissedHint),
     line(Row1Separator, "Line1(0)", {8040, 4800, 13200, 4800}),
     // Call record 2
-    box(Row2EnableBox, "Check1", {8160, 5040, 1695, 255}, "启用通话记录2", 45),
+    hinted(box(Row2EnableBox, "Check1", {8160, 5040, 1695, 255}, "启用通话记录2", 45),
+           "在手机画面上显示或隐藏通话记录2（隐藏时也隐藏记录3）"),
     label(Row2DateCaption, "Label21", {8040, 5520, 1455, 255}, "通话日期：", 58),
     submittedBy(field(Row2MonthField, "Text15", "通话记录2的通话日期（月）", Month,
                       {9480, 5520, 615, 270}, "10", 52),
@@ -150,13 +180,14 @@ constexpr std::array Table = {
                       {10440, 5520, 615, 270}, "10", 49),
                 Row2DateTimeSubmitButton),
     label(Row2DayUnit, "Label19", {11040, 5520, 375, 255}, "日", 56),
-    button(Row2TodayButton, "Command17", {11520, 5520, 855, 255}, "今天", 51),
-    button(Row2DateTimeSubmitButton, "Command16", {12360, 5520, 855, 735}, "提交", 50),
+    hinted(button(Row2TodayButton, "Command17", {11520, 5520, 855, 255}, "今天", 51), TodayHint),
+    hinted(button(Row2DateTimeSubmitButton, "Command16", {12360, 5520, 855, 735}, "提交", 50),
+           DateTimeHint),
     label(Row2TimeCaption, "Label32", {8040, 6000, 1455, 255}, "通话时间：", 94),
     submittedBy(field(Row2TimeField, "Text21", "通话记录2的通话时间", TimeOfDay,
                       {9480, 6000, 2055, 270}, "10:12", 93),
                 Row2DateTimeSubmitButton),
-    button(Row2NowButton, "Command27", {11520, 6000, 855, 255}, "现在", 92),
+    hinted(button(Row2NowButton, "Command27", {11520, 6000, 855, 255}, "现在", 92), NowHint),
     label(Row2DurationCaption, "Label18", {8040, 6480, 1455, 255}, "通话时长：", 55),
     submittedBy(field(Row2MinutesField, "Text13", "通话记录2的通话时长（分）", Minutes,
                       {9480, 6480, 615, 270}, "", 73),
@@ -166,12 +197,16 @@ constexpr std::array Table = {
                       {10440, 6480, 615, 270}, "34", 46),
                 Row2DurationSubmitButton),
     label(Row2SecondsUnit, "Label12", {11040, 6480, 375, 255}, "秒", 53),
-    button(Row2PlusSevenButton, "Command15", {11520, 6480, 855, 255}, "秒+7", 48),
-    button(Row2DurationSubmitButton, "Command14", {12360, 6480, 855, 255}, "提交", 47),
-    disabled(box(Row2MissedBox, "Check4", {9480, 6840, 1695, 180}, "未接通(红色)", 95)),
+    hinted(button(Row2PlusSevenButton, "Command15", {11520, 6480, 855, 255}, "秒+7", 48),
+           PlusSevenHint),
+    hinted(button(Row2DurationSubmitButton, "Command14", {12360, 6480, 855, 255}, "提交", 47),
+           DurationHint),
+    disabled(hinted(box(Row2MissedBox, "Check4", {9480, 6840, 1695, 180}, "未接通(红色)", 95),
+                    MissedHint)),
     line(Row2Separator, "Line1(1)", {8040, 7080, 13200, 7080}),
     // Call record 3
-    box(Row3EnableBox, "Check2", {8160, 7320, 1695, 255}, "启用通话记录3", 59),
+    hinted(box(Row3EnableBox, "Check2", {8160, 7320, 1695, 255}, "启用通话记录3", 59),
+           "在手机画面上显示或隐藏通话记录3（显示时也显示记录2）"),
     label(Row3DateCaption, "Label27", {8040, 7800, 1455, 255}, "通话日期：", 72),
     submittedBy(field(Row3MonthField, "Text19", "通话记录3的通话日期（月）", Month,
                       {9480, 7800, 615, 270}, "10", 66),
@@ -181,13 +216,14 @@ constexpr std::array Table = {
                       {10440, 7800, 615, 270}, "8", 63),
                 Row3DateTimeSubmitButton),
     label(Row3DayUnit, "Label25", {11040, 7800, 375, 255}, "日", 70),
-    button(Row3TodayButton, "Command21", {11520, 7800, 855, 255}, "今天", 65),
-    button(Row3DateTimeSubmitButton, "Command20", {12360, 7800, 855, 735}, "提交", 64),
+    hinted(button(Row3TodayButton, "Command21", {11520, 7800, 855, 255}, "今天", 65), TodayHint),
+    hinted(button(Row3DateTimeSubmitButton, "Command20", {12360, 7800, 855, 735}, "提交", 64),
+           DateTimeHint),
     label(Row3TimeCaption, "Label33", {8040, 8280, 1455, 255}, "通话时间：", 98),
     submittedBy(field(Row3TimeField, "Text22", "通话记录3的通话时间", TimeOfDay,
                       {9480, 8280, 2055, 270}, "15:47", 97),
                 Row3DateTimeSubmitButton),
-    button(Row3NowButton, "Command29", {11520, 8280, 855, 255}, "现在", 96),
+    hinted(button(Row3NowButton, "Command29", {11520, 8280, 855, 255}, "现在", 96), NowHint),
     label(Row3DurationCaption, "Label24", {8040, 8760, 1455, 255}, "通话时长：", 69),
     submittedBy(field(Row3MinutesField, "Text17", "通话记录3的通话时长（分）", Minutes,
                       {9480, 8760, 615, 270}, "", 74),
@@ -197,22 +233,29 @@ constexpr std::array Table = {
                       {10440, 8760, 615, 270}, "19", 60),
                 Row3DurationSubmitButton),
     label(Row3SecondsUnit, "Label22", {11040, 8760, 375, 255}, "秒", 67),
-    button(Row3PlusSevenButton, "Command19", {11520, 8760, 855, 255}, "秒+7", 62),
-    button(Row3DurationSubmitButton, "Command18", {12360, 8760, 855, 255}, "提交", 61),
-    disabled(box(Row3MissedBox, "Check5", {9480, 9120, 1575, 180}, "未接通(红色)", 99)),
+    hinted(button(Row3PlusSevenButton, "Command19", {11520, 8760, 855, 255}, "秒+7", 62),
+           PlusSevenHint),
+    hinted(button(Row3DurationSubmitButton, "Command18", {12360, 8760, 855, 255}, "提交", 61),
+           DurationHint),
+    disabled(hinted(box(Row3MissedBox, "Check5", {9480, 9120, 1575, 180}, "未接通(红色)", 99),
+                    MissedHint)),
     // Instructions, window and export
     label(Instructions, "Label28", {8160, 9480, 5175, 1215}, InstructionsText, 84),
-    coloured(label(RestoreHeightLabel, "Label29", {11520, 10800, 1695, 255}, "慢双击恢复窗口高度",
-                   86, F::Default),
-             Blue),
-    coloured(label(LengthenLabel, "Label30", {11520, 11040, 1695, 255}, "慢双击加长窗口高度", 87,
-                   F::Default),
-             Blue),
-    hidden(coloured(label(SavePictureLabel, "Label34", {11280, 11520, 2175, 255},
-                          "保存截屏JPG到软件位置", 103, F::Default),
-                    Blue)),
-    ticked(
-        coloured(box(AutoSaveBox, "Check6", {11880, 11760, 1575, 255}, "自动保存JPG", 105), Blue)),
+    hinted(coloured(label(RestoreHeightLabel, "Label29", {11520, 10800, 1695, 255},
+                          "慢双击恢复窗口高度", 86, F::Default),
+                    Blue),
+           "点两下，中间稍停：窗口恢复原来的高度，去掉下面加出的一截"),
+    hinted(coloured(label(LengthenLabel, "Label30", {11520, 11040, 1695, 255}, "慢双击加长窗口高度",
+                          87, F::Default),
+                    Blue),
+           "点两下，中间稍停：窗口加长，在下面再显示一截底栏"),
+    hinted(hidden(coloured(label(SavePictureLabel, "Label34", {11280, 11520, 2175, 255},
+                                 "保存截屏JPG到软件位置", 103, F::Default),
+                           Blue)),
+           "把剪贴板中的截屏保存为 JPG，以手机号码命名"),
+    hinted(ticked(coloured(
+               box(AutoSaveBox, "Check6", {11880, 11760, 1575, 255}, "自动保存JPG", 105), Blue)),
+           "选中时，点←截屏后半秒自动把截屏保存为 JPG"),
     // Status-bar colour
     label(ColourCaption, "Label16", {8040, 12480, 1815, 255}, "上侧灰色RGB：", 38),
     submittedBy(field(ColourRedField, "Text9", "上侧灰色RGB的红", ColourComponent,
@@ -224,7 +267,8 @@ constexpr std::array Table = {
     submittedBy(field(ColourBlueField, "Text11", "上侧灰色RGB的蓝", ColourComponent,
                       {11400, 12480, 615, 270}, "236", 42),
                 ColourSaveButton),
-    button(ColourSaveButton, "Command13", {12360, 12480, 855, 255}, "保存", 40),
+    hinted(button(ColourSaveButton, "Command13", {12360, 12480, 855, 255}, "保存", 40),
+           "用红、绿、蓝三个数（0 到 255）设置状态栏的背景颜色"),
 };
 
 } // namespace

@@ -26,6 +26,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -42,6 +43,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QTranslator>
 #include <QUrl>
 #include <functional>
@@ -649,6 +651,36 @@ private slots:
             (QStringList{QStringLiteral("撤销\tCtrl+Z"), QStringLiteral("重做\tCtrl+Shift+Z"),
                          QStringLiteral("打开设置…\tCtrl+O"), QStringLiteral("保存设置…\tCtrl+S"),
                          QStringLiteral("最近的设置\t"), QStringLiteral("退出\tCtrl+Q")}));
+    }
+
+    // Every control that answers clicks says what it does, and its key where it has one; a field
+    // has none. Over the background the hint tells how to move the window and the menu's
+    // keys.
+    void hintsSayWhatAndWhichKey() {
+        Shell s;
+        for (const PanelControl& c : panelTable()) {
+            const QString tip = s.widget(c.id)->toolTip();
+            const bool answersClicks =
+                c.kind == ControlKind::Button || c.kind == ControlKind::CheckBox ||
+                c.id == ControlId::PanelTitle || c.id == ControlId::RestoreHeightLabel ||
+                c.id == ControlId::LengthenLabel || c.id == ControlId::SavePictureLabel;
+            QVERIFY2(answersClicks != tip.isEmpty(), c.name);
+            const bool submits =
+                std::any_of(panelTable().begin(), panelTable().end(),
+                            [&](const PanelControl& field) { return field.returnPresses == c.id; });
+            QCOMPARE(tip.contains(QStringLiteral("回车键")), submits);
+        }
+        QVERIFY(s.widget(ControlId::QuitButton)->toolTip().endsWith(QStringLiteral("Ctrl+Q")));
+        const auto hintAt = [&](QPoint at) {
+            QHelpEvent help(QEvent::ToolTip, at, s.window->mapToGlobal(at));
+            QApplication::sendEvent(s.window, &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        const QPoint blank =
+            s.widget(ControlId::Instructions)->geometry().bottomLeft() + QPoint(-20, 10);
+        QVERIFY(hintAt(blank).startsWith(QStringLiteral("拖动空白处可以移动窗口")));
+        QVERIFY(hintAt(blank).contains(QStringLiteral("撤销 Ctrl+Z")));
+        QVERIFY(hintAt(QPoint(40, 70)).contains(QStringLiteral("截屏到剪贴板")));
     }
 
     // On a screen lower than the window the frame is as high as the screen allows and scrolls;
