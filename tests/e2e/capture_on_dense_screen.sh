@@ -21,17 +21,14 @@ click_named "$window" Image2
 wait_for_size "$window" "$narrow"
 box=$(wait_for_message_box)
 
-jpeg="$workdir/13800138000.jpg"
-[ "$(identify -format '%m %wx%h %Q' "$jpeg")" = "JPEG $narrow 75" ] \
-  || fail "jpeg is $(identify -format '%m %wx%h %Q' "$jpeg" 2>&1)"
-xclip -selection clipboard -t image/png -o >"$workdir/clip.png"
-[ "$(identify -format '%wx%h' "$workdir/clip.png")" = "$narrow" ] || fail "clipboard picture size"
+wait_until 10 "the JPEG of the capture" jpeg_is "$workdir/13800138000.jpg" "JPEG $narrow 75"
+wait_until 10 "the capture on the clipboard" clipboard_picture "$workdir/clip.png" "$narrow"
 printf 'save %s\n' "$workdir/script.png" \
   | env -u QT_SCALE_FACTOR "$1" --script - --width "$(pixels 524)" \
   || fail "the script mode drew no picture"
 [ "$(compare -metric AE "$workdir/clip.png" "$workdir/script.png" null: 2>&1)" = 0 ] \
   || fail "the capture is not the script mode's picture at $(pixels 524) pixels across"
 
-xdotool windowfocus --sync "$box" key Return
+close_message_box "$box"
 wait_for_size "$window" "$wide"
 echo "1 passed, 0 failed"

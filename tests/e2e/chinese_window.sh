@@ -18,21 +18,39 @@ reference_pid=""
 trap 'kill $program_pid $reference_pid 2>/dev/null || true; rm -rf "$workdir"' EXIT
 window=$(wait_for_window '^Vokarelo$')
 box=$(wait_for_message_box)
-sleep 1 # the box paints once it is mapped
-import -window "$box" "$workdir/box.png"
+
+# A box is painted once it shows more than its background, and the same twice running. Cuts its
+# picture into FILE: painted WINDOW FILE.
+painted() {
+  local new="${2%.png}-new.png"
+  if ! import -window "$1" "$new" 2>/dev/null; then
+    seen="no picture of window $1"
+    return 1
+  fi
+  seen="$(identify -format %k "$new") colours in window $1"
+  if [ "$seen" != "1 colours in window $1" ] && [ -f "$2" ] &&
+    [ "$(compare -metric AE "$2" "$new" null: 2>&1)" = 0 ]; then
+    return 0
+  fi
+  mv "$new" "$2"
+  return 1
+}
+# Taken before the reference shows, which may cover it.
+wait_until 20 "the message box to be painted" painted "$box" "$workdir/box.png"
 
 expected="$workdir/bad.vks第2行“Bogus7”：Bogus7不是窗口中的控件"
 LC_ALL=C LANG=C LANGUAGE= "$reference_program" "$expected" \
   >"$workdir/reference" 2>"$workdir/reference.log" &
 reference_pid=$!
-for _ in $(seq 1 150); do
-  [ -s "$workdir/reference" ] && break
-  kill -0 "$reference_pid" 2>/dev/null || fail "the reference box did not show (no Chinese 确定?)"
-  sleep 0.2
-done
-[ -s "$workdir/reference" ] || fail "the reference box did not show"
-sleep 1
-import -window "$(head -n 1 "$workdir/reference")" "$workdir/reference.png"
+reference_shown() {
+  kill -0 "$reference_pid" 2>/dev/null ||
+    fail "the reference box did not show (no Chinese 确定?): $(cat "$workdir/reference.log")"
+  seen="the reference program printing no window"
+  [ -s "$workdir/reference" ]
+}
+wait_until 30 "the reference box" reference_shown
+wait_until 20 "the reference box to be painted" \
+  painted "$(head -n 1 "$workdir/reference")" "$workdir/reference.png"
 
 [ "$(identify -format %wx%h "$workdir/box.png")" = \
   "$(identify -format %wx%h "$workdir/reference.png")" ] ||

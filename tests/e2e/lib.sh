@@ -3,6 +3,14 @@
 # tests never share a clipboard or a window.
 set -euo pipefail
 
+# The X server passes the clicks and keys on in the order it receives them, and the window runs
+# them in that order, holding whatever arrives while one of its events runs. A script therefore
+# gives its input one step after another and waits only for a state: before it checks it, and
+# where the X server's own routing depends on it (a window or a menu that must be shown before it
+# takes keys, a window that must have grown before a click lands below its old edge). The pauses
+# left are parts of a gesture: a drag that takes time, two clicks that must not make a double
+# click.
+
 # Re-runs the calling script inside a fresh Xvfb with a screen of VOKARELO_E2E_SCREEN pixels
 # (1280x1080 unless set).
 in_own_x_server() {
@@ -21,7 +29,7 @@ fail() {
     echo "--- what the program printed:" >&2
     cat "$workdir/log" >&2
   fi
-  xdpyinfo >/dev/null 2>&1 || echo "(the X server on $DISPLAY does not answer)" >&2
+  xdpyinfo >/dev/null 2>&1 || echo "(the X server on ${DISPLAY:-} does not answer)" >&2
   exit 1
 }
 
@@ -36,41 +44,163 @@ start_program() {
   window=$(wait_for_window '^Vokarelo$')
 }
 
-# Waits up to 60 s (a loaded machine starts slowly) for a visible window whose name matches, and prints its id.
-wait_for_window() {
-  local id=""
-  for _ in $(seq 1 300); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.2
+# Waits for a state: runs CHECK ARGS... every 0.1 s until it succeeds, at most SECONDS, then fails
+# naming WHAT it waited for and what the check saw last. A check runs in this shell and tells what
+# it saw by setting `seen`; it may set other variables for the caller (the window it found). Run as
+# a condition, a check is not stopped by set -e: its status is that of its last command. The
+# bounds are generous, as a loaded machine is slow; an idle one passes at once.
+# Usage: wait_until SECONDS WHAT CHECK [ARGS...]
+wait_until() {
+  local seconds=$1 what=$2 deadline
+  shift 2
+  deadline=$((${EPOCHREALTIME//[!0-9]/} + seconds * 1000000))
+  seen=""
+  until "$@"; do
+    [ "${EPOCHREALTIME//[!0-9]/}" -lt "$deadline" ] ||
+      fail "waited $seconds s for $what; saw ${seen:-nothing}"
+    sleep 0.1
   done
-  fail "no window named $1 appeared"
+}
+
+# Checks for wait_until.
+
+# A visible window whose name matches, in `found`.
+visible_window() {
+  found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+  seen="no such window"
+  [ -n "$found" ]
 }
 
 window_size() {
-  xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
+  xwininfo -id "$1" 2>/dev/null | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
 }
 
-# Waits up to 10 s for the window to reach a size.
+window_is() {
+  seen="the window at $(window_size "$1")"
+  [ "$seen" = "the window at $2" ]
+}
+
+# The program's other visible windows: its message box, its menu and submenu. Sets `others` to
+# their ids.
+other_windows() {
+  local id
+  others=()
+  for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+    [ "$id" != "$window" ] && others+=("$id")
+  done
+  return 0
+}
+
+# As many other windows of the program shown as given.
+other_windows_are() {
+  other_windows
+  seen="${#others[@]} windows besides the window"
+  [ "${#others[@]}" = "$1" ]
+}
+
+# The program's message box, in `found`.
+message_box_shown() {
+  other_windows_are 1 && found=${others[0]}
+}
+
+no_message_box() {
+  other_windows_are 0
+}
+
+window_gone() {
+  seen="window $1 still there"
+  ! xwininfo -id "$1" >/dev/null 2>&1
+}
+
+caption_is() {
+  seen="the caption $(xdotool getwindowname "$window" 2>&1)"
+  [ "$seen" = "the caption $1" ]
+}
+
+process_gone() {
+  seen="process $1 still running"
+  ! kill -0 "$1" 2>/dev/null
+}
+
+# The JPEG at PATH with its format, size and quality as identify tells them ("JPEG 524x854 75").
+jpeg_is() {
+  if [ ! -f "$1" ]; then
+    seen="no $1; files: $(ls "$(dirname "$1")")"
+    return 1
+  fi
+  seen="$1 is $(identify -format '%m %wx%h %Q' "$1" 2>&1)"
+  [ "$seen" = "$1 is $2" ]
+}
+
+# What the clipboard offers, asked without hanging on an owner that does not answer.
+clipboard() {
+  timeout 5 xclip -selection clipboard "$@" -o 2>/dev/null
+}
+
+# A picture on the clipboard of that size, written to FILE: clipboard_picture FILE WxH.
+clipboard_picture() {
+  if ! clipboard -t TARGETS | grep -qx image/png; then
+    seen="no image/png on the clipboard; it offers $(clipboard -t TARGETS | tr '\n' ' ')"
+    return 1
+  fi
+  clipboard -t image/png >"$1" || true
+  seen="a picture of $(identify -format '%wx%h' "$1" 2>&1) on the clipboard"
+  [ "$seen" = "a picture of $2 on the clipboard" ]
+}
+
+clipboard_text_is() {
+  seen="the clipboard reads $(clipboard)"
+  [ "$seen" = "the clipboard reads $1" ]
+}
+
+# A text other than MARKER on the clipboard, in `found`.
+clipboard_text_replaces() {
+  found=$(clipboard || true)
+  seen="the clipboard reads ${found:-nothing}"
+  [ -n "$found" ] && [ "$found" != "$1" ]
+}
+
+# Waits up to 60 s (a loaded machine starts slowly) for a visible window whose name matches, and
+# prints its id.
+wait_for_window() {
+  wait_until 60 "a window named $1" visible_window "$1"
+  echo "$found"
+}
+
+# Waits for the window to reach a size: wait_for_size WINDOW WxH.
 wait_for_size() {
-  local size=""
-  for _ in $(seq 1 50); do
-    size=$(window_size "$1")
-    [ "$size" = "$2" ] && return 0
-    sleep 0.2
-  done
-  fail "window is $size, expected $2"
+  wait_until 30 "the window to be $2" window_is "$1" "$2"
 }
 
-# Waits up to 10 s for a second visible window named Vokarelo, the message box, and prints its id.
+# Waits for the program's message box and prints its id.
 wait_for_message_box() {
-  for _ in $(seq 1 50); do
-    for id in $(xdotool search --onlyvisible --name '^Vokarelo$'); do
-      [ "$id" != "$window" ] && { echo "$id"; return 0; }
-    done
-    sleep 0.2
-  done
-  fail "no message box"
+  wait_until 30 "the message box" message_box_shown
+  echo "$found"
+}
+
+# Answers the message box with Return and waits until it has gone.
+close_message_box() {
+  xdotool windowfocus --sync "$1" key Return
+  wait_until 30 "the message box to close" no_message_box
+}
+
+# Puts a text on the clipboard from another program, and waits until the clipboard offers it.
+offer_text() {
+  printf '%s' "$1" | xclip -selection clipboard -i >/dev/null
+  wait_until 10 "the clipboard to offer $1" clipboard_text_is "$1"
+}
+
+# The text of a field, as the user would copy it: a click into it (unless no name is given: the
+# field with the focus), Ctrl+A and Ctrl+C. Sets `field_text`. The clipboard holds a marker first,
+# so that the copy is seen to have arrived; an empty field copies nothing and cannot be read so.
+# Usage: read_field WINDOW [NAME]
+read_field() {
+  local marker="(before the copy of ${2:-a field})"
+  offer_text "$marker"
+  [ -z "${2:-}" ] || click_named "$1" "$2"
+  xdotool key ctrl+a ctrl+c
+  wait_until 30 "the copy of ${2:-the field with the focus}" clipboard_text_replaces "$marker"
+  field_text=$found
 }
 
 # A click at a point of the window's client area.

@@ -20,31 +20,32 @@ click_named "$window" Text1
 xdotool key ctrl+a type --delay 20 "57"
 click_named "$window" Command2
 double_click_named "$window" Text3 80
-sleep 0.3
 xdotool type --delay 20 "13912345678"
 click_named "$window" Command6
 click_named "$window" Check1
 click_named "$window" Label30
-sleep 0.6
+wait_for_size "$window" 889x855
+sleep 0.6 # part of the slow double click: longer than the double-click interval after the first
 click_named "$window" Label30
 wait_for_size "$window" 889x1015
 
-# Types a path into the file dialog of that title and accepts it.
+# Types a path into the file dialog of that title and accepts it. The dialog takes the keys once it
+# has the focus; the path is accepted once its file name field is seen, by a copy, to hold it.
+dialog_field_holds() {
+  xdotool key ctrl+a ctrl+c
+  clipboard_text_is "$1"
+}
 answer_dialog() {
   local dialog
   dialog=$(wait_for_window "^$1\$")
+  offer_text "(before $1)"
   xdotool windowfocus --sync "$dialog"
-  sleep 0.3
   xdotool key ctrl+a type --delay 10 "$2"
+  wait_until 30 "the file name of $1 to read $2" dialog_field_holds "$2"
   xdotool key Return
 }
 
 setup="$workdir/made in the window.vks"
-xdotool key ctrl+s
-answer_dialog 保存设置 "$setup"
-for _ in $(seq 1 50); do [ -s "$setup" ] && break; sleep 0.2; done
-[ -s "$setup" ] || fail "Ctrl+S wrote no $setup"
-head -n 1 "$setup" | grep -q '^# Vokarelo set-up, saved ' || fail "no comment first: $(head -n 1 "$setup")"
 expected='Text1 = 57
 Command2
 dblclick Text3
@@ -53,13 +54,25 @@ Command6
 Check1
 Label30
 Label30'
-[ "$(tail -n +2 "$setup")" = "$expected" ] || fail "the set-up reads: $(cat "$setup")"
+setup_written() {
+  if [ ! -s "$setup" ]; then
+    seen="no $setup"
+    return 1
+  fi
+  seen="the set-up reading: $(cat "$setup")"
+  head -n 1 "$setup" | grep -q '^# Vokarelo set-up, saved ' &&
+    [ "$(tail -n +2 "$setup")" = "$expected" ]
+}
+xdotool key ctrl+s
+answer_dialog 保存设置 "$setup"
+wait_until 30 "Ctrl+S to write the set-up made in the window" setup_written
 
 # The window's own capture: the panel title narrows it and puts the picture on the clipboard.
 capture() {
+  offer_text "(before the capture)"
   click_named "$window" Label1
   wait_for_size "$window" 524x1015
-  xclip -selection clipboard -t image/png -o >"$1"
+  wait_until 30 "the capture on the clipboard" clipboard_picture "$1" 524x1015
 }
 capture "$workdir/window.png"
 
@@ -71,8 +84,14 @@ same_picture() {
   [ "$differing" = 0 ] || fail "$1 and $2 differ in $differing pixels; the set-up: $(cat "$setup")"
 }
 same_picture "$workdir/window.png" "$workdir/replayed.png"
-kill "$program_pid"
-wait "$program_pid" 2>/dev/null || true
+# Ends the window, and waits until the X server has taken it away, as the next one is looked for by
+# its name.
+end_program() {
+  kill "$program_pid"
+  wait "$program_pid" 2>/dev/null || true
+  wait_until 10 "the ended program's window to go" window_gone "$window"
+}
+end_program
 
 # A fresh window opens it with Ctrl+O.
 "$workdir/vokarelo" >"$workdir/log" 2>&1 &
@@ -85,8 +104,7 @@ answer_dialog 打开设置 "$setup"
 wait_for_size "$window" 889x1015
 capture "$workdir/opened.png"
 same_picture "$workdir/opened.png" "$workdir/replayed.png"
-kill "$program_pid"
-wait "$program_pid" 2>/dev/null || true
+end_program
 
 # And from the command line.
 "$workdir/vokarelo" "$setup" >"$workdir/log" 2>&1 &

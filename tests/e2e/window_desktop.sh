@@ -21,11 +21,11 @@ cleanup() {
   rm -rf "$state" "${workdir:-}"
 }
 trap cleanup EXIT
-# Waits until the window manager owns the screen.
-for _ in $(seq 1 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
+window_manager_runs() {
+  seen="no window manager"
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+wait_until 30 "the window manager to own the screen" window_manager_runs
 
 start() {
   workdir=$(mktemp -d)
@@ -35,56 +35,69 @@ start() {
   window=$(wait_for_window '^Vokarelo$')
 }
 
-# Waits up to 10 s for the program to end of itself, without a question.
+# Waits for the program to end of itself, without a question, and its window to go.
 wait_for_exit() {
-  for _ in $(seq 1 50); do
-    kill -0 "$program_pid" 2>/dev/null || { wait "$program_pid" || true; return 0; }
-    sleep 0.2
-  done
-  fail "the program did not quit"
+  wait_until 30 "the program to quit" process_gone "$program_pid"
+  wait "$program_pid" || true
+  wait_until 10 "the window of the program that quit to go" window_gone "$window"
 }
 
 position() {
   xdotool getwindowgeometry "$window" | awk '/Position:/ {print $2}' | cut -d, -f1
 }
 
+height_is() {
+  seen="the window at $(window_size "$window") on a 1366x768 screen"
+  [ "$(window_size "$window" | cut -dx -f2)" = "$1" ]
+}
+
+at_x() {
+  seen="the window at x $(position)"
+  [ "$seen" = "the window at x $1" ]
+}
+
+# The program's menu and its submenus open: menus_shown COUNT. They are windows of their own, and
+# hold the mouse and the keys while they are shown.
+menus_shown() {
+  other_windows_are "$1"
+}
+
 start "$1"
 # As high as the screen, with a scroll bar beside the panel.
-sleep 0.5
-height=$(window_size "$window" | cut -dx -f2)
-[ "$height" = 768 ] || fail "the window is $(window_size "$window") on a 1366x768 screen"
+wait_until 30 "the window to be as high as the screen" height_is 768
 
 # A drag on the panel's background, between the title and the battery row, moves the window.
 before=$(position)
 step=150
 [ "$before" -gt 300 ] && step=-150
 move_to_named "$window" panel-background
+# The pauses are the drag's own: the window manager takes the move over once the program asks it
+# to, and the hand moves in steps and rests before it lets go.
 xdotool mousedown 1 sleep 0.3 \
   mousemove_relative -- $((step / 3)) 0 sleep 0.2 mousemove_relative -- $((step / 3)) 0 sleep 0.2 \
   mousemove_relative -- $((step / 3)) 0 sleep 0.3 mouseup 1
-sleep 0.5
-after=$(position)
-[ $((after - before)) = "$step" ] || fail "a drag of $step moved the window from x $before to $after"
+wait_until 10 "a drag of $step to move the window from x $before" at_x $((before + step))
 
 # The colour row lies below the screen's edge: the wheel brings it up by the 86 pixels missing.
 move_to_named "$window" panel-background
 for _ in $(seq 1 10); do xdotool click 5; done
-sleep 0.3
 red=$(named_point Text9)
 read -r red_x red_y <<<"$red"
 click_at "$window" "$red_x" $((red_y - 86))
 xdotool key ctrl+a type 100
+# The click landed in the red field, so the wheel had brought it up.
+read_field "$window"
+[ "$field_text" = 100 ] ||
+  fail "the field clicked 86 pixels above the red field's place reads $field_text"
 xdotool key Return Escape
-sleep 0.3
 # Undo takes back the row's 保存, redo brings it again, undo once more.
 xdotool key ctrl+z ctrl+y ctrl+z
-sleep 0.3
 
 # The menu's last entry quits, asking nothing; the session is kept.
 for _ in $(seq 1 10); do xdotool click 4; done
 move_to_named "$window" panel-background
 xdotool click 3
-sleep 0.5
+wait_until 10 "the menu" menus_shown 1
 xdotool key Up Return
 wait_for_exit
 [ -f "$kept" ] || fail "no set-up kept at $kept"
@@ -95,13 +108,13 @@ rm -rf "$workdir"
 start "$1"
 move_to_named "$window" panel-background
 xdotool click 3
-sleep 0.5
+wait_until 10 "the menu" menus_shown 1
 xdotool key Up Up Right
-sleep 0.3
+wait_until 10 "the menu of recent set-ups" menus_shown 2
 xdotool key Return
-sleep 1
+# The menus let go of the mouse as they close; the set-up they chose is loaded before the click.
+wait_until 10 "the menus to close" menus_shown 0
 click_named "$window" Check1 # 启用通话记录2
-sleep 0.3
 xdotool key ctrl+q
 wait_for_exit
 [ "$(grep -v '^#' "$kept")" = $'Text9 = 100\nCheck1' ] || fail "kept: $(cat "$kept")"
