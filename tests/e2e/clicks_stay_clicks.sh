@@ -44,8 +44,11 @@ move_to_named "$window" panel-background
 xdotool mousedown 1 sleep 0.2 mousemove_relative -- 60 0 sleep 0.2 mousemove_relative -- 60 0 \
   sleep 0.2 mouseup 1
 expected="$(( ${start%,*} + 120 )),${start#*,}"
-for _ in $(seq 1 50); do [ "$(position)" = "$expected" ] && break; sleep 0.1; done
-[ "$(position)" = "$expected" ] || fail "a drag of 120 moved the window from $start to $(position)"
+window_at() {
+  seen="the window at $(position)"
+  [ "$(position)" = "$1" ]
+}
+wait_until 5 "a drag of 120 to move the window from $start to $expected" window_at "$expected"
 
 # Row 2 is on the capture: the click after the tap was taken.
 click_named "$window" Check6

@@ -13,14 +13,8 @@ kept="$data/Vokarelo/last-session.vks"
 
 # Waits up to 20 s for the program to end, and sets status to its exit status.
 wait_for_end() {
-  for _ in $(seq 1 200); do
-    if ! kill -0 "$program_pid" 2>/dev/null; then
-      wait "$program_pid" && status=0 || status=$?
-      return 0
-    fi
-    sleep 0.1
-  done
-  fail "the program did not end"
+  wait_until 20 "the program to end" process_gone "$program_pid"
+  wait "$program_pid" && status=0 || status=$?
 }
 
 start_program "$program"

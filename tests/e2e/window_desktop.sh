@@ -13,19 +13,8 @@ mkdir -m 700 "$state/run"
 export XDG_DATA_HOME="$state/data" XDG_CONFIG_HOME="$state/config" XDG_RUNTIME_DIR="$state/run"
 kept="$XDG_DATA_HOME/Vokarelo/last-session.vks"
 
-openbox --sm-disable >/dev/null 2>&1 &
-openbox_pid=$!
-cleanup() {
-  kill "${program_pid:-}" 2>/dev/null || true
-  kill "$openbox_pid" 2>/dev/null || true
-  rm -rf "$state" "${workdir:-}"
-}
-trap cleanup EXIT
-window_manager_runs() {
-  seen="no window manager"
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
-}
-wait_until 30 "the window manager to own the screen" window_manager_runs
+source "$(dirname "$0")/window_manager.sh"
+cleanup_paths=("$state")
 
 start() {
   workdir=$(mktemp -d)

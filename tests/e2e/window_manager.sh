@@ -10,7 +10,8 @@ end_with_window_manager() {
   rm -rf "${cleanup_paths[@]}" "${workdir:-}"
 }
 trap end_with_window_manager EXIT
-for _ in $(seq 1 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
+window_manager_runs() {
+  seen="no window manager"
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+wait_until 30 "the window manager to own the screen" window_manager_runs
