@@ -16,6 +16,13 @@
 WindowActions::WindowActions(QWidget& window, WindowModel& model, SetupFiles& files, RunCommand run)
     : window_(window), model_(model), files_(files), run_(std::move(run)),
       menu_(new QMenu(&window)) {
+    // The phone screen's back arrow, for the keyboard: the capture, and back to the settings.
+    addAction(QStringLiteral("截屏 / 显示设置（点 ←）"), {QKeySequence(Qt::ALT | Qt::Key_Left)},
+              [this] {
+                  run_(model_.form().element(ElementId::BackArrow).name,
+                       [this] { model_.actions().click(ElementId::BackArrow); });
+              });
+    menu_->addSeparator();
     undo_ =
         addAction(QStringLiteral("撤销"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { undo(); });
     redo_ = addAction(

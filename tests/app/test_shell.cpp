@@ -296,6 +296,18 @@ private slots:
         QCOMPARE(s.window->height(), 1015);
     }
 
+    // From the keyboard, Alt+Left does what a click on the arrow does, wherever the focus is.
+    void backArrowFromTheKeyboard() {
+        Shell s;
+        s.widget(ControlId::NumberField)->setFocus();
+        QTest::keyClick(s.widget(ControlId::NumberField), Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(s.form.width(), 7860.0f);
+        QCOMPARE(s.platform.clipboard.pictureValue.size(), QSize(524, 854));
+        QCOMPARE(s.recorder().lines().last(), QStringLiteral("Image2"));
+        QTest::keyClick(s.window, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(s.form.width(), 13335.0f);
+    }
+
     void backArrowIsAHotspotOnThePicture() {
         Shell s;
         QTest::mouseClick(s.window, Qt::LeftButton, {}, QPoint(40, 70));
@@ -648,7 +660,8 @@ private slots:
                 shown << action->text() + u'\t' + action->shortcut().toString();
         QCOMPARE(
             shown,
-            (QStringList{QStringLiteral("撤销\tCtrl+Z"), QStringLiteral("重做\tCtrl+Shift+Z"),
+            (QStringList{QStringLiteral("截屏 / 显示设置（点 ←）\tAlt+Left"),
+                         QStringLiteral("撤销\tCtrl+Z"), QStringLiteral("重做\tCtrl+Shift+Z"),
                          QStringLiteral("打开设置…\tCtrl+O"), QStringLiteral("保存设置…\tCtrl+S"),
                          QStringLiteral("最近的设置\t"), QStringLiteral("退出\tCtrl+Q")}));
     }
