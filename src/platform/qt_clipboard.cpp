@@ -46,6 +46,16 @@ const InputWitness* inputWitness() {
     return witness;
 }
 
+// A picture offered as PNG before Qt's own image format. A clipboard keeper that copies one format
+// to keep the picture after this program ends takes the first offered, as Weston's own does: that
+// must be one other programs read. Qt encodes the PNG only when one is asked for.
+class PictureData final : public QMimeData {
+public:
+    QStringList formats() const override {
+        return QStringList{QStringLiteral("image/png")} + QMimeData::formats();
+    }
+};
+
 bool onWayland() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
@@ -83,9 +93,9 @@ ClipboardPicture QtClipboard::picture() const {
 }
 
 bool QtClipboard::setPicture(const QImage& picture) {
-    // Qt offers image data to other programs in every image format they ask for, image/png
-    // included, encoding it only when one is asked for.
-    auto* data = new QMimeData;
+    // Qt offers image data to other programs in every image format they ask for, encoding it only
+    // when one is asked for.
+    auto* data = new PictureData;
     data->setImageData(picture);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setMimeData(data);
