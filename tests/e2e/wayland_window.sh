@@ -31,15 +31,9 @@ cleanup() {
   [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
   local pid
   for pid in "${weston_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  [ -n "${VOKARELO_E2E_KEEP:-}" ] || rm -rf "$runtime" "$workdir"
+  rm -rf "$runtime" "$workdir"
 }
 trap cleanup EXIT
-
-weston_fail() {
-  echo "--- weston's log:" >&2
-  cat "$runtime"/*.log >&2 || true
-  fail "$@"
-}
 
 # Starts a Weston on X11 listening on the socket NAME, with further options, and waits for it.
 start_weston() {
