@@ -304,8 +304,10 @@ void MainWindow::noticeHandedOver() {
     // The export follows a capture: when an event did both, its last word is the file.
     if (now.saves != noticed_.saves)
         FadingNotice::showOver(*this, QStringLiteral("已保存"));
-    else
+    else if (form_.captureOffClipboard().isNull())
         FadingNotice::showOver(*this, QStringLiteral("已复制到剪贴板"));
+    else
+        FadingNotice::showOver(*this, QStringLiteral("截屏未能放到剪贴板\n请先点一下窗口再截屏"));
     noticed_ = now;
 }
 

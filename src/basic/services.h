@@ -56,7 +56,11 @@ public:
     // it than that, however much the owner offers.
     virtual ClipboardText text(qsizetype mostCharacters) const = 0;
     virtual ClipboardPicture picture() const = 0;
-    virtual void setPicture(const QImage& picture) = 0;
+    // Puts the picture on the clipboard for other programs to paste. False when it is not the
+    // clipboard's now: the window system gave the clipboard to no one, or would not take it from a
+    // window that has had no input yet, as a Wayland compositor may refuse it. The picture is then
+    // nowhere but with the caller.
+    virtual bool setPicture(const QImage& picture) = 0;
 };
 
 // The window's one timer, and the pause of a command.

@@ -11,7 +11,10 @@ class MemoryClipboard final : public Clipboard {
 public:
     ClipboardText text(qsizetype) const override { return {}; }
     ClipboardPicture picture() const override { return answeredPicture(picture_); }
-    void setPicture(const QImage& picture) override { picture_ = picture; }
+    bool setPicture(const QImage& picture) override {
+        picture_ = picture;
+        return true;
+    }
 
 private:
     QImage picture_;

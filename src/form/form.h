@@ -6,6 +6,7 @@
 #include "element.h"
 #include "events.h"
 
+#include <QImage>
 #include <QString>
 #include <QStringView>
 #include <array>
@@ -45,7 +46,7 @@ public:
     // The export has ended, written or not, before the window widens again: the user learns of it
     // now, and a run without a user (a script) must not go on as if a file were there that is not.
     virtual void exportFinished(const ExportOutcome& outcome) = 0;
-    // The capture put its picture on the clipboard.
+    // The capture took its picture and offered it to the clipboard, which may have refused it.
     virtual void copied() {}
     // A command asked for the program to end (the exit button).
     virtual void quitAsked() = 0;
@@ -168,6 +169,12 @@ public:
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption) { caption_ = caption; }
 
+    // The last capture's picture while the clipboard refused it, for the export to save in its
+    // place; null when the capture reached the clipboard. Like the clipboard, it is no part of the
+    // window's state: undo does not bring an earlier one back.
+    const QImage& captureOffClipboard() const { return captureOffClipboard_; }
+    void keepCaptureOffClipboard(const QImage& picture) { captureOffClipboard_ = picture; }
+
     // The window's one timer, of one interval.
     static constexpr int TimerInterval = 500;
     bool timerRunning() const { return timerRunning_; }
@@ -198,5 +205,6 @@ private:
     float width_;
     float height_;
     QString caption_;
+    QImage captureOffClipboard_;
     bool timerRunning_ = false;
 };

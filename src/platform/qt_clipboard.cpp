@@ -5,9 +5,60 @@
 #include "x11_clipboard.h"
 
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
 
 namespace {
+
+// Whether the program has had a key, button or touch from the user. A Wayland client asks for the
+// clipboard with the serial of such an event, and Qt sends the last one it had: before any, the
+// request carries none, and a compositor may ignore it without a word (Weston does whenever
+// another program holds the clipboard) while Qt goes on reporting the clipboard as its own.
+class InputWitness final : public QObject {
+public:
+    explicit InputWitness(QObject* application) : QObject(application) {
+        application->installEventFilter(this);
+    }
+    bool seen() const { return seen_; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::KeyPress:
+        case QEvent::TouchBegin:
+        case QEvent::TabletPress:
+            seen_ = true;
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    bool seen_ = false;
+};
+
+// One for the program, watching from the first clipboard made, which is made before the window.
+const InputWitness* inputWitness() {
+    static const InputWitness* witness = new InputWitness(QCoreApplication::instance());
+    return witness;
+}
+
+// A picture offered as PNG before Qt's own image format. A clipboard keeper that copies one format
+// to keep the picture after this program ends takes the first offered, as Weston's own does: that
+// must be one other programs read. Qt encodes the PNG only when one is asked for.
+class PictureData final : public QMimeData {
+public:
+    QStringList formats() const override {
+        return QStringList{QStringLiteral("image/png")} + QMimeData::formats();
+    }
+};
+
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 // On X11, Qt's clipboard waits on the user-interface thread for the answers of the clipboard's
 // owner, and the window stops painting meanwhile: there the clipboard is read away from it.
@@ -16,6 +67,10 @@ bool onX11() {
 }
 
 } // namespace
+
+QtClipboard::QtClipboard(int ownerAnswerLimitMs) : ownerAnswerLimitMs_(ownerAnswerLimitMs) {
+    inputWitness();
+}
 
 ClipboardText QtClipboard::text(qsizetype mostCharacters) const {
     if (onX11())
@@ -37,11 +92,19 @@ ClipboardPicture QtClipboard::picture() const {
     return readClipboardPicture(QGuiApplication::clipboard()->mimeData());
 }
 
-void QtClipboard::setPicture(const QImage& picture) {
-    // Qt offers image data to other programs in every image format they ask for, image/png
-    // included, encoding it only when one is asked for.
-    auto* data = new QMimeData;
+bool QtClipboard::setPicture(const QImage& picture) {
+    // Qt offers image data to other programs in every image format they ask for, encoding it only
+    // when one is asked for.
+    auto* data = new PictureData;
     data->setImageData(picture);
-    QGuiApplication::clipboard()->setMimeData(data);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setMimeData(data);
     offered_ = data;
+    // Where no window system keeps a clipboard (a compositor without a seat) the data is not read
+    // back; on X11 the selection's owner is known at once.
+    if (clipboard->mimeData() != data)
+        return false;
+    if (onWayland())
+        return clipboard->ownsClipboard() && inputWitness()->seen();
+    return onX11() ? clipboard->ownsClipboard() : true;
 }

@@ -11,11 +11,14 @@
 class QtClipboard final : public Clipboard {
 public:
     // The clipboard's owner has ownerAnswerLimitMs for each of its answers.
-    explicit QtClipboard(int ownerAnswerLimitMs) : ownerAnswerLimitMs_(ownerAnswerLimitMs) {}
+    explicit QtClipboard(int ownerAnswerLimitMs);
 
     ClipboardText text(qsizetype mostCharacters) const override;
     ClipboardPicture picture() const override;
-    void setPicture(const QImage& picture) override;
+    // On Wayland the compositor's answer comes later, or never when it ignores the request; the
+    // picture counts as the clipboard's only when the request could carry the serial of an input
+    // event, which the compositor asks for, and this program then holds the clipboard.
+    bool setPicture(const QImage& picture) override;
 
 private:
     int ownerAnswerLimitMs_;

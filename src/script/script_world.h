@@ -35,7 +35,7 @@ public:
 
     ClipboardText text(qsizetype mostCharacters) const override;
     ClipboardPicture picture() const override { return outside_.picture(); }
-    void setPicture(const QImage& picture) override { outside_.setPicture(picture); }
+    bool setPicture(const QImage& picture) override { return outside_.setPicture(picture); }
 
     // From begin to end the script's own text stands in for the one outside.
     void beginScript() { scriptText_ = QString(); }

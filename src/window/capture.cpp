@@ -10,6 +10,7 @@
 namespace {
 
 const QString CaptureCaption = QStringLiteral("已截屏！去聊天窗口粘贴试试.. - ");
+const QString OffClipboardCaption = QStringLiteral("截屏未能放到剪贴板（请先点一下窗口再截屏） - ");
 
 // One piece of a date-time format: a quoted literal, a run of one pattern letter, or any other
 // character.
@@ -68,9 +69,12 @@ QImage capturedPicture(const Form& form, qreal pixelRatio) {
 }
 
 void captureWindow(Form& form, CaptureExport exportAfter) {
-    form.clipboard().setPicture(capturedPicture(form, form.screen().pixelRatio()));
+    const QImage picture = capturedPicture(form, form.screen().pixelRatio());
+    const bool onClipboard = form.clipboard().setPicture(picture);
+    form.keepCaptureOffClipboard(onClipboard ? QImage() : picture);
     form.observer().copied();
-    form.setCaption(CaptureCaption + captureTimeText(form.clock().now(), form.clock().locale()));
+    form.setCaption((onClipboard ? CaptureCaption : OffClipboardCaption) +
+                    captureTimeText(form.clock().now(), form.clock().locale()));
     form.setVisible(ControlId::SavePictureLabel, true);
     if (exportAfter == CaptureExport::WhenTicked && form.value(ControlId::AutoSaveBox) == 1)
         form.startTimer();

@@ -13,7 +13,8 @@ enum class CaptureExport {
     Never,
 };
 
-// Puts the image of the (just narrowed) window on the clipboard and confirms it in the caption.
+// Puts the image of the (just narrowed) window on the clipboard and confirms it in the caption; a
+// picture the clipboard refuses is kept for the export, and the caption says it is not there.
 void captureWindow(Form& form, CaptureExport exportAfter);
 
 // The picture a capture takes at this moment: the phone screen, 524 window pixels wide and as high

@@ -148,7 +148,11 @@ QString writeFailureReason(const WriteFailure& failure) {
 }
 
 ExportOutcome writeClipboardPicture(Form& form) {
-    const ClipboardPicture clipboard = form.clipboard().picture();
+    ClipboardPicture clipboard = form.clipboard().picture();
+    // The capture's own picture stands in for it when the clipboard refused it, unless the user has
+    // put a picture there since, which is the one to save as ever.
+    if (clipboard.read == ClipboardRead::Empty && !form.captureOffClipboard().isNull())
+        clipboard = answeredPicture(form.captureOffClipboard());
     form.timer().pause(ExportPauseMs);
     const QString name = form.text(ControlId::NumberField);
     FileStore& files = form.files();

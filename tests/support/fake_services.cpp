@@ -23,9 +23,12 @@ ClipboardPicture FakeClipboard::picture() const {
                                          : ClipboardPicture{found, {}};
 }
 
-void FakeClipboard::setPicture(const QImage& picture) {
+bool FakeClipboard::setPicture(const QImage& picture) {
+    if (refusesPictures)
+        return false;
     pictureValue = picture;
     textValue.clear();
     answers = true;
     tooLarge = false;
+    return true;
 }

@@ -26,14 +26,18 @@ public:
     // An owner that never answers, and a picture or text too large to read.
     bool answers = true;
     bool tooLarge = false;
+    // A window system that will not take the program's picture, as a Wayland compositor refuses it
+    // to a window without input: the clipboard keeps what it held.
+    bool refusesPictures = false;
     // Runs at every read, when the program would wait for the clipboard's owner.
     std::function<void()> whileReading;
 
     // A text longer than mostCharacters is TooLarge, as a reader that stops there finds it.
     ClipboardText text(qsizetype mostCharacters) const override;
     ClipboardPicture picture() const override;
-    // A picture replaces any text, as on the real clipboard, and this program holds it now.
-    void setPicture(const QImage& picture) override;
+    // A picture replaces any text, as on the real clipboard, and this program holds it now, unless
+    // the clipboard refuses it.
+    bool setPicture(const QImage& picture) override;
 
 private:
     // How a read goes: Found when the owner answers with what it holds.

@@ -341,6 +341,88 @@ private slots:
         QCOMPARE(w.platform.messages.shown.size(), 1);
     }
 
+    // A capture the clipboard refused (a Wayland compositor's answer to a window without input)
+    // says so in the caption, and its export saves the picture the capture took, unless the user
+    // has put a picture on the clipboard since; a later capture that reaches the clipboard is the
+    // one saved again.
+    void captureTheClipboardRefused_data() {
+        QTest::addColumn<QString>("since");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("nothing since") << ""
+                                       << "capture"
+                                       << "";
+        QTest::newRow("a text copied since") << "text"
+                                             << "capture"
+                                             << "";
+        QTest::newRow("a picture copied since") << "picture"
+                                                << "foreign"
+                                                << "";
+        QTest::newRow("an owner that does not answer since") << "silent owner"
+                                                             << ""
+                                                             << "剪贴板没有响应";
+        QTest::newRow("a capture that reached the clipboard since") << "capture again"
+                                                                    << "second capture"
+                                                                    << "";
+    }
+    void captureTheClipboardRefused() {
+        QFETCH(QString, since);
+        QFETCH(QString, saved);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        Window w;
+        w.platform.files.folder = dir.path();
+        QImage foreign(30, 20, QImage::Format_RGB32);
+        foreign.fill(Qt::darkCyan);
+        w.platform.clipboard.textValue = QStringLiteral("copied before");
+        w.platform.clipboard.refusesPictures = true;
+        w.form.click(ElementId::BackArrow);
+
+        QCOMPARE(w.form.caption(), QStringLiteral("截屏未能放到剪贴板（请先点一下窗口再截屏） - "
+                                                  "2024/10/14 9:32:05"));
+        QVERIFY(w.form.timerRunning());
+        const QImage captured = capturedPicture(w.form, 1);
+        QCOMPARE(w.form.captureOffClipboard(), captured);
+        QCOMPARE(w.platform.clipboard.textValue, QStringLiteral("copied before"));
+        QVERIFY(w.platform.clipboard.pictureValue.isNull());
+
+        QImage expected = captured;
+        if (since == u"text") {
+            w.platform.clipboard.textValue = QStringLiteral("copied since");
+        } else if (since == u"picture") {
+            w.platform.clipboard.pictureValue = foreign;
+            expected = foreign;
+        } else if (since == u"silent owner") {
+            w.platform.clipboard.answers = false;
+        } else if (since == u"capture again") {
+            w.form.timerTick();
+            w.platform.clipboard.refusesPictures = false;
+            w.run(QStringLiteral("LT"));
+            QCOMPARE(w.form.caption(), Confirmation + QStringLiteral("2024/10/14 9:32:05"));
+            QVERIFY(w.form.captureOffClipboard().isNull());
+            expected = w.platform.clipboard.pictureValue;
+            QCOMPARE(expected.size(), QSize(524, 1015));
+            QFile::remove(dir.filePath(QStringLiteral("13800138000.jpg")));
+            w.platform.messages.shown.clear();
+        }
+        w.form.timerTick();
+
+        const QString path = dir.filePath(QStringLiteral("13800138000.jpg"));
+        const QString caption =
+            QStringLiteral("图片") + path +
+            (reason.isEmpty() ? QStringLiteral("已保存") : QStringLiteral("未保存：") + reason);
+        QCOMPARE(w.form.caption(), caption);
+        QCOMPARE(w.platform.messages.shown, QStringList{caption});
+        QFile file(path);
+        if (saved.isEmpty()) {
+            QVERIFY(!file.exists());
+            return;
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), jpegAt75(expected));
+    }
+
     // Each export, saved or not, names the path and its outcome in the caption and a message,
     // writes only inside the program's folder, and leaves the window wide.
     void exportOutcome_data() {
