@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPixmap>
-#include <QPointer>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
@@ -61,14 +60,16 @@ QMimeData* PictureDrag::pictureData(const QImage& picture, const QString& number
 void PictureDrag::start(QWidget& source, const Form& form) {
     const qreal ratio = source.devicePixelRatioF();
     const QImage picture = capturedPicture(form, ratio);
-    QPointer<QDrag> drag = new QDrag(&source);
+    auto* drag = new QDrag(&source);
     drag->setMimeData(pictureData(picture, form.text(ControlId::NumberField), form.files()));
     QPixmap thumbnail = QPixmap::fromImage(
         picture.scaledToWidth(qRound(ThumbnailWidth * ratio), Qt::SmoothTransformation));
     thumbnail.setDevicePixelRatio(ratio);
     drag->setPixmap(thumbnail);
     drag->setHotSpot(QPoint(ThumbnailWidth / 2, qRound(thumbnail.height() / ratio / 2)));
+    // The drop is over only once the target has taken what it asked for, which on X11 it asks
+    // after exec has returned: Qt answers from the drag while it lives and deletes it when the
+    // target says it is done, or when a drag that was dropped nowhere ends. Deleted here, the drag
+    // left the target nothing.
     drag->exec(Qt::CopyAction);
-    if (drag)
-        drag->deleteLater();
 }
