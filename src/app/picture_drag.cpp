@@ -9,7 +9,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QDrag>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QPixmap>
 #include <QStandardPaths>
@@ -32,13 +31,7 @@ QByteArray pngBytes(const QImage& image) {
 QString PictureDrag::folder() {
     // Qt makes the runtime folder itself only for this user, and refuses one that others can read.
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        return {};
-    const QString path = QDir(runtime).filePath(QStringLiteral("vokarelo"));
-    if (!QDir().mkpath(path) ||
-        !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-        return {};
-    return path;
+    return runtime.isEmpty() ? QString() : QDir(runtime).filePath(QStringLiteral("vokarelo"));
 }
 
 QMimeData* PictureDrag::pictureData(const QImage& picture, const QString& number,
@@ -49,11 +42,14 @@ QMimeData* PictureDrag::pictureData(const QImage& picture, const QString& number
     const QString name = !number.isEmpty() && fileNameRefusal(number).isEmpty()
                              ? number + QStringLiteral(".png")
                              : QStringLiteral("Vokarelo.png");
-    if (const QString folder = PictureDrag::folder(); !folder.isEmpty()) {
-        const QString path = QDir(folder).filePath(name);
-        if (saveFileAtomically(png, path, files))
-            data->setUrls({QUrl::fromLocalFile(path)});
-    }
+    // The folder is checked as it is opened and written through what was opened: a link put in
+    // its place sends the file nowhere else.
+    const QString path = folder();
+    FileError error;
+    if (const std::unique_ptr<OpenFolder> opened =
+            path.isEmpty() ? nullptr : files.openPrivateFolder(path, &error);
+        opened && saveFileAtomically(png, *opened, name))
+        data->setUrls({QUrl::fromLocalFile(QDir(path).filePath(name))});
     return data;
 }
 
