@@ -9,10 +9,8 @@
 #include <QBuffer>
 #include <QDir>
 #include <QDrag>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QPixmap>
-#include <QPointer>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
@@ -33,13 +31,7 @@ QByteArray pngBytes(const QImage& image) {
 QString PictureDrag::folder() {
     // Qt makes the runtime folder itself only for this user, and refuses one that others can read.
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        return {};
-    const QString path = QDir(runtime).filePath(QStringLiteral("vokarelo"));
-    if (!QDir().mkpath(path) ||
-        !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-        return {};
-    return path;
+    return runtime.isEmpty() ? QString() : QDir(runtime).filePath(QStringLiteral("vokarelo"));
 }
 
 QMimeData* PictureDrag::pictureData(const QImage& picture, const QString& number,
@@ -50,25 +42,30 @@ QMimeData* PictureDrag::pictureData(const QImage& picture, const QString& number
     const QString name = !number.isEmpty() && fileNameRefusal(number).isEmpty()
                              ? number + QStringLiteral(".png")
                              : QStringLiteral("Vokarelo.png");
-    if (const QString folder = PictureDrag::folder(); !folder.isEmpty()) {
-        const QString path = QDir(folder).filePath(name);
-        if (saveFileAtomically(png, path, files))
-            data->setUrls({QUrl::fromLocalFile(path)});
-    }
+    // The folder is checked as it is opened and written through what was opened: a link put in
+    // its place sends the file nowhere else.
+    const QString path = folder();
+    FileError error;
+    if (const std::unique_ptr<OpenFolder> opened =
+            path.isEmpty() ? nullptr : files.openPrivateFolder(path, &error);
+        opened && saveFileAtomically(png, *opened, name))
+        data->setUrls({QUrl::fromLocalFile(QDir(path).filePath(name))});
     return data;
 }
 
 void PictureDrag::start(QWidget& source, const Form& form) {
     const qreal ratio = source.devicePixelRatioF();
     const QImage picture = capturedPicture(form, ratio);
-    QPointer<QDrag> drag = new QDrag(&source);
+    auto* drag = new QDrag(&source);
     drag->setMimeData(pictureData(picture, form.text(ControlId::NumberField), form.files()));
     QPixmap thumbnail = QPixmap::fromImage(
         picture.scaledToWidth(qRound(ThumbnailWidth * ratio), Qt::SmoothTransformation));
     thumbnail.setDevicePixelRatio(ratio);
     drag->setPixmap(thumbnail);
     drag->setHotSpot(QPoint(ThumbnailWidth / 2, qRound(thumbnail.height() / ratio / 2)));
+    // The drop is over only once the target has taken what it asked for, which on X11 it asks
+    // after exec has returned: Qt answers from the drag while it lives and deletes it when the
+    // target says it is done, or when a drag that was dropped nowhere ends. Deleted here, the drag
+    // left the target nothing.
     drag->exec(Qt::CopyAction);
-    if (drag)
-        drag->deleteLater();
 }

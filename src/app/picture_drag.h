@@ -16,11 +16,11 @@ class QWidget;
 class PictureDrag {
 public:
     // What the drag of the picture carries, the file written through files; the file is left out
-    // when it cannot be written.
+    // when it cannot be written, or the folder is no private folder of this user's.
     static QMimeData* pictureData(const QImage& picture, const QString& number, FileStore& files);
     // Runs the drag from source until it is dropped or given up.
     static void start(QWidget& source, const Form& form);
-    // The private folder the dragged files are written to, made when missing; empty when there is
-    // none that only this user can read.
+    // The private folder the dragged files are written to, which the file store makes, or checks
+    // to be this user's alone, as it opens it; empty when the session has no runtime folder.
     static QString folder();
 };

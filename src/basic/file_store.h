@@ -69,6 +69,11 @@ public:
 
     // The folder at path, opened once; nullptr with the reason in error when it cannot be.
     virtual std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) = 0;
+    // The folder at path as one for this user alone, made so when missing. A link at its name is
+    // not followed; it and anything else that is not a folder of this user's are refused (nullptr,
+    // the reason in error). A folder of this user's that others may enter is closed to them first.
+    virtual std::unique_ptr<OpenFolder> openPrivateFolder(const QString& path,
+                                                          FileError* error) = 0;
     // Whether this user may make files in folder: false when it is missing or not a folder.
     virtual bool canCreateIn(const QString& folder) = 0;
     // Makes folder, and the folders above it that are missing; false with the reason in error.

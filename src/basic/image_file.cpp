@@ -112,9 +112,19 @@ Failure writeBytes(const QByteArray& bytes, OpenFolder& folder, const QString& n
     return std::nullopt;
 }
 
-// Every step after the folder is opened names the file relative to that folder, and the last one
-// replaces whatever then has the name: a link made at the name or in the folder's path after the
-// checks is replaced or ignored, never followed.
+// Every step names the file relative to the folder, and the last one replaces whatever then has
+// the name: a link made at the name or in the folder's path after the checks is replaced or
+// ignored, never followed.
+Failure saveIn(OpenFolder& folder, const QString& name,
+               const std::function<Failure(QByteArray&)>& bytesToWrite) {
+    if (Failure refused = refuseEntry(folder.entryKind(name)))
+        return refused;
+    QByteArray bytes;
+    if (Failure unmade = bytesToWrite(bytes))
+        return unmade;
+    return writeBytes(bytes, folder, name);
+}
+
 Failure save(const QString& fileName, FileStore& files,
              const std::function<Failure(QByteArray&)>& bytesToWrite) {
     if (Failure refused = refuseSpelling(fileName))
@@ -124,12 +134,12 @@ Failure save(const QString& fileName, FileStore& files,
     const std::unique_ptr<OpenFolder> folder = files.openFolder(path.folder, &error);
     if (!folder)
         return fileSystemFailure(error);
-    if (Failure refused = refuseEntry(folder->entryKind(path.name)))
-        return refused;
-    QByteArray bytes;
-    if (Failure unmade = bytesToWrite(bytes))
-        return unmade;
-    return writeBytes(bytes, *folder, path.name);
+    return saveIn(*folder, path.name, bytesToWrite);
+}
+
+Failure keep(const QByteArray& bytes, QByteArray& into) {
+    into = bytes;
+    return std::nullopt;
 }
 
 bool reported(const Failure& outcome, WriteFailure* failure) {
@@ -149,10 +159,18 @@ bool saveImageAtomically(const QImage& image, const QString& fileName, const cha
 
 bool saveFileAtomically(const QByteArray& bytes, const QString& fileName, FileStore& files,
                         WriteFailure* failure) {
-    return reported(save(fileName, files,
-                         [&bytes](QByteArray& into) {
-                             into = bytes;
-                             return Failure();
-                         }),
+    return reported(save(fileName, files, [&bytes](QByteArray& into) { return keep(bytes, into); }),
+                    failure);
+}
+
+bool saveFileAtomically(const QByteArray& bytes, OpenFolder& folder, const QString& name,
+                        WriteFailure* failure) {
+    Failure refused = refuseSpelling(name);
+    if (!refused && (name.contains(u'/') || name.isEmpty() || name == u"." || name == u".."))
+        refused = failed(Kind::InvalidName,
+                         QStringLiteral("the name is not that of a file in the folder"));
+    if (refused)
+        return reported(refused, failure);
+    return reported(saveIn(folder, name, [&bytes](QByteArray& into) { return keep(bytes, into); }),
                     failure);
 }

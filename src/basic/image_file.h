@@ -38,3 +38,6 @@ bool saveImageAtomically(const QImage& image, const QString& fileName, const cha
 // Writes bytes under fileName by the same rules: a complete new file or none, never through a link.
 bool saveFileAtomically(const QByteArray& bytes, const QString& fileName, FileStore& files,
                         WriteFailure* failure = nullptr);
+// Writes bytes by the same rules as the file name (one part of a path) in a folder held open.
+bool saveFileAtomically(const QByteArray& bytes, OpenFolder& folder, const QString& name,
+                        WriteFailure* failure = nullptr);

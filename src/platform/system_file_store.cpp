@@ -340,6 +340,46 @@ std::unique_ptr<OpenFolder> SystemFileStore::openFolder(const QString& path, Fil
     return std::make_unique<SystemFolder>(std::move(held), newFiles_ == NewFiles::Unnamed);
 }
 
+std::unique_ptr<OpenFolder> SystemFileStore::openPrivateFolder(const QString& path,
+                                                               FileError* error) {
+    const auto refused = [error](int errorNumber) {
+        *error = systemError(errorNumber);
+        return nullptr;
+    };
+    QString trimmed = path;
+    while (trimmed.size() > 1 && trimmed.endsWith(u'/'))
+        trimmed.chop(1);
+    const FolderAndName parts = splitPath(trimmed);
+    if (parts.name == u"." || parts.name == u"..")
+        return refused(EINVAL);
+    const QByteArray name = QFile::encodeName(parts.name);
+    // The folder above is held, so that the folder made and the one opened are the same, whatever
+    // is renamed in the path meanwhile.
+    const Descriptor above(
+        ::open(QFile::encodeName(parts.folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (above.get() < 0)
+        return refused(errno);
+    if (::mkdirat(above.get(), name.constData(), 0700) != 0 && errno != EEXIST)
+        return refused(errno);
+    // A link at the name is no folder here, whatever it points to (ENOTDIR), nor is a file.
+    const int fd =
+        ::openat(above.get(), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return refused(errno);
+    auto held = std::make_shared<HeldFolder>(fd, true);
+    struct stat status;
+    if (::fstat(fd, &status) != 0)
+        return refused(errno);
+    if (status.st_uid != ::geteuid())
+        return refused(EPERM);
+    // Ours but open to others (made by hand, say): closed through the descriptor, which holds the
+    // folder that was checked.
+    if ((status.st_mode & (S_IRWXG | S_IRWXO)) != 0 &&
+        ::fchmod(fd, status.st_mode & ~mode_t(S_IFMT | S_IRWXG | S_IRWXO)) != 0)
+        return refused(errno);
+    return std::make_unique<SystemFolder>(std::move(held), newFiles_ == NewFiles::Unnamed);
+}
+
 bool SystemFileStore::canCreateIn(const QString& folder) {
     const QByteArray name = QFile::encodeName(folder);
     struct stat status;

@@ -17,6 +17,7 @@ public:
                     NewFiles newFiles = NewFiles::Unnamed);
 
     std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) override;
+    std::unique_ptr<OpenFolder> openPrivateFolder(const QString& path, FileError* error) override;
     bool canCreateIn(const QString& folder) override;
     bool makeFolder(const QString& folder, FileError* error) override;
     ProgramFolder programFolder() const override { return programFolder_; }

@@ -45,7 +45,15 @@ void RunWrites::endRun() {
 }
 
 std::unique_ptr<OpenFolder> RunWrites::openFolder(const QString& path, FileError* error) {
-    std::unique_ptr<OpenFolder> folder = outside_.openFolder(path, error);
+    return guarded(outside_.openFolder(path, error), path);
+}
+
+std::unique_ptr<OpenFolder> RunWrites::openPrivateFolder(const QString& path, FileError* error) {
+    return guarded(outside_.openPrivateFolder(path, error), path);
+}
+
+std::unique_ptr<OpenFolder> RunWrites::guarded(std::unique_ptr<OpenFolder> folder,
+                                               const QString& path) {
     if (!folder || !ask_)
         return folder;
     return std::make_unique<GuardedFolder>(std::move(folder), path, *this);

@@ -24,6 +24,7 @@ public:
     void agreed(const QString& path) { agreed_.insert(path); }
 
     std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) override;
+    std::unique_ptr<OpenFolder> openPrivateFolder(const QString& path, FileError* error) override;
     bool canCreateIn(const QString& folder) override { return outside_.canCreateIn(folder); }
     bool makeFolder(const QString& folder, FileError* error) override {
         return outside_.makeFolder(folder, error);
@@ -35,6 +36,8 @@ private:
     friend class GuardedFolder;
     // Whether the run may write path, which replaces a file when replaces; asks when it must.
     bool mayWrite(const QString& path, bool replaces);
+    // The folder opened outside, guarded during a run.
+    std::unique_ptr<OpenFolder> guarded(std::unique_ptr<OpenFolder> folder, const QString& path);
     // The user's answer to a question asked once for the run: what it was, or none yet.
     bool answer(std::optional<bool>& given, const QString& question);
 

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,6 +36,7 @@
 #include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -751,6 +753,41 @@ private slots:
         QCOMPARE(QFileInfo(PictureDrag::folder()).permissions() &
                      (QFile::ReadOther | QFile::ReadGroup),
                  QFile::Permissions());
+    }
+
+    // A link in the folder's place, to a folder others may read, is neither followed nor changed:
+    // the drag carries the picture without a file, and the other folder keeps its mode and holds
+    // nothing new.
+    void draggedPictureBesideALink() {
+        QImage picture(52, 85, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        const QString folder = PictureDrag::folder();
+        const QString aside = folder + QStringLiteral(".aside");
+        if (QFileInfo::exists(folder))
+            QVERIFY(QDir().rename(folder, aside));
+        const auto restore = qScopeGuard([&] {
+            QFile::remove(folder);
+            if (QFileInfo::exists(aside))
+                QDir().rename(aside, folder);
+        });
+        QTemporaryDir elsewhere;
+        const QFile::Permissions readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                            QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                            QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(elsewhere.path(), readable));
+        QVERIFY(QFile::link(elsewhere.path(), folder));
+
+        FailingFileStore files;
+        const std::unique_ptr<QMimeData> data(
+            PictureDrag::pictureData(picture, QStringLiteral("13800138000"), files));
+
+        QCOMPARE(QImage::fromData(data->data(QStringLiteral("image/png")), "png"), picture);
+        QVERIFY(!data->hasUrls());
+        QCOMPARE(QFileInfo(elsewhere.path()).permissions() & readable, readable);
+        QCOMPARE(QDir(elsewhere.path())
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+        QVERIFY(QFileInfo(folder).isSymLink());
     }
 
     // A capture and a successful export are confirmed over the window, in no picture.

@@ -107,6 +107,18 @@ std::unique_ptr<OpenFolder> FailingFileStore::openFolder(const QString& path, Fi
     return std::make_unique<FailingFolder>(std::move(folder), *this);
 }
 
+std::unique_ptr<OpenFolder> FailingFileStore::openPrivateFolder(const QString& path,
+                                                                FileError* error) {
+    if (fault == Fault::Create) {
+        *error = systemError(createError);
+        return nullptr;
+    }
+    std::unique_ptr<OpenFolder> folder = system().openPrivateFolder(path, error);
+    if (!folder)
+        return nullptr;
+    return std::make_unique<FailingFolder>(std::move(folder), *this);
+}
+
 bool FailingFileStore::canCreateIn(const QString& folder) {
     return folder != readOnlyFolder && system().canCreateIn(folder);
 }

@@ -20,7 +20,8 @@ public:
 
     enum class Fault {
         None,
-        Create,    // no file or folder can be made (createError, ENOSPC unless set)
+        Create,    // no file or folder can be made, nor a private folder opened (createError,
+                   // ENOSPC unless set)
         DiskFull,  // bytes from fullAt on are refused (ENOSPC), a write across it is cut short
         LostWrite, // bytes from fullAt on are dropped, yet every write reports them taken
         Sync,      // the sync fails (EIO)
@@ -38,6 +39,7 @@ public:
     std::function<void()> beforeCommit;
 
     std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) override;
+    std::unique_ptr<OpenFolder> openPrivateFolder(const QString& path, FileError* error) override;
     bool canCreateIn(const QString& folder) override;
     bool makeFolder(const QString& folder, FileError* error) override;
     ProgramFolder programFolder() const override { return {folder, folderDecodable}; }
