@@ -2,6 +2,7 @@
 #include "batch/batch_main.h"
 #include "cli/command_line.h"
 #include "cli/private_runtime_folder.h"
+#include "cli/start_environment.h"
 #include "cli/terminal_output.h"
 #include "display_check.h"
 #include "main_window.h"
@@ -24,7 +25,8 @@ int main(int argc, char* argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
     // A file being written when the program is ended by a signal leaves no temporary file.
     removeTemporaryFilesOnEndingSignals();
-    // Before Qt says a word, for the window and the script mode alike.
+    // Before Qt reads the environment or says a word, for the window and the script mode alike.
+    ignoreRelativeBaseDirectories();
     escapeQtMessages();
     // Read before any application object exists: a script run must choose its platform first.
     QStringList arguments;
@@ -50,6 +52,8 @@ int main(int argc, char* argv[]) {
 
     if (!displayNamed(arguments))
         return ExitScriptFailed;
+    for (const QString& line : ignoreUnusableScaleFactors())
+        writeToTerminal(stderr, line + u'\n');
     useLastingRuntimeFolder();
     std::optional<UnreachableDisplayExit> noDisplayExit(std::in_place);
     QApplication app(argc, argv);
