@@ -2,6 +2,7 @@
 #include "display_check.h"
 
 #include "cli/command_line.h"
+#include "cli/terminal_output.h"
 
 #include <QtGlobal>
 #include <cstdio>
@@ -45,7 +46,7 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
     if (previousHandler)
         previousHandler(type, context, message);
     else
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+        writeToTerminal(stderr, qFormatLogMessage(type, context, message) + u'\n');
 }
 
 } // namespace

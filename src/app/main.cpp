@@ -2,6 +2,8 @@
 #include "batch/batch_main.h"
 #include "cli/command_line.h"
 #include "cli/private_runtime_folder.h"
+#include "cli/start_environment.h"
+#include "cli/terminal_output.h"
 #include "display_check.h"
 #include "main_window.h"
 #include "platform/ending_signals.h"
@@ -23,6 +25,9 @@ int main(int argc, char* argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
     // A file being written when the program is ended by a signal leaves no temporary file.
     removeTemporaryFilesOnEndingSignals();
+    // Before Qt reads the environment or says a word, for the window and the script mode alike.
+    ignoreRelativeBaseDirectories();
+    escapeQtMessages();
     // Read before any application object exists: a script run must choose its platform first.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
@@ -30,14 +35,14 @@ int main(int argc, char* argv[]) {
     const CommandLine commandLine = parseCommandLine(arguments);
     switch (commandLine.mode) {
     case CommandLine::Mode::Help:
-        std::fputs(helpText().toUtf8().constData(), stdout);
+        writeToTerminal(stdout, helpText());
         return 0;
     case CommandLine::Mode::Version:
-        std::fputs(versionText().toUtf8().constData(), stdout);
+        writeToTerminal(stdout, versionText());
         return 0;
     case CommandLine::Mode::Invalid:
-        std::fprintf(stderr, "vokarelo: %s; see vokarelo --help\n",
-                     commandLine.error.toLocal8Bit().constData());
+        writeToTerminal(
+            stderr, QStringLiteral("vokarelo: %1; see vokarelo --help\n").arg(commandLine.error));
         return ExitUsage;
     case CommandLine::Mode::Script:
         return runBatch(argc, argv, commandLine.scriptPath, commandLine.pixelRatio);
@@ -47,6 +52,8 @@ int main(int argc, char* argv[]) {
 
     if (!displayNamed(arguments))
         return ExitScriptFailed;
+    for (const QString& line : ignoreUnusableScaleFactors())
+        writeToTerminal(stderr, line + u'\n');
     useLastingRuntimeFolder();
     std::optional<UnreachableDisplayExit> noDisplayExit(std::in_place);
     QApplication app(argc, argv);
@@ -58,8 +65,9 @@ int main(int argc, char* argv[]) {
     QStringList setups = QApplication::arguments().mid(1);
     setups.removeIf([](const QString& argument) { return argument.startsWith(u'-'); });
     if (setups.size() > 1) {
-        std::fprintf(stderr, "vokarelo: one set-up at a time, not %lld; see vokarelo --help\n",
-                     static_cast<long long>(setups.size()));
+        writeToTerminal(stderr, QStringLiteral("vokarelo: one set-up at a time, not %1; see "
+                                               "vokarelo --help\n")
+                                    .arg(setups.size()));
         return ExitUsage;
     }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "session_keeper.h"
 
+#include "cli/terminal_output.h"
 #include "platform/settings_file.h"
 #include "recent_setups.h"
 #include "script/window_model.h"
@@ -75,7 +76,8 @@ void SessionKeeper::keepWithoutAsking() {
         if (settings->status() == QSettings::NoError)
             return;
     }
-    std::fprintf(stderr, "vokarelo: the session's set-up was not kept: %s\n", qPrintable(error));
+    writeToTerminal(stderr, QStringLiteral("vokarelo: the session's set-up was not kept: ") +
+                                error + u'\n');
 }
 
 void SessionKeeper::tellLastFailure() {

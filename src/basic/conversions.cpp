@@ -124,3 +124,21 @@ const QString& partAt(const QStringList& parts, qsizetype index) {
         throw CommandError(ErrorKind::SubscriptOutOfRange);
     return parts[index];
 }
+
+QString escapedForTerminal(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        const bool control = (code < 0x20 && code != u'\n') || (code >= 0x7f && code <= 0x9f);
+        const bool bidirectional =
+            (code >= 0x202a && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069);
+        if (control)
+            shown += QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0'));
+        else if (bidirectional)
+            shown += QStringLiteral("\\u%1").arg(int(code), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}

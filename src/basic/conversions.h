@@ -41,3 +41,9 @@ QString removeAll(const QString& text, const QString& what);
 QStringList splitAll(const QString& text, const QString& separator);
 // Part index of parts, or a subscript-out-of-range error when there is none.
 const QString& partAt(const QStringList& parts, qsizetype index);
+
+// The text as a terminal may show it without taking orders from it: the control characters (C0
+// but the line feed that ends a line of a message, DEL and C1) as \x1b, and the bidirectional
+// embeddings, overrides and isolates, which would reorder what follows them on the line, as
+// \u202e. Everything else stays as it is, backslashes included.
+QString escapedForTerminal(const QString& text);

@@ -4,12 +4,12 @@
 #include "batch_runner.h"
 #include "cli/command_line.h"
 #include "cli/private_runtime_folder.h"
+#include "cli/terminal_output.h"
 #include "platform/system_file_store.h"
 #include "screen/fonts.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QTextStream>
 
 int runBatch(int& argc, char** argv, const QString& scriptPath, qreal pixelRatio) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -19,30 +19,31 @@ int runBatch(int& argc, char** argv, const QString& scriptPath, qreal pixelRatio
     QGuiApplication::setApplicationName(QStringLiteral("Vokarelo"));
     installFontSubstitutions();
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
     const bool standardInput = scriptPath == u"-";
     const QString scriptName = standardInput ? QStringLiteral("<stdin>") : scriptPath;
     QFile script(standardInput ? QString() : scriptPath);
     if (!(standardInput ? script.open(stdin, QIODevice::ReadOnly)
                         : script.open(QIODevice::ReadOnly))) {
-        err << "vokarelo: cannot read " << scriptName << ": " << script.errorString() << Qt::endl;
+        writeToTerminal(stderr, QStringLiteral("vokarelo: cannot read ") + scriptName +
+                                    QStringLiteral(": ") + script.errorString() + u'\n');
         return ExitUsage;
     }
 
     SystemFileStore files(runningProgramFolder(), userPicturesFolder());
     BatchRunner runner(files, pixelRatio, [&](int line, const QString& text) {
-        out << scriptName << ':' << line << ": " << text << Qt::endl;
+        writeToTerminal(stdout, scriptName + u':' + QString::number(line) + QStringLiteral(": ") +
+                                    text + u'\n');
     });
     const std::optional<ScriptFailure> failure = runner.run(script);
     if (!failure) {
         // A run that wrote nothing has done its work in vain, most often for want of a save line.
         if (!runner.wrotePicture())
-            err << "vokarelo: " << scriptName
-                << " wrote no picture; a save line or the export writes one" << Qt::endl;
+            writeToTerminal(stderr, QStringLiteral("vokarelo: ") + scriptName +
+                                        QStringLiteral(" wrote no picture; a save line or the "
+                                                       "export writes one\n"));
         return 0;
     }
-    err << (failure->unreadable ? "vokarelo: " : "") << failureText(scriptName, *failure)
-        << Qt::endl;
+    writeToTerminal(stderr, (failure->unreadable ? QStringLiteral("vokarelo: ") : QString()) +
+                                failureText(scriptName, *failure) + u'\n');
     return failure->unreadable ? ExitUsage : ExitScriptFailed;
 }

@@ -193,6 +193,44 @@ private slots:
         }
     }
 
+    // What a script line or an argument may carry to a terminal: a title change, a cleared screen,
+    // a line rewritten from its start, text reordered from right to left.
+    void terminalEscapes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << QStringLiteral("Text3 = 139 1234 5678")
+                               << "Text3 = 139 1234 5678";
+        QTest::newRow("Chinese and a backslash")
+            << QString::fromUtf16(u"通话记录1 \\n ←") << QString::fromUtf16(u"通话记录1 \\n ←");
+        QTest::newRow("title change") << QStringLiteral("\x1b]0;pwned\x07") << "\\x1b]0;pwned\\x07";
+        QTest::newRow("cleared screen") << QStringLiteral("a\x1b[2Jb") << "a\\x1b[2Jb";
+        QTest::newRow("line breaks")
+            << QStringLiteral("one\ntwo\r\nthree\r") << "one\ntwo\\x0d\nthree\\x0d";
+        QTest::newRow("tab, NUL, unit separator")
+            << QString::fromUtf16(u"\t\0\x1f", 3) << "\\x09\\x00\\x1f";
+        QTest::newRow("DEL") << QStringLiteral("a\x7f") << "a\\x7f";
+        QTest::newRow("C1 controls")
+            << QString::fromUtf16(u"\u0080\u009b2J\u009f") << "\\x80\\x9b2J\\x9f";
+        QTest::newRow("first printable beyond C1")
+            << QString::fromUtf16(u"\u00a0\u00e9") << QString::fromUtf16(u"\u00a0\u00e9");
+        QTest::newRow("bidirectional override")
+            << QString::fromUtf16(u"abc\u202etxt.exe") << "abc\\u202etxt.exe";
+        QTest::newRow("embeddings, overrides, isolates")
+            << QString::fromUtf16(u"\u202a\u202b\u202c\u202d\u2066\u2067\u2068\u2069")
+            << "\\u202a\\u202b\\u202c\\u202d\\u2066\\u2067\\u2068\\u2069";
+        QTest::newRow("marks stay") << QString::fromUtf16(u"\u200e\u200f\u2029\u2070")
+                                    << QString::fromUtf16(u"\u200e\u200f\u2029\u2070");
+        QTest::newRow("beyond the basic plane")
+            << QString::fromUtf16(u"📞") << QString::fromUtf16(u"📞");
+        QTest::newRow("empty") << QString() << "";
+    }
+
+    void terminalEscapes() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(escapedForTerminal(text), shown);
+    }
+
     void colours() {
         QCOMPARE(colourRule(225, 218, 236), PackedColour(0x00ECDAE1));
         QCOMPARE(colourRule(300, 0, 0), PackedColour(0x000000FF));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "basic/colour.h"
+#include "basic/conversions.h"
 #include "cli/command_line.h"
 #include "cli/help_names.h"
 #include "records/row_table.h"
@@ -51,6 +52,8 @@ private slots:
     void fullDisk();
     void folderThatIsNotUtf8();
     void endlessLine();
+    void controlCharactersEscaped_data();
+    void controlCharactersEscaped();
     void examples_data();
     void examples();
 };
@@ -69,11 +72,12 @@ struct Outcome {
 // server. A file size limit makes the disk look full beyond that size to the program (EFBIG where a
 // disk says ENOSPC); it comes with SIGXFSZ at its default, ending the process, as a shell's
 // ulimit -f leaves it. It has a temporary folder of its own, so that other programs' files there
-// are not mistaken for its own; a run that does not end is ended, and its folders go with it.
+// are not mistaken for its own; a run that does not end is ended, and its folders go with it. A run
+// that Qt aborts has the exit code -1 and its output. Variables to set are given as NAME=VALUE.
 Outcome runProgram(const QStringList& arguments, const QString& folder = QString(),
                    const QByteArray& input = QByteArray(), rlim_t fileSizeLimit = RLIM_INFINITY,
                    const QString& program = QStringLiteral(VOKARELO_PROGRAM),
-                   const QString& display = QString()) {
+                   const QString& display = QString(), const QStringList& variables = {}) {
     QProcess process;
     process.setChildProcessModifier([fileSizeLimit] {
         if (fileSizeLimit == RLIM_INFINITY)
@@ -92,18 +96,21 @@ Outcome runProgram(const QStringList& arguments, const QString& folder = QString
         environment.insert(QStringLiteral("DISPLAY"), display);
     const QTemporaryDir temp;
     environment.insert(QStringLiteral("TMPDIR"), temp.path());
+    for (const QString& variable : variables)
+        environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     process.setProcessEnvironment(environment);
     if (!folder.isEmpty())
         process.setWorkingDirectory(folder);
     process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+    if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
         return {};
     }
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError()),
             QDir(temp.path())
                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)};
@@ -573,6 +580,58 @@ void TestBatchProgram::endlessLine() {
     QVERIFY2(o.err.endsWith(
                  QStringLiteral("/dev/zero:1: the line is longer than 1048576 bytes (1 MiB)\n")),
              qPrintable(o.err));
+}
+
+// Control characters from a script, the arguments or the environment reach the terminal escaped,
+// whoever writes them: a bad line's error, a message on standard output, a usage error, Qt's own
+// warning. None of them changes the terminal's title, clears its screen or reorders its line.
+void TestBatchProgram::controlCharactersEscaped_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("shown");
+    const QStringList fromInput{"--script", "-"};
+    QTest::newRow("a bad line")
+        << fromInput << QStringList() << QByteArray("Text3 = \\x\x1b]0;title\x07\x1b[2J\n") << 1
+        << "<stdin>:1: Text3 = \\x\\x1b]0;title\\x07\\x1b[2J: unknown escape";
+    QTest::newRow("a message of the export")
+        << fromInput << QStringList() << QByteArray("Text3 = 1\x1b[2J\nCommand6\nImage2\n") << 1
+        << "1\\x1b[2J.jpg未保存：";
+    QTest::newRow("a save's path")
+        << fromInput << QStringList() << QByteArray("save no/\xe2\x80\xaegnp.jpg\xc2\x9b\n") << 1
+        << "cannot write no/\\u202egnp.jpg\\x9b: ";
+    QTest::newRow("an unknown option")
+        << QStringList{"--\x1b[2J", "--\u009b2J"} << QStringList() << QByteArray() << 2
+        << "vokarelo: unknown option --\\x1b[2J; see vokarelo --help";
+    QTest::newRow("a script's name")
+        << QStringList{"--script", "/no/such/\x1b]0;title\x07.vks"} << QStringList() << QByteArray()
+        << 2 << "vokarelo: cannot read /no/such/\\x1b]0;title\\x07.vks: ";
+    QTest::newRow("Qt's warning") << fromInput << QStringList{"QT_QPA_PLATFORM=\x1b[2Jx"}
+                                  << QByteArray() << -1
+                                  << "Could not find the Qt platform plugin \"\\x1b[2jx\"";
+}
+
+void TestBatchProgram::controlCharactersEscaped() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, variables);
+    QFETCH(QByteArray, script);
+    QFETCH(int, exitCode);
+    QFETCH(QString, shown);
+    QTemporaryDir folder;
+    const Outcome o = runProgram(arguments, folder.path(), script, RLIM_INFINITY,
+                                 QStringLiteral(VOKARELO_PROGRAM), QString(), variables);
+    QCOMPARE(o.exitCode, exitCode);
+    const QString written = o.out + o.err;
+    QVERIFY2(written.contains(shown), qPrintable(written));
+    for (const QChar c : written) {
+        const char16_t code = c.unicode();
+        QVERIFY2((code >= 0x20 || code == u'\n') && (code < 0x7f || code > 0x9f) &&
+                     (code < 0x202a || code > 0x202e) && (code < 0x2066 || code > 0x2069),
+                 qPrintable(QStringLiteral("U+%1 in %2")
+                                .arg(int(code), 4, 16, QLatin1Char('0'))
+                                .arg(escapedForTerminal(written))));
+    }
 }
 
 // The committed examples run through the program, give the same file as a run in this process,
