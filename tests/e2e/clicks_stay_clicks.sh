@@ -6,8 +6,7 @@
 # distance moves the window.
 source "$(dirname "$0")/lib.sh"
 in_own_x_server "$@"
-state=$(mktemp -d)
-export XDG_DATA_HOME="$state/data" XDG_CONFIG_HOME="$state/config"
+use_own_folders
 
 source "$(dirname "$0")/window_manager.sh"
 cleanup_paths=("$state")

@@ -7,9 +7,7 @@
 # Usage: drag_out.sh VOKARELO DROP_TARGET
 source "$(dirname "$0")/lib.sh"
 in_own_x_server "$@"
-state=$(mktemp -d)
-mkdir -m 700 "$state/runtime"
-export XDG_RUNTIME_DIR="$state/runtime" XDG_DATA_HOME="$state/data" XDG_CONFIG_HOME="$state/config"
+use_own_folders
 report="$state/report"
 # The phone screen is the window's left 524 pixels; the target lies beside the panel.
 target_x=950 target_y=100

@@ -33,6 +33,14 @@ fail() {
   exit 1
 }
 
+# Gives the program folders of the test's own, in `state`: its settings, its kept session and its
+# private runtime folder (mode 0700, as a session's is). The caller removes `state` at its end.
+use_own_folders() {
+  state=$(mktemp -d)
+  mkdir -m 700 "$state/runtime"
+  export XDG_DATA_HOME="$state/data" XDG_CONFIG_HOME="$state/config" XDG_RUNTIME_DIR="$state/runtime"
+}
+
 # Copies the program into a folder of its own (the export writes beside the program) and starts it.
 start_program() {
   local program=$1

@@ -10,8 +10,7 @@ in_own_x_server "$@"
 scale=$2
 export QT_SCALE_FACTOR=$scale
 pixels() { awk -v n="$1" -v s="$scale" 'BEGIN { printf "%d", n * s + 0.5 }'; }
-state=$(mktemp -d)
-export XDG_DATA_HOME="$state/data" XDG_CONFIG_HOME="$state/config"
+use_own_folders
 
 source "$(dirname "$0")/window_manager.sh"
 cleanup_paths=("$state")

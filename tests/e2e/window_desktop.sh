@@ -8,9 +8,7 @@ VOKARELO_E2E_SCREEN=1366x768
 source "$(dirname "$0")/lib.sh"
 in_own_x_server "$@"
 
-state=$(mktemp -d)
-mkdir -m 700 "$state/run"
-export XDG_DATA_HOME="$state/data" XDG_CONFIG_HOME="$state/config" XDG_RUNTIME_DIR="$state/run"
+use_own_folders
 kept="$XDG_DATA_HOME/Vokarelo/last-session.vks"
 
 source "$(dirname "$0")/window_manager.sh"
