@@ -82,8 +82,9 @@ public:
     // Whether the user did something that no saved or opened set-up holds.
     bool hasUnsavedActions() const { return recorder_.hasUnsavedActions(); }
 
-    // How often the window's picture has been handed over for real: put on the clipboard, saved by
-    // the export. Undo and redo bring a state back without handing anything over.
+    // How often the window's picture has been handed over for real: captured for the clipboard
+    // (whether or not the clipboard took it; the form says which), saved by the export. Undo and
+    // redo bring a state back without handing anything over.
     struct HandedOver {
         quint64 copies = 0;
         quint64 saves = 0;
