@@ -27,8 +27,11 @@ FadingNotice::FadingNotice(const QString& text, QWidget* window) : QLabel(text, 
 
 void FadingNotice::showOver(QWidget& over, const QString& text) {
     QWidget* window = over.window();
-    for (auto* earlier : window->findChildren<FadingNotice*>(Qt::FindDirectChildrenOnly))
+    // Hidden now: a message box's loop may run before the deletion does.
+    for (auto* earlier : window->findChildren<FadingNotice*>(Qt::FindDirectChildrenOnly)) {
+        earlier->hide();
         earlier->deleteLater();
+    }
     auto* notice = new FadingNotice(text, window);
     // Low in the middle of what the window shows, where a toast is looked for.
     const QRect shown = window->rect();

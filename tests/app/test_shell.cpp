@@ -806,7 +806,12 @@ private slots:
         s.window->syncFromForm();
         QCOMPARE(notice(), QStringLiteral("已保存"));
         QVERIFY(QFileInfo::exists(folder.filePath(QStringLiteral("13800138000.jpg"))));
-        // One notice at a time: the new one takes the earlier one's place.
+        // One notice at a time: the new one takes the earlier one's place at once, before the
+        // export's message box lets the earlier one be deleted.
+        const auto shown = s.window->findChildren<FadingNotice*>();
+        QCOMPARE(std::count_if(shown.begin(), shown.end(),
+                               [](const FadingNotice* n) { return n->isVisible(); }),
+                 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(s.window->findChildren<FadingNotice*>().size(), 1);
     }
