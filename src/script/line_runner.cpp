@@ -192,12 +192,15 @@ void LineRunner::perform(const ScriptAction& action, const RunOptions& options) 
         const QString path = options.savePath ? options.savePath(action.text) : action.text;
         WriteFailure failure;
         if (!writePictureFile(capturedPicture(form_, form_.screen().pixelRatio()), path,
-                              form_.files(), &failure))
+                              form_.files(), &failure)) {
+            if (options.skipDeclined && options.skipDeclined(path))
+                return;
             throw ScriptError{
                 {QStringLiteral("cannot write %1: %2")
                      .arg(elidedMiddle(path, ShownPathCharacters), failure.text),
                  QStringLiteral("无法写入%1：%2")
                      .arg(elidedMiddle(path, ShownPathCharacters), writeFailureReason(failure))}};
+        }
         if (options.pictureSaved)
             options.pictureSaved(path);
         return;

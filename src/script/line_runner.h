@@ -65,6 +65,9 @@ struct RunOptions {
     std::function<QString(const QString& name)> savePath;
     // Told of every picture a "save" line wrote.
     std::function<void(const QString& path)> pictureSaved;
+    // Asked of a picture that was not written whether the user declined it; true skips the write,
+    // which the run reports itself, instead of failing the line. Unset, every failure fails it.
+    std::function<bool(const QString& path)> skipDeclined;
     // Asked after each line whether to go on; a run told to stop fails at the line it stopped
     // after, which stays done. Unset, a run goes on to its end.
     std::function<bool()> keepGoing;

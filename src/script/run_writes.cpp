@@ -17,6 +17,7 @@ public:
     std::unique_ptr<PendingFile> create(const QString& name, FileError* error) override {
         const QString path = path_ == u"/" ? path_ + name : path_ + u'/' + name;
         if (!writes_.mayWrite(path, folder_->entryKind(name) != EntryKind::Missing)) {
+            writes_.declined_ = true;
             *error = {ECANCELED, QStringLiteral("the user did not agree to the write")};
             return nullptr;
         }
@@ -35,6 +36,7 @@ void RunWrites::beginRun(const QString& setupName, Messages& ask, bool manyAgree
     agreed_.clear();
     written_.clear();
     replacing_.reset();
+    declined_ = false;
     many_ = manyAgreed ? std::optional<bool>(true) : std::nullopt;
 }
 

@@ -6,12 +6,13 @@
 #include <QSet>
 #include <QString>
 #include <memory>
+#include <utility>
 
 // The file store of the window's model: the one outside, through which a set-up's run writes only
 // what the user agreed to. Outside a run it passes every write on. During one, a write that would
 // replace a file the user was not asked about (an export's picture) needs the user's word, asked
 // once for the run; so does a run's writing more files than PlannedWrites::MostWritesUnasked. A
-// write refused is not made, and says so (ECANCELED).
+// write refused is not made, and says so (ECANCELED); the run skips it and goes on.
 class RunWrites final : public FileStore {
 public:
     explicit RunWrites(FileStore& outside) : outside_(outside) {}
@@ -22,6 +23,12 @@ public:
     void endRun();
     // A file the user agreed to before the run, or that needs nobody's word: a "save" line's.
     void agreed(const QString& path) { agreed_.insert(path); }
+    // Whether the last write that failed was one the user declined, then forgotten: a run skips
+    // such a write rather than failing its line.
+    bool takeDeclined() { return std::exchange(declined_, false); }
+    // The store outside, unguarded: the program's own files (the last session, a set-up the user
+    // saves) are never a run's to ask about.
+    FileStore& outside() { return outside_; }
 
     std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) override;
     std::unique_ptr<OpenFolder> openPrivateFolder(const QString& path, FileError* error) override;
@@ -48,4 +55,5 @@ private:
     QSet<QString> written_;
     std::optional<bool> replacing_;
     std::optional<bool> many_;
+    bool declined_ = false;
 };

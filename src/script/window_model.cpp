@@ -10,6 +10,7 @@
 #include "window/window_definition.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSet>
@@ -39,7 +40,8 @@ void WindowModel::exportFinished(const ExportOutcome& outcome) {
     if (!running_) {
         messages_.show(outcome.message);
     } else if (!outcome.saved()) {
-        lines_.exportFailed(outcome.path, outcome.failure);
+        if (!skipDeclined(outcome.path))
+            lines_.exportFailed(outcome.path, outcome.failure);
     } else {
         if (report_.pictures.size() < SetupRunReport::ListedPictures)
             report_.pictures.append(outcome.path);
@@ -69,7 +71,20 @@ SetupRunReport WindowModel::openDocument(QIODevice& script, const QString& name,
                                          std::function<bool()> keepGoing) {
     const auto opened = qScopeGuard([this] { recorder_.markSaved(); });
     const Document document{name, folder, agreedTo};
-    return run(script, std::move(keepGoing), &document);
+    partlyRun_ = QDir::cleanPath(QDir(folder.path()).absoluteFilePath(name));
+    SetupRunReport report = run(script, std::move(keepGoing), &document);
+    if (!report.failure)
+        partlyRun_.clear();
+    return report;
+}
+
+bool WindowModel::skipDeclined(const QString& path) {
+    if (!files_.takeDeclined())
+        return false;
+    if (report_.declined.size() < SetupRunReport::ListedPictures)
+        report_.declined.append(path);
+    ++report_.picturesDeclined;
+    return true;
 }
 
 SetupRunReport WindowModel::run(QIODevice& script, std::function<bool()> keepGoing,
@@ -95,6 +110,7 @@ SetupRunReport WindowModel::run(QIODevice& script, std::function<bool()> keepGoi
             report_.pictures.append(path);
         ++report_.picturesWritten;
     };
+    options.skipDeclined = [this](const QString& path) { return skipDeclined(path); };
     options.errorTolerated = [this](int line, const QString& text) {
         if (report_.firstError.isEmpty())
             report_.firstError = QStringLiteral("第 %1 行：%2").arg(line).arg(text);
@@ -118,7 +134,9 @@ SetupRunReport WindowModel::run(QIODevice& script, std::function<bool()> keepGoi
     bool recordingFull = false;
     options.keepGoing = [&] {
         recordingFull = recorder_.recordedCharacters() > MaxRecordingCharacters;
-        return !recordingFull && (!keepGoing || keepGoing());
+        // Asked first: the progress of the run lets the program's ending arrive meanwhile.
+        const bool goOn = !keepGoing || keepGoing();
+        return goOn && !recordingFull && !runsEnded_;
     };
     report_.failure = lines_.run(script, options);
     if (recordingFull && report_.failure)
@@ -133,19 +151,22 @@ SetupRunReport WindowModel::run(QIODevice& script, std::function<bool()> keepGoi
 
 QString runSummary(const QString& setupName, const SetupRunReport& report) {
     QStringList parts;
-    if (report.picturesWritten > 0) {
-        QStringList pictures;
-        for (const QString& path : report.pictures)
-            pictures.append(elidedMiddle(path, ShownPathCharacters));
-        QString written = QStringLiteral("%1写入了 %2 张图片：\n%3")
-                              .arg(elidedMiddle(setupName, ShownPathCharacters))
-                              .arg(report.picturesWritten)
-                              .arg(pictures.join(u'\n'));
-        if (report.picturesWritten > report.pictures.size())
-            written += QStringLiteral("\n……另外还有 %1 张")
-                           .arg(report.picturesWritten - report.pictures.size());
-        parts.append(written);
-    }
+    const auto listed = [&](const QString& heading, qsizetype count, const QStringList& paths) {
+        QStringList shown;
+        for (const QString& path : paths)
+            shown.append(elidedMiddle(path, ShownPathCharacters));
+        QString text = heading.arg(elidedMiddle(setupName, ShownPathCharacters))
+                           .arg(count)
+                           .arg(shown.join(u'\n'));
+        if (count > paths.size())
+            text += QStringLiteral("\n……另外还有 %1 张").arg(count - paths.size());
+        parts.append(text);
+    };
+    if (report.picturesWritten > 0)
+        listed(QStringLiteral("%1写入了 %2 张图片：\n%3"), report.picturesWritten, report.pictures);
+    if (report.picturesDeclined > 0)
+        listed(QStringLiteral("%1的运行跳过了 %2 张没有同意写入的图片：\n%3"),
+               report.picturesDeclined, report.declined);
     if (!report.firstError.isEmpty())
         parts.append(QStringLiteral("第一个错误（运行没有因此停止）：") + report.firstError);
     if (report.failure)
@@ -162,7 +183,7 @@ static_assert(Form::MaxFieldText * 3 + 64 < ScriptReader::MaxLineBytes);
 bool WindowModel::writeSetup(const QString& path, const QDateTime& savedAt, QString* error) {
     recorder_.commitTyping();
     WriteFailure failure;
-    if (!saveFileAtomically(recorder_.script(savedAt).toUtf8(), path, form_.files(), &failure)) {
+    if (!saveFileAtomically(recorder_.script(savedAt).toUtf8(), path, files_.outside(), &failure)) {
         *error = writeFailureReason(failure);
         return false;
     }
@@ -178,11 +199,14 @@ bool WindowModel::save(const QString& path, const QDateTime& savedAt, QString* e
 
 bool WindowModel::keepSession(const QString& path, const QDateTime& savedAt, QString* error) {
     recorder_.commitTyping();
-    if (recorder_.lines().isEmpty())
+    const bool partOfItself = !partlyRun_.isEmpty() &&
+                              (running_ || !recorder_.hasUnsavedActions()) &&
+                              QDir::cleanPath(QDir().absoluteFilePath(path)) == partlyRun_;
+    if (recorder_.lines().isEmpty() || partOfItself)
         return true;
     const QString folder = splitPath(path).folder;
     FileError made;
-    if (!form_.files().makeFolder(folder, &made)) {
+    if (!files_.outside().makeFolder(folder, &made)) {
         *error = QStringLiteral("无法建立文件夹%1：%2")
                      .arg(folder, writeFailureReason({WriteFailure::Kind::FileSystem, made.text,
                                                       made.errorNumber, EntryKind::Missing}));

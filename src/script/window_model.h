@@ -21,6 +21,9 @@ struct SetupRunReport {
     static constexpr qsizetype ListedPictures = 20;
     qsizetype picturesWritten = 0;
     QStringList pictures; // the first ListedPictures written, by path
+    // Pictures the user declined to have written: skipped, the run went on.
+    qsizetype picturesDeclined = 0;
+    QStringList declined; // the first ListedPictures of them, by path
     QString firstError;   // the first error the run went on past, with its line; empty if none
     std::optional<ScriptFailure> failure; // the line that stopped the run
 };
@@ -77,8 +80,13 @@ public:
     // counts it as saved; on failure says why in error.
     bool save(const QString& path, const QDateTime& savedAt, QString* error);
     // Writes the recording to path the same way, for the next start, without counting it as
-    // saved; a session that recorded nothing writes nothing and succeeds.
+    // saved; a session that recorded nothing writes nothing and succeeds, and so does one that is
+    // only part of a run of the set-up at path itself (reopening the last session and stopping it
+    // part-way must not shorten it).
     bool keepSession(const QString& path, const QDateTime& savedAt, QString* error);
+    // The program is ending: a run stops after the line it is on, and none runs past its first
+    // line from now on.
+    void endRuns() { runsEnded_ = true; }
     // Whether the user did something that no saved or opened set-up holds.
     bool hasUnsavedActions() const { return recorder_.hasUnsavedActions(); }
 
@@ -111,6 +119,9 @@ private:
     SetupRunReport run(QIODevice& script, std::function<bool()> keepGoing,
                        const Document* document);
     bool writeSetup(const QString& path, const QDateTime& savedAt, QString* error);
+    // A picture of the running set-up that was not written: skipped and reported when the user
+    // declined it; false otherwise.
+    bool skipDeclined(const QString& path);
 
     Messages& messages_;
     ScriptWorld world_;
@@ -121,6 +132,10 @@ private:
     HandedOver handedOver_;
     bool quitRequested_ = false;
     bool running_ = false;
+    bool runsEnded_ = false;
+    // The set-up whose run is under way, or stopped before its end with nothing done since: the
+    // recording holds only part of it, and must not replace it as the session kept.
+    QString partlyRun_;
     // What the running set-up's run has written and met.
     SetupRunReport report_;
 };

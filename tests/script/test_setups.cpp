@@ -39,6 +39,8 @@ private slots:
     void craftedSetupsStayBounded();
     void sessionIsKeptAsASetup();
     void exportReplacingAFileAsks();
+    void sessionIsNotShortenedByItsOwnRun();
+    void endingStopsARun();
     void manyWritesAsk_data();
     void manyWritesAsk();
     void longNamesAreShortened();
@@ -396,12 +398,6 @@ struct SetupFile {
     }
 };
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
-
 QByteArray readAll(const QString& path) {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
@@ -612,10 +608,11 @@ void TestSetups::sessionIsKeptAsASetup() {
 }
 
 // An export of a run that would replace a file asks first, once for the run: refused, nothing is
-// replaced and the run stops at the export's line; agreed, every export of the run may replace.
+// replaced, every such export of the run is skipped and reported, and the run goes on to its end
+// with nothing of it lost; agreed, every export of the run may replace.
 void TestSetups::exportReplacingAFileAsks() {
     for (const bool agree : {false, true}) {
-        SetupFile file("Text3 = precious\nImage2\nImage2\nImage2\n");
+        SetupFile file("Text3 = precious\nImage2\nImage2\nImage2\nCheck1\n");
         writeFile(file.inside(QStringLiteral("precious.jpg")), "precious");
         RecordedForm w;
         w.platform.files.folder = file.folder;
@@ -625,15 +622,59 @@ void TestSetups::exportReplacingAFileAsks() {
         QVERIFY2(w.platform.messages.asked[0].contains(file.inside(QStringLiteral("precious.jpg"))),
                  qPrintable(w.platform.messages.asked[0]));
         QCOMPARE(readAll(file.inside(QStringLiteral("precious.jpg"))) == "precious", !agree);
-        QCOMPARE(report.failure.has_value(), !agree);
+        QVERIFY(!report.failure);
+        QCOMPARE(report.picturesWritten, agree ? 3 : 0);
+        QCOMPARE(report.picturesDeclined, agree ? 0 : 3);
+        QVERIFY2(w.recorder().lines().endsWith(QStringLiteral("Check1")),
+                 qPrintable(w.recorder().lines().join(u'|')));
         if (!agree) {
-            QCOMPARE(report.failure->line, 2);
-            QVERIFY(
-                report.failure->message.chinese.endsWith(QStringLiteral("没有同意写入这个文件")));
-        } else {
-            QCOMPARE(report.picturesWritten, 3);
+            const QString summary = runSummary(QStringLiteral("a.vks"), report);
+            QVERIFY2(summary.contains(QStringLiteral("跳过了 3 张没有同意写入的图片")) &&
+                         summary.contains(file.inside(QStringLiteral("precious.jpg"))),
+                     qPrintable(summary));
         }
     }
+}
+
+// The last session reopened and stopped part-way (a line that fails, the user's 取消, a signal)
+// is not replaced by the part that ran, unless the user did something since; a run of another
+// set-up stopped part-way is kept as it is, as quitting keeps whatever the window did.
+void TestSetups::sessionIsNotShortenedByItsOwnRun() {
+    SetupFile file("Check1\nText3 = 1\nCommand6\nnot a line\nCheck3\n");
+    const QByteArray before = readAll(file.path);
+    QTemporaryDir elsewhere;
+    const QString other = elsewhere.filePath(QStringLiteral("other.vks"));
+    RecordedForm w;
+    QVERIFY(file.open(w, false).failure);
+    QString error;
+    QVERIFY2(w.model.keepSession(file.path, Morning, &error), qPrintable(error));
+    QCOMPARE(readAll(file.path), before);
+    QVERIFY(w.model.keepSession(other, Morning, &error));
+    QVERIFY(readAll(other).endsWith("Text3 = 1\nCommand6\n"));
+
+    w.recorder().click(Row2EnableBox);
+    QVERIFY(w.model.keepSession(file.path, Morning, &error));
+    QVERIFY2(readAll(file.path).endsWith("Command6\nCheck1\n"), readAll(file.path).constData());
+}
+
+// The program's ending stops a run after the line it is on, and writes of the program's own (the
+// session) never pass through the run's questions.
+void TestSetups::endingStopsARun() {
+    SetupFile file("Check1\nCheck1\nCheck1\n");
+    RecordedForm w;
+    int lines = 0;
+    QFile script(file.path);
+    QVERIFY(script.open(QIODevice::ReadOnly));
+    const SetupFolder folder(file.folder, w.platform.files);
+    const SetupRunReport report =
+        w.model.openDocument(script, QStringLiteral("a.vks"), folder, nullptr, [&] {
+            if (++lines == 1)
+                w.model.endRuns();
+            return true;
+        });
+    QVERIFY(report.failure);
+    QCOMPARE(report.failure->line, 1);
+    QCOMPARE(w.recorder().lines(), QStringList{QStringLiteral("Check1")});
 }
 
 // A run that would write more than twenty files asks once: before it, giving the count and the
@@ -672,9 +713,8 @@ void TestSetups::manyWritesAsk() {
     const SetupRunReport report = file.open(w, agreedBefore);
     QCOMPARE(w.platform.messages.asked.size(), agreedBefore ? 0 : 1);
     QCOMPARE(report.picturesWritten, written);
-    QCOMPARE(report.failure.has_value(), written < 25);
-    if (report.failure)
-        QCOMPARE(report.failure->line, 21);
+    QCOMPARE(report.picturesDeclined, 25 - written);
+    QVERIFY(!report.failure);
     QCOMPARE(QDir(file.folder).entryList({QStringLiteral("*.png")}).size(), written);
 }
 

@@ -13,6 +13,13 @@ inline QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Makes or replaces the file with the bytes; a test that cannot write its own files fails.
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
 // A picture encoded in an image format ("png", "bmp").
 inline QByteArray encoded(const QImage& image, const char* format) {
     QBuffer buffer;
