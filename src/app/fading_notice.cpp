@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "fading_notice.h"
 
+#include "platform/shown_text.h"
+
 #include <QGraphicsOpacityEffect>
 #include <QPropertyAnimation>
 #include <QTimer>
 
-FadingNotice::FadingNotice(const QString& text, QWidget* window) : QLabel(text, window) {
+FadingNotice::FadingNotice(const QString& text, QWidget* window) : QLabel(window) {
+    showPlainText(*this, text);
     setObjectName(QStringLiteral("fadingNotice"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAlignment(Qt::AlignCenter);

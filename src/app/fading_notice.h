@@ -7,6 +7,10 @@
 // export that a borderless window cannot show in a caption. It is a widget over the window, never
 // part of the pictures, which are drawn from the form.
 class FadingNotice : public QLabel {
+    // Known to qobject_cast: the notice a new one replaces is found among the window's children,
+    // which are labels too.
+    Q_OBJECT
+
 public:
     static constexpr int ShownMs = 1400;
     static constexpr int FadeMs = 600;

@@ -8,6 +8,7 @@
 #include "panel_style.h"
 #include "panel_widgets.h"
 #include "picture_drag.h"
+#include "platform/shown_text.h"
 #include "screen/assets.h"
 #include "screen/fonts.h"
 #include "screen/screen_painter.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFrame>
 #include <QHelpEvent>
 #include <QMimeData>
@@ -57,7 +59,8 @@ MainWindow::MainWindow(WindowModel& model, Messages& messages)
                      [this](const QString& doing, std::function<void()> command) {
                          runEvent(doing, std::move(command));
                      }),
-      session_(*this, model, messages, setupFiles_), noticed_(model.handedOver()) {
+      session_(*this, model, messages, setupFiles_), noticed_(model.handedOver()),
+      messages_(messages) {
     setWindowIcon(programIcon());
     setFont(toQFont(defaultPanelFontSpec()));
     setAcceptDrops(true);
@@ -86,14 +89,32 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     event->ignore();
     runEvent(QStringLiteral("退出"), [this] {
         if (session_.keepBeforeQuit())
-            QCoreApplication::exit(0);
+            endProgram(0);
     });
     return true;
 }
 
+// A signal arrives wherever the program is: often inside an event that waits for the user or runs
+// a set-up. That event is brought to its end first, so that the session kept is what the event
+// leaves and no question about it can keep the program alive.
 void MainWindow::endBySignal(int signalNumber) {
+    endingSignal_ = signalNumber;
+    model_.endRuns();
+    messages_.closeForGood();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+            dialog->reject();
+    if (!events_.running())
+        endForSignal();
+}
+
+// Once: events that were waiting for the one that ran may still come to their end before the
+// program does.
+void MainWindow::endForSignal() {
+    if (std::exchange(endedForSignal_, true))
+        return;
     session_.keepWithoutAsking();
-    QCoreApplication::exit(128 + signalNumber);
+    endProgram(128 + *endingSignal_);
 }
 
 void MainWindow::greet() {
@@ -126,8 +147,10 @@ void MainWindow::timerTicked() {
 
 void MainWindow::afterEvent() {
     syncFromForm();
-    if (model_.takeQuitRequest() && session_.keepBeforeQuit())
-        QCoreApplication::exit(0);
+    if (endingSignal_)
+        endForSignal();
+    else if (model_.takeQuitRequest() && session_.keepBeforeQuit())
+        endProgram(0);
 }
 
 // What a control does and the key that does it too, for its tooltip: Return in a field of its row
@@ -168,7 +191,7 @@ bool MainWindow::event(QEvent* event) {
     if (text.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(help->globalPos(), text, this);
+        QToolTip::showText(help->globalPos(), plainToolTip(text), this);
     return true;
 }
 
@@ -246,7 +269,7 @@ void MainWindow::buildPanel() {
         }
         widget->setFont(toQFont(panelFontSpec(c.font)));
         applyTextColour(widget, c);
-        widget->setToolTip(hint(c));
+        widget->setToolTip(plainToolTip(hint(c)));
         widget->setGeometry(pixelRect(c.rect));
         widgets_[std::size_t(id)] = widget;
         if (c.tabIndex >= 0 && c.kind != ControlKind::Label)
@@ -267,8 +290,8 @@ void MainWindow::syncFromForm() {
     const bool resized = size != this->size();
     if (resized)
         setFixedSize(size);
-    if (windowTitle() != form_.caption())
-        setWindowTitle(form_.caption());
+    if (const QString title = plainTitle(form_.caption()); windowTitle() != title)
+        setWindowTitle(title);
     for (const PanelControl& c : panelTable()) {
         const ControlId id = c.id;
         QWidget* widget = controlWidget(id);

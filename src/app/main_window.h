@@ -10,6 +10,7 @@
 #include "window_actions.h"
 #include "window_mover.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -44,8 +45,12 @@ public:
     // The top-level window around this one: its input is held while an event runs, and closing
     // it quits as the exit button does.
     void framedBy(QWidget& frame);
-    // The program is asked to end by the signal: the session is kept, or why not recorded.
+    // The program is asked to end by the signal: what runs stops where it may (a set-up's run after
+    // its line, an open box or dialog with its escape answer), then the session is kept, or why not
+    // recorded, and the program ends with 128 + the signal's number.
     void endBySignal(int signalNumber);
+    // How the program ends, with its exit status: Qt's event loop ends. A test stands in for it.
+    std::function<void(int status)> endProgram = [](int status) { QCoreApplication::exit(status); };
     // What the window says once it is shown: why the last session was not kept, if it was not.
     void greet();
     QWidget* controlWidget(ControlId id) const { return widgets_[std::size_t(id)]; }
@@ -76,6 +81,8 @@ private:
     void noticeHandedOver();
     // After each event: the window shows the new state, and ends the program when asked to.
     void afterEvent();
+    // Ends the program for the signal that asked it to, keeping the session first.
+    void endForSignal();
 
     WindowModel& model_;
     Form& form_;
@@ -92,4 +99,8 @@ private:
     // Where a left press on the phone screen started, while it may still become a drag.
     std::optional<QPoint> screenPressedAt_;
     WindowModel::HandedOver noticed_;
+    Messages& messages_;
+    // The signal that asked the program to end, while what ran then comes to its end.
+    std::optional<int> endingSignal_;
+    bool endedForSignal_ = false;
 };

@@ -3,6 +3,7 @@
 
 #include "cli/terminal_output.h"
 #include "platform/settings_file.h"
+#include "platform/shown_text.h"
 #include "recent_setups.h"
 #include "script/window_model.h"
 #include "setup_files.h"
@@ -37,11 +38,11 @@ bool SessionKeeper::keepBeforeQuit() {
         return true;
     QString error;
     while (!keep(&error)) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Vokarelo"),
-                        QStringLiteral("这次的操作无法保存为上次退出时的设置：%1\n\n"
-                                       "可以把设置另存到别处再退出，也可以不保存就退出。")
-                            .arg(error),
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Vokarelo"), QString(),
                         QMessageBox::NoButton, &window_);
+        showPlainText(box, QStringLiteral("这次的操作无法保存为上次退出时的设置：%1\n\n"
+                                          "可以把设置另存到别处再退出，也可以不保存就退出。")
+                               .arg(error));
         QPushButton* saveElsewhere =
             box.addButton(QStringLiteral("另存为…"), QMessageBox::AcceptRole);
         QPushButton* quitAnyway =

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "setup_files.h"
 
+#include "basic/conversions.h"
 #include "form/form.h"
 #include "platform/settings_file.h"
+#include "platform/shown_text.h"
 #include "script/setup_document.h"
 #include "script/window_model.h"
 #include "window/export.h"
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressDialog>
@@ -109,8 +112,13 @@ void SetupFiles::openFile(const QString& path) {
     // while the script runs on it, and the run holds back its messages until it has ended, so
     // that the dialog never covers a box waiting for an answer; the panel shows the script's
     // result once, at the end.
-    QProgressDialog progress(QStringLiteral("正在运行%1…").arg(name), QString(), 0, ProgressSteps,
-                             &window_);
+    QProgressDialog progress(&window_);
+    // The set-up's name is the sender's: a label of its own shows it as plain text.
+    auto* label = new QLabel(&progress);
+    showPlainText(*label,
+                  QStringLiteral("正在运行%1…").arg(elidedMiddle(name, ShownPathCharacters)));
+    progress.setLabel(label);
+    progress.setRange(0, ProgressSteps);
     keepCancelFromDefault(progress);
     progress.setWindowTitle(Title);
     progress.setWindowModality(Qt::WindowModal);

@@ -3,6 +3,7 @@
 
 #include "form/form.h"
 #include "panel_widgets.h"
+#include "platform/shown_text.h"
 #include "script/window_model.h"
 #include "setup_files.h"
 
@@ -82,8 +83,8 @@ void WindowActions::openSetup(const QString& path) {
 void WindowActions::fillRecentMenu() {
     recentMenu_->clear();
     for (const QString& path : recent_.files())
-        QObject::connect(recentMenu_->addAction(QFileInfo(path).fileName()), &QAction::triggered,
-                         &window_, [this, path] { openSetup(path); });
+        QObject::connect(recentMenu_->addAction(plainMenuText(QFileInfo(path).fileName())),
+                         &QAction::triggered, &window_, [this, path] { openSetup(path); });
     if (!recentMenu_->isEmpty())
         recentMenu_->addSeparator();
     const QString lastSession = RecentSetups::lastSessionPath();

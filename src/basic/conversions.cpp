@@ -142,3 +142,26 @@ QString escapedForTerminal(const QString& text) {
     }
     return shown;
 }
+
+QString escapedForWindow(const QString& text) {
+    QString lines;
+    lines.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        switch (text.at(i).unicode()) {
+        case u'\r':
+            if (i + 1 < text.size() && text.at(i + 1) == u'\n')
+                ++i;
+            [[fallthrough]];
+        case u'\v':
+        case u'\f':
+        case 0x85:
+        case 0x2028:
+        case 0x2029:
+            lines += u'\n';
+            break;
+        default:
+            lines += text.at(i);
+        }
+    }
+    return escapedForTerminal(lines);
+}

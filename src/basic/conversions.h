@@ -47,3 +47,8 @@ const QString& partAt(const QStringList& parts, qsizetype index);
 // embeddings, overrides and isolates, which would reorder what follows them on the line, as
 // \u202e. Everything else stays as it is, backslashes included.
 QString escapedForTerminal(const QString& text);
+// The text as a window shows it, read as plain text: every kind of line break (CR LF, CR, the
+// vertical tab, the form feed, NEL, the line and paragraph separators) as the line feed, so that a
+// text counts its lines as it is shown, and what escapedForTerminal escapes escaped the same way,
+// so that a name reads in its real order.
+QString escapedForWindow(const QString& text);

@@ -94,6 +94,9 @@ public:
     virtual void show(const QString& text) = 0;
     // A question answered yes or no, no unless the user says yes.
     virtual bool ask(const QString& question) = 0;
+    // The program is ending: a box open now closes with its escape answer, none opens any more,
+    // and every question from now on is answered no.
+    virtual void closeForGood() = 0;
 };
 
 // What the commands use of the world. Messages are not among them: a command's outcome goes to the

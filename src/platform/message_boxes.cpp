@@ -2,8 +2,13 @@
 #include "message_boxes.h"
 
 #include "basic/conversions.h"
+#include "shown_text.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
+#include <algorithm>
+#include <climits>
 
 void MessageBoxes::setWindow(QWidget* window, std::function<void()> beforeShowing) {
     window_ = window;
@@ -12,19 +17,21 @@ void MessageBoxes::setWindow(QWidget* window, std::function<void()> beforeShowin
 
 namespace {
 
-// What a box shows of a text: enough for a screen of a laptop.
+// What a box shows of a text: enough for a screen of a laptop, fewer lines on a shorter screen.
 constexpr qsizetype MostLineCharacters = 160;
 constexpr qsizetype MostLines = 40;
+// What the window manager's title bar and frame take of the screen's height.
+constexpr int FrameAllowance = 80;
 
-QString fitted(const QString& text) {
+QString fitted(const QString& text, qsizetype mostLines, qsizetype mostCharacters) {
     QStringList lines = text.split(u'\n');
-    const qsizetype left = lines.size() - MostLines;
+    const qsizetype left = lines.size() - mostLines;
     if (left > 0) {
-        lines.resize(MostLines);
+        lines.resize(mostLines);
         lines.append(QStringLiteral("……（另外还有 %1 行）").arg(left));
     }
     for (QString& line : lines)
-        line = elidedMiddle(line, MostLineCharacters);
+        line = elidedMiddle(line, mostCharacters);
     return lines.join(u'\n');
 }
 
@@ -32,12 +39,42 @@ QString fitted(const QString& text) {
 
 int MessageBoxes::exec(QMessageBox::Icon icon, const QString& text,
                        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape) {
+    if (closed_)
+        return escape;
     if (window_ && beforeShowing_)
         beforeShowing_();
-    QMessageBox box(icon, QStringLiteral("Vokarelo"), fitted(text), buttons, window_);
+    QMessageBox box(icon, QStringLiteral("Vokarelo"), QString(), buttons, window_);
+    // Fitted once its line breaks of every kind count as lines, and then to the screen, where long
+    // lines wrap and a line without blanks does not.
+    const QString shown = escapedForWindow(text);
+    qsizetype mostLines = std::min(MostLines, shown.count(u'\n') + 1);
+    qsizetype mostCharacters = MostLineCharacters;
+    const QScreen* screen = window_ ? window_->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(0, FrameAllowance)
+                              : QSize(INT_MAX, INT_MAX);
+    for (;;) {
+        showPlainText(box, fitted(shown, mostLines, mostCharacters));
+        const QSize wanted = box.sizeHint();
+        const bool tall = wanted.height() > room.height() && mostLines > 1;
+        const bool wide = wanted.width() > room.width() && mostCharacters > MostLineCharacters / 8;
+        if (!tall && !wide)
+            break;
+        if (tall)
+            mostLines /= 2;
+        if (wide)
+            mostCharacters = mostCharacters * 2 / 3;
+    }
     box.setDefaultButton(escape);
     box.setEscapeButton(escape);
-    return box.exec();
+    open_ = &box;
+    const int answer = box.exec();
+    return closed_ ? escape : answer;
+}
+
+void MessageBoxes::closeForGood() {
+    closed_ = true;
+    if (open_)
+        open_->reject();
 }
 
 void MessageBoxes::show(const QString& text) {

@@ -7,11 +7,13 @@
 #include "app/recent_setups.h"
 #include "app/session_keeper.h"
 #include "app/window_frame.h"
+#include "basic/conversions.h"
 #include "basic/twips.h"
 #include "platform/clipboard_reading.h"
 #include "platform/message_boxes.h"
 #include "platform/qt_timer.h"
 #include "platform/settings_file.h"
+#include "platform/shown_text.h"
 #include "screen/fonts.h"
 #include "settings/panel_table.h"
 #include "support/files.h"
@@ -28,6 +30,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -44,10 +47,12 @@
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
 #include <QTranslator>
 #include <QUrl>
+#include <csignal>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -71,6 +76,19 @@ struct Shell : RecordedForm {
     ~Shell() { delete window; }
 
     QWidget* widget(ControlId id) const { return window->controlWidget(id); }
+};
+
+// The program with the real message boxes over its window, for what happens while one is open.
+struct ShellWithBoxes {
+    FakeServices fakes;
+    MessageBoxes boxes;
+    WindowModel model{fakes.services(), boxes};
+    MainWindow window{model, boxes};
+
+    ShellWithBoxes() {
+        boxes.setWindow(&window, [this] { window.syncFromForm(); });
+        window.show();
+    }
 };
 
 // A double click as Qt delivers it to a widget: press, release, press, double click, release.
@@ -546,12 +564,10 @@ private slots:
     // Clicks and keys given while a command waits for the clipboard's owner run after it, in their
     // order, also when the command ends in a message box: none is lost to the box.
     void inputDuringAWaitRunsAfterIt() {
-        FakeServices fakes;
-        MessageBoxes boxes;
-        WindowModel model(fakes.services(), boxes);
-        MainWindow window(model, boxes);
-        boxes.setWindow(&window, [&window] { window.syncFromForm(); });
-        window.show();
+        ShellWithBoxes shell;
+        FakeServices& fakes = shell.fakes;
+        WindowModel& model = shell.model;
+        MainWindow& window = shell.window;
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QWidget* stepDown = window.controlWidget(ControlId::BatteryDownButton);
         auto* battery = static_cast<QLineEdit*>(window.controlWidget(ControlId::BatteryField));
@@ -1025,6 +1041,155 @@ private slots:
         QCOMPARE(
             s.platform.messages.shown[0],
             QStringLiteral("%1写入了 1 张图片：\n%2/13800138000.jpg").arg(path, folder.path()));
+    }
+
+    // Texts from outside (a set-up's name, a number, a path, the clipboard's text) are shown as
+    // they are written: never read as markup that loads a file, makes a link or fakes a question;
+    // line separators count as lines, so twenty names of them leave the box within the screen; a
+    // reordering control is spelled out.
+    void outsideTextsAreShownAsWritten_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const QString endless = QStringLiteral("<img src=\"&#47;dev&#47;zero\">");
+        const QString question = QStringLiteral("<b>打开这个设置吗？<!--");
+        const QString link =
+            QStringLiteral("<a href=\"file:///tmp/run.desktop\">点这里查看通话详情</a>");
+        QTest::newRow("a picture of an endless file") << endless << endless;
+        QTest::newRow("a faked question") << question << question;
+        QTest::newRow("a link") << link << link;
+        QTest::newRow("line separators")
+            << QString(95, QChar(0x2028)) + u'x' << QStringLiteral("\n\n");
+        QTest::newRow("long lines") << QString(100000, u'w') << QStringLiteral("www");
+        QTest::newRow("reordered") << QString::fromUtf16(u"<i>a\u202egpj.exe</i>")
+                                   << QStringLiteral("<i>a\\u202egpj.exe</i>");
+    }
+
+    void outsideTextsAreShownAsWritten() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        MessageBoxes boxes;
+        QWidget window;
+        window.show();
+        boxes.setWindow(&window, {});
+        Qt::TextFormat format = Qt::AutoText;
+        QString boxText;
+        QSize size;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            format = box->textFormat();
+            boxText = box->text();
+            size = box->sizeHint();
+            box->accept();
+        });
+        boxes.show(QStringList(20, QStringLiteral("没有保存") + text).join(u'\n'));
+        QCOMPARE(format, Qt::PlainText);
+        QVERIFY2(boxText.startsWith(QStringLiteral("没有保存") + shown), qPrintable(boxText));
+        const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+        QVERIFY2(size.height() <= screen.height() && size.width() <= screen.width(),
+                 qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+
+        // The other ways a text reaches the eye take it as written too.
+        FadingNotice::showOver(window, text);
+        const auto* notice = window.findChild<FadingNotice*>();
+        QVERIFY(notice);
+        QCOMPARE(notice->textFormat(), Qt::PlainText);
+        QTextDocument tip;
+        tip.setHtml(plainToolTip(text));
+        if (Qt::mightBeRichText(plainToolTip(text)))
+            QCOMPARE(tip.toPlainText(), escapedForWindow(text));
+        QVERIFY(!plainMenuText(text).contains(u'\n'));
+        QVERIFY(!plainTitle(text).contains(QChar(0x202e)));
+    }
+
+    // A set-up whose name looks like markup is named as written: in the progress dialog of its run
+    // and in the question before it writes outside its folder, which a name cannot fake.
+    void setupNamesAreShownAsWritten() {
+        ShellWithBoxes shell;
+        MainWindow& window = shell.window;
+        QTemporaryDir folder;
+        QDir(folder.path()).mkdir(QStringLiteral("victim"));
+        QDir(folder.path()).mkdir(QStringLiteral("setups"));
+        const QString name = QStringLiteral("<b>打开这个设置吗？<!--.vks");
+        const QString path = folder.filePath(QStringLiteral("setups/") + name);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("save ../victim/family.jpg\n");
+        file.close();
+        QString question;
+        Qt::TextFormat progressFormat = Qt::AutoText;
+        QString progressText;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            question = box->textFormat() == Qt::PlainText ? box->text() : QString();
+            if (const auto* progress = window.findChild<QProgressDialog*>())
+                if (const auto* label = progress->findChild<QLabel*>()) {
+                    progressFormat = label->textFormat();
+                    progressText = label->text();
+                }
+            box->reject();
+        });
+        window.runEvent(QStringLiteral("打开设置"), [&] { window.setupFiles().openFile(path); });
+        QVERIFY2(question.contains(name) && question.contains(QStringLiteral("family.jpg")),
+                 qPrintable(question));
+        QCOMPARE(progressFormat, Qt::PlainText);
+        QCOMPARE(progressText, QStringLiteral("正在运行%1…").arg(name));
+        QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("victim/family.jpg"))));
+    }
+
+    // A signal while a set-up's run waits (its export's pause) or asks (whether to replace a file)
+    // stops the run after its line, answers the question no, keeps the session without asking
+    // anything, and ends the program with 128 + the signal's number, once.
+    void signalEndsARun() {
+        for (const bool whileAsking : {false, true}) {
+            ShellWithBoxes shell;
+            FakeServices& fakes = shell.fakes;
+            WindowModel& model = shell.model;
+            MainWindow& window = shell.window;
+            QList<int> ended;
+            window.endProgram = [&ended](int status) { ended.append(status); };
+            QTemporaryDir folder;
+            fakes.files.folder = folder.path();
+            const QString precious = folder.filePath(QStringLiteral("13800138000.jpg"));
+            if (whileAsking)
+                writeFile(precious, "precious");
+            const QString path = folder.filePath(QStringLiteral("a.vks"));
+            writeFile(path, "Check1\nImage2\nCheck3\nImage2\n");
+            const QString kept = RecentSetups::lastSessionPath();
+            QFile::remove(kept);
+            QStringList seen;
+            QTimer watcher;
+            QObject::connect(&watcher, &QTimer::timeout, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    seen.append(box->text());
+                    if (seen.size() == 1)
+                        window.endBySignal(SIGTERM);
+                    else
+                        box->accept();
+                }
+            });
+            watcher.start(10);
+            if (!whileAsking)
+                fakes.timer.whilePaused = [&] {
+                    fakes.timer.whilePaused = nullptr;
+                    window.endBySignal(SIGTERM);
+                };
+            window.runEvent(QStringLiteral("打开设置"),
+                            [&] { window.setupFiles().openFile(path); });
+            QCOMPARE(ended, QList<int>{128 + SIGTERM});
+            QCOMPARE(seen.size(), whileAsking ? 1 : 0);
+            // The capture records its moment before its line.
+            const QStringList ran = model.recorder().lines();
+            QVERIFY2(ran.size() == 3 && ran.first() == u"Check1" && ran.last() == u"Image2",
+                     qPrintable(ran.join(u'|')));
+            QVERIFY2(readFile(kept).endsWith(ran.join(u'\n').toUtf8() + '\n'),
+                     readFile(kept).constData());
+            if (whileAsking)
+                QCOMPARE(readFile(precious), QByteArray("precious"));
+        }
     }
 };
 

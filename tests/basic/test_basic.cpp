@@ -231,6 +231,31 @@ private slots:
         QCOMPARE(escapedForTerminal(text), shown);
     }
 
+    // What a window shows of a text: every line break a line of its own, controls and reordering
+    // marks spelled out, markup left as it is (it is shown as plain text).
+    void windowEscapes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("line breaks")
+            << QString::fromUtf16(u"a\r\nb\rc\vd\fe\u0085f\u2028g\u2029h\ni")
+            << "a\nb\nc\nd\ne\nf\ng\nh\ni";
+        QTest::newRow("CR LF at the end") << "a\r\n"
+                                          << "a\n";
+        QTest::newRow("bidirectional override")
+            << QString::fromUtf16(u"\u202egpj.exe") << "\\u202egpj.exe";
+        QTest::newRow("escape and tab") << "a\x1b[2Jb\tc"
+                                        << "a\\x1b[2Jb\\x09c";
+        QTest::newRow("markup stays") << "<img src=\"&#47;dev&#47;zero\">"
+                                      << "<img src=\"&#47;dev&#47;zero\">";
+        QTest::newRow("empty") << QString() << "";
+    }
+
+    void windowEscapes() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(escapedForWindow(text), shown);
+    }
+
     void colours() {
         QCOMPARE(colourRule(225, 218, 236), PackedColour(0x00ECDAE1));
         QCOMPARE(colourRule(300, 0, 0), PackedColour(0x000000FF));

@@ -43,4 +43,25 @@ start_program "$program"
 box=$(wait_for_message_box)
 xdotool windowfocus --sync "$box" key Return
 grep -q 'notKept' "$config/Vokarelo/Vokarelo.conf" && fail "the reason is told again at the next start"
+
+# The last session reopened, its run asking whether its export may replace a picture: a signal then
+# closes the question (nothing replaced), stops the run and ends the program, without asking about
+# the session file and without shortening it.
+kill -TERM "$program_pid"
+wait_for_end
+rm -rf "$data/Vokarelo"
+mkdir -p "$data/Vokarelo"
+printf 'Text3 = 1\nImage2\nCheck3\n' >"$kept"
+cp "$kept" "$data/session-before"
+workdir=$(mktemp -d)
+cp "$program" "$workdir/vokarelo"
+printf precious >"$workdir/1.jpg"
+"$workdir/vokarelo" "$kept" >"$workdir/log" 2>&1 &
+program_pid=$!
+box=$(wait_for_message_box)
+kill -TERM "$program_pid"
+wait_for_end
+[ "$status" = 143 ] || fail "ended in a run's question with status $status, not 143"
+[ "$(cat "$workdir/1.jpg")" = precious ] || fail "the picture was replaced"
+cmp -s "$kept" "$data/session-before" || fail "the session was changed: $(cat "$kept")"
 echo "1 passed, 0 failed"

@@ -77,11 +77,20 @@ public:
     QStringList asked;
     QList<bool> answers;
 
-    void show(const QString& text) override { shown.append(text); }
+    // Once closed for good, as the program's boxes: nothing more is shown, every question no.
+    bool closed = false;
+
+    void show(const QString& text) override {
+        if (!closed)
+            shown.append(text);
+    }
     bool ask(const QString& question) override {
+        if (closed)
+            return false;
         asked.append(question);
         return !answers.isEmpty() && answers.takeFirst();
     }
+    void closeForGood() override { closed = true; }
 };
 
 // The fakes together, the files the system's with the faults and folders a test puts in.
