@@ -139,6 +139,7 @@ SetupRunReport WindowModel::run(QIODevice& script, std::function<bool()> keepGoi
         return goOn && !recordingFull && !runsEnded_;
     };
     report_.failure = lines_.run(script, options);
+    report_.captureOffClipboard = !form_.captureOffClipboard().isNull();
     if (recordingFull && report_.failure)
         report_.failure->message = {
             QStringLiteral(
@@ -167,6 +168,8 @@ QString runSummary(const QString& setupName, const SetupRunReport& report) {
     if (report.picturesDeclined > 0)
         listed(QStringLiteral("%1的运行跳过了 %2 张没有同意写入的图片：\n%3"),
                report.picturesDeclined, report.declined);
+    if (report.captureOffClipboard)
+        parts.append(QStringLiteral("截屏未能放到剪贴板（请先点一下窗口再截屏）"));
     if (!report.firstError.isEmpty())
         parts.append(QStringLiteral("第一个错误（运行没有因此停止）：") + report.firstError);
     if (report.failure)

@@ -26,6 +26,9 @@ struct SetupRunReport {
     QStringList declined; // the first ListedPictures of them, by path
     QString firstError;   // the first error the run went on past, with its line; empty if none
     std::optional<ScriptFailure> failure; // the line that stopped the run
+    // The run's last capture did not reach the clipboard (a Wayland compositor gives it only to a
+    // window that has had input): what the user would paste is not the picture.
+    bool captureOffClipboard = false;
 };
 
 // The one message at the end of a run of the set-up named setupName: how many pictures it wrote and

@@ -39,6 +39,7 @@ private slots:
     void craftedSetupsStayBounded();
     void sessionIsKeptAsASetup();
     void exportReplacingAFileAsks();
+    void runSaysWhenItsCaptureMissedTheClipboard();
     void sessionIsNotShortenedByItsOwnRun();
     void endingStopsARun();
     void manyWritesAsk_data();
@@ -633,6 +634,23 @@ void TestSetups::exportReplacingAFileAsks() {
                          summary.contains(file.inside(QStringLiteral("precious.jpg"))),
                      qPrintable(summary));
         }
+    }
+}
+
+// A run whose capture the clipboard refused says so at its end, beside the picture it saved, so
+// that nobody pastes what was there before.
+void TestSetups::runSaysWhenItsCaptureMissedTheClipboard() {
+    for (const bool refused : {false, true}) {
+        SetupFile file("Image2\n");
+        RecordedForm w;
+        w.platform.files.folder = file.folder;
+        w.platform.clipboard.refusesPictures = refused;
+        const SetupRunReport report = file.open(w, false);
+        QCOMPARE(report.picturesWritten, 1);
+        QCOMPARE(report.captureOffClipboard, refused);
+        QCOMPARE(runSummary(QStringLiteral("a.vks"), report)
+                     .contains(QStringLiteral("截屏未能放到剪贴板（请先点一下窗口再截屏）")),
+                 refused);
     }
 }
 
