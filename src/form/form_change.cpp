@@ -72,6 +72,18 @@ void FormChange::redo(FormState& state) const {
     setTo(Side::After, state);
 }
 
+bool FormChange::isDone(const FormState& state) const {
+    const auto done = [](const auto& change, const auto& value) { return change.after == value; };
+    for (const auto& e : elements_)
+        if (!done(e, state.elements[e.index]))
+            return false;
+    for (const auto& c : controls_)
+        if (!done(c, state.controls[c.index]))
+            return false;
+    return (!width_ || done(*width_, state.width)) && (!height_ || done(*height_, state.height)) &&
+           (!caption_ || done(*caption_, state.caption));
+}
+
 void FormChange::setTo(Side side, FormState& state) const {
     const auto value = [side](const auto& change) -> const auto& {
         return side == Side::Before ? change.before : change.after;

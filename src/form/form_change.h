@@ -21,6 +21,8 @@ public:
 
     void undo(FormState& state) const;
     void redo(FormState& state) const;
+    // Whether the state is this change's state after already, in everything the change changed.
+    bool isDone(const FormState& state) const;
 
 private:
     enum class Side { Before, After };

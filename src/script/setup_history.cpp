@@ -5,64 +5,78 @@
 
 #include <QUndoCommand>
 
-// One step on the stack. Pushing a command runs it, but the step has just been taken: only a redo
-// after an undo sets it again.
+namespace {
+
+// A step that waits for the timer it started, and a tick of that timer, share an id, so that the
+// stack merges the tick into the step; every other step has none.
+constexpr int TimerStepId = 1;
+
+// One step on the stack: redo brings the window and the recording to the state after it, undo back
+// to the state before. Pushed, it is done already but for its lines.
 class StepCommand final : public QUndoCommand {
 public:
-    StepCommand(SetupHistory& history, RecordedStep step)
-        : history_(history), step_(std::move(step)) {}
+    StepCommand(Form& form, RecordedLines& recording, RecordedStep step, bool waitsForTimer,
+                bool isTick)
+        : form_(form), recording_(recording), step_(std::move(step)), waitsForTimer_(waitsForTimer),
+          isTick_(isTick) {}
 
-    void undo() override { history_.apply(step_, false); }
-    void redo() override {
-        if (!taken_)
-            history_.apply(step_, true);
-        taken_ = false;
+    int id() const override { return waitsForTimer_ || isTick_ ? TimerStepId : -1; }
+
+    // The tick of the timer this step started: its change becomes part of the step, which waits no
+    // longer.
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* tick = static_cast<const StepCommand*>(other);
+        if (!waitsForTimer_ || !tick->isTick_)
+            return false;
+        step_.change.append(tick->step_.change);
+        waitsForTimer_ = false;
+        return true;
     }
 
-    RecordedStep& step() { return step_; }
+    void redo() override {
+        FormState state = form_.snapshot();
+        if (!step_.change.isDone(state)) {
+            step_.change.redo(state);
+            form_.restore(state);
+        }
+        recording_.lines.append(step_.lines);
+        recording_.mark = step_.after;
+    }
+
+    void undo() override {
+        // Undone, the step's timer is stopped: no tick of it is to come.
+        waitsForTimer_ = false;
+        FormState state = form_.snapshot();
+        step_.change.undo(state);
+        form_.restore(state);
+        recording_.lines.resize(recording_.lines.size() - step_.lines.size());
+        recording_.mark = step_.before;
+    }
 
 private:
-    SetupHistory& history_;
+    Form& form_;
+    RecordedLines& recording_;
     RecordedStep step_;
-    bool taken_ = true;
+    bool waitsForTimer_;
+    bool isTick_;
 };
 
-SetupHistory::SetupHistory(Form& form, RecordedLines& recording)
-    : form_(form), recording_(recording) {
+} // namespace
+
+SetupHistory::SetupHistory(Form& form) : form_(form) {
     steps_.setUndoLimit(MostSteps);
 }
 
 void SetupHistory::push(RecordedStep step, bool waitsForTimer) {
-    auto* command = new StepCommand(*this, std::move(step));
-    steps_.push(command);
-    waitingForTimer_ = waitsForTimer ? command : nullptr;
+    steps_.push(new StepCommand(form_, recording_, std::move(step), waitsForTimer, false));
 }
 
 void SetupHistory::pushTimerTick(FormChange change) {
-    if (waitingForTimer_) {
-        waitingForTimer_->step().change.append(change);
-        waitingForTimer_ = nullptr;
-        return;
-    }
-    push({std::move(change), {}, recording_.mark, recording_.mark}, false);
+    steps_.push(new StepCommand(
+        form_, recording_, {std::move(change), {}, recording_.mark, recording_.mark}, false, true));
 }
 
-void SetupHistory::clear() {
+void SetupHistory::restart(quint64 serial) {
     steps_.clear();
-    waitingForTimer_ = nullptr;
-}
-
-void SetupHistory::apply(const RecordedStep& step, bool forward) {
-    waitingForTimer_ = nullptr;
-    FormState state = form_.snapshot();
-    if (forward) {
-        step.change.redo(state);
-        recording_.lines.append(step.lines);
-        recording_.mark = step.after;
-    } else {
-        step.change.undo(state);
-        recording_.lines.resize(recording_.lines.size() - step.lines.size());
-        recording_.mark = step.before;
-    }
-    form_.restore(state);
+    recording_ = {{}, {0, std::nullopt, std::nullopt, serial}};
 }

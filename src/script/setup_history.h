@@ -9,7 +9,6 @@
 #include <optional>
 
 class Form;
-class StepCommand;
 
 // What the next line of a recording depends on, beside the lines themselves.
 struct RecordingMark {
@@ -40,35 +39,34 @@ struct RecordedStep {
 // Undo and redo over saved states of the window: each event that changed the window is one step
 // holding what it changed, so that undo and redo set the window back or forward without running a
 // command again, touching the disk or the clipboard, and cost the same however long the session.
-// The recording follows: an undone step's lines leave it and come back with redo, until a new
-// step forgets them. The oldest steps are dropped beyond MostSteps.
+// The history holds the recording: a step's lines join it when the step is done and leave it when
+// it is undone, until a new step forgets the undone ones. The oldest steps are dropped beyond
+// MostSteps.
 class SetupHistory {
 public:
     static constexpr int MostSteps = 1000;
 
-    SetupHistory(Form& form, RecordedLines& recording);
+    explicit SetupHistory(Form& form);
+
+    const RecordedLines& recording() const { return recording_; }
 
     bool canUndo() const { return steps_.canUndo(); }
     bool canRedo() const { return steps_.canRedo(); }
     void undo() { steps_.undo(); }
     void redo() { steps_.redo(); }
 
-    // A step the window has just taken; waitsForTimer when it left the window's timer running,
-    // whose tick belongs to it.
+    // A step the window has just taken: its lines join the recording. waitsForTimer when it left
+    // the window's timer running, whose tick then belongs to it.
     void push(RecordedStep step, bool waitsForTimer);
     // The timer's tick changed the window: part of the step that started it when that is the
     // last, else a step of its own.
     void pushTimerTick(FormChange change);
-    // Forgets every step: the window has just been started again.
-    void clear();
+    // Forgets every step and line: the window has just been started again. serial marks the empty
+    // recording.
+    void restart(quint64 serial);
 
 private:
-    friend class StepCommand;
-    void apply(const RecordedStep& step, bool forward);
-
     Form& form_;
-    RecordedLines& recording_;
+    RecordedLines recording_;
     QUndoStack steps_;
-    // The last step, while its timer runs: anything that could drop it forgets it first.
-    StepCommand* waitingForTimer_ = nullptr;
 };

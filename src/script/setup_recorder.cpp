@@ -13,13 +13,11 @@ bool isTextField(const Form& form, ControlId id) {
 
 SetupRecorder::SetupRecorder(Form& form, ScriptWorld& world) : form_(form), world_(world) {
     restart();
-    savedSerial_ = recording_.mark.serial;
+    savedSerial_ = history_.recording().mark.serial;
 }
 
 void SetupRecorder::restart() {
-    recording_.lines.clear();
-    recording_.mark = {0, std::nullopt, std::nullopt, ++lastSerial_};
-    history_.clear();
+    history_.restart(++lastSerial_);
     typedFields_.clear();
     recordTexts();
 }
@@ -61,20 +59,22 @@ void SetupRecorder::commitTyping() {
         const FormState before = state;
         recorded = form_.text(id);
         state.controls[std::size_t(id)].text = recorded;
-        const RecordingMark mark = recording_.mark;
-        const QString line = formatScriptLine({ScriptAction::Kind::SetField,
-                                               QString::fromLatin1(form_.definition(id).name),
-                                               recorded,
-                                               {}});
-        append(line);
-        history_.push({FormChange::between(before, state), {line}, mark, recording_.mark}, false);
+        const RecordingMark mark = history_.recording().mark;
+        RecordingMark after = mark;
+        QStringList lines;
+        append(lines, after,
+               formatScriptLine({ScriptAction::Kind::SetField,
+                                 QString::fromLatin1(form_.definition(id).name),
+                                 recorded,
+                                 {}}));
+        history_.push({FormChange::between(before, state), lines, mark, after}, false);
     }
 }
 
-void SetupRecorder::append(const QString& line) {
-    recording_.lines.append(line);
-    recording_.mark.characters += line.size() + 1;
-    recording_.mark.serial = ++lastSerial_;
+void SetupRecorder::append(QStringList& lines, RecordingMark& mark, const QString& line) {
+    lines.append(line);
+    mark.characters += line.size() + 1;
+    mark.serial = ++lastSerial_;
 }
 
 void SetupRecorder::click(ControlId control) {
@@ -117,9 +117,10 @@ void SetupRecorder::runUnrecorded(const std::function<void()>& run) {
     const bool timerWasRunning = form_.timerRunning();
     run();
     FormChange change = FormChange::between(before, form_.snapshot());
-    if (!change.isEmpty())
-        history_.push({std::move(change), {}, recording_.mark, recording_.mark},
-                      startedTimer(timerWasRunning));
+    if (!change.isEmpty()) {
+        const RecordingMark& mark = history_.recording().mark;
+        history_.push({std::move(change), {}, mark, mark}, startedTimer(timerWasRunning));
+    }
     recordTexts();
 }
 
@@ -137,40 +138,38 @@ void SetupRecorder::record(ScriptAction action, const std::function<void()>& run
     const FormState after = form_.snapshot();
     if (after == before)
         return;
-    const RecordingMark mark = recording_.mark;
-    const qsizetype firstLine = recording_.lines.size();
-    if (const auto& moment = world_.clock().lastRead();
-        moment && moment != recording_.mark.lastMoment) {
-        append(formatScriptLine({ScriptAction::Kind::SetClock, {}, {}, *moment}));
-        recording_.mark.lastMoment = moment;
+    const RecordingMark mark = history_.recording().mark;
+    RecordingMark next = mark;
+    QStringList lines;
+    if (const auto& moment = world_.clock().lastRead(); moment && moment != mark.lastMoment) {
+        append(lines, next, formatScriptLine({ScriptAction::Kind::SetClock, {}, {}, *moment}));
+        next.lastMoment = moment;
     }
-    if (const auto& text = world_.clipboard().lastRead();
-        text && text != recording_.mark.lastClipboardText) {
-        append(formatScriptLine({ScriptAction::Kind::SetClipboard, {}, *text, {}}));
-        recording_.mark.lastClipboardText = text;
+    if (const auto& text = world_.clipboard().lastRead(); text && text != mark.lastClipboardText) {
+        append(lines, next, formatScriptLine({ScriptAction::Kind::SetClipboard, {}, *text, {}}));
+        next.lastClipboardText = text;
     }
     action.mayFail = errorMet_;
-    append(formatScriptLine(action));
-    history_.push({FormChange::between(before, after), recording_.lines.sliced(firstLine), mark,
-                   recording_.mark},
+    append(lines, next, formatScriptLine(action));
+    history_.push({FormChange::between(before, after), lines, mark, next},
                   startedTimer(timerWasRunning));
     recordTexts();
 }
 
 QString SetupRecorder::script(const QDateTime& savedAt) const {
     QString text = QStringLiteral("# Vokarelo set-up, saved %1\n").arg(formatScriptMoment(savedAt));
-    for (const QString& line : recording_.lines)
+    for (const QString& line : lines())
         text += line + u'\n';
     return text;
 }
 
 bool SetupRecorder::hasUnsavedActions() const {
-    return recording_.mark.serial != savedSerial_ || hasPendingTyping();
+    return history_.recording().mark.serial != savedSerial_ || hasPendingTyping();
 }
 
 void SetupRecorder::markSaved() {
     commitTyping();
-    savedSerial_ = recording_.mark.serial;
+    savedSerial_ = history_.recording().mark.serial;
 }
 
 void SetupRecorder::undo() {

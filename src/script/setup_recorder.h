@@ -37,7 +37,7 @@ public:
     void restart();
 
     // The recorded lines; typing that is not yet committed is not among them.
-    const QStringList& lines() const { return recording_.lines; }
+    const QStringList& lines() const { return history_.recording().lines; }
     // The set-up as a file holds it: a comment saying when it was saved, then the lines.
     QString script(const QDateTime& savedAt) const;
     // Whether the user did something that no saved or opened set-up holds, typing included.
@@ -45,7 +45,7 @@ public:
     // Commits the typing, and counts what is recorded then as saved.
     void markSaved();
     // The characters of the lines recorded so far.
-    qsizetype recordedCharacters() const { return recording_.mark.characters; }
+    qsizetype recordedCharacters() const { return history_.recording().mark.characters; }
 
     // Undo and redo commit the typing first, so that it is the last step.
     bool canUndo() const { return history_.canUndo() || hasPendingTyping(); }
@@ -54,7 +54,9 @@ public:
     void redo();
 
 private:
-    void append(const QString& line);
+    // The line joins the lines of the step being taken; mark is where the recording will be after
+    // them.
+    void append(QStringList& lines, RecordingMark& mark, const QString& line);
     void record(ScriptAction action, const std::function<void()>& run);
     // Runs an event that a set-up does not record; what it changes is a step without a line.
     void runUnrecorded(const std::function<void()>& run);
@@ -65,8 +67,7 @@ private:
 
     Form& form_;
     ScriptWorld& world_;
-    RecordedLines recording_;
-    SetupHistory history_{form_, recording_};
+    SetupHistory history_{form_};
     quint64 savedSerial_ = 0;
     quint64 lastSerial_ = 0;
     // The fields typed into since the last commit, first typed first, so that their lines keep the
