@@ -33,6 +33,7 @@ const QList<ElementId> NumberLabels = {ElementId::NumberLarge, ElementId::Number
 // The one message of a failed command: the platform's word for the error, then the field.
 void checkSingleError(const FakeServices& platform, ErrorKind kind, const QString& field) {
     QCOMPARE(platform.messages.shown.size(), 1);
+    QCOMPARE(platform.messages.warned, platform.messages.shown);
     QVERIFY2(namesErrorAndField(platform.messages.shown[0], kind, field),
              qPrintable(platform.messages.shown[0]));
 }

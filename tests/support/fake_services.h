@@ -73,11 +73,17 @@ public:
 class FakeMessages final : public Messages {
 public:
     QStringList shown;
+    // Those of the shown that were warnings.
+    QStringList warned;
     // The questions asked, and the answers a test gives them in turn: no, when it gives none.
     QStringList asked;
     QList<bool> answers;
 
     void show(const QString& text) override { shown.append(text); }
+    void warn(const QString& text) override {
+        shown.append(text);
+        warned.append(text);
+    }
     bool ask(const QString& question) override {
         asked.append(question);
         return !answers.isEmpty() && answers.takeFirst();

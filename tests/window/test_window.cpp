@@ -511,6 +511,9 @@ private slots:
             QCOMPARE(caption, prefix + QStringLiteral("未保存：") + reason);
         QCOMPARE(w.platform.messages.shown.size(), 1);
         QCOMPARE(w.platform.messages.shown[0], caption);
+        // A file not written is told as a warning, which a saved one is not.
+        QCOMPARE(w.platform.messages.warned,
+                 reason.isEmpty() ? QStringList{} : QStringList{caption});
 
         QStringList expectedFiles{QStringLiteral("file")};
         if (!written.isEmpty())
