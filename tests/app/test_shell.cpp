@@ -2,6 +2,7 @@
 #include "app/fading_notice.h"
 #include "app/main_window.h"
 #include "app/panel_style.h"
+#include "app/phone_screen_view.h"
 #include "app/picture_drag.h"
 #include "app/qt_translation.h"
 #include "app/recent_setups.h"
@@ -13,12 +14,16 @@
 #include "platform/qt_timer.h"
 #include "platform/settings_file.h"
 #include "screen/fonts.h"
+#include "settings/accessible_names.h"
 #include "settings/panel_table.h"
 #include "support/files.h"
 #include "support/messages.h"
 #include "support/recorded_form.h"
+#include "window/screen_description.h"
 
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -94,6 +99,10 @@ QString focusName(const Shell& shell) {
         if (shell.window->controlWidget(c.id) == focus)
             return QString::fromLatin1(c.name);
     return QStringLiteral("(none)");
+}
+
+QAccessibleInterface* accessible(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
 }
 
 } // namespace
@@ -245,6 +254,114 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
             QCOMPARE(focusName(s), expected[i]);
         }
+    }
+
+    // A screen reader meets each control of the panel by its own name and in its role, a caption
+    // that answers clicks as a button it can press; the phone screen, first in the window, is an
+    // image that says what it shows.
+    void controlsSpeakToAssistiveTechnology() {
+        Shell s;
+        for (const PanelControl& c : panelTable()) {
+            if (c.kind == ControlKind::Line)
+                continue;
+            QAccessibleInterface* control = accessible(s.widget(c.id));
+            QVERIFY2(control, c.name);
+            QCOMPARE(control->text(QAccessible::Name), accessibleName(c));
+            const bool clickable =
+                c.kind == ControlKind::Label && s.form.answers(c.id, EventKind::Click);
+            QAccessible::Role role = QAccessible::StaticText;
+            if (c.kind == ControlKind::Button || clickable)
+                role = QAccessible::Button;
+            else if (c.kind == ControlKind::CheckBox)
+                role = QAccessible::CheckBox;
+            else if (c.kind == ControlKind::TextField)
+                role = QAccessible::EditableText;
+            QVERIFY2(control->role() == role, c.name);
+            if (c.kind == ControlKind::Label)
+                QCOMPARE(control->actionInterface()->actionNames(),
+                         clickable && c.visible
+                             ? QStringList{QAccessibleActionInterface::pressAction()}
+                             : QStringList{});
+        }
+        QAccessibleInterface* phone = accessible(&s.window->phoneScreen());
+        QCOMPARE(accessible(s.window)->child(0), phone);
+        QCOMPARE(phone->role(), QAccessible::Graphic);
+        QCOMPARE(phone->text(QAccessible::Name), QStringLiteral("手机截屏画面"));
+        QCOMPARE(phone->text(QAccessible::Description), phoneScreenDescription(s.form));
+        QCOMPARE(phone->rect().size(), QSize(524, 854));
+        QCOMPARE(phone->actionInterface()->keyBindingsForAction(
+                     QAccessibleActionInterface::pressAction()),
+                 QStringList{QStringLiteral("Alt+Left")});
+        // It takes no input: the clicks and drags are the window's under it.
+        QCOMPARE(s.window->childAt(QPoint(40, 70)), nullptr);
+        QCOMPARE(s.window->phoneScreen().focusPolicy(), Qt::NoFocus);
+    }
+
+    // The whole job without the mouse's eyes: a field's text set whole, its button pressed, a box
+    // toggled, a blue caption pressed, the phone screen pressed as its back arrow; the picture's
+    // description follows, and a notice is an alert.
+    void jobDoneThroughAssistiveTechnology() {
+        Shell s;
+        const auto press = [&](QWidget* widget, const QString& action) {
+            accessible(widget)->actionInterface()->doAction(action);
+        };
+        QAccessibleInterface* number = accessible(s.widget(ControlId::NumberField));
+        number->editableTextInterface()->replaceText(0, number->textInterface()->characterCount(),
+                                                     QStringLiteral("13912345678"));
+        QCOMPARE(s.form.text(ControlId::NumberField), QStringLiteral("13912345678"));
+        press(s.widget(ControlId::NumberSubmitButton), QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(s.form.element(ElementId::NumberLarge).caption,
+                     QStringLiteral("139 1234 5678"));
+        QAccessibleInterface* phone = accessible(&s.window->phoneScreen());
+        QVERIFY(
+            phone->text(QAccessible::Description).contains(QStringLiteral("号码 139 1234 5678")));
+
+        press(s.widget(ControlId::Row3EnableBox), QAccessibleActionInterface::toggleAction());
+        QTRY_COMPARE(s.form.value(ControlId::Row3EnableBox), 1);
+        QVERIFY(phone->text(QAccessible::Description).contains(QStringLiteral("通话记录3：")));
+        press(s.widget(ControlId::LengthenLabel), QAccessibleActionInterface::pressAction());
+        QVERIFY(s.form.element(ElementId::BottomBand).visible);
+
+        phone->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(s.form.width(), 7860.0f);
+        const QList<FadingNotice*> notices = FadingNotice::shownOver(*s.window);
+        QVERIFY(!notices.isEmpty());
+        QCOMPARE(accessible(notices.last())->role(), QAccessible::AlertMessage);
+        QCOMPARE(accessible(notices.last())->text(QAccessible::Name),
+                 QStringLiteral("已复制到剪贴板"));
+        // The set-up holds the text once, as if typed: the window's own showing of it after the
+        // submit is no typing.
+        QCOMPARE(s.recorder().lines().mid(0, 2),
+                 (QStringList{QStringLiteral("Text3 = 13912345678"), QStringLiteral("Command6")}));
+    }
+
+    // In the narrow window the clipped panel takes neither the focus nor the keys; back in the
+    // wide window the control that had the focus has it again.
+    void narrowWindowKeepsKeysFromThePanel() {
+        Shell s;
+        QWidget* number = s.widget(ControlId::NumberField);
+        number->setFocus();
+        QVERIFY(number->hasFocus());
+        QWindow* window = s.window->windowHandle();
+        QTest::keyClick(window, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(s.form.width(), 7860.0f);
+        QTest::keyClick(window, Qt::Key_9);
+        QTest::keyClick(window, Qt::Key_Tab);
+        QTest::keyClick(window, Qt::Key_9);
+        QTest::keyClick(window, Qt::Key_Space);
+        QCOMPARE(focusName(s), QStringLiteral("(none)"));
+        QCOMPARE(s.form.text(ControlId::NumberField), QStringLiteral("13800138000"));
+        QCOMPARE(s.form.value(ControlId::AutoSaveBox), 1);
+        for (const PanelControl& c : panelTable())
+            QVERIFY2(s.widget(c.id)->focusPolicy() == Qt::NoFocus, c.name);
+
+        QTest::keyClick(window, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(s.form.width(), 13335.0f);
+        QCOMPARE(QApplication::focusWidget(), number);
+        QCOMPARE(number->focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(window, Qt::Key_End);
+        QTest::keyClick(window, Qt::Key_9);
+        QCOMPARE(s.form.text(ControlId::NumberField), QStringLiteral("138001380009"));
     }
 
     void typingReachesTheModel() {
@@ -696,6 +813,11 @@ private slots:
         QVERIFY(hintAt(blank).startsWith(QStringLiteral("拖动空白处可以移动窗口")));
         QVERIFY(hintAt(blank).contains(QStringLiteral("撤销 Ctrl+Z")));
         QVERIFY(hintAt(QPoint(40, 70)).contains(QStringLiteral("截屏到剪贴板")));
+        // The back arrow and the rest of the phone screen name the arrow's key.
+        QVERIFY(hintAt(QPoint(40, 70)).startsWith(QStringLiteral("←")));
+        QVERIFY(hintAt(QPoint(40, 70)).endsWith(QStringLiteral("Alt+Left")));
+        QVERIFY(hintAt(QPoint(200, 400)).contains(QStringLiteral("拖动手机画面")));
+        QVERIFY(hintAt(QPoint(200, 400)).contains(QStringLiteral("Alt+Left")));
     }
 
     // On a screen lower than the window the frame is as high as the screen allows and scrolls;
@@ -796,7 +918,7 @@ private slots:
         s.form.click(ElementId::BackArrow);
         s.window->syncFromForm();
         const auto notice = [&] {
-            const auto shown = s.window->findChildren<FadingNotice*>();
+            const auto shown = FadingNotice::shownOver(*s.window);
             return shown.isEmpty() ? QString() : shown.last()->text();
         };
         QCOMPARE(notice(), QStringLiteral("已复制到剪贴板"));
@@ -808,12 +930,12 @@ private slots:
         QVERIFY(QFileInfo::exists(folder.filePath(QStringLiteral("13800138000.jpg"))));
         // One notice at a time: the new one takes the earlier one's place at once, before the
         // export's message box lets the earlier one be deleted.
-        const auto shown = s.window->findChildren<FadingNotice*>();
+        const auto shown = FadingNotice::shownOver(*s.window);
         QCOMPARE(std::count_if(shown.begin(), shown.end(),
                                [](const FadingNotice* n) { return n->isVisible(); }),
                  1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(s.window->findChildren<FadingNotice*>().size(), 1);
+        QCOMPARE(FadingNotice::shownOver(*s.window).size(), 1);
     }
 
     // A notice says what was handed over just now: a second capture in the same second (the same
@@ -824,7 +946,7 @@ private slots:
         QTemporaryDir folder;
         s.platform.files.folder = folder.path();
         const auto lastNotice = [&]() -> FadingNotice* {
-            const auto shown = s.window->findChildren<FadingNotice*>();
+            const auto shown = FadingNotice::shownOver(*s.window);
             return shown.isEmpty() ? nullptr : shown.last();
         };
         const QPoint backArrow(40, 70);
