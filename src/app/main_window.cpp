@@ -5,6 +5,7 @@
 #include "basic/colour.h"
 #include "basic/twips.h"
 #include "fading_notice.h"
+#include "file_dialog_fit.h"
 #include "form/form.h"
 #include "panel_check_box.h"
 #include "panel_style.h"
@@ -74,6 +75,7 @@ MainWindow::MainWindow(WindowModel& model, Messages& messages)
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, this,
                      [this] { session_.keepWithoutAsking(); });
     installAccessibleWidgets();
+    fitFileDialogs(*qApp);
     // First among the children, so that a screen reader meets the picture before the panel.
     phoneScreen_ = new PhoneScreenView(
         *this, [this] { return phoneScreenDescription(form_); },

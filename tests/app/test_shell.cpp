@@ -32,6 +32,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -52,6 +53,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QTranslator>
+#include <QTreeView>
 #include <QUrl>
 #include <functional>
 #include <memory>
@@ -149,17 +151,46 @@ private slots:
                 texts.append(action->text());
             return texts.join(u' ');
         };
+        // The file dialog's 类型 column.
+        const auto folderKind = [] {
+            return QAbstractFileIconProvider().type(QFileInfo(QDir::tempPath()));
+        };
         QCOMPARE(messageBoxButtons(), QStringList{QStringLiteral("OK")});
         QVERIFY(menuTexts().contains(QStringLiteral("Select All")));
+        QCOMPARE(folderKind(), QStringLiteral("Folder"));
 
         QVERIFY(loadChineseQtTexts(*qApp));
         QCOMPARE(messageBoxButtons(), QStringList{QStringLiteral("确定")});
         QVERIFY2(menuTexts().contains(QStringLiteral("全选")), qPrintable(menuTexts()));
+        QCOMPARE(folderKind(), QStringLiteral("文件夹"));
 
         for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
+    }
+
+    // The file dialogs the window opens show the kind and the date of a file whole, and the places
+    // beside the files more than a few letters of.
+    void fileDialogsShowTheirColumnsWhole() {
+        Shell s;
+        QFileDialog dialog(s.window, QStringLiteral("打开设置"), QDir::tempPath());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.show();
+        auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(files);
+        const QFontMetrics metrics(files->font());
+        const QString date = QLocale::system().toString(
+            QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)), QLocale::ShortFormat);
+        QVERIFY(files->header()->sectionSize(3) > metrics.horizontalAdvance(date));
+        QVERIFY(files->header()->sectionSize(2) >
+                metrics.horizontalAdvance(QStringLiteral("文件夹")));
+        const auto* places = dialog.findChild<QWidget*>(QStringLiteral("sidebar"));
+        QVERIFY(places && places->width() >= 120);
+        // The whole list fits the dialog: no column lies beyond its right edge.
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(files->header()->length() <= files->viewport()->width());
+        QVERIFY(files->header()->sectionSize(0) >= 200);
     }
 
     // Whatever an event of the user's throws ends at the window's boundary, as a message that says
