@@ -4,6 +4,7 @@
 #include "fading_notice.h"
 #include "panel_widgets.h"
 #include "phone_screen_view.h"
+#include "window_frame.h"
 
 #include <QAccessibleWidget>
 
@@ -77,6 +78,13 @@ public:
     }
 };
 
+// The top-level window a screen reader finds the program by. As a scroll area it would show
+// assistive technology its viewport and scroll bars only, and not the notices laid over it.
+class AccessibleFrame : public QAccessibleWidget {
+public:
+    explicit AccessibleFrame(WindowFrame* frame) : QAccessibleWidget(frame, QAccessible::Window) {}
+};
+
 // Asked for each class of an object's ancestry in turn; the window's widgets are known by their
 // C++ type, as they declare no class name of their own.
 QAccessibleInterface* windowWidgetInterface(const QString&, QObject* object) {
@@ -86,6 +94,8 @@ QAccessibleInterface* windowWidgetInterface(const QString&, QObject* object) {
         return new AccessiblePhoneScreen(view);
     if (auto* notice = dynamic_cast<FadingNotice*>(object))
         return new AccessibleNotice(notice);
+    if (auto* frame = dynamic_cast<WindowFrame*>(object))
+        return new AccessibleFrame(frame);
     return nullptr;
 }
 

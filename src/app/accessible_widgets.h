@@ -3,7 +3,8 @@
 
 // Teaches Qt's accessibility what the window's own widgets are: a caption that answers clicks is a
 // button that can be pressed, the phone screen an image that can be pressed as its back arrow, a
-// notice an alert. Installing it again does nothing.
+// notice an alert, the frame around the window a window that shows it all. Installing it again does
+// nothing.
 void installAccessibleWidgets();
 
 class QWidget;
