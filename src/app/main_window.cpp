@@ -227,18 +227,21 @@ void MainWindow::buildPanel() {
             field->setMaxLength(int(Form::MaxFieldText) + 1);
             field->setCursorPosition(0);
             // A screen reader sets the text whole, as a program does, and types nothing: the
-            // change is the user's all the same. Neither the typing, which textEdited brings, nor
+            // change is the user's all the same. Neither typing, whose textEdited comes first, nor
             // the window's own showing of the form's text is such a change.
-            auto typed = std::make_shared<QString>();
+            auto typed = std::make_shared<std::optional<QString>>();
             QObject::connect(field, &QLineEdit::textEdited, [this, id, typed](const QString& text) {
                 *typed = text;
                 runEvent(controlName(id), [this, id, text] { actions_.type(id, text); });
             });
             QObject::connect(
                 field, &QLineEdit::textChanged, [this, id, field, typed](const QString& text) {
-                    if (field->isModified() || text == *typed || text == form_.text(id))
+                    if (*typed == text) {
+                        typed->reset();
                         return;
-                    *typed = text;
+                    }
+                    if (field->isModified() || text == form_.text(id))
+                        return;
                     runEvent(controlName(id), [this, id, text] { actions_.type(id, text); });
                 });
             field->doubleClicked = [this, id] {

@@ -347,6 +347,17 @@ private slots:
         QVERIFY(
             phone->text(QAccessible::Description).contains(QStringLiteral("号码 139 1234 5678")));
 
+        // A text set whole after the user typed the same and a command replaced it is set again.
+        auto* clock = static_cast<QLineEdit*>(s.widget(ControlId::ClockField));
+        clock->selectAll();
+        QTest::keyClicks(clock, "8:30");
+        QTest::mouseClick(s.widget(ControlId::ClockNowButton), Qt::LeftButton);
+        QVERIFY(s.form.text(ControlId::ClockField) != QStringLiteral("8:30"));
+        QAccessibleInterface* clockText = accessible(clock);
+        clockText->editableTextInterface()->replaceText(
+            0, clockText->textInterface()->characterCount(), QStringLiteral("8:30"));
+        QCOMPARE(s.form.text(ControlId::ClockField), QStringLiteral("8:30"));
+
         press(s.widget(ControlId::Row3EnableBox), QAccessibleActionInterface::toggleAction());
         QTRY_COMPARE(s.form.value(ControlId::Row3EnableBox), 1);
         QVERIFY(phone->text(QAccessible::Description).contains(QStringLiteral("通话记录3：")));
