@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "fading_notice.h"
 
+#include "accessible_widgets.h"
 #include "platform/shown_text.h"
 
+#include <QAccessible>
 #include <QGraphicsOpacityEffect>
 #include <QPropertyAnimation>
 #include <QTimer>
@@ -28,10 +30,18 @@ FadingNotice::FadingNotice(const QString& text, QWidget* window) : QLabel(window
     QTimer::singleShot(ShownMs, fade, [fade] { fade->start(); });
 }
 
+QList<FadingNotice*> FadingNotice::shownOver(const QWidget& over) {
+    QList<FadingNotice*> notices;
+    for (QObject* child : over.window()->children())
+        if (auto* notice = dynamic_cast<FadingNotice*>(child))
+            notices.append(notice);
+    return notices;
+}
+
 void FadingNotice::showOver(QWidget& over, const QString& text) {
     QWidget* window = over.window();
     // Hidden now: a message box's loop may run before the deletion does.
-    for (auto* earlier : window->findChildren<FadingNotice*>(Qt::FindDirectChildrenOnly)) {
+    for (FadingNotice* earlier : shownOver(*window)) {
         earlier->hide();
         earlier->deleteLater();
     }
@@ -41,5 +51,9 @@ void FadingNotice::showOver(QWidget& over, const QString& text) {
     notice->move(shown.center().x() - notice->width() / 2,
                  shown.bottom() - notice->height() - shown.height() / 6);
     notice->raise();
+    renewAccessibleInterface(*notice);
     notice->show();
+    // Said at once by a screen reader, as it is seen at once.
+    QAccessibleEvent alert(notice, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }

@@ -17,6 +17,9 @@ public:
 
     // Shows text over the window of over, in place of a notice still showing there.
     static void showOver(QWidget& over, const QString& text);
+    // The notices over the window of over, oldest first. Found by their type: without a
+    // meta-object of their own, findChildren takes every label for one.
+    static QList<FadingNotice*> shownOver(const QWidget& over);
 
 private:
     FadingNotice(const QString& text, QWidget* window);

@@ -1,20 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "main_window.h"
 
+#include "accessible_widgets.h"
 #include "basic/colour.h"
 #include "basic/twips.h"
 #include "fading_notice.h"
+#include "file_dialog_fit.h"
 #include "form/form.h"
+#include "panel_check_box.h"
 #include "panel_style.h"
 #include "panel_widgets.h"
+#include "phone_screen_view.h"
 #include "picture_drag.h"
 #include "platform/shown_text.h"
 #include "screen/assets.h"
 #include "screen/fonts.h"
 #include "screen/screen_painter.h"
+#include "settings/accessible_names.h"
 #include "settings/panel_table.h"
 #include "window/capture.h"
 #include "window/export.h"
+#include "window/screen_description.h"
 #include "window/window_modes.h"
 
 #include <QApplication>
@@ -32,6 +38,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -70,6 +77,16 @@ MainWindow::MainWindow(WindowModel& model, Messages& messages)
                      [this] { session_.keepWithoutAsking(); });
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, this,
                      [this] { session_.keepWithoutAsking(); });
+    installAccessibleWidgets();
+    fitFileDialogs(*qApp);
+    // First among the children, so that a screen reader meets the picture before the panel.
+    phoneScreen_ = new PhoneScreenView(
+        *this, [this] { return phoneScreenDescription(form_); },
+        [this] {
+            runEvent(form_.element(ElementId::BackArrow).name,
+                     [this] { actions_.click(ElementId::BackArrow); });
+        },
+        windowActions_.backArrowKey());
     buildPanel();
     syncFromForm();
 }
@@ -182,9 +199,16 @@ bool MainWindow::event(QEvent* event) {
     const bool line = child && child->metaObject() == &QFrame::staticMetaObject;
     const bool background = !child || line || (caption && !caption->clicked);
     QString text;
-    if (onPhoneScreen(at))
+    const QString backArrowKey = windowActions_.backArrowKey().toString(QKeySequence::NativeText);
+    if (elementAt(at) == ElementId::BackArrow)
+        text = QStringLiteral("←：只显示手机画面并截屏到剪贴板（选中“自动保存JPG”时还保存为 "
+                              "JPG），再点一次显示设置\n键：") +
+               backArrowKey;
+    else if (onPhoneScreen(at))
         text = QStringLiteral("点 ← 截屏到剪贴板（选中“自动保存JPG”时还保存为 JPG）\n"
-                              "拖动手机画面可以把截屏拖到别的程序或文件夹");
+                              "拖动手机画面可以把截屏拖到别的程序或文件夹\n"
+                              "键：") +
+               backArrowKey + QStringLiteral(" 与点 ← 相同");
     else if (background)
         text = QStringLiteral("拖动空白处可以移动窗口\n右键点击打开菜单：\n") +
                windowActions_.keysText();
@@ -200,6 +224,7 @@ void MainWindow::buildPanel() {
     auto* checkBoxStyle = new PanelStyle;
     checkBoxStyle->setParent(QCoreApplication::instance());
     std::vector<std::pair<int, QWidget*>> focusable;
+    std::vector<QWidget*> panel;
     for (const PanelControl& c : panelTable()) {
         const ControlId id = c.id;
         const QString text = QString::fromUtf8(c.text);
@@ -207,6 +232,7 @@ void MainWindow::buildPanel() {
         switch (c.kind) {
         case ControlKind::Label: {
             auto* label = new ClickLabel(text, this);
+            renewAccessibleInterface(*label);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setFocusPolicy(Qt::NoFocus);
             if (form_.answers(id, EventKind::Click)) {
@@ -223,9 +249,24 @@ void MainWindow::buildPanel() {
             // over its length, instead of the field cutting it without a word.
             field->setMaxLength(int(Form::MaxFieldText) + 1);
             field->setCursorPosition(0);
-            QObject::connect(field, &QLineEdit::textEdited, [this, id](const QString& typed) {
-                runEvent(controlName(id), [this, id, typed] { actions_.type(id, typed); });
+            // A screen reader sets the text whole, as a program does, and types nothing: the
+            // change is the user's all the same. Neither typing, whose textEdited comes first, nor
+            // the window's own showing of the form's text is such a change.
+            auto typed = std::make_shared<std::optional<QString>>();
+            QObject::connect(field, &QLineEdit::textEdited, [this, id, typed](const QString& text) {
+                *typed = text;
+                runEvent(controlName(id), [this, id, text] { actions_.type(id, text); });
             });
+            QObject::connect(
+                field, &QLineEdit::textChanged, [this, id, field, typed](const QString& text) {
+                    if (*typed == text) {
+                        typed->reset();
+                        return;
+                    }
+                    if (field->isModified() || text == form_.text(id))
+                        return;
+                    runEvent(controlName(id), [this, id, text] { actions_.type(id, text); });
+                });
             field->doubleClicked = [this, id] {
                 runEvent(controlName(id), [this, id] { actions_.dblClick(id); });
             };
@@ -251,9 +292,11 @@ void MainWindow::buildPanel() {
             break;
         }
         case ControlKind::CheckBox: {
-            auto* box = new QCheckBox(text, this);
+            auto* box = new PanelCheckBox(text, this);
             box->setStyle(checkBoxStyle);
             QObject::connect(box, &QCheckBox::clicked, [this, id] { click(id); });
+            box->tickedInForm = [this, id] { return form_.value(id) == 1; };
+            box->setElsewhere = [this, id] { click(id); };
             widget = box;
             break;
         }
@@ -270,8 +313,10 @@ void MainWindow::buildPanel() {
         widget->setFont(toQFont(panelFontSpec(c.font)));
         applyTextColour(widget, c);
         widget->setToolTip(plainToolTip(hint(c)));
+        widget->setAccessibleName(::accessibleName(c));
         widget->setGeometry(pixelRect(c.rect));
         widgets_[std::size_t(id)] = widget;
+        panel.push_back(widget);
         if (c.tabIndex >= 0 && c.kind != ControlKind::Label)
             focusable.emplace_back(c.tabIndex, widget);
     }
@@ -281,6 +326,7 @@ void MainWindow::buildPanel() {
         QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
     if (!focusable.empty())
         focusable.front().second->setFocus();
+    panelFocus_.setPanel(std::move(panel));
 }
 
 // Shows only what the event changed: a widget whose state the form left as it was is not touched,
@@ -288,8 +334,11 @@ void MainWindow::buildPanel() {
 void MainWindow::syncFromForm() {
     const QSize size(pixelEdge(form_.width()), pixelEdge(form_.height()));
     const bool resized = size != this->size();
-    if (resized)
+    if (resized) {
         setFixedSize(size);
+        phoneScreen_->setGeometry(0, 0, pixelEdge(NarrowWidth), size.height());
+        panelFocus_.setPanelShown(size.width() > pixelEdge(NarrowWidth));
+    }
     if (const QString title = plainTitle(form_.caption()); windowTitle() != title)
         setWindowTitle(title);
     for (const PanelControl& c : panelTable()) {
@@ -314,6 +363,7 @@ void MainWindow::syncFromForm() {
     if (resized || form_.elements() != paintedElements_) {
         paintedElements_ = form_.elements();
         update();
+        phoneScreen_->shownChanged();
     }
     noticeHandedOver();
 }

@@ -4,6 +4,7 @@
 #include "event_queue.h"
 #include "form/control.h"
 #include "form/element.h"
+#include "panel_focus.h"
 #include "script/window_model.h"
 #include "session_keeper.h"
 #include "setup_files.h"
@@ -24,6 +25,7 @@ class UserActions;
 class QLabel;
 class QLineEdit;
 class QCheckBox;
+class PhoneScreenView;
 
 // The borderless window: it paints the phone screen from the form, lays the settings panel's
 // widgets over it from the panel table, forwards every event to the window's model and shows the
@@ -54,6 +56,7 @@ public:
     // What the window says once it is shown: why the last session was not kept, if it was not.
     void greet();
     QWidget* controlWidget(ControlId id) const { return widgets_[std::size_t(id)]; }
+    PhoneScreenView& phoneScreen() const { return *phoneScreen_; }
     SetupFiles& setupFiles() { return setupFiles_; }
     WindowActions& windowActions() { return windowActions_; }
 
@@ -93,6 +96,8 @@ private:
     SessionKeeper session_;
     WindowMover mover_;
     std::array<QWidget*, ControlCount> widgets_{};
+    PhoneScreenView* phoneScreen_ = nullptr;
+    PanelFocus panelFocus_;
     std::optional<ElementId> pressedElement_;
     // The phone screen's elements as last drawn.
     std::vector<ScreenElement> paintedElements_;

@@ -5,6 +5,29 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The file dialog's kinds of file ("Folder", "File", "%1 File", "Drive") are asked for under the
+// icon provider's name since Qt 6.4, while Qt's translations still hold them under the file
+// dialog's: without this the 类型 column reads "Folder".
+class FileKindTexts final : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override {
+        if (!context || std::strcmp(context, "QAbstractFileIconProvider") != 0)
+            return {};
+        const QString translated =
+            QCoreApplication::translate("QFileDialog", sourceText, disambiguation, n);
+        return translated == QLatin1String(sourceText) ? QString() : translated;
+    }
+};
+
+} // namespace
 
 bool loadChineseQtTexts(QCoreApplication& app) {
     // qt_zh_CN gathers the translations of Qt's modules that lie beside it.
@@ -17,5 +40,6 @@ bool loadChineseQtTexts(QCoreApplication& app) {
                    stderr);
         return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    return QCoreApplication::installTranslator(translator) &&
+           QCoreApplication::installTranslator(new FileKindTexts(&app));
 }

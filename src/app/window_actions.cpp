@@ -18,11 +18,11 @@ WindowActions::WindowActions(QWidget& window, WindowModel& model, SetupFiles& fi
     : window_(window), model_(model), files_(files), run_(std::move(run)),
       menu_(new QMenu(&window)) {
     // The phone screen's back arrow, for the keyboard: the capture, and back to the settings.
-    addAction(QStringLiteral("截屏 / 显示设置（点 ←）"), {QKeySequence(Qt::ALT | Qt::Key_Left)},
-              [this] {
-                  run_(model_.form().element(ElementId::BackArrow).name,
-                       [this] { model_.actions().click(ElementId::BackArrow); });
-              });
+    backArrow_ = addAction(QStringLiteral("截屏 / 显示设置（点 ←）"),
+                           {QKeySequence(Qt::ALT | Qt::Key_Left)}, [this] {
+                               run_(model_.form().element(ElementId::BackArrow).name,
+                                    [this] { model_.actions().click(ElementId::BackArrow); });
+                           });
     menu_->addSeparator();
     undo_ =
         addAction(QStringLiteral("撤销"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { undo(); });
@@ -74,6 +74,10 @@ QString WindowActions::keysText() const {
 
 QKeySequence WindowActions::quitKey() const {
     return quit_->shortcut();
+}
+
+QKeySequence WindowActions::backArrowKey() const {
+    return backArrow_->shortcut();
 }
 
 void WindowActions::openSetup(const QString& path) {

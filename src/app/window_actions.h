@@ -37,6 +37,8 @@ public:
     QString keysText() const;
     // The keys of the command that quits, as the exit button does.
     QKeySequence quitKey() const;
+    // The key that does what a click on the phone screen's back arrow does.
+    QKeySequence backArrowKey() const;
 
 private:
     QAction* addAction(const QString& text, const QList<QKeySequence>& keys,
@@ -52,6 +54,7 @@ private:
     SetupFiles& files_;
     RunCommand run_;
     RecentSetups recent_;
+    QAction* backArrow_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     QAction* quit_ = nullptr;

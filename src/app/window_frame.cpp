@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window_frame.h"
 
+#include "accessible_widgets.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QScreen>
@@ -23,6 +25,7 @@ WindowFrame::WindowFrame(QWidget& window) : QScrollArea(nullptr) {
             ensureWidgetVisible(now, 0, 8);
     });
     fitToWindow();
+    renewAccessibleInterface(*this);
 }
 
 // The window belongs to whoever made it.

@@ -92,6 +92,8 @@ public:
     virtual ~Messages() = default;
     // A message with a single OK button; returns when the user has closed it.
     virtual void show(const QString& text) = 0;
+    // A message that something failed, which looks and sounds like one: a warning.
+    virtual void warn(const QString& text) { show(text); }
     // A question answered yes or no, no unless the user says yes.
     virtual bool ask(const QString& question) = 0;
     // The program is ending: a box open now closes with its escape answer, none opens any more,

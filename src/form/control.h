@@ -141,6 +141,9 @@ struct PanelControl {
     std::optional<ControlId> returnPresses = std::nullopt;
     // What a control that answers clicks does, as its tooltip says it (UTF-8); none for the rest.
     const char* hint = nullptr;
+    // What a button, box or caption acts on or belongs to, where its caption alone does not say
+    // (UTF-8): a screen reader, which reads no layout, names the control by its caption and this.
+    const char* subject = nullptr;
 };
 
 // The state of a control at run time.

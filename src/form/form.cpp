@@ -22,11 +22,14 @@ float checkedTwips(double twips, const QString& what = {}) {
 } // namespace
 
 void UserMessages::commandFailed(const CommandError& error) {
-    messages_.show(error.message());
+    messages_.warn(error.message());
 }
 
 void UserMessages::exportFinished(const ExportOutcome& outcome) {
-    messages_.show(outcome.message);
+    if (outcome.saved())
+        messages_.show(outcome.message);
+    else
+        messages_.warn(outcome.message);
 }
 
 Form::Form(const Services& services, const WindowDefinition& definition, FormObserver& observer)

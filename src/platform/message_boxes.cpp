@@ -81,6 +81,10 @@ void MessageBoxes::show(const QString& text) {
     exec(QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void MessageBoxes::warn(const QString& text) {
+    exec(QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
 bool MessageBoxes::ask(const QString& question) {
     return exec(QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No,
                 QMessageBox::No) == QMessageBox::Yes;

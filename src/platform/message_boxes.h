@@ -17,6 +17,7 @@ public:
     // speaks has reached so far.
     void setWindow(QWidget* window, std::function<void()> beforeShowing);
     void show(const QString& text) override;
+    void warn(const QString& text) override;
     bool ask(const QString& question) override;
     void closeForGood() override;
 

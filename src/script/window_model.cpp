@@ -31,14 +31,16 @@ void WindowModel::commandFailed(const CommandError& error) {
     if (running_)
         lines_.commandFailed(error);
     else
-        messages_.show(error.message());
+        messages_.warn(error.message());
 }
 
 void WindowModel::exportFinished(const ExportOutcome& outcome) {
     if (outcome.saved())
         ++handedOver_.saves;
-    if (!running_) {
+    if (!running_ && outcome.saved()) {
         messages_.show(outcome.message);
+    } else if (!running_) {
+        messages_.warn(outcome.message);
     } else if (!outcome.saved()) {
         if (!skipDeclined(outcome.path))
             lines_.exportFailed(outcome.path, outcome.failure);

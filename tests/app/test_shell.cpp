@@ -2,6 +2,7 @@
 #include "app/fading_notice.h"
 #include "app/main_window.h"
 #include "app/panel_style.h"
+#include "app/phone_screen_view.h"
 #include "app/picture_drag.h"
 #include "app/qt_translation.h"
 #include "app/recent_setups.h"
@@ -15,12 +16,16 @@
 #include "platform/settings_file.h"
 #include "platform/shown_text.h"
 #include "screen/fonts.h"
+#include "settings/accessible_names.h"
 #include "settings/panel_table.h"
 #include "support/files.h"
 #include "support/messages.h"
 #include "support/recorded_form.h"
+#include "window/screen_description.h"
 
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -29,6 +34,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +57,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QTranslator>
+#include <QTreeView>
 #include <QUrl>
 #include <csignal>
 #include <functional>
@@ -114,6 +121,10 @@ QString focusName(const Shell& shell) {
     return QStringLiteral("(none)");
 }
 
+QAccessibleInterface* accessible(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
 } // namespace
 
 class TestShell : public QObject {
@@ -158,17 +169,46 @@ private slots:
                 texts.append(action->text());
             return texts.join(u' ');
         };
+        // The file dialog's 类型 column.
+        const auto folderKind = [] {
+            return QAbstractFileIconProvider().type(QFileInfo(QDir::tempPath()));
+        };
         QCOMPARE(messageBoxButtons(), QStringList{QStringLiteral("OK")});
         QVERIFY(menuTexts().contains(QStringLiteral("Select All")));
+        QCOMPARE(folderKind(), QStringLiteral("Folder"));
 
         QVERIFY(loadChineseQtTexts(*qApp));
         QCOMPARE(messageBoxButtons(), QStringList{QStringLiteral("确定")});
         QVERIFY2(menuTexts().contains(QStringLiteral("全选")), qPrintable(menuTexts()));
+        QCOMPARE(folderKind(), QStringLiteral("文件夹"));
 
         for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
+    }
+
+    // The file dialogs the window opens show the kind and the date of a file whole, and the places
+    // beside the files more than a few letters of.
+    void fileDialogsShowTheirColumnsWhole() {
+        Shell s;
+        QFileDialog dialog(s.window, QStringLiteral("打开设置"), QDir::tempPath());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.show();
+        auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(files);
+        const QFontMetrics metrics(files->font());
+        const QString date = QLocale::system().toString(
+            QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)), QLocale::ShortFormat);
+        QVERIFY(files->header()->sectionSize(3) > metrics.horizontalAdvance(date));
+        QVERIFY(files->header()->sectionSize(2) >
+                metrics.horizontalAdvance(QStringLiteral("文件夹")));
+        const auto* places = dialog.findChild<QWidget*>(QStringLiteral("sidebar"));
+        QVERIFY(places && places->width() >= 120);
+        // The whole list fits the dialog: no column lies beyond its right edge.
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(files->header()->length() <= files->viewport()->width());
+        QVERIFY(files->header()->sectionSize(0) >= 200);
     }
 
     // Whatever an event of the user's throws ends at the window's boundary, as a message that says
@@ -263,6 +303,125 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
             QCOMPARE(focusName(s), expected[i]);
         }
+    }
+
+    // A screen reader meets each control of the panel by its own name and in its role, a caption
+    // that answers clicks as a button it can press; the phone screen, first in the window, is an
+    // image that says what it shows.
+    void controlsSpeakToAssistiveTechnology() {
+        Shell s;
+        for (const PanelControl& c : panelTable()) {
+            if (c.kind == ControlKind::Line)
+                continue;
+            QAccessibleInterface* control = accessible(s.widget(c.id));
+            QVERIFY2(control, c.name);
+            QCOMPARE(control->text(QAccessible::Name), accessibleName(c));
+            const bool clickable =
+                c.kind == ControlKind::Label && s.form.answers(c.id, EventKind::Click);
+            QAccessible::Role role = QAccessible::StaticText;
+            if (c.kind == ControlKind::Button || clickable)
+                role = QAccessible::Button;
+            else if (c.kind == ControlKind::CheckBox)
+                role = QAccessible::CheckBox;
+            else if (c.kind == ControlKind::TextField)
+                role = QAccessible::EditableText;
+            QVERIFY2(control->role() == role, c.name);
+            if (c.kind == ControlKind::Label)
+                QCOMPARE(control->actionInterface()->actionNames(),
+                         clickable && c.visible
+                             ? QStringList{QAccessibleActionInterface::pressAction()}
+                             : QStringList{});
+        }
+        QAccessibleInterface* phone = accessible(&s.window->phoneScreen());
+        QCOMPARE(accessible(s.window)->child(0), phone);
+        QCOMPARE(phone->role(), QAccessible::Graphic);
+        QCOMPARE(phone->text(QAccessible::Name), QStringLiteral("手机截屏画面"));
+        QCOMPARE(phone->text(QAccessible::Description), phoneScreenDescription(s.form));
+        QCOMPARE(phone->rect().size(), QSize(524, 854));
+        QCOMPARE(phone->actionInterface()->keyBindingsForAction(
+                     QAccessibleActionInterface::pressAction()),
+                 QStringList{QStringLiteral("Alt+Left")});
+        // It takes no input: the clicks and drags are the window's under it.
+        QCOMPARE(s.window->childAt(QPoint(40, 70)), nullptr);
+        QCOMPARE(s.window->phoneScreen().focusPolicy(), Qt::NoFocus);
+    }
+
+    // The whole job without the mouse's eyes: a field's text set whole, its button pressed, a box
+    // toggled, a blue caption pressed, the phone screen pressed as its back arrow; the picture's
+    // description follows, and a notice is an alert.
+    void jobDoneThroughAssistiveTechnology() {
+        Shell s;
+        const auto press = [&](QWidget* widget, const QString& action) {
+            accessible(widget)->actionInterface()->doAction(action);
+        };
+        QAccessibleInterface* number = accessible(s.widget(ControlId::NumberField));
+        number->editableTextInterface()->replaceText(0, number->textInterface()->characterCount(),
+                                                     QStringLiteral("13912345678"));
+        QCOMPARE(s.form.text(ControlId::NumberField), QStringLiteral("13912345678"));
+        press(s.widget(ControlId::NumberSubmitButton), QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(s.form.element(ElementId::NumberLarge).caption,
+                     QStringLiteral("139 1234 5678"));
+        QAccessibleInterface* phone = accessible(&s.window->phoneScreen());
+        QVERIFY(
+            phone->text(QAccessible::Description).contains(QStringLiteral("号码 139 1234 5678")));
+
+        // A text set whole after the user typed the same and a command replaced it is set again.
+        auto* clock = static_cast<QLineEdit*>(s.widget(ControlId::ClockField));
+        clock->selectAll();
+        QTest::keyClicks(clock, "8:30");
+        QTest::mouseClick(s.widget(ControlId::ClockNowButton), Qt::LeftButton);
+        QVERIFY(s.form.text(ControlId::ClockField) != QStringLiteral("8:30"));
+        QAccessibleInterface* clockText = accessible(clock);
+        clockText->editableTextInterface()->replaceText(
+            0, clockText->textInterface()->characterCount(), QStringLiteral("8:30"));
+        QCOMPARE(s.form.text(ControlId::ClockField), QStringLiteral("8:30"));
+
+        press(s.widget(ControlId::Row3EnableBox), QAccessibleActionInterface::toggleAction());
+        QTRY_COMPARE(s.form.value(ControlId::Row3EnableBox), 1);
+        QVERIFY(phone->text(QAccessible::Description).contains(QStringLiteral("通话记录3：")));
+        press(s.widget(ControlId::LengthenLabel), QAccessibleActionInterface::pressAction());
+        QVERIFY(s.form.element(ElementId::BottomBand).visible);
+
+        phone->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(s.form.width(), 7860.0f);
+        const QList<FadingNotice*> notices = FadingNotice::shownOver(*s.window);
+        QVERIFY(!notices.isEmpty());
+        QCOMPARE(accessible(notices.last())->role(), QAccessible::AlertMessage);
+        QCOMPARE(accessible(notices.last())->text(QAccessible::Name),
+                 QStringLiteral("已复制到剪贴板"));
+        // The set-up holds the text once, as if typed: the window's own showing of it after the
+        // submit is no typing.
+        QCOMPARE(s.recorder().lines().mid(0, 2),
+                 (QStringList{QStringLiteral("Text3 = 13912345678"), QStringLiteral("Command6")}));
+    }
+
+    // In the narrow window the clipped panel takes neither the focus nor the keys; back in the
+    // wide window the control that had the focus has it again.
+    void narrowWindowKeepsKeysFromThePanel() {
+        Shell s;
+        QWidget* number = s.widget(ControlId::NumberField);
+        number->setFocus();
+        QVERIFY(number->hasFocus());
+        QWindow* window = s.window->windowHandle();
+        QTest::keyClick(window, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(s.form.width(), 7860.0f);
+        QTest::keyClick(window, Qt::Key_9);
+        QTest::keyClick(window, Qt::Key_Tab);
+        QTest::keyClick(window, Qt::Key_9);
+        QTest::keyClick(window, Qt::Key_Space);
+        QCOMPARE(focusName(s), QStringLiteral("(none)"));
+        QCOMPARE(s.form.text(ControlId::NumberField), QStringLiteral("13800138000"));
+        QCOMPARE(s.form.value(ControlId::AutoSaveBox), 1);
+        for (const PanelControl& c : panelTable())
+            QVERIFY2(s.widget(c.id)->focusPolicy() == Qt::NoFocus, c.name);
+
+        QTest::keyClick(window, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(s.form.width(), 13335.0f);
+        QCOMPARE(QApplication::focusWidget(), number);
+        QCOMPARE(number->focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(window, Qt::Key_End);
+        QTest::keyClick(window, Qt::Key_9);
+        QCOMPARE(s.form.text(ControlId::NumberField), QStringLiteral("138001380009"));
     }
 
     void typingReachesTheModel() {
@@ -712,6 +871,11 @@ private slots:
         QVERIFY(hintAt(blank).startsWith(QStringLiteral("拖动空白处可以移动窗口")));
         QVERIFY(hintAt(blank).contains(QStringLiteral("撤销 Ctrl+Z")));
         QVERIFY(hintAt(QPoint(40, 70)).contains(QStringLiteral("截屏到剪贴板")));
+        // The back arrow and the rest of the phone screen name the arrow's key.
+        QVERIFY(hintAt(QPoint(40, 70)).startsWith(QStringLiteral("←")));
+        QVERIFY(hintAt(QPoint(40, 70)).endsWith(QStringLiteral("Alt+Left")));
+        QVERIFY(hintAt(QPoint(200, 400)).contains(QStringLiteral("拖动手机画面")));
+        QVERIFY(hintAt(QPoint(200, 400)).contains(QStringLiteral("Alt+Left")));
     }
 
     // On a screen lower than the window the frame is as high as the screen allows and scrolls;
@@ -812,7 +976,7 @@ private slots:
         s.form.click(ElementId::BackArrow);
         s.window->syncFromForm();
         const auto notice = [&] {
-            const auto shown = s.window->findChildren<FadingNotice*>();
+            const auto shown = FadingNotice::shownOver(*s.window);
             return shown.isEmpty() ? QString() : shown.last()->text();
         };
         QCOMPARE(notice(), QStringLiteral("已复制到剪贴板"));
@@ -824,12 +988,12 @@ private slots:
         QVERIFY(QFileInfo::exists(folder.filePath(QStringLiteral("13800138000.jpg"))));
         // One notice at a time: the new one takes the earlier one's place at once, before the
         // export's message box lets the earlier one be deleted.
-        const auto shown = s.window->findChildren<FadingNotice*>();
+        const auto shown = FadingNotice::shownOver(*s.window);
         QCOMPARE(std::count_if(shown.begin(), shown.end(),
                                [](const FadingNotice* n) { return n->isVisible(); }),
                  1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(s.window->findChildren<FadingNotice*>().size(), 1);
+        QCOMPARE(FadingNotice::shownOver(*s.window).size(), 1);
     }
 
     // A notice says what was handed over just now: a second capture in the same second (the same
@@ -840,7 +1004,7 @@ private slots:
         QTemporaryDir folder;
         s.platform.files.folder = folder.path();
         const auto lastNotice = [&]() -> FadingNotice* {
-            const auto shown = s.window->findChildren<FadingNotice*>();
+            const auto shown = FadingNotice::shownOver(*s.window);
             return shown.isEmpty() ? nullptr : shown.last();
         };
         const QPoint backArrow(40, 70);

@@ -2,12 +2,15 @@
 #include "basic/colour.h"
 #include "basic/command_error.h"
 #include "basic/conversions.h"
+#include "records/row_table.h"
 #include "screen/assets.h"
 #include "screen/screen_painter.h"
+#include "settings/accessible_names.h"
 #include "settings/panel_table.h"
 #include "support/messages.h"
 #include "support/started_form.h"
 
+#include <QSet>
 #include <QTest>
 #include <map>
 #include <string_view>
@@ -30,6 +33,7 @@ const QList<ElementId> NumberLabels = {ElementId::NumberLarge, ElementId::Number
 // The one message of a failed command: the platform's word for the error, then the field.
 void checkSingleError(const FakeServices& platform, ErrorKind kind, const QString& field) {
     QCOMPARE(platform.messages.shown.size(), 1);
+    QCOMPARE(platform.messages.warned, platform.messages.shown);
     QVERIFY2(namesErrorAndField(platform.messages.shown[0], kind, field),
              qPrintable(platform.messages.shown[0]));
 }
@@ -574,6 +578,60 @@ private slots:
         const QRect area(qRound(phone1.rect.left / 15), qRound(phone1.rect.top / 15),
                          qRound(phone1.rect.width / 15), qRound(phone1.rect.height / 15));
         QVERIFY(before.copy(area) != after.copy(area));
+    }
+
+    // A screen reader tells the controls apart by their names alone: every one has its own, a
+    // button, box or caption's begins with what the user sees on it, and a field's holds the
+    // caption that stands first on its line.
+    void accessibleNamesTellEveryControlApart() {
+        QSet<QString> names;
+        for (const PanelControl& c : panelTable()) {
+            const QString name = accessibleName(c);
+            if (c.kind == ControlKind::Line) {
+                QVERIFY(name.isEmpty());
+                continue;
+            }
+            QVERIFY2(!name.isEmpty(), c.name);
+            QVERIFY2(!names.contains(name), qPrintable(name));
+            names.insert(name);
+            if (c.kind != ControlKind::TextField) {
+                QVERIFY2(name.startsWith(QString::fromUtf8(c.text).trimmed()), qPrintable(name));
+                continue;
+            }
+            const PanelControl* lineCaption = nullptr;
+            for (const PanelControl& other : panelTable())
+                if (other.kind == ControlKind::Label && other.rect.top == c.rect.top &&
+                    other.rect.left < c.rect.left &&
+                    (!lineCaption || other.rect.left < lineCaption->rect.left))
+                    lineCaption = &other;
+            QVERIFY2(lineCaption, c.name);
+            const QString caption = QString::fromUtf8(lineCaption->text).remove(u'：');
+            QVERIFY2(name.contains(caption), qPrintable(name));
+        }
+    }
+
+    // Everything of a call record says which record it is, the same way in the three.
+    void accessibleNamesSayTheirRecord() {
+        for (std::size_t i = 0; i < recordRows.size(); ++i) {
+            const RecordRow& row = recordRows[i];
+            const QString record = QStringLiteral("通话记录%1").arg(i + 1);
+            QList<ControlId> controls = {row.fields.month,          row.fields.day,
+                                         row.fields.time,           row.fields.minutes,
+                                         row.fields.seconds,        row.unansweredBox,
+                                         row.buttons.today,         row.buttons.submitDateTime,
+                                         row.buttons.now,           row.buttons.plusSeven,
+                                         row.buttons.submitDuration};
+            if (row.enablingBox)
+                controls.append(*row.enablingBox);
+            for (const ControlId id : controls) {
+                const QString name = accessibleName(panelTable()[std::size_t(id)]);
+                QVERIFY2(name.contains(record), qPrintable(name));
+                for (const QString& other :
+                     {QStringLiteral("通话记录1"), QStringLiteral("通话记录2"),
+                      QStringLiteral("通话记录3")})
+                    QVERIFY2(other == record || !name.contains(other), qPrintable(name));
+            }
+        }
     }
 };
 

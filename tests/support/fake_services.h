@@ -73,6 +73,8 @@ public:
 class FakeMessages final : public Messages {
 public:
     QStringList shown;
+    // Those of the shown that were warnings.
+    QStringList warned;
     // The questions asked, and the answers a test gives them in turn: no, when it gives none.
     QStringList asked;
     QList<bool> answers;
@@ -83,6 +85,12 @@ public:
     void show(const QString& text) override {
         if (!closed)
             shown.append(text);
+    }
+    void warn(const QString& text) override {
+        if (closed)
+            return;
+        shown.append(text);
+        warned.append(text);
     }
     bool ask(const QString& question) override {
         if (closed)

@@ -5,6 +5,7 @@
 #include "support/jpeg.h"
 #include "support/started_form.h"
 #include "window/capture.h"
+#include "window/screen_description.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -17,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <variant>
+
+Q_DECLARE_METATYPE(ControlId)
 
 namespace {
 
@@ -508,6 +511,9 @@ private slots:
             QCOMPARE(caption, prefix + QStringLiteral("未保存：") + reason);
         QCOMPARE(w.platform.messages.shown.size(), 1);
         QCOMPARE(w.platform.messages.shown[0], caption);
+        // A file not written is told as a warning, which a saved one is not.
+        QCOMPARE(w.platform.messages.warned,
+                 reason.isEmpty() ? QStringList{} : QStringList{caption});
 
         QStringList expectedFiles{QStringLiteral("file")};
         if (!written.isEmpty())
@@ -793,6 +799,58 @@ private slots:
         QCOMPARE(file.readAll(), jpegAt75(captured));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("13800138000.jpg")});
+    }
+
+    // The phone screen read out: only what it shows, the records in their order, a missed call as
+    // such; a caption's line breaks and direction controls are not read.
+    void phoneScreenDescription_data() {
+        QTest::addColumn<QList<ControlId>>("clicks");
+        QTest::addColumn<QString>("location");
+        QTest::addColumn<QString>("records");
+        const QString record1 =
+            QStringLiteral("通话记录1：10月14日 9:32，138 0013 8000，已接通，1分11秒。");
+        const QString record2 =
+            QStringLiteral("通话记录2：10月10日 10:12，138 0013 8000，已接通，34秒。");
+        QTest::newRow("start") << QList<ControlId>{} << QString() << record1;
+        QTest::newRow("record 2 on")
+            << QList<ControlId>{ControlId::Row2EnableBox} << QString() << record1 + record2;
+        QTest::newRow("record 3 missed")
+            << QList<ControlId>{ControlId::Row3EnableBox, ControlId::Row3MissedBox} << QString()
+            << record1 + record2 +
+                   QStringLiteral("通话记录3：10月8日 15:47，138 0013 8000，未接通，响铃19秒。");
+        QTest::newRow("record 1 missed, 2 on and off")
+            << QList<ControlId>{ControlId::Row1MissedBox, ControlId::Row2EnableBox,
+                                ControlId::Row2EnableBox}
+            << QString()
+            << QStringLiteral("通话记录1：10月14日 9:32，138 0013 8000，未接通，响铃1分11秒。");
+        QTest::newRow("location with breaks and overrides")
+            << QList<ControlId>{ControlId::LocationSubmitButton}
+            << QStringLiteral("广东\u2028湛江\n\u202E移动\u2066") << record1;
+    }
+    void phoneScreenDescription() {
+        QFETCH(QList<ControlId>, clicks);
+        QFETCH(QString, location);
+        QFETCH(QString, records);
+        Window w;
+        if (!location.isEmpty())
+            w.form.type(ControlId::LocationField, location);
+        for (const ControlId id : clicks)
+            w.form.click(id);
+        const QString shownLocation =
+            location.isEmpty() ? QStringLiteral("广东湛江 移动") : QStringLiteral("广东 湛江 移动");
+        QCOMPARE(::phoneScreenDescription(w.form),
+                 QStringLiteral("时间 15:17，电量 91%。号码 138 0013 8000。138 0013 8000，") +
+                     shownLocation + u'。' + records);
+    }
+
+    // However long a caption, the description reads as much as a line shows.
+    void phoneScreenDescriptionOfAHugeText() {
+        Window w;
+        w.form.type(ControlId::LocationField, QString(30000, u'移'));
+        w.form.click(ControlId::LocationSubmitButton);
+        const QString described = ::phoneScreenDescription(w.form);
+        QVERIFY(described.size() < 400);
+        QVERIFY(described.contains(QString(100, u'移') + u'…'));
     }
 };
 
