@@ -200,9 +200,21 @@ void MainWindow::buildPanel() {
             // over its length, instead of the field cutting it without a word.
             field->setMaxLength(int(Form::MaxFieldText) + 1);
             field->setCursorPosition(0);
+            // A paste is the one edit made while an event runs: the text it puts in is part of it.
             QObject::connect(field, &QLineEdit::textEdited, [this, id](const QString& typed) {
-                runEvent(controlName(id), [this, id, typed] { actions_.type(id, typed); });
+                if (events_.running())
+                    actions_.type(id, typed);
+                else
+                    runEvent(controlName(id), [this, id, typed] { actions_.type(id, typed); });
             });
+            field->pasteAsked = [this, id, field] {
+                runEvent(controlName(id), [this, id, field] {
+                    const QString pasted =
+                        form_.clipboardTextFor(id, field->roomFor(Form::MaxFieldText));
+                    if (!pasted.isEmpty())
+                        field->pasteText(pasted);
+                });
+            };
             field->doubleClicked = [this, id] {
                 runEvent(controlName(id), [this, id] { actions_.dblClick(id); });
             };
