@@ -7,6 +7,7 @@
 #include "display_check.h"
 #include "main_window.h"
 #include "platform/ending_signals.h"
+#include "platform/settings_file.h"
 #include "platform/system_services.h"
 #include "qt_translation.h"
 #include "screen/fonts.h"
@@ -59,6 +60,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     noDisplayExit.reset();
     QApplication::setApplicationName(QStringLiteral("Vokarelo"));
+    SettingsFile::tellRefusalTo([](const QString& line) { writeToTerminal(stderr, line + u'\n'); });
     loadChineseQtTexts(app);
     installFontSubstitutions();
     // What Qt left of the arguments: a set-up to open, "vokarelo FILE.vks".
