@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
 
     if (!displayNamed(arguments))
         return ExitScriptFailed;
-    for (const QString& line : ignoreUnusableScaleFactors())
+    for (const QString& line : ignoreUnusableScaleFactors() + ignoreUnusableFontDpi())
         writeToTerminal(stderr, line + u'\n');
     useLastingRuntimeFolder();
     std::optional<UnreachableDisplayExit> noDisplayExit(std::in_place);
