@@ -50,9 +50,6 @@ public:
     qsizetype roomFor(qsizetype most) const;
     // Puts the text in at the cursor, over the selection, as typing it would.
     void pasteText(const QString& text);
-    // Whether the field holds typing of its own to undo, and undone typing to redo.
-    bool hasOwnTyping() const { return text() != stepStart_; }
-    bool hasUndoneTyping() const { return undone_.has_value(); }
 
 protected:
     bool event(QEvent* event) override;
@@ -63,6 +60,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // Whether the field holds typing of its own to undo, and undone typing to redo.
+    bool hasOwnTyping() const { return text() != stepStart_; }
+    bool hasUndoneTyping() const { return undone_.has_value(); }
     void askPaste();
     void undoOwnTyping();
     void redoOwnTyping();
