@@ -78,12 +78,19 @@ bool composing(const QEvent* event) {
            !static_cast<const QInputMethodEvent*>(event)->preeditString().isEmpty();
 }
 
+// Characters of Qt's record of a field's edits beyond which it is forgotten: a few megabytes at the
+// most, and seldom met while typing (forgetting sets the text, which resets the input method).
+constexpr qsizetype RecordedCharactersKept = 1 << 16;
+
 } // namespace
 
 FieldEdit::FieldEdit(const QString& text, QWidget* parent)
-    : QLineEdit(text, parent), stepStart_(text) {
-    QObject::connect(this, &QLineEdit::textEdited, this, [this] {
-        edited_ = true;
+    : QLineEdit(text, parent), stepStart_(text), lengthBefore_(QLineEdit::text().size()) {
+    // Qt records an edit as the characters it removed and those it put in: no more than the text
+    // before it and the text after it.
+    QObject::connect(this, &QLineEdit::textEdited, this, [this](const QString& edited) {
+        recorded_ += lengthBefore_ + edited.size();
+        lengthBefore_ = edited.size();
         if (!undoing_)
             undone_.reset();
     });
@@ -101,8 +108,8 @@ bool FieldEdit::event(QEvent* event) {
         }
     }
     const bool handled = QLineEdit::event(event);
-    if (edited_ && !composing(event))
-        forgetEdits();
+    if (!composing(event))
+        keepRecordSmall();
     return handled;
 }
 
@@ -110,6 +117,8 @@ void FieldEdit::showText(const QString& text) {
     stepStart_ = text;
     undone_.reset();
     setText(text);
+    recorded_ = 0;
+    lengthBefore_ = this->text().size();
 }
 
 qsizetype FieldEdit::roomFor(qsizetype most) const {
@@ -118,7 +127,7 @@ qsizetype FieldEdit::roomFor(qsizetype most) const {
 
 void FieldEdit::pasteText(const QString& text) {
     insert(text);
-    forgetEdits();
+    keepRecordSmall();
 }
 
 void FieldEdit::askPaste() {
@@ -143,15 +152,15 @@ void FieldEdit::editTo(const QString& text) {
     const QScopedValueRollback keepUndone(undoing_, true);
     selectAll();
     insert(text);
-    forgetEdits();
+    keepRecordSmall();
 }
 
 // Setting the text it holds empties Qt's record; the cursor and the selection, with the cursor at
 // the end it was at, are put back.
-void FieldEdit::forgetEdits() {
-    edited_ = false;
-    if (!isUndoAvailable() && !isRedoAvailable())
+void FieldEdit::keepRecordSmall() {
+    if (recorded_ <= RecordedCharactersKept)
         return;
+    recorded_ = 0;
     const int cursor = cursorPosition();
     const int start = selectionStart();
     const int length = selectionLength();
@@ -206,7 +215,7 @@ void FieldEdit::contextMenuEvent(QContextMenuEvent* event) {
         action->setEnabled(enabled);
         QObject::connect(action, &QAction::triggered, this, [this, run] {
             run();
-            forgetEdits();
+            keepRecordSmall();
         });
     };
     const bool editable = !isReadOnly();

@@ -30,9 +30,9 @@ private:
 // the focus. A set-up dragged over it goes on to the window, instead of dropping its path in as
 // text. Escape leaves it.
 // Its own typing since the window last set its text is undone by its keys in one step, and redone
-// once; with none, the keys go on to the window's undo and redo. That one step is all it keeps:
-// Qt's own record holds every character of every edit, gigabytes after a few thousand long pastes,
-// where the window keeps the steps in its own history.
+// once; with none, the keys go on to the window's undo and redo. That one step is all it keeps,
+// with the window's history of steps beside it: Qt's own record, which holds every character of
+// every edit, gigabytes after a few thousand long pastes, is cut short.
 // A paste, by its keys or its menu, is asked of the window, which reads the clipboard as its
 // paste buttons do, without waiting on another program for good, and puts the text in with
 // pasteText().
@@ -68,14 +68,18 @@ private:
     void redoOwnTyping();
     // Replaces the whole text as an edit of the user's, which the window hears of as typing.
     void editTo(const QString& text);
-    // Empties Qt's record of the edits made, keeping the cursor and the selection.
-    void forgetEdits();
+    // Empties Qt's record of the edits made once it has grown beyond a few edits of a full field,
+    // keeping the cursor and the selection. Qt's undo is never used: the field's own replaces it.
+    void keepRecordSmall();
 
     // The text the window last set: undoing the field's own typing goes back to it.
     QString stepStart_;
     // What the last undo took back, until the next edit.
     std::optional<QString> undone_;
-    bool edited_ = false;
+    // At least as many characters as Qt's record of the edits holds, and the length of the text
+    // before the next edit.
+    qsizetype recorded_ = 0;
+    qsizetype lengthBefore_;
     bool undoing_ = false;
 };
 
