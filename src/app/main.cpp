@@ -7,6 +7,7 @@
 #include "display_check.h"
 #include "main_window.h"
 #include "platform/ending_signals.h"
+#include "platform/settings_file.h"
 #include "platform/system_services.h"
 #include "qt_translation.h"
 #include "screen/fonts.h"
@@ -52,13 +53,14 @@ int main(int argc, char* argv[]) {
 
     if (!displayNamed(arguments))
         return ExitScriptFailed;
-    for (const QString& line : ignoreUnusableScaleFactors())
+    for (const QString& line : ignoreUnusableScaleFactors() + ignoreUnusableFontDpi())
         writeToTerminal(stderr, line + u'\n');
     useLastingRuntimeFolder();
     std::optional<UnreachableDisplayExit> noDisplayExit(std::in_place);
     QApplication app(argc, argv);
     noDisplayExit.reset();
     QApplication::setApplicationName(QStringLiteral("Vokarelo"));
+    SettingsFile::tellRefusalTo([](const QString& line) { writeToTerminal(stderr, line + u'\n'); });
     loadChineseQtTexts(app);
     installFontSubstitutions();
     // What Qt left of the arguments: a set-up to open, "vokarelo FILE.vks".

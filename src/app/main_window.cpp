@@ -251,11 +251,15 @@ void MainWindow::buildPanel() {
             field->setCursorPosition(0);
             // A screen reader sets the text whole, as a program does, and types nothing: the
             // change is the user's all the same. Neither typing, whose textEdited comes first, nor
-            // the window's own showing of the form's text is such a change.
+            // the window's own showing of the form's text is such a change. A paste is the one
+            // edit made while an event runs: the text it puts in is part of it.
             auto typed = std::make_shared<std::optional<QString>>();
             QObject::connect(field, &QLineEdit::textEdited, [this, id, typed](const QString& text) {
                 *typed = text;
-                runEvent(controlName(id), [this, id, text] { actions_.type(id, text); });
+                if (events_.running())
+                    actions_.type(id, text);
+                else
+                    runEvent(controlName(id), [this, id, text] { actions_.type(id, text); });
             });
             QObject::connect(
                 field, &QLineEdit::textChanged, [this, id, field, typed](const QString& text) {
@@ -267,6 +271,14 @@ void MainWindow::buildPanel() {
                         return;
                     runEvent(controlName(id), [this, id, text] { actions_.type(id, text); });
                 });
+            field->pasteAsked = [this, id, field] {
+                runEvent(controlName(id), [this, id, field] {
+                    const QString pasted =
+                        form_.clipboardTextFor(id, field->roomFor(Form::MaxFieldText));
+                    if (!pasted.isEmpty())
+                        field->pasteText(pasted);
+                });
+            };
             field->doubleClicked = [this, id] {
                 runEvent(controlName(id), [this, id] { actions_.dblClick(id); });
             };

@@ -20,9 +20,17 @@ void ignoreRelativeBaseDirectories();
 // at 1000 the window would take gigabytes and its capture fail.
 bool usableScaleFactor(const QByteArray& value);
 
-// Unsets QT_SCALE_FACTOR when its factor is not usable, and empties the entries of
-// QT_SCREEN_SCALE_FACTORS (";" between "name=factor" or a bare factor for the screen at that
-// place) whose factor is not, which keeps the places of the others. Returns a line for each
-// variable changed, naming what is ignored, for standard error. An empty variable means none and
-// is left to Qt. Called before the application object is made.
+// Unsets QT_SCALE_FACTOR when its factor is not usable, and QT_SCREEN_SCALE_FACTORS (";" between
+// "name=factor" or a bare factor for the screen at that place) when the factor of any of its
+// entries is not. Returns a line for each variable unset, naming what is ignored and the scale
+// the window opens at instead, for standard error. An empty variable means none and is left to
+// Qt. Called before the application object is made.
 QStringList ignoreUnusableScaleFactors();
+
+// Whether the text can be laid out at a font resolution: a whole number from 48 to 480 as Qt reads
+// it. At 0 or below Qt takes the screen's; far above, a window tens of thousands of pixels wide.
+bool usableFontDpi(const QByteArray& value);
+
+// Unsets QT_FONT_DPI when its resolution is not usable; returns the line that says so, if any.
+// An empty variable is left to Qt, which reads it as none.
+QStringList ignoreUnusableFontDpi();

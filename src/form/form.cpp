@@ -162,6 +162,15 @@ CommandError Form::tooLongFor(const PanelControl& field) {
                         QStringLiteral("最多能填写 %1 个字符").arg(MaxFieldText));
 }
 
+QString Form::clipboardTextFor(ControlId field, qsizetype room) const {
+    const ClipboardText clipboard = services_.clipboard.text(room);
+    if (clipboard.read == ClipboardRead::NoAnswer)
+        throw CommandError(ErrorKind::ClipboardNoAnswer);
+    if (clipboard.read == ClipboardRead::TooLarge)
+        throw tooLongFor(definition(field));
+    return clipboard.text;
+}
+
 bool Form::answers(ControlId control, EventKind event) const {
     const auto& handlers = event == EventKind::DblClick ? controlDblClick_ : controlClick_;
     return handlers[std::size_t(control)] != nullptr;

@@ -148,6 +148,11 @@ public:
     void setText(ControlId field, const QString& text);
     // The error that refuses a text longer than the field holds.
     static CommandError tooLongFor(const PanelControl& field);
+    // The clipboard's text for a paste into the field, which has room for room more characters;
+    // empty when the clipboard holds no text. A text beyond the room is refused as setText refuses
+    // it, and an owner of the clipboard that does not answer is an error too: the paste changes
+    // nothing then.
+    QString clipboardTextFor(ControlId field, qsizetype room) const;
     int value(ControlId box) const { return state(box).value; }
     // A new Value runs the box's Click handler at once, nested; the same Value runs nothing.
     void setValue(ControlId box, int value);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "number_location.h"
 
-#include "basic/command_error.h"
 #include "basic/conversions.h"
 #include "form/form.h"
 
@@ -9,18 +8,12 @@
 
 namespace {
 
-// The clipboard's text into a field, then submitted; a clipboard without text changes nothing,
-// one whose owner did not answer says so, and a text longer than the field holds is refused as
-// the field refuses it, with the field and what it holds named.
+// The clipboard's text into a field, then submitted; a clipboard without text changes nothing.
 void paste(Form& form, ControlId field, void (*submit)(Form&)) {
-    const ClipboardText clipboard = form.clipboard().text(Form::MaxFieldText);
-    if (clipboard.read == ClipboardRead::NoAnswer)
-        throw CommandError(ErrorKind::ClipboardNoAnswer);
-    if (clipboard.read == ClipboardRead::TooLarge)
-        throw Form::tooLongFor(form.definition(field));
-    if (clipboard.text.isEmpty())
+    const QString text = form.clipboardTextFor(field, Form::MaxFieldText);
+    if (text.isEmpty())
         return;
-    form.setText(field, clipboard.text);
+    form.setText(field, text);
     submit(form);
 }
 

@@ -2,6 +2,7 @@
 #include "app/fading_notice.h"
 #include "app/main_window.h"
 #include "app/panel_style.h"
+#include "app/panel_widgets.h"
 #include "app/phone_screen_view.h"
 #include "app/picture_drag.h"
 #include "app/qt_translation.h"
@@ -30,6 +31,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -826,6 +828,161 @@ private slots:
         QTest::keyClick(location, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(s.form.value(ControlId::Row2EnableBox), 1);
         QCOMPARE(s.recorder().lines(), QStringList{QStringLiteral("Check1")});
+    }
+
+    // Every way to paste in a field reads the clipboard as 粘贴 does, never through Qt's own
+    // reader, which waits on a silent owner three times over: the text goes in at the cursor or
+    // over the selection and reaches the model as typing, a line once the field loses the focus.
+    // Showing the field's menu reads nothing; choosing its paste reads once.
+    void pasteInAFieldReadsThroughTheWindow_data() {
+        QTest::addColumn<QString>("route");
+        QTest::newRow("Ctrl+V") << QStringLiteral("Ctrl+V");
+        QTest::newRow("Shift+Insert") << QStringLiteral("Shift+Insert");
+        QTest::newRow("the field's menu") << QStringLiteral("menu");
+    }
+
+    void pasteInAFieldReadsThroughTheWindow() {
+        QFETCH(QString, route);
+        Shell s;
+        QApplication::clipboard()->setText(QStringLiteral("Qt's own"));
+        s.platform.clipboard.textValue = QStringLiteral("北京");
+        int reads = 0;
+        s.platform.clipboard.whileReading = [&reads] { ++reads; };
+        auto* location = static_cast<FieldEdit*>(s.widget(ControlId::LocationField));
+        s.form.setText(ControlId::LocationField, QStringLiteral("广东湛江 移动"));
+        s.window->syncFromForm();
+        location->setFocus();
+        location->setSelection(0, 4); // 广东湛江
+        if (route == QStringLiteral("Ctrl+V")) {
+            QTest::keyClick(location, Qt::Key_V, Qt::ControlModifier);
+        } else if (route == QStringLiteral("Shift+Insert")) {
+            QTest::keyClick(location, Qt::Key_Insert, Qt::ShiftModifier);
+        } else {
+            QContextMenuEvent asked(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    location->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(location, &asked);
+            auto* menu = location->findChild<QMenu*>();
+            QVERIFY(menu);
+            auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+            QVERIFY(paste && paste->isEnabled());
+            QVERIFY(paste->text().contains(
+                QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText)));
+            QCOMPARE(reads, 0);
+            paste->trigger();
+            menu->close();
+        }
+        QCOMPARE(reads, 1);
+        QCOMPARE(location->text(), QStringLiteral("北京 移动"));
+        QCOMPARE(location->cursorPosition(), 2);
+        QCOMPARE(s.form.text(ControlId::LocationField), QStringLiteral("北京 移动"));
+        QVERIFY(s.platform.messages.shown.isEmpty());
+        s.widget(ControlId::NumberField)->setFocus();
+        QCOMPARE(s.recorder().lines(), QStringList{QStringLiteral("Text4 = 北京 移动")});
+    }
+
+    // A paste that cannot be taken says why as 粘贴 says it and leaves the field as it was: the
+    // clipboard's owner did not answer, or the text would make the field longer than it holds,
+    // counting what the selection gives up.
+    void pasteInAFieldThatCannotBeTaken_data() {
+        QTest::addColumn<bool>("answers");
+        QTest::addColumn<qsizetype>("pasted"); // characters on the clipboard
+        QTest::addColumn<int>("selected");     // characters selected of the field's 10
+        QTest::addColumn<QString>("message");  // empty when the paste is taken
+        const qsizetype room = Form::MaxFieldText - 10;
+        QTest::newRow("owner silent")
+            << false << qsizetype(3) << 0 << errorText(ErrorKind::ClipboardNoAnswer);
+        QTest::newRow("fills the field") << true << room << 0 << QString();
+        QTest::newRow("one more") << true << room + 1 << 0 << QStringLiteral("too long");
+        QTest::newRow("one more, over a selection") << true << room + 1 << 1 << QString();
+        QTest::newRow("more than the field holds")
+            << true << Form::MaxFieldText + 1 << 10 << QStringLiteral("too long");
+    }
+
+    void pasteInAFieldThatCannotBeTaken() {
+        QFETCH(bool, answers);
+        QFETCH(qsizetype, pasted);
+        QFETCH(int, selected);
+        QFETCH(QString, message);
+        Shell s;
+        const QString before = QStringLiteral("0123456789");
+        s.platform.clipboard.textValue = QString(pasted, u'长');
+        s.platform.clipboard.answers = answers;
+        auto* location = static_cast<FieldEdit*>(s.widget(ControlId::LocationField));
+        s.form.setText(ControlId::LocationField, before);
+        s.window->syncFromForm();
+        location->setFocus();
+        location->setSelection(10 - selected, selected);
+        QTest::keyClick(location, Qt::Key_V, Qt::ControlModifier);
+        if (message.isEmpty()) {
+            QVERIFY(s.platform.messages.shown.isEmpty());
+            QCOMPARE(location->text().size(), 10 - selected + pasted);
+            QVERIFY(location->text().endsWith(u'长'));
+        } else {
+            QCOMPARE(s.platform.messages.shown.size(), 1);
+            if (answers)
+                QVERIFY(namesErrorAndField(s.platform.messages.shown[0], ErrorKind::TextTooLong,
+                                           QStringLiteral("手机营运商")));
+            else
+                QCOMPARE(s.platform.messages.shown[0], message);
+            QCOMPARE(location->text(), before);
+        }
+        QCOMPARE(s.form.text(ControlId::LocationField), location->text());
+    }
+
+    // A field keeps one step of its own typing, however many edits it took: after many long
+    // pastes and deletions Ctrl+Z takes them all back at once, Ctrl+Y brings them back, and the
+    // next Ctrl+Z goes on to the window's own undo.
+    void fieldKeepsOneStepOfItsOwn() {
+        Shell s;
+        QTest::mouseClick(s.widget(ControlId::Row2EnableBox), Qt::LeftButton);
+        auto* location = static_cast<FieldEdit*>(s.widget(ControlId::LocationField));
+        const QString original = location->text();
+        location->setFocus();
+        for (int i = 0; i < 20; ++i) {
+            s.platform.clipboard.textValue = QString(1000 + i, QChar(u'a' + i));
+            QTest::keyClick(location, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(location, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(location, Qt::Key_Left, Qt::ShiftModifier);
+            QTest::keyClick(location, Qt::Key_Delete);
+        }
+        QTest::keyClicks(location, "x");
+        const QString typed = QString(1018, u't') + u'x';
+        QCOMPARE(location->text(), typed);
+        QTest::keyClick(location, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(location->text(), original);
+        QCOMPARE(s.form.text(ControlId::LocationField), original);
+        QTest::keyClick(location, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(location->text(), typed);
+        QCOMPARE(s.form.text(ControlId::LocationField), typed);
+        QTest::keyClick(location, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(location->text(), original);
+        QCOMPARE(s.form.value(ControlId::Row2EnableBox), 1);
+        QTest::keyClick(location, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(location->text(), original);
+        QCOMPARE(s.form.value(ControlId::Row2EnableBox), 0);
+    }
+
+    // Of Qt's own record of a field's edits, which the field's undo does not use, no more than
+    // the last few full-length pastes are kept: going back through it never reaches the earlier.
+    void longEditsAreForgotten() {
+        Shell s;
+        auto* location = static_cast<FieldEdit*>(s.widget(ControlId::LocationField));
+        location->setFocus();
+        const int pastes = 19;
+        for (int i = 0; i < pastes; ++i) {
+            s.platform.clipboard.textValue = QString(Form::MaxFieldText, QChar(u'a' + i));
+            QTest::keyClick(location, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(location, Qt::Key_V, Qt::ControlModifier);
+        }
+        QCOMPARE(location->text().front(), QChar(u'a' + pastes - 1));
+        QString reached;
+        for (int back = 0; back < 4 * pastes && location->isUndoAvailable(); ++back) {
+            location->undo();
+            if (!location->text().isEmpty() && !reached.contains(location->text().front()))
+                reached += location->text().front();
+        }
+        for (const QChar pasted : reached)
+            QVERIFY2(pasted >= QChar(u'a' + pastes - 3), qPrintable(reached));
     }
 
     // The menu names every command with its key.

@@ -11,10 +11,10 @@ Q_DECLARE_METATYPE(Value)
 
 namespace {
 
-const char* const Variables[] = {"XDG_DATA_HOME",          "XDG_CONFIG_HOME",  "XDG_STATE_HOME",
-                                 "XDG_CACHE_HOME",         "XDG_RUNTIME_DIR",  "XDG_DATA_DIRS",
-                                 "XDG_CONFIG_DIRS",        "XDG_SESSION_TYPE", "QT_SCALE_FACTOR",
-                                 "QT_SCREEN_SCALE_FACTORS"};
+const char* const Variables[] = {"XDG_DATA_HOME",           "XDG_CONFIG_HOME",  "XDG_STATE_HOME",
+                                 "XDG_CACHE_HOME",          "XDG_RUNTIME_DIR",  "XDG_DATA_DIRS",
+                                 "XDG_CONFIG_DIRS",         "XDG_SESSION_TYPE", "QT_SCALE_FACTOR",
+                                 "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI"};
 
 Value variable(const char* name) {
     return qEnvironmentVariableIsSet(name) ? Value(qgetenv(name)) : std::nullopt;
@@ -142,8 +142,9 @@ private slots:
         QCOMPARE(usableScaleFactor(value), usable);
     }
 
-    // An unusable factor is taken out before Qt reads it, with a line that names it; a screen's
-    // keeps its place among the others, which stay as they were.
+    // An unusable factor is taken out before Qt reads it, with a line that names it and says
+    // the scale the window opens at instead. A screen's unusable factor takes the whole list
+    // with it: Qt would give the next entry's factor to its place.
     void unusableScaleFactorsIgnored_data() {
         QTest::addColumn<Value>("factor");
         QTest::addColumn<Value>("screens");
@@ -151,37 +152,52 @@ private slots:
         QTest::addColumn<Value>("screensLeft");
         QTest::addColumn<QStringList>("said");
         const Value unset;
-        const QString range = QStringLiteral(": a scale factor is a number from 0.5 to 4; the "
-                                             "window opens at the screen's own scale");
+        const QString range = QStringLiteral(": a scale factor is a number from 0.5 to 4; ");
+        const QString own = range + QStringLiteral("the window opens at the screen's own scale");
         QTest::newRow("none") << unset << unset << unset << unset << QStringList();
         QTest::newRow("usable") << Value("2") << Value("DP-1=1.5;HDMI-1=2") << Value("2")
                                 << Value("DP-1=1.5;HDMI-1=2") << QStringList();
         QTest::newRow("empty") << Value("") << Value("") << Value("") << Value("") << QStringList();
         QTest::newRow("a thousand")
             << Value("1000") << unset << unset << unset
-            << QStringList{"vokarelo: ignoring QT_SCALE_FACTOR=\"1000\"" + range};
+            << QStringList{"vokarelo: ignoring QT_SCALE_FACTOR=\"1000\"" + own};
         QTest::newRow("zero") << Value("0") << unset << unset << unset
-                              << QStringList{"vokarelo: ignoring QT_SCALE_FACTOR=\"0\"" + range};
+                              << QStringList{"vokarelo: ignoring QT_SCALE_FACTOR=\"0\"" + own};
         QTest::newRow("control characters")
             << Value("\x1b]0;x\x07") << unset << unset << unset
-            << QStringList{"vokarelo: ignoring QT_SCALE_FACTOR=\"\x1b]0;x\x07\"" + range};
+            << QStringList{"vokarelo: ignoring QT_SCALE_FACTOR=\"\x1b]0;x\x07\"" + own};
         QTest::newRow("screens, by place")
-            << unset << Value("1000;2") << unset << Value(";2")
-            << QStringList{"vokarelo: ignoring \"1000\" in QT_SCREEN_SCALE_FACTORS" + range};
+            << unset << Value("1000;2") << unset << unset
+            << QStringList{"vokarelo: ignoring QT_SCREEN_SCALE_FACTORS=\"1000;2\", for \"1000\"" +
+                           own};
+        QTest::newRow("screens, nan before a usable one")
+            << unset << Value("nan;3") << unset << unset
+            << QStringList{"vokarelo: ignoring QT_SCREEN_SCALE_FACTORS=\"nan;3\", for \"nan\"" +
+                           own};
         QTest::newRow("screens, by name")
-            << unset << Value("DP-1=0;HDMI-1=1.5;eDP-1=inf") << unset << Value(";HDMI-1=1.5;")
-            << QStringList{"vokarelo: ignoring \"DP-1=0\", \"eDP-1=inf\" in "
-                           "QT_SCREEN_SCALE_FACTORS" +
-                           range};
+            << unset << Value("DP-1=0;HDMI-1=1.5;eDP-1=inf") << unset << unset
+            << QStringList{"vokarelo: ignoring "
+                           "QT_SCREEN_SCALE_FACTORS=\"DP-1=0;HDMI-1=1.5;eDP-1=inf\", for "
+                           "\"DP-1=0\", \"eDP-1=inf\"" +
+                           own};
         QTest::newRow("screens, empty places kept")
             << unset << Value("2;;3") << unset << Value("2;;3") << QStringList();
         QTest::newRow("screens, a name without a factor")
-            << unset << Value("DP-1=") << unset << Value("")
-            << QStringList{"vokarelo: ignoring \"DP-1=\" in QT_SCREEN_SCALE_FACTORS" + range};
+            << unset << Value("DP-1=") << unset << unset
+            << QStringList{"vokarelo: ignoring QT_SCREEN_SCALE_FACTORS=\"DP-1=\", for \"DP-1=\"" +
+                           own};
         QTest::newRow("both")
-            << Value("-1") << Value("nan") << unset << Value("")
-            << QStringList{"vokarelo: ignoring QT_SCALE_FACTOR=\"-1\"" + range,
-                           "vokarelo: ignoring \"nan\" in QT_SCREEN_SCALE_FACTORS" + range};
+            << Value("-1") << Value("nan") << unset << unset
+            << QStringList{"vokarelo: ignoring QT_SCALE_FACTOR=\"-1\"" + own,
+                           "vokarelo: ignoring QT_SCREEN_SCALE_FACTORS=\"nan\", for \"nan\"" + own};
+        QTest::newRow("the factor, the screens' kept")
+            << Value("0") << Value("2") << unset << Value("2")
+            << QStringList{"vokarelo: ignoring QT_SCALE_FACTOR=\"0\"" + range +
+                           "the window opens at the scale QT_SCREEN_SCALE_FACTORS=\"2\" sets"};
+        QTest::newRow("the screens', the factor kept")
+            << Value("1.5") << Value("nan;3") << Value("1.5") << unset
+            << QStringList{"vokarelo: ignoring QT_SCREEN_SCALE_FACTORS=\"nan;3\", for \"nan\"" +
+                           range + "the window opens at the scale QT_SCALE_FACTOR=\"1.5\" sets"};
     }
 
     void unusableScaleFactorsIgnored() {
@@ -196,6 +212,38 @@ private slots:
         QCOMPARE(ignoreUnusableScaleFactors(), said);
         QCOMPARE(shown(variable("QT_SCALE_FACTOR")), shown(factorLeft));
         QCOMPARE(shown(variable("QT_SCREEN_SCALE_FACTORS")), shown(screensLeft));
+    }
+
+    // A font resolution Qt would lay the window out at: a whole number from 48 to 480, as Qt reads
+    // it. Any other is taken out before Qt reads it, with one line; an empty one is left to Qt,
+    // which takes it for none.
+    void fontResolution_data() {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("usable");
+        for (const char* value : {"0", "-96", "47", "481", "32767", "99999999999", "abc", "96.5",
+                                  "1e2", "96dpi", "nan", "\x1b]0;x\x07"})
+            QTest::newRow(value) << QByteArray(value) << false;
+        for (const char* value : {"48", "96", "144", "480", "0x60"})
+            QTest::newRow(value) << QByteArray(value) << true;
+    }
+
+    void fontResolution() {
+        QFETCH(QByteArray, value);
+        QFETCH(bool, usable);
+        const SavedEnvironment saved;
+        qputenv("QT_FONT_DPI", value);
+        QCOMPARE(usableFontDpi(value), usable);
+        const QStringList said = ignoreUnusableFontDpi();
+        QCOMPARE(shown(variable("QT_FONT_DPI")), shown(usable ? Value(value) : std::nullopt));
+        QCOMPARE(said, usable
+                           ? QStringList()
+                           : QStringList{"vokarelo: ignoring QT_FONT_DPI=\"" +
+                                         QString::fromLocal8Bit(value) +
+                                         "\": a font resolution is a whole number from 48 to 480; "
+                                         "the window takes the screen's own"});
+        qputenv("QT_FONT_DPI", "");
+        QCOMPARE(ignoreUnusableFontDpi(), QStringList());
+        QCOMPARE(shown(variable("QT_FONT_DPI")), shown(Value("")));
     }
 };
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Other programs on the real clipboard. A number another program offers is pasted with 粘贴; a
-# picture it offers is exported; an owner that never answers costs the export and the paste one
-# wait each (5 s a request), after which they say that the clipboard did not answer. Clicks given
+# picture it offers is exported; an owner that never answers costs the export, the paste and a
+# field's Ctrl+V one wait each (5 s a request), after which they say that the clipboard did not
+# answer. Clicks given
 # meanwhile are held and carried out, in order, once the message box is closed.
 # Usage: clipboard_owners.sh VOKARELO SILENT_CLIPBOARD_OWNER
 source "$(dirname "$0")/lib.sh"
@@ -83,4 +84,17 @@ battery_changed() {
   [ "$seen" != "0 pixels changed" ]
 }
 wait_until 10 "the phone screen to show the battery stepped down" battery_changed
+
+# Ctrl+V in a field, with an owner that never answers: one wait, then 粘贴's message, and the field
+# keeps its text. Qt's own paste would wait three times over and then say nothing.
+read_field "$window" Text4
+location=$field_text
+coproc owner { exec "$silent_owner"; }
+owner_pid=$owner_PID
+read -r -t 10 ready <&"${owner[0]}" && [ "$ready" = owner ] || fail "the silent owner did not start"
+click_named "$window" Text4
+xdotool key End ctrl+v
+close_message_box "$(wait_for_message_box)"
+read_field "$window" Text4
+[ "$field_text" = "$location" ] || fail "after Ctrl+V from a silent owner the field reads $field_text"
 echo "1 passed, 0 failed"
