@@ -11,7 +11,7 @@
 #include "platform/x11_selection_reader.h"
 #include "screen/fonts.h"
 #include "screen/screen_painter.h"
-#include "script/window_model.h"
+#include "session/window_model.h"
 #include "support/fake_services.h"
 #include "window/capture.h"
 #include "window/export.h"

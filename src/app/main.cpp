@@ -11,7 +11,7 @@
 #include "platform/system_services.h"
 #include "qt_translation.h"
 #include "screen/fonts.h"
-#include "script/window_model.h"
+#include "session/window_model.h"
 #include "window_frame.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "form/control.h"
 #include "form/element.h"
 #include "panel_focus.h"
-#include "script/window_model.h"
+#include "session/window_model.h"
 #include "session_keeper.h"
 #include "setup_files.h"
 #include "window_actions.h"

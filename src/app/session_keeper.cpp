@@ -5,7 +5,7 @@
 #include "platform/settings_file.h"
 #include "platform/shown_text.h"
 #include "recent_setups.h"
-#include "script/window_model.h"
+#include "session/window_model.h"
 #include "setup_files.h"
 
 #include <QDateTime>

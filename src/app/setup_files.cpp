@@ -5,8 +5,8 @@
 #include "form/form.h"
 #include "platform/settings_file.h"
 #include "platform/shown_text.h"
-#include "script/setup_document.h"
-#include "script/window_model.h"
+#include "session/setup_document.h"
+#include "session/window_model.h"
 #include "window/export.h"
 
 #include <QDir>

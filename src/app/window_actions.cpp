@@ -4,7 +4,7 @@
 #include "form/form.h"
 #include "panel_widgets.h"
 #include "platform/shown_text.h"
-#include "script/window_model.h"
+#include "session/window_model.h"
 #include "setup_files.h"
 
 #include <QAction>

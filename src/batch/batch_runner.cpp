@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batch_runner.h"
 
+#include "basic/command_error.h"
 #include "window/window_definition.h"
 
 BatchRunner::BatchRunner(FileStore& files, qreal pixelRatio, MessageShown messageShown)
@@ -16,18 +17,21 @@ std::optional<ScriptFailure> BatchRunner::run(QIODevice& script) {
     RunOptions options;
     options.errorTolerated = messageShown_;
     options.pictureSaved = [this](const QString&) { wrotePicture_ = true; };
+    options.exportFinished = [this](const ExportOutcome& outcome) {
+        if (messageShown_)
+            messageShown_(lines_.lineNumber(), outcome.message);
+    };
     return lines_.run(script, options);
 }
 
+// Outside a run the window only starts, which the program's own definition makes sure of: an
+// error then is the program's fault, and shows as every message of the window does.
 void BatchRunner::commandFailed(const CommandError& error) {
-    lines_.commandFailed(error);
+    if (messageShown_)
+        messageShown_(0, error.message());
 }
 
 void BatchRunner::exportFinished(const ExportOutcome& outcome) {
     if (messageShown_)
-        messageShown_(lines_.lineNumber(), outcome.message);
-    if (outcome.saved())
-        wrotePicture_ = true;
-    else
-        lines_.exportFailed(outcome.path, outcome.failure);
+        messageShown_(0, outcome.message);
 }

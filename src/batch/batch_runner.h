@@ -40,7 +40,7 @@ public:
 private:
     void commandFailed(const CommandError& error) override;
     void exportFinished(const ExportOutcome& outcome) override;
-    void quitAsked() override { lines_.quitAsked(); }
+    void quitAsked() override {}
 
     MessageShown messageShown_;
     SystemClock clock_;

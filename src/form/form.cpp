@@ -33,7 +33,7 @@ void UserMessages::exportFinished(const ExportOutcome& outcome) {
 }
 
 Form::Form(const Services& services, const WindowDefinition& definition, FormObserver& observer)
-    : services_(services), observer_(observer), definition_(definition) {
+    : services_(services), observer_(&observer), definition_(definition) {
     Q_ASSERT(definition.elements.size() == ElementCount);
     Q_ASSERT(definition.controls.size() == ControlCount);
     setInitialState();
@@ -101,12 +101,12 @@ void Form::dispatch(const std::function<void()>& action, const QString& doing) {
     try {
         action();
     } catch (const CommandError& error) {
-        observer_.commandFailed(error);
+        observer_->commandFailed(error);
     } catch (const std::exception& error) {
-        observer_.commandFailed(
+        observer_->commandFailed(
             CommandError::internal(doing, QString::fromLocal8Bit(error.what())));
     } catch (...) {
-        observer_.commandFailed(CommandError::internal(doing, {}));
+        observer_->commandFailed(CommandError::internal(doing, {}));
     }
 }
 

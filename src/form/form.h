@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class CommandError;
@@ -85,7 +86,23 @@ public:
     FileStore& files() const { return services_.files; }
     Screen& screen() const { return services_.screen; }
     Timer& timer() const { return services_.timer; }
-    FormObserver& observer() const { return observer_; }
+    FormObserver& observer() const { return *observer_; }
+
+    // Another observer in the form's own one's place for as long as it lives: a script's run hears
+    // what its lines did, and passes on what it does not take.
+    class ObservedBy {
+    public:
+        ObservedBy(Form& form, FormObserver& during)
+            : form_(form), outside_(*std::exchange(form.observer_, &during)) {}
+        ~ObservedBy() { form_.observer_ = &outside_; }
+        ObservedBy(const ObservedBy&) = delete;
+        ObservedBy& operator=(const ObservedBy&) = delete;
+        FormObserver& outside() const { return outside_; }
+
+    private:
+        Form& form_;
+        FormObserver& outside_;
+    };
 
     // Creation: runs the start-up initialisation, then the resize rules once, as the first showing
     // of the window does.
@@ -196,7 +213,7 @@ private:
     void runResize();
 
     Services services_;
-    FormObserver& observer_;
+    FormObserver* observer_;
     WindowDefinition definition_;
     std::vector<ScreenElement> elements_;
     std::array<ControlState, ControlCount> controls_;

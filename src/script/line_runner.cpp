@@ -8,6 +8,7 @@
 #include "window/capture.h"
 #include "window/export.h"
 
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <utility>
 #include <variant>
@@ -103,17 +104,36 @@ LineRunner::LineRunner(Form& form, UserActions& actions, ScriptWorld& world)
 // Only the first error of a line counts: it is the one that stopped the command. A failed export
 // fails its line as well, after its own message.
 void LineRunner::commandFailed(const CommandError& error) {
+    actions_.errorMet();
     if (!commandError_)
         commandError_ = describe(error);
 }
 
-void LineRunner::exportFailed(const QString& path, const QString& reason) {
+void LineRunner::exportFinished(const ExportOutcome& outcome) {
+    if (options_->exportFinished)
+        options_->exportFinished(outcome);
+    if (outcome.saved()) {
+        if (options_->pictureSaved)
+            options_->pictureSaved(outcome.path);
+        return;
+    }
+    if (options_->skipDeclined && options_->skipDeclined(outcome.path))
+        return;
     if (!commandError_)
-        commandError_ = {QStringLiteral("the export did not write %1: %2").arg(path, reason),
-                         QStringLiteral("没有保存%1：%2").arg(path, reason)};
+        commandError_ = {
+            QStringLiteral("the export did not write %1: %2").arg(outcome.path, outcome.failure),
+            QStringLiteral("没有保存%1：%2").arg(outcome.path, outcome.failure)};
 }
 
 std::optional<ScriptFailure> LineRunner::run(QIODevice& script, const RunOptions& options) {
+    const Form::ObservedBy observing(form_, *this);
+    outside_ = &observing.outside();
+    options_ = &options;
+    const auto ended = qScopeGuard([this] { options_ = nullptr; });
+    return runLines(script, options);
+}
+
+std::optional<ScriptFailure> LineRunner::runLines(QIODevice& script, const RunOptions& options) {
     quitAsked_ = false;
     ScriptReader reader(script);
     QByteArray bytes;

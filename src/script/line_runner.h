@@ -37,6 +37,8 @@ public:
     // The window's timer ticked: not the user's doing, but part of what the user's last action
     // started.
     virtual void timerTick() = 0;
+    // The action that runs met an error.
+    virtual void errorMet() {}
 
 protected:
     ~UserActions() = default;
@@ -63,8 +65,10 @@ struct RunOptions {
     // The file a "save" line writes, from the name it gives; it throws ScriptError to refuse the
     // line. Unset, the name is taken as it is, relative to the current folder.
     std::function<QString(const QString& name)> savePath;
-    // Told of every picture a "save" line wrote.
+    // Told of every picture a "save" line or an export wrote.
     std::function<void(const QString& path)> pictureSaved;
+    // Told of every export's outcome, written or not, before the run goes on or fails its line.
+    std::function<void(const ExportOutcome& outcome)> exportFinished;
     // Asked of a picture that was not written whether the user declined it; true skips the write,
     // which the run reports itself, instead of failing the line. Unset, every failure fails it.
     std::function<bool(const QString& path)> skipDeclined;
@@ -74,8 +78,10 @@ struct RunOptions {
 };
 
 // Runs the lines of scripts on a form, one at a time: the script mode's runs and the set-ups the
-// window opens share it, so that a script does the same in both.
-class LineRunner {
+// window opens share it, so that a script does the same in both. While it runs it is the form's
+// observer: an error or a failed export fails the line that ran into it, a command that asks for
+// the program to end ends the run instead, and what it does not take goes to the observer outside.
+class LineRunner final : private FormObserver {
 public:
     LineRunner(Form& form, UserActions& actions, ScriptWorld& world);
     LineRunner(const LineRunner&) = delete;
@@ -87,15 +93,16 @@ public:
     std::optional<ScriptFailure> run(QIODevice& script, const RunOptions& options = {});
     // The line being run, counted from 1.
     int lineNumber() const { return lineNumber_; }
-
-    // What the form tells its observer while a line runs: the observer passes it on, and the
-    // line fails with the first error or failed export; a command that asks for the program to
-    // end ends the run instead.
-    void commandFailed(const CommandError& error);
-    void exportFailed(const QString& path, const QString& reason);
-    void quitAsked() { quitAsked_ = true; }
+    // Whether a run is under way.
+    bool running() const { return options_ != nullptr; }
 
 private:
+    void commandFailed(const CommandError& error) override;
+    void exportFinished(const ExportOutcome& outcome) override;
+    void copied() override { outside_->copied(); }
+    void quitAsked() override { quitAsked_ = true; }
+    std::optional<ScriptFailure> runLines(QIODevice& script, const RunOptions& options);
+
     void runLine(const QString& line, const RunOptions& options);
     void perform(const ScriptAction& action, const RunOptions& options);
 
@@ -104,6 +111,9 @@ private:
     ScriptWorld& world_;
     int lineNumber_ = 0;
     bool quitAsked_ = false;
+    // While a run is under way: its options, and the form's own observer.
+    const RunOptions* options_ = nullptr;
+    FormObserver* outside_ = nullptr;
     // The first error a command of the current line ran into, described.
     std::optional<ScriptText> commandError_;
 };

@@ -7,7 +7,7 @@
 #include "app/qt_translation.h"
 #include "platform/system_services.h"
 #include "screen/fonts.h"
-#include "script/window_model.h"
+#include "session/window_model.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "form/form.h"
-#include "script/window_model.h"
+#include "session/window_model.h"
 #include "support/fake_services.h"
 
 // The window's model as the program starts it, its set-ups recorded, on the fake services.

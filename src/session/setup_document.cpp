@@ -2,8 +2,8 @@
 #include "setup_document.h"
 
 #include "basic/conversions.h"
-#include "script.h"
-#include "script_reader.h"
+#include "script/script.h"
+#include "script/script_reader.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "form/form.h"
-#include "line_runner.h"
-#include "script_world.h"
+#include "script/line_runner.h"
+#include "script/script_world.h"
 #include "setup_history.h"
 
 #include <QDateTime>
@@ -31,7 +31,7 @@ public:
     void commitTyping();
     // The action that runs met an error: it is recorded as one that may fail, if it changed
     // anything, so that a replay goes on past it as the window did.
-    void noteError() { errorMet_ = true; }
+    void errorMet() override { errorMet_ = true; }
     // Forgets every line and step: the form has just been started again. What counts as saved
     // stays.
     void restart();

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "form/form.h"
-#include "line_runner.h"
 #include "run_writes.h"
-#include "script_world.h"
+#include "script/line_runner.h"
+#include "script/script_world.h"
 #include "setup_recorder.h"
 
 #include <QDateTime>
@@ -134,7 +134,6 @@ private:
     LineRunner lines_;
     HandedOver handedOver_;
     bool quitRequested_ = false;
-    bool running_ = false;
     bool runsEnded_ = false;
     // The set-up whose run is under way, or stopped before its end with nothing done since: the
     // recording holds only part of it, and must not replace it as the session kept.

@@ -4,7 +4,7 @@
 #include "basic/command_error.h"
 #include "basic/conversions.h"
 #include "basic/image_file.h"
-#include "script_reader.h"
+#include "script/script_reader.h"
 #include "setup_document.h"
 #include "window/export.h"
 #include "window/window_definition.h"
@@ -12,7 +12,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QScopeGuard>
-#include <QScopedValueRollback>
 #include <QSet>
 #include <utility>
 
@@ -26,28 +25,18 @@ WindowModel::WindowModel(const Services& outside, Messages& messages)
     recorder_.markSaved();
 }
 
+// Outside a set-up's run, which observes the form itself while it runs: the user reads of each.
 void WindowModel::commandFailed(const CommandError& error) {
-    recorder_.noteError();
-    if (running_)
-        lines_.commandFailed(error);
-    else
-        messages_.warn(error.message());
+    recorder_.errorMet();
+    messages_.warn(error.message());
 }
 
 void WindowModel::exportFinished(const ExportOutcome& outcome) {
-    if (outcome.saved())
+    if (outcome.saved()) {
         ++handedOver_.saves;
-    if (!running_ && outcome.saved()) {
         messages_.show(outcome.message);
-    } else if (!running_) {
-        messages_.warn(outcome.message);
-    } else if (!outcome.saved()) {
-        if (!skipDeclined(outcome.path))
-            lines_.exportFailed(outcome.path, outcome.failure);
     } else {
-        if (report_.pictures.size() < SetupRunReport::ListedPictures)
-            report_.pictures.append(outcome.path);
-        ++report_.picturesWritten;
+        messages_.warn(outcome.message);
     }
 }
 
@@ -56,10 +45,7 @@ void WindowModel::copied() {
 }
 
 void WindowModel::quitAsked() {
-    if (running_)
-        lines_.quitAsked();
-    else
-        quitRequested_ = true;
+    quitRequested_ = true;
 }
 
 std::optional<ScriptFailure> WindowModel::open(QIODevice& script, std::function<bool()> keepGoing) {
@@ -104,9 +90,12 @@ SetupRunReport WindowModel::run(QIODevice& script, std::function<bool()> keepGoi
     });
     form_.restart();
     recorder_.restart();
-    const QScopedValueRollback running(running_, true);
     report_ = {};
     RunOptions options;
+    options.exportFinished = [this](const ExportOutcome& outcome) {
+        if (outcome.saved())
+            ++handedOver_.saves;
+    };
     options.pictureSaved = [this](const QString& path) {
         if (report_.pictures.size() < SetupRunReport::ListedPictures)
             report_.pictures.append(path);
@@ -205,7 +194,7 @@ bool WindowModel::save(const QString& path, const QDateTime& savedAt, QString* e
 bool WindowModel::keepSession(const QString& path, const QDateTime& savedAt, QString* error) {
     recorder_.commitTyping();
     const bool partOfItself = !partlyRun_.isEmpty() &&
-                              (running_ || !recorder_.hasUnsavedActions()) &&
+                              (lines_.running() || !recorder_.hasUnsavedActions()) &&
                               QDir::cleanPath(QDir().absoluteFilePath(path)) == partlyRun_;
     if (recorder_.lines().isEmpty() || partOfItself)
         return true;

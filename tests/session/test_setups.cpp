@@ -2,7 +2,7 @@
 #include "basic/conversions.h"
 #include "screen/fonts.h"
 #include "script/script_reader.h"
-#include "script/setup_document.h"
+#include "session/setup_document.h"
 #include "support/files.h"
 #include "support/messages.h"
 #include "support/recorded_form.h"
