@@ -101,7 +101,7 @@ BENCHMARK(BM_Capture)->Unit(benchmark::kMillisecond);
 // clipboard's data; other programs' formats are encoded only when one asks.
 void BM_CaptureQtClipboard(benchmark::State& state) {
     FakeServices fakes;
-    QtClipboard clipboard(OwnerAnswerLimitMs);
+    QtClipboard clipboard;
     UserMessages messages(fakes.messages);
     Form form({fakes.clock, clipboard, fakes.files, fakes.timer, fakes.screen}, windowDefinition(),
               messages);

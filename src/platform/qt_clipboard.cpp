@@ -68,14 +68,13 @@ bool onX11() {
 
 } // namespace
 
-QtClipboard::QtClipboard(int ownerAnswerLimitMs) : ownerAnswerLimitMs_(ownerAnswerLimitMs) {
+QtClipboard::QtClipboard(ClipboardWaits waits) : waits_(waits) {
     inputWitness();
 }
 
 ClipboardText QtClipboard::text(qsizetype mostCharacters) const {
     if (onX11())
-        if (const std::optional<ClipboardText> read =
-                readX11ClipboardText(mostCharacters, ownerAnswerLimitMs_))
+        if (const std::optional<ClipboardText> read = readX11ClipboardText(mostCharacters, waits_))
             return *read;
     return readClipboardText(QGuiApplication::clipboard()->mimeData(), mostCharacters);
 }
@@ -86,8 +85,7 @@ ClipboardPicture QtClipboard::picture() const {
     if (data && data == offered_)
         return answeredPicture(qvariant_cast<QImage>(data->imageData()));
     if (onX11())
-        if (const std::optional<ClipboardPicture> read =
-                readX11ClipboardPicture(ownerAnswerLimitMs_))
+        if (const std::optional<ClipboardPicture> read = readX11ClipboardPicture(waits_))
             return *read;
     return readClipboardPicture(QGuiApplication::clipboard()->mimeData());
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "basic/services.h"
+#include "x11_selection_reader.h"
 
 #include <QMimeData>
 #include <QPointer>
@@ -10,8 +11,8 @@
 // and thread of the program's own, so that the window goes on painting while that program answers.
 class QtClipboard final : public Clipboard {
 public:
-    // The clipboard's owner has ownerAnswerLimitMs for each of its answers.
-    explicit QtClipboard(int ownerAnswerLimitMs);
+    // The clipboard's owner has the waits' time for each of its answers and for a whole read.
+    explicit QtClipboard(ClipboardWaits waits = {});
 
     ClipboardText text(qsizetype mostCharacters) const override;
     ClipboardPicture picture() const override;
@@ -21,7 +22,7 @@ public:
     bool setPicture(const QImage& picture) override;
 
 private:
-    int ownerAnswerLimitMs_;
+    ClipboardWaits waits_;
     // What the capture put on the clipboard, while the clipboard still holds it.
     QPointer<QMimeData> offered_;
 };

@@ -17,7 +17,7 @@ class QWidget;
 // Qt's clipboard, timer, screen and message boxes.
 struct SystemServices {
     SystemClock clock;
-    QtClipboard clipboard{OwnerAnswerLimitMs};
+    QtClipboard clipboard;
     SystemFileStore files{runningProgramFolder(), userPicturesFolder()};
     QtTimer timer;
     QtScreen screen;

@@ -17,10 +17,10 @@ namespace {
 // until the command that reads has ended. The reading thread always ends: each of the owner's
 // answers has its time limit, and the whole read one too.
 SelectionAnswer readAwayFromWindow(const QList<QByteArray>& preferred, qint64 maxBytes,
-                                   int answerLimitMs) {
+                                   ClipboardWaits waits) {
     SelectionAnswer answer;
     const std::unique_ptr<QThread> reader(
-        QThread::create([&] { answer = readX11Clipboard(preferred, maxBytes, answerLimitMs); }));
+        QThread::create([&] { answer = readX11Clipboard(preferred, maxBytes, waits); }));
     QEventLoop loop;
     QObject::connect(reader.get(), &QThread::finished, &loop, &QEventLoop::quit);
     reader->start();
@@ -38,14 +38,14 @@ qint64 pictureLimitBytes() {
 
 } // namespace
 
-std::optional<ClipboardPicture> readX11ClipboardPicture(int answerLimitMs) {
+std::optional<ClipboardPicture> readX11ClipboardPicture(ClipboardWaits waits) {
     static const QList<QByteArray> types = [] {
         QList<QByteArray> names;
         for (const QString& type : clipboardPictureTypes())
             names.append(type.toLatin1());
         return names;
     }();
-    const SelectionAnswer answer = readAwayFromWindow(types, pictureLimitBytes(), answerLimitMs);
+    const SelectionAnswer answer = readAwayFromWindow(types, pictureLimitBytes(), waits);
     if (!answer.connected)
         return std::nullopt;
     if (answer.read != ClipboardRead::Found)
@@ -53,14 +53,14 @@ std::optional<ClipboardPicture> readX11ClipboardPicture(int answerLimitMs) {
     return answer.bytes.isEmpty() ? ClipboardPicture{} : decodeClipboardPicture(answer.bytes);
 }
 
-std::optional<ClipboardText> readX11ClipboardText(qsizetype mostCharacters, int answerLimitMs) {
+std::optional<ClipboardText> readX11ClipboardText(qsizetype mostCharacters, ClipboardWaits waits) {
     // UTF-8 before plain text of no stated encoding, as Qt's own clipboard asks, and Latin-1 text
     // (X11's STRING) from an owner that offers nothing else.
     static const QList<QByteArray> types{"text/plain;charset=utf-8", "UTF8_STRING", "text/plain",
                                          "STRING"};
     // A UTF-16 unit takes at most three bytes of UTF-8 (a pair four), and one byte of Latin-1: a
     // text with more bytes than three a unit has more units than the limit.
-    const SelectionAnswer answer = readAwayFromWindow(types, mostCharacters * 3, answerLimitMs);
+    const SelectionAnswer answer = readAwayFromWindow(types, mostCharacters * 3, waits);
     if (!answer.connected)
         return std::nullopt;
     if (answer.read != ClipboardRead::Found)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "basic/services.h"
+#include "x11_selection_reader.h"
 
 #include <optional>
 
@@ -9,7 +10,8 @@
 // goes on with its events: the window paints, timers run, and this program's own clipboard answers
 // other programs (and the reading thread). Clicks and keys wait until the read has ended. Nothing
 // when no X display could be reached.
-// The owner has answerLimitMs for each of its answers. A text of more than mostCharacters UTF-16
-// units is TooLarge, and no more than the bytes such a text can take are read.
-std::optional<ClipboardPicture> readX11ClipboardPicture(int answerLimitMs);
-std::optional<ClipboardText> readX11ClipboardText(qsizetype mostCharacters, int answerLimitMs);
+// The owner has the waits' time for each of its answers and for the whole read. A text of more than
+// mostCharacters UTF-16 units is TooLarge, and no more than the bytes such a text can take are
+// read.
+std::optional<ClipboardPicture> readX11ClipboardPicture(ClipboardWaits waits);
+std::optional<ClipboardText> readX11ClipboardText(qsizetype mostCharacters, ClipboardWaits waits);

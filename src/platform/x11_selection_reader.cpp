@@ -223,13 +223,13 @@ private:
 } // namespace
 
 SelectionAnswer readX11Clipboard(const QList<QByteArray>& preferred, qint64 maxBytes,
-                                 int answerLimitMs) {
+                                 ClipboardWaits waits) {
     const SteadyClock::time_point readEnd =
-        SteadyClock::now() + std::chrono::milliseconds(WholeReadLimitMs);
+        SteadyClock::now() + std::chrono::milliseconds(waits.wholeReadMs);
     // Each owner is asked on a connection and window of its own, so that a late answer of one
     // that was replaced is never taken for the next one's.
     for (int asked = 1;; ++asked) {
-        SelectionReader reader(maxBytes, answerLimitMs, readEnd);
+        SelectionReader reader(maxBytes, waits.ownerAnswerMs, readEnd);
         if (!reader.connected())
             return {};
         if (std::optional<SelectionAnswer> answer = reader.read(preferred))

@@ -8,8 +8,10 @@
 
 // How long the clipboard's owner may take for each answer (as Qt's own X11 clipboard waits), and
 // for the whole of a read, however slowly it hands a large answer over in parts.
-constexpr int OwnerAnswerLimitMs = 5000;
-constexpr int WholeReadLimitMs = 30000;
+struct ClipboardWaits {
+    int ownerAnswerMs = 5000;
+    int wholeReadMs = 30000;
+};
 
 struct SelectionAnswer {
     // False when no X display could be reached: the caller reads some other way.
@@ -28,4 +30,4 @@ struct SelectionAnswer {
 // clipboard, no preferred type offered or the owner refusing is Empty; an answer beyond maxBytes
 // is TooLarge, and no more than that is kept.
 SelectionAnswer readX11Clipboard(const QList<QByteArray>& preferred, qint64 maxBytes,
-                                 int answerLimitMs);
+                                 ClipboardWaits waits);
