@@ -3,12 +3,14 @@
 
 #include "basic/command_error.h"
 #include "basic/conversions.h"
+#include "basic/durable_batch.h"
 #include "picture_file.h"
 #include "script_reader.h"
 #include "window/capture.h"
 #include "window/export.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <utility>
 #include <variant>
 
@@ -114,6 +116,24 @@ void LineRunner::exportFailed(const QString& path, const QString& reason) {
 }
 
 std::optional<ScriptFailure> LineRunner::run(QIODevice& script, const RunOptions& options) {
+    // The run's pictures reach the disk together, in one sync rather than two for each, and before
+    // the run is over: whoever reads its outcome may take them as saved.
+    DurableBatch durable(form_.files());
+    std::optional<ScriptFailure> failure = runLines(script, options);
+    FileError error;
+    if (durable.finish(&error))
+        return failure;
+    const ScriptText unsynced = {
+        QStringLiteral("the pictures written may not be on the disk: %1").arg(error.text),
+        QStringLiteral("写入的图片可能没有存到磁盘上：%1").arg(error.text)};
+    if (!failure)
+        return ScriptFailure{lineNumber_, {}, unsynced, false};
+    failure->message.english += QStringLiteral("; ") + unsynced.english;
+    failure->message.chinese += QStringLiteral("；") + unsynced.chinese;
+    return failure;
+}
+
+std::optional<ScriptFailure> LineRunner::runLines(QIODevice& script, const RunOptions& options) {
     quitAsked_ = false;
     ScriptReader reader(script);
     QByteArray bytes;
@@ -122,6 +142,7 @@ std::optional<ScriptFailure> LineRunner::run(QIODevice& script, const RunOptions
         case ScriptReader::Result::Line:
             break;
         case ScriptReader::Result::End:
+            lineNumber_ = std::max(lineNumber_ - 1, 1); // the last line, for what the end may say
             return std::nullopt;
         case ScriptReader::Result::TooLong:
             return ScriptFailure{

@@ -83,7 +83,8 @@ public:
 
     // Runs the lines of a UTF-8 script in order, each as it is read. The first line that fails
     // stops the run, and what the lines before it did stays done; the exit button ends it without
-    // failure.
+    // failure. The pictures it wrote are on the disk when it returns; a run that could not make
+    // them so fails, at its last line when nothing else failed.
     std::optional<ScriptFailure> run(QIODevice& script, const RunOptions& options = {});
     // The line being run, counted from 1.
     int lineNumber() const { return lineNumber_; }
@@ -96,6 +97,7 @@ public:
     void quitAsked() { quitAsked_ = true; }
 
 private:
+    std::optional<ScriptFailure> runLines(QIODevice& script, const RunOptions& options);
     void runLine(const QString& line, const RunOptions& options);
     void perform(const ScriptAction& action, const RunOptions& options);
 
