@@ -6,14 +6,16 @@
 # this script's own; bench_first_paint starts the program, polls the window's pixels every
 # millisecond and reads /proc/<pid>/status.
 #
-#   bench/start_up.sh [BUILD_FOLDER] [RUNS]
+#   bench/start_up.sh [BUILD_FOLDER] [RUNS] [EARLIER]
 #
-# BUILD_FOLDER defaults to build-bench (bench/run makes it), RUNS to 10.
+# BUILD_FOLDER defaults to build-bench (bench/run makes it), RUNS to 10. EARLIER, an earlier build's
+# vokarelo, takes its turn as well, to compare before and after in the same run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${1:-build-bench}
 runs=${2:-10}
+earlier_program=${3:-}
 probe=$build/bench/bench_first_paint
 for program in "$probe" "$build/bench/bench_bare_window" "$build/src/app/vokarelo"; do
   [ -x "$program" ] || { echo "no $program; build it first (bench/run does)" >&2; exit 2; }
@@ -31,6 +33,7 @@ trap 'rm -rf "$work"' EXIT
 # contact picture) and the bare window's red.
 vokarelo=("$probe" 120 120 e1daec "$build/src/app/vokarelo")
 bare=("$probe" 100 100 ff0000 "$build/bench/bench_bare_window")
+earlier=("$probe" 120 120 e1daec "$earlier_program")
 
 # Appends one measurement to a file; the programs' own chatter goes to a log shown on failure.
 measure() {
@@ -41,9 +44,11 @@ measure() {
 
 measure "$work/warm-up" "${vokarelo[@]}"
 measure "$work/warm-up" "${bare[@]}"
+[ -z "$earlier_program" ] || measure "$work/warm-up" "${earlier[@]}"
 for ((i = 0; i < runs; i++)); do
   measure "$work/vokarelo" "${vokarelo[@]}"
   measure "$work/bare" "${bare[@]}"
+  [ -z "$earlier_program" ] || measure "$work/earlier" "${earlier[@]}"
 done
 
 # "median minimum maximum" of one column of a file of bench_first_paint's lines.
@@ -68,3 +73,8 @@ report vokarelo
 report bare
 awk -v v="$(cat "$work/vokarelo.median")" -v b="$(cat "$work/bare.median")" \
   'BEGIN { printf "first paint: vokarelo / bare window = %.2f (median against median)\n", v / b }'
+if [ -n "$earlier_program" ]; then
+  report earlier
+  awk -v e="$(cat "$work/earlier.median")" -v b="$(cat "$work/bare.median")" \
+    'BEGIN { printf "first paint: earlier build / bare window = %.2f (median against median)\n", e / b }'
+fi

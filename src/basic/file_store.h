@@ -30,6 +30,10 @@ struct FileError {
 // An error number with the system's words for it.
 FileError systemError(int errorNumber);
 
+// When a file that takes its name is on the disk: before the call returns, or once the batch it
+// was written in has synced (DurableBatch).
+enum class Durable { Now, Later };
+
 // A new file written in the folder it is for. It takes its name only when committed; destroyed
 // before, it is discarded and leaves no trace.
 class PendingFile {
@@ -43,8 +47,8 @@ public:
     // The size the file has on the disk, or -1.
     virtual qint64 size() = 0;
     // Gives the file its name, replacing whatever had it (a link itself, never what it points
-    // to), and returns once the folder holds the new name on the disk.
-    virtual bool commit() = 0;
+    // to); with Durable::Now returns once the folder holds the new name on the disk.
+    virtual bool commit(Durable durable) = 0;
     // Why the last call that failed failed.
     virtual FileError error() const = 0;
 };
@@ -59,7 +63,14 @@ public:
     virtual EntryKind entryKind(const QString& name) = 0;
     // A new, empty file for the name; nullptr with the reason in error when none can be made.
     virtual std::unique_ptr<PendingFile> create(const QString& name, FileError* error) = 0;
+    // The file system that holds the folder, as the system numbers it.
+    virtual quint64 fileSystem() const = 0;
+    // Returns once everything written on the folder's file system, in any of its folders, is on
+    // the disk: the files and their names. False with the reason in error when it is not.
+    virtual bool syncFileSystem(FileError* error) = 0;
 };
+
+class DurableBatch;
 
 // The file system as the program writes to it, with the folders pictures go to: the program's
 // one way to the disk, handed to whatever writes. Tests put one in its place that fails on purpose.
@@ -86,6 +97,13 @@ public:
 
     // What the last part of path holds, looked at in its folder.
     EntryKind entryKind(const QString& path);
+    // The batch whose end makes the files written now durable; none when each is durable as it
+    // takes its name.
+    DurableBatch* durableBatch() const { return batch_; }
+
+private:
+    friend class DurableBatch;
+    DurableBatch* batch_ = nullptr;
 };
 
 // A path as the folder that holds it and its name there: "." for a path without a folder, and

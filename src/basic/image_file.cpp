@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "image_file.h"
 
+#include "durable_batch.h"
+
 #include <QBuffer>
 #include <QImageWriter>
 #include <functional>
@@ -81,7 +83,8 @@ Failure encode(const QImage& image, const char* format, int quality, QByteArray&
     return std::nullopt;
 }
 
-Failure writeBytes(const QByteArray& bytes, OpenFolder& folder, const QString& name) {
+Failure writeBytes(const QByteArray& bytes, OpenFolder& folder, const QString& name,
+                   Durable durable) {
     FileError error;
     const std::unique_ptr<PendingFile> file = folder.create(name, &error);
     if (!file)
@@ -96,7 +99,7 @@ Failure writeBytes(const QByteArray& bytes, OpenFolder& folder, const QString& n
             return failed(Kind::FileSystem, QStringLiteral("the system took no more bytes"));
         written += taken;
     }
-    if (!file->sync())
+    if (durable == Durable::Now && !file->sync())
         return fileSystemFailure(file->error());
     // The disk's own count, not the writes' sum: a failure that a layer below lost shows here,
     // while the earlier file still has the name.
@@ -107,7 +110,7 @@ Failure writeBytes(const QByteArray& bytes, OpenFolder& folder, const QString& n
         return failed(Kind::ShortFile, QStringLiteral("the file came out %1 of its %2 bytes long")
                                            .arg(size)
                                            .arg(bytes.size()));
-    if (!file->commit())
+    if (!file->commit(durable))
         return fileSystemFailure(file->error());
     return std::nullopt;
 }
@@ -116,13 +119,14 @@ Failure writeBytes(const QByteArray& bytes, OpenFolder& folder, const QString& n
 // the name: a link made at the name or in the folder's path after the checks is replaced or
 // ignored, never followed.
 Failure saveIn(OpenFolder& folder, const QString& name,
-               const std::function<Failure(QByteArray&)>& bytesToWrite) {
+               const std::function<Failure(QByteArray&)>& bytesToWrite,
+               Durable durable = Durable::Now) {
     if (Failure refused = refuseEntry(folder.entryKind(name)))
         return refused;
     QByteArray bytes;
     if (Failure unmade = bytesToWrite(bytes))
         return unmade;
-    return writeBytes(bytes, folder, name);
+    return writeBytes(bytes, folder, name, durable);
 }
 
 Failure save(const QString& fileName, FileStore& files,
@@ -131,10 +135,15 @@ Failure save(const QString& fileName, FileStore& files,
         return refused;
     const FolderAndName path = splitPath(fileName);
     FileError error;
-    const std::unique_ptr<OpenFolder> folder = files.openFolder(path.folder, &error);
+    std::unique_ptr<OpenFolder> folder = files.openFolder(path.folder, &error);
     if (!folder)
         return fileSystemFailure(error);
-    return saveIn(*folder, path.name, bytesToWrite);
+    DurableBatch* batch = files.durableBatch();
+    Failure outcome =
+        saveIn(*folder, path.name, bytesToWrite, batch ? Durable::Later : Durable::Now);
+    if (!outcome && batch)
+        batch->written(std::move(folder));
+    return outcome;
 }
 
 Failure keep(const QByteArray& bytes, QByteArray& into) {

@@ -31,7 +31,8 @@ inline constexpr int JpegQuality = 75;
 // file is replaced only by a complete new one: the picture is encoded in memory, written as a new
 // file in the folder held open, checked on the disk at its full size, and only then given the name
 // in that folder. The name must be free or hold a regular file that is not read-only; a link is
-// never followed. Returns false with the failure when nothing was written.
+// never followed. Returns false with the failure when nothing was written. The file is on the disk
+// when the call returns, or, written while the store has a DurableBatch open, when that finishes.
 bool saveImageAtomically(const QImage& image, const QString& fileName, const char* format,
                          int quality, FileStore& files, WriteFailure* failure = nullptr);
 

@@ -114,8 +114,12 @@ private:
 
 // The system refuses to sync some file systems (a pipe, a special file system); they keep what they
 // were given all the same.
+bool syncUnsupported(int errorNumber) {
+    return errorNumber == EINVAL || errorNumber == ENOTSUP || errorNumber == ENOSYS;
+}
+
 bool synced(int fd) {
-    return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
+    return ::fsync(fd) == 0 || syncUnsupported(errno);
 }
 
 struct HeldFolder {
@@ -124,6 +128,12 @@ struct HeldFolder {
     Descriptor descriptor;
     bool readable; // opened for reading, as a sync needs; a folder this user may not list is not
 };
+
+// A folder's file system; 0 when the system cannot say, which no mounted file system is numbered.
+quint64 fileSystemOf(int folder) {
+    struct stat status;
+    return ::fstat(folder, &status) == 0 ? quint64(status.st_dev) : 0;
+}
 
 class SystemPendingFile : public PendingFile {
 public:
@@ -155,13 +165,13 @@ public:
         return -1;
     }
 
-    bool commit() override {
+    bool commit(Durable durable) override {
         if (!temporary_ && !linkUnnamedFile())
             return false;
         if (::renameat(folderFd(), temporary_->name(), folderFd(), name_.constData()) != 0)
             return failed(errno);
         temporary_.reset();
-        return syncFolder();
+        return durable == Durable::Later || syncFolder();
     }
 
     FileError error() const override { return error_; }
@@ -241,7 +251,24 @@ EntryKind entryKindOf(int folder, const char* name, const struct stat& status) {
 class SystemFolder : public OpenFolder {
 public:
     SystemFolder(std::shared_ptr<HeldFolder> folder, bool unnamedFiles)
-        : folder_(std::move(folder)), unnamedFiles_(unnamedFiles) {}
+        : folder_(std::move(folder)), unnamedFiles_(unnamedFiles), fileSystem_(fileSystemOf(fd())) {
+    }
+
+    quint64 fileSystem() const override { return fileSystem_; }
+
+    // One call for a whole batch's files and names. It reports a failure to write back anything
+    // on the file system since the folder was opened, which is before the batch's files were.
+    bool syncFileSystem(FileError* error) override {
+        if (!folder_->readable) {
+            // A folder this user may only pass through cannot be synced by its descriptor.
+            ::sync();
+            return true;
+        }
+        if (::syncfs(fd()) == 0 || syncUnsupported(errno))
+            return true;
+        *error = systemError(errno);
+        return false;
+    }
 
     EntryKind entryKind(const QString& name) override {
         const QByteArray bytes = QFile::encodeName(name);
@@ -299,6 +326,7 @@ private:
 
     std::shared_ptr<HeldFolder> folder_;
     bool unnamedFiles_;
+    quint64 fileSystem_;
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "form/form.h"
 
 #include <QPainter>
+#include <algorithm>
 
 QRect pixelRect(const ElementRect& r) {
     return QRect(QPoint(pixelEdge(r.left), pixelEdge(r.top)),
@@ -83,12 +84,24 @@ void paintWindow(QPainter& painter, const Form& form) {
     }
 }
 
-QImage renderWindow(const Form& form, qreal pixelRatio) {
-    const QSize size(pixelEdge(form.width()), pixelEdge(form.height()));
-    QImage image(qRound(size.width() * pixelRatio), qRound(size.height() * pixelRatio),
+namespace {
+
+// The window's left `width` window pixels, drawn only that far.
+QImage rendered(const Form& form, int width, qreal pixelRatio) {
+    QImage image(qRound(width * pixelRatio), qRound(pixelEdge(form.height()) * pixelRatio),
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(pixelRatio);
     QPainter painter(&image);
     paintWindow(painter, form);
     return image;
+}
+
+} // namespace
+
+QImage renderWindow(const Form& form, qreal pixelRatio) {
+    return rendered(form, pixelEdge(form.width()), pixelRatio);
+}
+
+QImage renderWindowLeft(const Form& form, double width, qreal pixelRatio) {
+    return rendered(form, std::min(pixelEdge(form.width()), pixelEdge(width)), pixelRatio);
 }

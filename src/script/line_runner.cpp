@@ -3,6 +3,7 @@
 
 #include "basic/command_error.h"
 #include "basic/conversions.h"
+#include "basic/durable_batch.h"
 #include "picture_file.h"
 #include "script_reader.h"
 #include "window/capture.h"
@@ -10,6 +11,7 @@
 
 #include <QScopeGuard>
 #include <QStringDecoder>
+#include <algorithm>
 #include <utility>
 #include <variant>
 
@@ -130,7 +132,21 @@ std::optional<ScriptFailure> LineRunner::run(QIODevice& script, const RunOptions
     outside_ = &observing.outside();
     options_ = &options;
     const auto ended = qScopeGuard([this] { options_ = nullptr; });
-    return runLines(script, options);
+    // The run's pictures reach the disk together, in one sync rather than two for each, and before
+    // the run is over: whoever reads its outcome may take them as saved.
+    DurableBatch durable(form_.files());
+    std::optional<ScriptFailure> failure = runLines(script, options);
+    FileError error;
+    if (durable.finish(&error))
+        return failure;
+    const ScriptText unsynced = {
+        QStringLiteral("the pictures written may not be on the disk: %1").arg(error.text),
+        QStringLiteral("写入的图片可能没有存到磁盘上：%1").arg(error.text)};
+    if (!failure)
+        return ScriptFailure{lineNumber_, {}, unsynced, false};
+    failure->message.english += QStringLiteral("; ") + unsynced.english;
+    failure->message.chinese += QStringLiteral("；") + unsynced.chinese;
+    return failure;
 }
 
 std::optional<ScriptFailure> LineRunner::runLines(QIODevice& script, const RunOptions& options) {
@@ -142,6 +158,7 @@ std::optional<ScriptFailure> LineRunner::runLines(QIODevice& script, const RunOp
         case ScriptReader::Result::Line:
             break;
         case ScriptReader::Result::End:
+            lineNumber_ = std::max(lineNumber_ - 1, 1); // the last line, for what the end may say
             return std::nullopt;
         case ScriptReader::Result::TooLong:
             return ScriptFailure{

@@ -89,7 +89,8 @@ public:
 
     // Runs the lines of a UTF-8 script in order, each as it is read. The first line that fails
     // stops the run, and what the lines before it did stays done; the exit button ends it without
-    // failure.
+    // failure. The pictures it wrote are on the disk when it returns; a run that could not make
+    // them so fails, at its last line when nothing else failed.
     std::optional<ScriptFailure> run(QIODevice& script, const RunOptions& options = {});
     // The line being run, counted from 1.
     int lineNumber() const { return lineNumber_; }

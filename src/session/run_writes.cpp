@@ -23,6 +23,8 @@ public:
         }
         return folder_->create(name, error);
     }
+    quint64 fileSystem() const override { return folder_->fileSystem(); }
+    bool syncFileSystem(FileError* error) override { return folder_->syncFileSystem(error); }
 
 private:
     std::unique_ptr<OpenFolder> folder_;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "capture.h"
 
-#include "basic/twips.h"
 #include "export.h"
 #include "form/form.h"
 #include "screen/screen_painter.h"
@@ -64,8 +63,7 @@ QString captureTimeText(const QDateTime& moment, const QLocale& locale) {
 // The window keeps the phone screen at its left edge in both widths, so the wide window's left
 // columns are exactly what the narrow window shows.
 QImage capturedPicture(const Form& form, qreal pixelRatio) {
-    const QImage window = renderWindow(form, pixelRatio);
-    return window.copy(0, 0, qRound(pixelEdge(NarrowWidth) * pixelRatio), window.height());
+    return renderWindowLeft(form, NarrowWidth, pixelRatio);
 }
 
 void captureWindow(Form& form, CaptureExport exportAfter) {

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTest>
+#include <cstring>
 #include <sys/stat.h>
 
 class TestBatchRunner : public QObject {
@@ -38,6 +39,10 @@ private slots:
     void failedExportFailsItsLine();
     void writesGoThroughTheFileStore_data();
     void writesGoThroughTheFileStore();
+    void picturesOfARunAreSyncedTogether_data();
+    void picturesOfARunAreSyncedTogether();
+    void failedSyncFailsTheRun_data();
+    void failedSyncFailsTheRun();
 };
 
 namespace {
@@ -412,6 +417,97 @@ void TestBatchRunner::writesGoThroughTheFileStore() {
              qPrintable(failure->message.chinese));
     QCOMPARE(readFile(path), QByteArray("earlier"));
     QVERIFY(!runner.wrotePicture());
+}
+
+namespace {
+
+// A runner on a store that counts its syncs, with the store's program folder as the current one.
+struct CountedRun {
+    QTemporaryDir folder;
+    FailingFileStore files;
+    BatchRunner runner{files, 1, {}};
+
+    CountedRun() { files.folder = folder.path(); }
+    std::optional<ScriptFailure> run(QByteArray script) {
+        return runInFolder(runner, folder.path(), std::move(script));
+    }
+    int pictures() const {
+        return int(QDir(folder.path()).entryList({QStringLiteral("*.jpg")}, QDir::Files).size());
+    }
+};
+
+QByteArray saveLines(int count) {
+    QByteArray lines;
+    for (int i = 0; i < count; ++i)
+        lines += "Text3 = " + QByteArray::number(13800000000 + i) + "\nCommand6\nsave " +
+                 QByteArray::number(i) + ".jpg\n";
+    return lines;
+}
+
+} // namespace
+
+// However many pictures a run writes, the save lines' and the export's alike, it syncs once at its
+// end, before it returns; a run that fails part-way syncs what it wrote before it says so, and
+// one that wrote nothing syncs nothing. Each picture is whole at its name.
+void TestBatchRunner::picturesOfARunAreSyncedTogether_data() {
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<int>("pictures");
+    QTest::addColumn<int>("failedLine"); // 0 when the run ends well
+    QTest::addColumn<int>("syncs");
+    QTest::newRow("200 save lines") << saveLines(200) << 200 << 0 << 1;
+    QTest::newRow("saves and exports")
+        << QByteArray("save a.jpg\nText3 = b\nImage2\nText3 = c\nImage2\nsave d.jpg") << 4 << 0
+        << 1;
+    QTest::newRow("stopped by a bad line")
+        << QByteArray("save a.jpg\nsave b.jpg\nNoSuchButton\nsave c.jpg") << 2 << 3 << 1;
+    QTest::newRow("stopped by a failed save")
+        << QByteArray("save a.jpg\nsave missing/b.jpg\nsave c.jpg") << 1 << 2 << 1;
+    QTest::newRow("nothing written") << QByteArray("Text3 = 1\nCommand6") << 0 << 0 << 0;
+}
+
+void TestBatchRunner::picturesOfARunAreSyncedTogether() {
+    QFETCH(QByteArray, script);
+    QFETCH(int, pictures);
+    QFETCH(int, failedLine);
+    QFETCH(int, syncs);
+    CountedRun run;
+    const std::optional<ScriptFailure> failure = run.run(script);
+    QCOMPARE(failure ? failure->line : 0, failedLine);
+    QCOMPARE(run.files.syncs, syncs);
+    QCOMPARE(run.pictures(), pictures);
+    for (const QFileInfo& picture : QDir(run.folder.path()).entryInfoList({"*.jpg"}))
+        QVERIFY2(!readImage(picture.filePath()).isNull(), qPrintable(picture.fileName()));
+}
+
+// A sync at the end that fails fails the run, which would otherwise report its pictures saved:
+// at its last line when nothing else failed, beside the failure of the line that stopped it
+// otherwise.
+void TestBatchRunner::failedSyncFailsTheRun_data() {
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<int>("failedLine");
+    QTest::addColumn<QString>("otherFailure");
+    QTest::newRow("at the end") << QByteArray("save a.jpg\nText3 = 1\n") << 2 << QString();
+    QTest::newRow("after a bad line")
+        << QByteArray("save a.jpg\nNoSuchButton\nsave b.jpg") << 2
+        << QStringLiteral("NoSuchButton is not a control of the window; ");
+}
+
+void TestBatchRunner::failedSyncFailsTheRun() {
+    QFETCH(QByteArray, script);
+    QFETCH(int, failedLine);
+    QFETCH(QString, otherFailure);
+    CountedRun run;
+    run.files.fault = FailingFileStore::Fault::Sync;
+    const std::optional<ScriptFailure> failure = run.run(script);
+    QVERIFY(failure);
+    QCOMPARE(failure->line, failedLine);
+    const QString eio = QString::fromLocal8Bit(strerror(EIO));
+    QCOMPARE(failure->message.english,
+             otherFailure + QStringLiteral("the pictures written may not be on the disk: ") + eio);
+    QVERIFY2(
+        failure->message.chinese.endsWith(QStringLiteral("写入的图片可能没有存到磁盘上：") + eio),
+        qPrintable(failure->message.chinese));
+    QCOMPARE(run.files.syncs, 1);
 }
 
 VOKARELO_TEST_MAIN(TestBatchRunner)

@@ -4,6 +4,7 @@
 // picture too large for its format, and the steps of writing that fail. Whatever happens, the
 // earlier file of the name is byte for byte what it was and nothing else appears.
 
+#include "basic/durable_batch.h"
 #include "basic/image_file.h"
 #include "platform/system_file_store.h"
 #include "support/failing_file_store.h"
@@ -344,6 +345,47 @@ private slots:
         QCOMPARE(failure.errorNumber, errorNumber);
         QVERIFY(!failure.text.isEmpty());
         QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", Earlier}}));
+    }
+
+    // In a batch each file is whole at its name at once, and the batch's end syncs each file
+    // system written to once, however many of its folders were written; afterwards each file is
+    // synced as it is written again. With unnamed new files and named temporary ones alike.
+    void batchSyncsEachFileSystemOnce_data() {
+        QTest::addColumn<bool>("namedTemporaryFiles");
+        QTest::newRow("unnamed new files") << false;
+        QTest::newRow("named temporary files") << true;
+    }
+    void batchSyncsEachFileSystemOnce() {
+        QFETCH(bool, namedTemporaryFiles);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("a")) &&
+                QDir(dir.path()).mkdir(QStringLiteral("b")));
+        FailingFileStore files;
+        files.namedTemporaryFiles = namedTemporaryFiles;
+        const QImage picture = noisePicture();
+        const QByteArray jpeg = jpegAt75(picture);
+        const auto save = [&](const char* name) {
+            return saveImageAtomically(picture, dir.filePath(QLatin1String(name)), "jpeg", 75,
+                                       files);
+        };
+        {
+            DurableBatch batch(files);
+            for (const char* name : {"a/1.jpg", "a/2.jpg", "b/3.jpg"}) {
+                QVERIFY(save(name));
+                QFile written(dir.filePath(QLatin1String(name)));
+                QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll() == jpeg);
+            }
+            QCOMPARE(files.syncs, 0);
+            FileError error;
+            QVERIFY2(batch.finish(&error), qPrintable(error.text));
+            QCOMPARE(files.syncs, 1);
+        }
+        QVERIFY(save("b/4.jpg"));
+        QCOMPARE(files.syncs, 3);
+        QCOMPARE(contents(dir.filePath(QStringLiteral("a"))),
+                 (QMap<QString, QByteArray>{{"1.jpg", jpeg}, {"2.jpg", jpeg}}));
+        QCOMPARE(contents(dir.filePath(QStringLiteral("b"))),
+                 (QMap<QString, QByteArray>{{"3.jpg", jpeg}, {"4.jpg", jpeg}}));
     }
 
     // A disk that has room for the whole picture is no fault.

@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include "basic/colour.h"
+#include "basic/twips.h"
 #include "form/form.h"
 #include "screen/assets.h"
 #include "screen/screen_painter.h"
@@ -31,6 +32,8 @@ private slots:
     void phoneWidthIsSharp();
     void statusCaptionsCentredOnIcons_data();
     void statusCaptionsCentredOnIcons();
+    void leftPartIsTheWindowsLeftColumns_data();
+    void leftPartIsTheWindowsLeftColumns();
 };
 
 namespace {
@@ -459,6 +462,35 @@ void TestPainting::statusCaptionsCentredOnIcons() {
                  qPrintable(where));
         QVERIFY2(std::abs(middle(ink) - middle(icons)) <= ratio, qPrintable(where));
     }
+}
+
+// The left part of the window, drawn only that far, is pixel for pixel the whole window's left
+// columns: at every density, with the band lengthening it, and whole when the window is narrower.
+void TestPainting::leftPartIsTheWindowsLeftColumns_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<bool>("lengthened");
+    QTest::addColumn<double>("width"); // twips
+    for (const qreal ratio : {1.0, 1.25, 2.0, 3.0}) {
+        const QByteArray name = QByteArray::number(ratio);
+        QTest::newRow(name + ", phone screen") << ratio << false << 7860.0;
+        QTest::newRow(name + ", lengthened") << ratio << true << 7860.0;
+        QTest::newRow(name + ", wider than the window") << ratio << false << 20000.0;
+    }
+}
+
+void TestPainting::leftPartIsTheWindowsLeftColumns() {
+    QFETCH(qreal, ratio);
+    QFETCH(bool, lengthened);
+    QFETCH(double, width);
+    StartedForm s;
+    if (lengthened)
+        s.form.click(ControlId::LengthenLabel);
+    const QImage whole = renderWindow(s.form, ratio);
+    const QImage left = renderWindowLeft(s.form, width, ratio);
+    const int columns = std::min(whole.width(), qRound(pixelEdge(width) * ratio));
+    QCOMPARE(left.size(), QSize(columns, whole.height()));
+    QCOMPARE(left.devicePixelRatio(), ratio);
+    QCOMPARE(left, whole.copy(0, 0, columns, whole.height()));
 }
 
 VOKARELO_TEST_MAIN(TestPainting)

@@ -626,6 +626,8 @@ void TestSetups::exportReplacingAFileAsks() {
         QVERIFY(!report.failure);
         QCOMPARE(report.picturesWritten, agree ? 3 : 0);
         QCOMPARE(report.picturesDeclined, agree ? 0 : 3);
+        // The run's pictures reached the disk together, before its report.
+        QCOMPARE(w.platform.files.syncs, agree ? 1 : 0);
         QVERIFY2(w.recorder().lines().endsWith(QStringLiteral("Check1")),
                  qPrintable(w.recorder().lines().join(u'|')));
         if (!agree) {

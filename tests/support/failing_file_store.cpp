@@ -9,9 +9,9 @@ namespace {
 
 class FailingFile : public PendingFile {
 public:
-    FailingFile(std::unique_ptr<PendingFile> file, const FailingFileStore& store)
+    FailingFile(std::unique_ptr<PendingFile> file, FailingFileStore& store)
         : file_(std::move(file)), fault_(store.fault), fullAt_(store.fullAt),
-          beforeCommit_(store.beforeCommit) {}
+          beforeCommit_(store.beforeCommit), syncs_(store.syncs) {}
 
     qint64 write(const char* data, qint64 size) override {
         const bool full = fault_ == FailingFileStore::Fault::DiskFull ||
@@ -28,6 +28,7 @@ public:
         return taken;
     }
     bool sync() override {
+        ++syncs_;
         if (fault_ == FailingFileStore::Fault::Sync)
             return failed(systemError(EIO));
         return file_->sync() || failed(file_->error());
@@ -37,12 +38,14 @@ public:
         return size < 0 ? fail(file_->error()) : size;
     }
     // A faulty rename leaves the file unnamed, to be discarded with it.
-    bool commit() override {
+    bool commit(Durable durable) override {
         if (beforeCommit_)
             beforeCommit_();
         if (fault_ == FailingFileStore::Fault::Commit)
             return failed(systemError(EIO));
-        return file_->commit() || failed(file_->error());
+        if (durable == Durable::Now)
+            ++syncs_;
+        return file_->commit(durable) || failed(file_->error());
     }
     FileError error() const override { return error_; }
 
@@ -60,13 +63,14 @@ private:
     FailingFileStore::Fault fault_;
     qint64 fullAt_;
     std::function<void()> beforeCommit_;
+    int& syncs_;
     qint64 written_ = 0;
     FileError error_;
 };
 
 class FailingFolder : public OpenFolder {
 public:
-    FailingFolder(std::unique_ptr<OpenFolder> folder, const FailingFileStore& store)
+    FailingFolder(std::unique_ptr<OpenFolder> folder, FailingFileStore& store)
         : folder_(std::move(folder)), store_(store) {}
 
     EntryKind entryKind(const QString& name) override {
@@ -87,9 +91,19 @@ public:
         return std::make_unique<FailingFile>(std::move(file), store_);
     }
 
+    quint64 fileSystem() const override { return folder_->fileSystem(); }
+    bool syncFileSystem(FileError* error) override {
+        ++store_.syncs;
+        if (store_.fault == FailingFileStore::Fault::Sync) {
+            *error = systemError(EIO);
+            return false;
+        }
+        return folder_->syncFileSystem(error);
+    }
+
 private:
     std::unique_ptr<OpenFolder> folder_;
-    const FailingFileStore& store_;
+    FailingFileStore& store_;
 };
 
 } // namespace

@@ -24,7 +24,7 @@ public:
                    // ENOSPC unless set)
         DiskFull,  // bytes from fullAt on are refused (ENOSPC), a write across it is cut short
         LostWrite, // bytes from fullAt on are dropped, yet every write reports them taken
-        Sync,      // the sync fails (EIO)
+        Sync,      // a sync fails (EIO): the file's, or the file system's that ends a batch
         Commit,    // the rename into place fails (EIO)
         ReadOnly,  // every existing file is one this user may not replace
     };
@@ -37,6 +37,9 @@ public:
     bool namedTemporaryFiles = false;
     // Runs when a complete file is about to take its name.
     std::function<void()> beforeCommit;
+    // How many syncs were asked for: of a file, of a folder as a file takes its name in it, of a
+    // file system at the end of a batch.
+    int syncs = 0;
 
     std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) override;
     std::unique_ptr<OpenFolder> openPrivateFolder(const QString& path, FileError* error) override;

@@ -11,6 +11,18 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+// Runs the lines of script with folder as the current folder.
+inline std::optional<ScriptFailure> runInFolder(BatchRunner& runner, const QString& folder,
+                                                QByteArray script) {
+    QBuffer lines(&script);
+    lines.open(QIODevice::ReadOnly);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder);
+    std::optional<ScriptFailure> failure = runner.run(lines);
+    QDir::setCurrent(previous);
+    return failure;
+}
+
 // A runner whose program folder, and current folder for the script's saves, is a fresh temporary
 // folder.
 struct ScriptRun {
@@ -23,13 +35,7 @@ struct ScriptRun {
 
     // Runs the lines with the temporary folder as the current folder.
     std::optional<ScriptFailure> run(QByteArray script) {
-        QBuffer lines(&script);
-        lines.open(QIODevice::ReadOnly);
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-        std::optional<ScriptFailure> failure = runner.run(lines);
-        QDir::setCurrent(previous);
-        return failure;
+        return runInFolder(runner, folder.path(), std::move(script));
     }
     QString path(const QString& name) const { return folder.filePath(name); }
 };

@@ -522,8 +522,11 @@ private slots:
         files.sort();
         expectedFiles.sort();
         QCOMPARE(files, expectedFiles);
-        if (!written.isEmpty())
+        if (!written.isEmpty()) {
             QCOMPARE(QImageReader(dir.filePath(written)).size(), QSize(524, 854));
+            // An export on its own is on the disk before it says so: the file, then its folder.
+            QCOMPARE(w.platform.files.syncs, 2);
+        }
         QCOMPARE(w.form.width(), 13335.0f);
     }
 
