@@ -3,6 +3,7 @@
 
 #include "accessible_widgets.h"
 #include "basic/colour.h"
+#include "basic/conversions.h"
 #include "basic/twips.h"
 #include "fading_notice.h"
 #include "file_dialog_fit.h"
@@ -41,6 +42,8 @@
 #include <memory>
 
 namespace {
+
+const QString QuitDoing = QStringLiteral("退出");
 
 void applyTextColour(QWidget* widget, const PanelControl& c) {
     if (!c.textColour)
@@ -92,23 +95,27 @@ MainWindow::MainWindow(WindowModel& model, Messages& messages)
 }
 
 void MainWindow::framedBy(QWidget& frame) {
-    if (QWidget* held = events_.inputHeld(); held && held != &frame)
-        held->removeEventFilter(this);
-    events_.holdInputOf(&frame);
+    if (frame_ && frame_ != &frame)
+        frame_->removeEventFilter(this);
+    frame_ = &frame;
     frame.installEventFilter(this);
 }
 
 // Closing the window (its window manager's close, Alt+F4) quits as the exit button does, once
 // whatever runs has ended.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Close || watched != events_.inputHeld())
+    if (event->type() != QEvent::Close || watched != frame_)
         return QWidget::eventFilter(watched, event);
     event->ignore();
-    runEvent(QStringLiteral("退出"), [this] {
-        if (session_.keepBeforeQuit())
-            endProgram(0);
-    });
+    runEvent(QuitDoing, [this] { quit(); });
     return true;
+}
+
+// Every way to quit ends here, as an event of the window: the session is kept, or the user is
+// asked what to do when it cannot be, and any failure is the form's to report.
+void MainWindow::quit() {
+    if (session_.keepBeforeQuit())
+        endProgram(0);
 }
 
 // A signal arrives wherever the program is: often inside an event that waits for the user or runs
@@ -158,16 +165,28 @@ void MainWindow::runEvent(const QString& doing, std::function<void()> event) {
     events_.run(doing, std::move(event));
 }
 
+// The field shows what the user typed at once, while the form takes it in its turn: until then
+// the window does not show the form's older text over it. What the events before it did to the
+// field stays: the typing is made again on the text they left.
+void MainWindow::typeLater(ControlId field, const QString& before, const QString& after) {
+    ++typingWaits_[std::size_t(field)];
+    runEvent(controlName(field), [this, field, before, after] {
+        --typingWaits_[std::size_t(field)];
+        actions_.type(field, rebasedEdit(before, after, form_.text(field)));
+    });
+}
+
 void MainWindow::timerTicked() {
     runEvent(QStringLiteral("Timer1"), [this] { actions_.timerTick(); });
 }
 
+// The quit an event asked for runs next, before what waited for that event: it was asked first.
 void MainWindow::afterEvent() {
     syncFromForm();
     if (endingSignal_)
         endForSignal();
-    else if (model_.takeQuitRequest() && session_.keepBeforeQuit())
-        endProgram(0);
+    else if (model_.takeQuitRequest())
+        events_.runNext(QuitDoing, [this] { quit(); });
 }
 
 // What a control does and the key that does it too, for its tooltip: Return in a field of its row
@@ -254,29 +273,32 @@ void MainWindow::buildPanel() {
             // the window's own showing of the form's text is such a change. A paste is the one
             // edit made while an event runs: the text it puts in is part of it.
             auto typed = std::make_shared<std::optional<QString>>();
-            QObject::connect(field, &QLineEdit::textEdited, [this, id, typed](const QString& text) {
-                *typed = text;
-                if (events_.running())
-                    actions_.type(id, text);
-                else
-                    runEvent(controlName(id), [this, id, text] { actions_.type(id, text); });
-            });
-            QObject::connect(
-                field, &QLineEdit::textChanged, [this, id, field, typed](const QString& text) {
-                    if (*typed == text) {
-                        typed->reset();
-                        return;
-                    }
-                    if (field->isModified() || text == form_.text(id))
-                        return;
-                    runEvent(controlName(id), [this, id, text] { actions_.type(id, text); });
-                });
+            QObject::connect(field, &QLineEdit::textEdited,
+                             [this, id, field, typed](const QString& text) {
+                                 *typed = text;
+                                 if (pastingInto_ == id)
+                                     actions_.type(id, text);
+                                 else
+                                     typeLater(id, field->textBefore(), text);
+                             });
+            QObject::connect(field, &QLineEdit::textChanged,
+                             [this, id, field, typed](const QString& text) {
+                                 if (*typed == text) {
+                                     typed->reset();
+                                     return;
+                                 }
+                                 if (field->isModified() || text == form_.text(id))
+                                     return;
+                                 typeLater(id, field->textBefore(), text);
+                             });
             field->pasteAsked = [this, id, field] {
                 runEvent(controlName(id), [this, id, field] {
                     const QString pasted =
                         form_.clipboardTextFor(id, field->roomFor(Form::MaxFieldText));
-                    if (!pasted.isEmpty())
-                        field->pasteText(pasted);
+                    if (pasted.isEmpty())
+                        return;
+                    const QScopedValueRollback<std::optional<ControlId>> pasting(pastingInto_, id);
+                    field->pasteText(pasted);
                 });
             };
             field->doubleClicked = [this, id] {
@@ -359,7 +381,7 @@ void MainWindow::syncFromForm() {
         if (c.kind == ControlKind::Line)
             continue;
         if (auto* field = dynamic_cast<FieldEdit*>(widget)) {
-            if (field->text() != form_.text(id))
+            if (field->text() != form_.text(id) && typingWaits_[std::size_t(id)] == 0)
                 field->showText(form_.text(id));
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             // Ticked is Value 1, as every command reads a box; the commands set only 0 and 1.

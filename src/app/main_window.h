@@ -12,6 +12,7 @@
 #include "window_mover.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -44,8 +45,7 @@ public:
     void runEvent(const QString& doing, std::function<void()> event);
     // The window's timer ticked.
     void timerTicked();
-    // The top-level window around this one: its input is held while an event runs, and closing
-    // it quits as the exit button does.
+    // The top-level window around this one: closing it quits as the exit button does.
     void framedBy(QWidget& frame);
     // The program is asked to end by the signal: what runs stops where it may (a set-up's run after
     // its line, an open box or dialog with its escape answer), then the session is kept, or why not
@@ -86,6 +86,10 @@ private:
     void afterEvent();
     // Ends the program for the signal that asked it to, keeping the session first.
     void endForSignal();
+    void quit();
+    // The user's typing in a field, which turned before into after, for the form once the events
+    // before it have run.
+    void typeLater(ControlId field, const QString& before, const QString& after);
 
     WindowModel& model_;
     Form& form_;
@@ -107,5 +111,11 @@ private:
     Messages& messages_;
     // The signal that asked the program to end, while what ran then comes to its end.
     std::optional<int> endingSignal_;
+    // The top-level window around this one, whose closing quits.
+    QPointer<QWidget> frame_;
+    // The field a paste puts its text in, which the pasting event takes at once.
+    std::optional<ControlId> pastingInto_;
+    // A field's typed texts still waiting for an event that runs.
+    std::array<int, ControlCount> typingWaits_{};
     bool endedForSignal_ = false;
 };

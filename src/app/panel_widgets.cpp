@@ -85,7 +85,11 @@ constexpr qsizetype RecordedCharactersKept = 1 << 16;
 } // namespace
 
 FieldEdit::FieldEdit(const QString& text, QWidget* parent)
-    : QLineEdit(text, parent), stepStart_(text), lengthBefore_(QLineEdit::text().size()) {
+    : QLineEdit(text, parent), stepStart_(text), lengthBefore_(QLineEdit::text().size()),
+      shown_(text) {
+    // First of the field's receivers, so that every other one can tell what the change changed.
+    QObject::connect(this, &QLineEdit::textChanged, this,
+                     [this](const QString& now) { before_ = std::exchange(shown_, now); });
     // Qt records an edit as the characters it removed and those it put in: no more than the text
     // before it and the text after it.
     QObject::connect(this, &QLineEdit::textEdited, this, [this](const QString& edited) {

@@ -50,6 +50,9 @@ public:
     qsizetype roomFor(qsizetype most) const;
     // Puts the text in at the cursor, over the selection, as typing it would.
     void pasteText(const QString& text);
+    // The text before the change being told of, while its textEdited or textChanged is told (Qt
+    // tells textEdited first).
+    const QString& textBefore() const { return shown_ != text() ? shown_ : before_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -81,6 +84,8 @@ private:
     qsizetype recorded_ = 0;
     qsizetype lengthBefore_;
     bool undoing_ = false;
+    QString shown_;
+    QString before_;
 };
 
 // A button of the panel. Return and Enter press it when it has the focus, as Space does: the

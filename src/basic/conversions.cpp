@@ -2,6 +2,7 @@
 #include "conversions.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -164,4 +165,24 @@ QString escapedForWindow(const QString& text) {
         }
     }
     return escapedForTerminal(lines);
+}
+
+QString rebasedEdit(const QString& before, const QString& after, const QString& now) {
+    if (now == before)
+        return after;
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype head = 0;
+    while (head < shorter && before[head] == after[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    const QString inserted = after.mid(head, after.size() - head - tail);
+    const qsizetype removed = before.size() - head - tail;
+    // At the end of the text the edit stays at the end; elsewhere it stays where the cursor was,
+    // counted from the start, as a cursor is.
+    const qsizetype at =
+        tail == 0 ? std::max<qsizetype>(0, now.size() - removed) : std::min(head, now.size());
+    return now.left(at) + inserted + now.mid(at + std::min(removed, now.size() - at));
 }

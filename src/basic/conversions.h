@@ -35,6 +35,12 @@ QString elidedMiddle(const QString& text, qsizetype most);
 // How long a path a message shows, shortened in its middle beyond that.
 inline constexpr qsizetype ShownPathCharacters = 100;
 
+// An edit that turned before into after, made again on now, a text that changed meanwhile: the
+// characters it removed and those it put in, at the end of now when the edit was at the end of
+// before, else as many characters from now's start as from before's. Typing at the end of a field
+// appends to whatever the field holds by then; an unchanged text gives after itself.
+QString rebasedEdit(const QString& before, const QString& after, const QString& now);
+
 // Every occurrence of what, removed in one left-to-right pass.
 QString removeAll(const QString& text, const QString& what);
 // Splits at every separator, keeping empty parts.

@@ -761,6 +761,68 @@ private slots:
                  QStringList({"Command1", "Command1", "Command1", "Text1 = 89%x"}));
     }
 
+    // Keys go to the field they were typed into while an event waits, the clipboard's owner or
+    // the export's pause: a click moves the focus at once, and each field takes its own typing,
+    // in order, once the event has ended; none twice.
+    void keysLandWhereAimedDuringAWait_data() {
+        QTest::addColumn<bool>("duringExport");
+        QTest::newRow("slow clipboard owner") << false;
+        QTest::newRow("export's pause") << true;
+    }
+    void keysLandWhereAimedDuringAWait() {
+        QFETCH(bool, duringExport);
+        Shell s;
+        QTemporaryDir folder;
+        s.platform.files.folder = folder.path();
+        s.platform.clipboard.textValue = QStringLiteral("13912345678");
+        auto* battery = static_cast<QLineEdit*>(s.widget(ControlId::BatteryField));
+        auto* clock = static_cast<QLineEdit*>(s.widget(ControlId::ClockField));
+        const QString batteryBefore = s.form.text(ControlId::BatteryField);
+        QVERIFY(batteryBefore != QStringLiteral("50%"));
+        const QString clockBefore = s.form.text(ControlId::ClockField);
+        const auto typeDuringTheWait = [&] {
+            QTest::mouseClick(battery, Qt::LeftButton);
+            QTest::keyClick(battery, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(battery, "50%");
+            QTest::mouseClick(s.widget(ControlId::BatteryDownButton), Qt::LeftButton);
+            QTest::mouseClick(clock, Qt::LeftButton);
+            QTest::keyClick(clock, Qt::Key_End);
+            QTest::keyClicks(clock, "B");
+            QCOMPARE(QApplication::focusWidget(), clock);
+            // The fields show the typing; the form has taken none of it yet.
+            QCOMPARE(battery->text(), QStringLiteral("50%"));
+            QCOMPARE(s.form.text(ControlId::BatteryField), batteryBefore);
+        };
+        if (duringExport) {
+            QTest::mouseClick(s.window, Qt::LeftButton, {}, QPoint(40, 70)); // the back arrow
+            QTest::mouseClick(s.window, Qt::LeftButton, {}, QPoint(40, 70)); // wide again
+            s.platform.timer.whilePaused = [&] {
+                s.platform.timer.whilePaused = nullptr;
+                typeDuringTheWait();
+            };
+            QTest::mouseClick(s.widget(ControlId::SavePictureLabel), Qt::LeftButton);
+            QVERIFY(QFileInfo::exists(
+                folder.filePath(s.form.text(ControlId::NumberField) + QStringLiteral(".jpg"))));
+        } else {
+            s.platform.clipboard.whileReading = [&] {
+                s.platform.clipboard.whileReading = nullptr;
+                typeDuringTheWait();
+            };
+            QTest::mouseClick(s.widget(ControlId::NumberPasteButton), Qt::LeftButton);
+            QCOMPARE(s.form.text(ControlId::NumberField), QStringLiteral("13912345678"));
+        }
+        // Typed, then stepped down by 减1: the step works on the typed text, as it came after it.
+        s.model.commitTyping();
+        const QStringList lines = s.recorder().lines();
+        QCOMPARE(lines.mid(lines.size() - 3),
+                 QStringList({QStringLiteral("Text1 = 50%"), QStringLiteral("Command1"),
+                              QStringLiteral("Text2 = ") + clockBefore + u'B'}));
+        QCOMPARE(s.form.text(ControlId::BatteryField), QStringLiteral("49%"));
+        QCOMPARE(s.form.text(ControlId::ClockField), clockBefore + u'B');
+        QCOMPARE(clock->text(), clockBefore + u'B');
+        QCOMPARE(battery->text(), s.form.text(ControlId::BatteryField));
+    }
+
     // The timer's tick, a command of the menu and a second click that arrive while an event runs
     // wait for it: the export never runs inside a paste.
     void timerAndMenuDuringAnEventWait() {

@@ -285,6 +285,54 @@ private slots:
 
     // The program's folder from the program file's path as the system gives it: a name that is
     // not UTF-8 is told apart, so that the export never writes into a folder of another name.
+    // Typing made again on a text that changed meanwhile keeps both changes where it can.
+    void editsMadeAgain_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("now");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("text unchanged") << "92%"
+                                        << "50%"
+                                        << "92%"
+                                        << "50%";
+        QTest::newRow("appended") << "92%"
+                                  << "92%x"
+                                  << "89%"
+                                  << "89%x";
+        QTest::newRow("put in front") << "9:41"
+                                      << "19:41"
+                                      << "10:05"
+                                      << "110:05";
+        QTest::newRow("in the middle") << "abcd"
+                                       << "abXcd"
+                                       << "abcdef"
+                                       << "abXcdef";
+        QTest::newRow("all replaced") << "92%"
+                                      << "5"
+                                      << "89%"
+                                      << "5";
+        QTest::newRow("deleted at the end") << "92%"
+                                            << "92"
+                                            << "89%"
+                                            << "89";
+        QTest::newRow("emptied meanwhile") << "abc"
+                                           << "abcd"
+                                           << ""
+                                           << "d";
+        QTest::newRow("repeated letters") << "aa"
+                                          << "aaa"
+                                          << "b"
+                                          << "ba";
+        QTest::newRow("surrogate pair appended")
+            << "x" << QStringLiteral("x\U0001F600") << "y" << QStringLiteral("y\U0001F600");
+    }
+    void editsMadeAgain() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(QString, now);
+        QTEST(rebasedEdit(before, after, now), "expected");
+    }
+
     void programFolders_data() {
         QTest::addColumn<QByteArray>("executable");
         QTest::addColumn<QString>("folder");

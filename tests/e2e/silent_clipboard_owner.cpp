@@ -1,32 +1,31 @@
 // SPDX-License-Identifier: MIT
-// Takes the CLIPBOARD selection of the X display named by DISPLAY and never answers a request for
-// it, as a program that hangs while it holds the clipboard. Prints "owner" once it holds the
-// selection; ends when another program takes the selection, or when it is killed.
+// Takes the CLIPBOARD selection of the X display named by DISPLAY, as a program that hangs, or is
+// slow, while it holds the clipboard:
+//   silent_clipboard_owner               never answers a request for it
+//   silent_clipboard_owner MS TEXT       answers each request MS milliseconds late, offering TEXT
+//                                        as UTF-8
+// Prints "owner" once it holds the selection; ends when another program takes the selection, or
+// when it is killed.
 
-#include <X11/Xlib.h>
+#include "../platform/x11_clipboard_owner.h"
+
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <thread>
 
-int main() {
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) {
-        std::fprintf(stderr, "no X display\n");
-        return 2;
-    }
-    const Window window =
-        XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
-    const Atom clipboard = XInternAtom(display, "CLIPBOARD", False);
-    XSetSelectionOwner(display, clipboard, window, CurrentTime);
-    if (XGetSelectionOwner(display, clipboard) != window) {
+int main(int argc, char** argv) {
+    const bool answers = argc == 3;
+    const X11ClipboardOwner owner(answers ? X11ClipboardOwner::Manner::Answers
+                                          : X11ClipboardOwner::Manner::Silent,
+                                  "UTF8_STRING", answers ? QByteArray(argv[2]) : QByteArray(),
+                                  answers ? std::atoi(argv[1]) : 0);
+    if (!owner.ownsClipboard()) {
         std::fprintf(stderr, "could not take the clipboard\n");
         return 1;
     }
     std::puts("owner");
     std::fflush(stdout);
-    // A SelectionRequest is read and dropped: the requestor waits for a SelectionNotify that never
-    // comes.
-    for (XEvent event;;) {
-        XNextEvent(display, &event);
-        if (event.type == SelectionClear)
-            return 0;
-    }
+    while (!owner.lost())
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
 }

@@ -5,8 +5,9 @@
 #include <cstring>
 #include <poll.h>
 
-X11ClipboardOwner::X11ClipboardOwner(Manner manner, const QByteArray& type, const QByteArray& bytes)
-    : manner_(manner), bytes_(bytes), connection_(0), c_(connection_.get()) {
+X11ClipboardOwner::X11ClipboardOwner(Manner manner, const QByteArray& type, const QByteArray& bytes,
+                                     int lateMs)
+    : manner_(manner), bytes_(bytes), connection_(0), c_(connection_.get()), lateMs_(lateMs) {
     if (!connection_.isOpen())
         return;
     clipboard_ = connection_.atom("CLIPBOARD");
@@ -36,8 +37,12 @@ void X11ClipboardOwner::serve() {
             continue;
         }
         const int type = event->response_type & 0x7f;
-        if (type == XCB_SELECTION_REQUEST && manner_ != Manner::Silent)
+        if (type == XCB_SELECTION_REQUEST && manner_ != Manner::Silent) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(lateMs_));
             answer(*reinterpret_cast<xcb_selection_request_event_t*>(event));
+        }
+        if (type == XCB_SELECTION_CLEAR)
+            lost_ = true;
         if (type == XCB_PROPERTY_NOTIFY) {
             const auto* changed = reinterpret_cast<xcb_property_notify_event_t*>(event);
             if (changed->window == partsTo_ && changed->atom == partsProperty_ &&

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 // Another program holding the X clipboard: a connection, a window and a thread of its own that
@@ -21,12 +22,16 @@ public:
     };
     static constexpr int PartBytes = 1 << 20;
 
-    X11ClipboardOwner(Manner manner, const QByteArray& type, const QByteArray& bytes);
+    // Each answer comes lateMs milliseconds after its request.
+    X11ClipboardOwner(Manner manner, const QByteArray& type, const QByteArray& bytes,
+                      int lateMs = 0);
     ~X11ClipboardOwner();
     X11ClipboardOwner(const X11ClipboardOwner&) = delete;
     X11ClipboardOwner& operator=(const X11ClipboardOwner&) = delete;
 
     bool ownsClipboard() const { return owns_; }
+    // Whether another program has taken the clipboard since.
+    bool lost() const { return lost_; }
 
 private:
     void serve();
@@ -44,6 +49,8 @@ private:
     xcb_window_t partsTo_ = XCB_NONE;
     xcb_atom_t partsProperty_ = XCB_ATOM_NONE;
     qsizetype sent_ = 0;
+    int lateMs_;
+    std::atomic<bool> lost_{false};
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };
