@@ -63,6 +63,7 @@ MainWindow::MainWindow(WindowModel& model, Messages& messages)
       actions_(model.actions()),
       events_([this](const QString& doing,
                      const std::function<void()>& event) { form_.dispatch(event, doing); },
+              [this](std::function<void()> then) { form_.whenIdle(std::move(then)); },
               [this] { afterEvent(); }),
       setupFiles_(*this, model, messages),
       windowActions_(*this, model, setupFiles_,
@@ -71,6 +72,7 @@ MainWindow::MainWindow(WindowModel& model, Messages& messages)
                      }),
       session_(*this, model, messages, setupFiles_), noticed_(model.handedOver()),
       messages_(messages) {
+    setupFiles_.goOn = [this](Task<> task) { events_.goOnWith(std::move(task)); };
     setWindowIcon(programIcon());
     setFont(toQFont(defaultPanelFontSpec()));
     setAcceptDrops(true);
@@ -163,6 +165,15 @@ void MainWindow::click(ControlId id) {
 
 void MainWindow::runEvent(const QString& doing, std::function<void()> event) {
     events_.run(doing, std::move(event));
+}
+
+// The clipboard's text where the field's cursor is, once the clipboard's owner has answered.
+Task<> MainWindow::pasteInto(ControlId id, QPointer<FieldEdit> field) {
+    const QString pasted = co_await form_.clipboardTextFor(id, field->roomFor(Form::MaxFieldText));
+    if (pasted.isEmpty() || !field)
+        co_return;
+    const QScopedValueRollback<std::optional<ControlId>> pasting(pastingInto_, id);
+    field->pasteText(pasted);
 }
 
 // The field shows what the user typed at once, while the form takes it in its turn: until then
@@ -292,14 +303,8 @@ void MainWindow::buildPanel() {
                                  typeLater(id, field->textBefore(), text);
                              });
             field->pasteAsked = [this, id, field] {
-                runEvent(controlName(id), [this, id, field] {
-                    const QString pasted =
-                        form_.clipboardTextFor(id, field->roomFor(Form::MaxFieldText));
-                    if (pasted.isEmpty())
-                        return;
-                    const QScopedValueRollback<std::optional<ControlId>> pasting(pastingInto_, id);
-                    field->pasteText(pasted);
-                });
+                runEvent(controlName(id),
+                         [this, id, field] { form_.goOnWith(pasteInto(id, field)); });
             };
             field->doubleClicked = [this, id] {
                 runEvent(controlName(id), [this, id] { actions_.dblClick(id); });

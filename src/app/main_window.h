@@ -27,6 +27,7 @@ class QLabel;
 class QLineEdit;
 class QCheckBox;
 class PhoneScreenView;
+class FieldEdit;
 
 // The borderless window: it paints the phone screen from the form, lays the settings panel's
 // widgets over it from the panel table, forwards every event to the window's model and shows the
@@ -87,6 +88,7 @@ private:
     // Ends the program for the signal that asked it to, keeping the session first.
     void endForSignal();
     void quit();
+    Task<> pasteInto(ControlId id, QPointer<FieldEdit> field);
     // The user's typing in a field, which turned before into after, for the form once the events
     // before it have run.
     void typeLater(ControlId field, const QString& before, const QString& after);

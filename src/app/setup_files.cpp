@@ -96,14 +96,18 @@ void SetupFiles::open() {
 }
 
 void SetupFiles::openFile(const QString& path) {
+    goOn(openSteps(path));
+}
+
+Task<> SetupFiles::openSteps(QString path) {
     QFile script;
     if (const QString refusal = openRegularFile(path, script); !refusal.isEmpty()) {
         tell(QStringLiteral("无法打开%1：%2").arg(path, refusal));
-        return;
+        co_return;
     }
     if (model_.hasUnsavedActions() &&
         !messages_.ask(QStringLiteral("打开%1会丢弃还没有保存的操作。继续吗？").arg(path)))
-        return;
+        co_return;
     const QString name = QFileInfo(path).fileName();
     if (used)
         used(path);
@@ -145,15 +149,15 @@ void SetupFiles::openFile(const QString& path) {
     const PlannedWrites writes = writesNeedingConsent(script, folder, keepGoing, &stopped);
     progress.reset();
     if (stopped)
-        return;
+        co_return;
     if (writes.needAsking() && !messages_.ask(consentQuestion(name, folder, writes)))
-        return;
+        co_return;
     if (!script.seek(0)) {
         tell(QStringLiteral("无法读取%1：%2").arg(path, script.errorString()));
-        return;
+        co_return;
     }
 
-    const SetupRunReport report = model_.openDocument(
+    const SetupRunReport report = co_await model_.startDocument(
         script, name, folder, writes.needAsking() ? &writes : nullptr, keepGoing);
     progress.reset();
     if (const QString summary = runSummary(path, report); !summary.isEmpty())

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "basic/task.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -21,16 +23,19 @@ public:
     bool save();
     void open();
     // Runs the script at path on the window started afresh, after asking whether to throw away
-    // actions that are not saved.
+    // actions that are not saved. The event that opens it goes on until the run has ended.
     void openFile(const QString& path);
 
     // Told of each set-up file saved, or read to be run.
     std::function<void(const QString& path)> used;
+    // Takes the task an event goes on in: the window's event queue.
+    std::function<void(Task<> task)> goOn;
 
     // The set-up a drag carries: one local file ending in ".vks".
     static std::optional<QString> setupIn(const QMimeData* data);
 
 private:
+    Task<> openSteps(QString path);
     QString lastFolder() const;
     void rememberFolder(const QString& filePath);
     void tell(const QString& text);

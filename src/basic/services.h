@@ -2,11 +2,13 @@
 #pragma once
 
 #include "file_store.h"
+#include "task.h"
 
 #include <QDateTime>
 #include <QImage>
 #include <QLocale>
 #include <QString>
+#include <functional>
 
 // The world outside the program, one small interface a service: the commands reach it only through
 // these, so that a test's fake stands in for one service at a time.
@@ -48,14 +50,23 @@ public:
 };
 
 // The clipboard: plain text and a picture. A read waits for the clipboard's owner once at the most,
-// however many formats it might try.
+// however many formats it might try, and answers through then, once: at once when nobody need be
+// waited for, else later, from the event loop, while the window goes on.
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
     // A text of more than mostCharacters UTF-16 units is TooLarge: the reader need hold no more of
     // it than that, however much the owner offers.
-    virtual ClipboardText text(qsizetype mostCharacters) const = 0;
-    virtual ClipboardPicture picture() const = 0;
+    virtual void readText(qsizetype mostCharacters, std::function<void(ClipboardText)> then) = 0;
+    virtual void readPicture(std::function<void(ClipboardPicture)> then) = 0;
+    // The reads, awaited by a task.
+    Answer<ClipboardText> text(qsizetype mostCharacters) {
+        return Answer<ClipboardText>(
+            [this, mostCharacters](auto then) { readText(mostCharacters, std::move(then)); });
+    }
+    Answer<ClipboardPicture> picture() {
+        return Answer<ClipboardPicture>([this](auto then) { readPicture(std::move(then)); });
+    }
     // Puts the picture on the clipboard for other programs to paste. False when it is not the
     // clipboard's now: the window system gave the clipboard to no one, or would not take it from a
     // window that has had no input yet, as a Wayland compositor may refuse it. The picture is then
@@ -63,7 +74,7 @@ public:
     virtual bool setPicture(const QImage& picture) = 0;
 };
 
-// The window's one timer, and the pause of a command.
+// The window's one timer, and the pauses of a command.
 class Timer {
 public:
     virtual ~Timer() = default;
@@ -71,9 +82,16 @@ public:
     // drives the window.
     virtual void start(int milliseconds) = 0;
     virtual void stop() = 0;
-    // A pause of the command that runs, milliseconds long. The window goes on painting meanwhile;
-    // what the user does during it waits for the command to end.
-    virtual void pause(int milliseconds) = 0;
+    // Calls then once, milliseconds from now, from the event loop: the window goes on meanwhile.
+    // Where nothing else would run during the pause (the script mode, the tests' services) it is
+    // called at once.
+    virtual void after(int milliseconds, std::function<void()> then) = 0;
+    // The pause, awaited by a task.
+    Answer<Arrived> pause(int milliseconds) {
+        return Answer<Arrived>([this, milliseconds](auto then) {
+            after(milliseconds, [then = std::move(then)] { then(Arrived{}); });
+        });
+    }
 };
 
 // The screen the window is on.

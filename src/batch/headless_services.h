@@ -9,8 +9,10 @@
 // script's "clipboard" lines give the paste buttons theirs).
 class MemoryClipboard final : public Clipboard {
 public:
-    ClipboardText text(qsizetype) const override { return {}; }
-    ClipboardPicture picture() const override { return answeredPicture(picture_); }
+    void readText(qsizetype, std::function<void(ClipboardText)> then) override { then({}); }
+    void readPicture(std::function<void(ClipboardPicture)> then) override {
+        then(answeredPicture(picture_));
+    }
     bool setPicture(const QImage& picture) override {
         picture_ = picture;
         return true;
@@ -26,7 +28,7 @@ class ImmediateTimer final : public Timer {
 public:
     void start(int) override {}
     void stop() override {}
-    void pause(int) override {}
+    void after(int, std::function<void()> then) override { then(); }
 };
 
 // A full-HD screen: tall enough for the lengthened window (1015 pixels), so that the resize rules,

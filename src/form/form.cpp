@@ -3,6 +3,7 @@
 
 #include "basic/command_error.h"
 
+#include <QScopedValueRollback>
 #include <QString>
 #include <cmath>
 #include <exception>
@@ -98,6 +99,7 @@ void Form::start() {
 }
 
 void Form::dispatch(const std::function<void()>& action, const QString& doing) {
+    const QScopedValueRollback running(doing_, doing);
     try {
         action();
     } catch (const CommandError& error) {
@@ -107,6 +109,38 @@ void Form::dispatch(const std::function<void()>& action, const QString& doing) {
             CommandError::internal(doing, QString::fromLocal8Bit(error.what())));
     } catch (...) {
         observer_->commandFailed(CommandError::internal(doing, {}));
+    }
+}
+
+void Form::goOnWith(Task<> task) {
+    const QString doing = doing_;
+    if (task.ended()) {
+        dispatch([&] { task.takeNow(); }, doing);
+        return;
+    }
+    pending_.push_back(std::move(task));
+    const auto waiting = std::prev(pending_.end());
+    waiting->whenEnded([this, waiting, doing] {
+        Task<> ended = std::move(*waiting);
+        pending_.erase(waiting);
+        dispatch([&] { ended.takeNow(); }, doing);
+        runIdleWaiters();
+    });
+}
+
+void Form::whenIdle(std::function<void()> then) {
+    if (idle() && idleWaiters_.empty())
+        then();
+    else
+        idleWaiters_.push_back(std::move(then));
+}
+
+// A waiter that starts another task leaves the rest waiting for it.
+void Form::runIdleWaiters() {
+    while (idle() && !idleWaiters_.empty()) {
+        const std::function<void()> next = std::move(idleWaiters_.front());
+        idleWaiters_.pop_front();
+        next();
     }
 }
 
@@ -162,13 +196,13 @@ CommandError Form::tooLongFor(const PanelControl& field) {
                         QStringLiteral("最多能填写 %1 个字符").arg(MaxFieldText));
 }
 
-QString Form::clipboardTextFor(ControlId field, qsizetype room) const {
-    const ClipboardText clipboard = services_.clipboard.text(room);
+Task<QString> Form::clipboardTextFor(ControlId field, qsizetype room) {
+    const ClipboardText clipboard = co_await services_.clipboard.text(room);
     if (clipboard.read == ClipboardRead::NoAnswer)
         throw CommandError(ErrorKind::ClipboardNoAnswer);
     if (clipboard.read == ClipboardRead::TooLarge)
         throw tooLongFor(definition(field));
-    return clipboard.text;
+    co_return clipboard.text;
 }
 
 bool Form::answers(ControlId control, EventKind event) const {

@@ -10,7 +10,9 @@
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <deque>
 #include <functional>
+#include <list>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -130,6 +132,19 @@ public:
     // an error the commands know is the observer's, anything else an internal error naming what
     // was being done (the handler's name in the window definition).
     void dispatch(const std::function<void()>& action, const QString& doing = {});
+    // --- Events that wait. A handler goes on in a task when it must wait (the export's pause, a
+    // read of another program's clipboard): its event is pending until the task ends, and an error
+    // the task ends with is reported as the handler's own would be.
+    void goOnWith(Task<> task);
+    // Whether no event's task is pending.
+    bool idle() const { return pending_.empty(); }
+    // Runs then once no event's task is pending: at once when none is, else in the order asked.
+    void whenIdle(std::function<void()> then);
+    // The same, awaited by a task.
+    Answer<Arrived> untilIdle() {
+        return Answer<Arrived>(
+            [this](auto then) { whenIdle([then = std::move(then)] { then(Arrived{}); }); });
+    }
     // Whether a handler answers the event on the control.
     bool answers(ControlId control, EventKind event) const;
     // Whether a set-up records a click on the control or element, as the binding table says.
@@ -169,7 +184,7 @@ public:
     // empty when the clipboard holds no text. A text beyond the room is refused as setText refuses
     // it, and an owner of the clipboard that does not answer is an error too: the paste changes
     // nothing then.
-    QString clipboardTextFor(ControlId field, qsizetype room) const;
+    Task<QString> clipboardTextFor(ControlId field, qsizetype room);
     int value(ControlId box) const { return state(box).value; }
     // A new Value runs the box's Click handler at once, nested; the same Value runs nothing.
     void setValue(ControlId box, int value);
@@ -212,8 +227,15 @@ private:
     void setSide(float& side, double twips, const QString& name);
     void runResize();
 
+    void runIdleWaiters();
+
     Services services_;
     FormObserver* observer_;
+    // The handler that runs, for an error of the task it goes on in.
+    QString doing_;
+    // The tasks of events that wait, and what waits for them to end.
+    std::list<Task<>> pending_;
+    std::deque<std::function<void()>> idleWaiters_;
     WindowDefinition definition_;
     std::vector<ScreenElement> elements_;
     std::array<ControlState, ControlCount> controls_;

@@ -98,22 +98,33 @@ QtClipboard::QtClipboard(ClipboardWaits waits) : waits_(waits) {
     inputWitness();
 }
 
-ClipboardText QtClipboard::text(qsizetype mostCharacters) const {
-    if (onX11())
-        if (const std::optional<ClipboardText> read = readX11ClipboardText(mostCharacters, waits_))
-            return *read;
-    return readClipboardText(QGuiApplication::clipboard()->mimeData(), mostCharacters);
+void QtClipboard::readText(qsizetype mostCharacters, std::function<void(ClipboardText)> then) {
+    if (onX11()) {
+        readX11ClipboardText(
+            mostCharacters, waits_, [mostCharacters, then](std::optional<ClipboardText> read) {
+                then(read ? *read
+                          : readClipboardText(QGuiApplication::clipboard()->mimeData(),
+                                              mostCharacters));
+            });
+        return;
+    }
+    then(readClipboardText(QGuiApplication::clipboard()->mimeData(), mostCharacters));
 }
 
-ClipboardPicture QtClipboard::picture() const {
+void QtClipboard::readPicture(std::function<void(ClipboardPicture)> then) {
     const QMimeData* data = offered_ ? QGuiApplication::clipboard()->mimeData() : nullptr;
     // The capture's own picture is read in this program, with no other program to wait for.
-    if (data && data == offered_)
-        return answeredPicture(qvariant_cast<QImage>(data->imageData()));
-    if (onX11())
-        if (const std::optional<ClipboardPicture> read = readX11ClipboardPicture(waits_))
-            return *read;
-    return readClipboardPicture(QGuiApplication::clipboard()->mimeData());
+    if (data && data == offered_) {
+        then(answeredPicture(qvariant_cast<QImage>(data->imageData())));
+        return;
+    }
+    if (onX11()) {
+        readX11ClipboardPicture(waits_, [then](std::optional<ClipboardPicture> read) {
+            then(read ? *read : readClipboardPicture(QGuiApplication::clipboard()->mimeData()));
+        });
+        return;
+    }
+    then(readClipboardPicture(QGuiApplication::clipboard()->mimeData()));
 }
 
 bool QtClipboard::setPicture(const QImage& picture) {

@@ -14,8 +14,8 @@ public:
     // The clipboard's owner has the waits' time for each of its answers and for a whole read.
     explicit QtClipboard(ClipboardWaits waits = {});
 
-    ClipboardText text(qsizetype mostCharacters) const override;
-    ClipboardPicture picture() const override;
+    void readText(qsizetype mostCharacters, std::function<void(ClipboardText)> then) override;
+    void readPicture(std::function<void(ClipboardPicture)> then) override;
     // On Wayland the compositor's answer comes later, or never when it ignores the request; the
     // picture counts as the clipboard's only when the request could carry the serial of an input
     // event, which the compositor asks for, and this program then holds the clipboard.

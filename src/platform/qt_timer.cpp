@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "qt_timer.h"
 
-#include <QEventLoop>
-
 QtTimer::QtTimer() {
     timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, this, &QtTimer::ticked);
 }
 
-void QtTimer::pause(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
+void QtTimer::after(int milliseconds, std::function<void()> then) {
+    QTimer::singleShot(milliseconds, this, std::move(then));
 }

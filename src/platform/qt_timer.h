@@ -6,8 +6,8 @@
 #include <QObject>
 #include <QTimer>
 
-// The window's one timer as a Qt timer, whose tick is the signal ticked, and the pause as an event
-// loop of its own that only its time ends.
+// The window's one timer as a Qt timer, whose tick is the signal ticked, and a command's pause as a
+// single shot of the event loop's.
 class QtTimer final : public QObject, public Timer {
     Q_OBJECT
 
@@ -16,9 +16,9 @@ public:
 
     void start(int milliseconds) override { timer_.start(milliseconds); }
     void stop() override { timer_.stop(); }
-    // Paint events, the clipboard's requests from other programs and timers go on meanwhile; what
-    // they bring for the window is the window's to queue until the command that pauses has ended.
-    void pause(int milliseconds) override;
+    // Paint events, the clipboard's requests from other programs and timers go on meanwhile; a
+    // pause that has not ended when this timer goes ends with it, unanswered.
+    void after(int milliseconds, std::function<void()> then) override;
 
 signals:
     void ticked();

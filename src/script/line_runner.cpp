@@ -128,6 +128,11 @@ void LineRunner::exportFinished(const ExportOutcome& outcome) {
 }
 
 std::optional<ScriptFailure> LineRunner::run(QIODevice& script, const RunOptions& options) {
+    // The script mode's services answer at once: nothing can keep the run waiting.
+    return start(script, options).takeNow();
+}
+
+Task<std::optional<ScriptFailure>> LineRunner::start(QIODevice& script, RunOptions options) {
     const Form::ObservedBy observing(form_, *this);
     outside_ = &observing.outside();
     options_ = &options;
@@ -135,21 +140,22 @@ std::optional<ScriptFailure> LineRunner::run(QIODevice& script, const RunOptions
     // The run's pictures reach the disk together, in one sync rather than two for each, and before
     // the run is over: whoever reads its outcome may take them as saved.
     DurableBatch durable(form_.files());
-    std::optional<ScriptFailure> failure = runLines(script, options);
+    std::optional<ScriptFailure> failure = co_await runLines(script, options);
     FileError error;
     if (durable.finish(&error))
-        return failure;
+        co_return failure;
     const ScriptText unsynced = {
         QStringLiteral("the pictures written may not be on the disk: %1").arg(error.text),
         QStringLiteral("写入的图片可能没有存到磁盘上：%1").arg(error.text)};
     if (!failure)
-        return ScriptFailure{lineNumber_, {}, unsynced, false};
+        co_return ScriptFailure{lineNumber_, {}, unsynced, false};
     failure->message.english += QStringLiteral("; ") + unsynced.english;
     failure->message.chinese += QStringLiteral("；") + unsynced.chinese;
-    return failure;
+    co_return failure;
 }
 
-std::optional<ScriptFailure> LineRunner::runLines(QIODevice& script, const RunOptions& options) {
+Task<std::optional<ScriptFailure>> LineRunner::runLines(QIODevice& script,
+                                                        const RunOptions& options) {
     quitAsked_ = false;
     ScriptReader reader(script);
     QByteArray bytes;
@@ -159,9 +165,9 @@ std::optional<ScriptFailure> LineRunner::runLines(QIODevice& script, const RunOp
             break;
         case ScriptReader::Result::End:
             lineNumber_ = std::max(lineNumber_ - 1, 1); // the last line, for what the end may say
-            return std::nullopt;
+            co_return std::nullopt;
         case ScriptReader::Result::TooLong:
-            return ScriptFailure{
+            co_return ScriptFailure{
                 lineNumber_,
                 {},
                 {QStringLiteral("the line is longer than %1 bytes (1 MiB)")
@@ -169,46 +175,58 @@ std::optional<ScriptFailure> LineRunner::runLines(QIODevice& script, const RunOp
                  QStringLiteral("这一行超过了 %1 字节（1 MiB）").arg(ScriptReader::MaxLineBytes)},
                 false};
         case ScriptReader::Result::Failed:
-            return ScriptFailure{
+            co_return ScriptFailure{
                 lineNumber_, {}, {script.errorString(), script.errorString()}, true};
         }
         QStringDecoder decoder(QStringDecoder::Utf8);
         const QString line = decoder.decode(bytes);
+        std::optional<ScriptText> refused;
+        std::optional<ScriptAction> action;
         try {
             if (decoder.hasError())
                 throw ScriptError{{QStringLiteral("the line is not UTF-8 text"),
                                    QStringLiteral("这一行不是 UTF-8 文本")}};
-            runLine(line, options);
+            action = parseScriptLine(line);
+            if (action) {
+                commandError_.reset();
+                perform(*action, options);
+            }
         } catch (const ScriptError& error) {
-            return ScriptFailure{lineNumber_, line, error.message, false};
+            refused = error.message;
         }
+        if (action && !refused) {
+            // What the line set off may wait (the export's pause): the next line waits for it.
+            co_await form_.untilIdle();
+            // The timer's half second would have passed before the user's next action.
+            if (!commandError_ && !quitAsked_ && form_.timerRunning()) {
+                actions_.timerTick();
+                co_await form_.untilIdle();
+            }
+            refused = lineError(*action, options);
+        }
+        if (refused)
+            co_return ScriptFailure{lineNumber_, line, *refused, false};
         if (quitAsked_)
-            return std::nullopt;
+            co_return std::nullopt;
         if (options.keepGoing && !options.keepGoing())
-            return ScriptFailure{lineNumber_,
-                                 line,
-                                 {QStringLiteral("the run was stopped after this line"),
-                                  QStringLiteral("运行在此行之后被取消")},
-                                 false};
+            co_return ScriptFailure{lineNumber_,
+                                    line,
+                                    {QStringLiteral("the run was stopped after this line"),
+                                     QStringLiteral("运行在此行之后被取消")},
+                                    false};
     }
 }
 
-void LineRunner::runLine(const QString& line, const RunOptions& options) {
-    const std::optional<ScriptAction> action = parseScriptLine(line);
-    if (!action)
-        return;
-    commandError_.reset();
-    perform(*action, options);
-    // The timer's half second would have passed before the user's next action.
-    if (!commandError_ && !quitAsked_ && form_.timerRunning())
-        actions_.timerTick();
+std::optional<ScriptText> LineRunner::lineError(const ScriptAction& action,
+                                                const RunOptions& options) {
     if (!commandError_)
-        return;
-    if (!action->mayFail)
-        throw ScriptError{*commandError_};
+        return std::nullopt;
+    if (!action.mayFail)
+        return commandError_;
     if (options.errorTolerated)
         options.errorTolerated(lineNumber_, std::exchange(commandError_, std::nullopt)->english);
     commandError_.reset();
+    return std::nullopt;
 }
 
 void LineRunner::perform(const ScriptAction& action, const RunOptions& options) {

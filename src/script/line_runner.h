@@ -92,6 +92,9 @@ public:
     // failure. The pictures it wrote are on the disk when it returns; a run that could not make
     // them so fails, at its last line when nothing else failed.
     std::optional<ScriptFailure> run(QIODevice& script, const RunOptions& options = {});
+    // The same as a task, for a form whose services may keep a line waiting (the window's export
+    // pauses): each line starts once what the line before it set off has ended.
+    Task<std::optional<ScriptFailure>> start(QIODevice& script, RunOptions options);
     // The line being run, counted from 1.
     int lineNumber() const { return lineNumber_; }
     // Whether a run is under way.
@@ -102,10 +105,11 @@ private:
     void exportFinished(const ExportOutcome& outcome) override;
     void copied() override { outside_->copied(); }
     void quitAsked() override { quitAsked_ = true; }
-    std::optional<ScriptFailure> runLines(QIODevice& script, const RunOptions& options);
-
-    void runLine(const QString& line, const RunOptions& options);
+    Task<std::optional<ScriptFailure>> runLines(QIODevice& script, const RunOptions& options);
     void perform(const ScriptAction& action, const RunOptions& options);
+    // What fails the line once all it set off has ended: the first error it met, unless the line
+    // may fail, which hands the error on and goes on.
+    std::optional<ScriptText> lineError(const ScriptAction& action, const RunOptions& options);
 
     Form& form_;
     UserActions& actions_;

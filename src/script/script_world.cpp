@@ -9,14 +9,18 @@ QDateTime ScriptClock::now() const {
     return moment;
 }
 
-ClipboardText ScriptClipboard::text(qsizetype mostCharacters) const {
-    if (scriptText_ && scriptText_->size() > mostCharacters)
-        return {ClipboardRead::TooLarge, {}};
-    const ClipboardText read =
-        scriptText_ ? answeredText(*scriptText_) : outside_.text(mostCharacters);
-    if (read.read == ClipboardRead::Found)
-        lastRead_ = read.text;
-    return read;
+void ScriptClipboard::readText(qsizetype mostCharacters, std::function<void(ClipboardText)> then) {
+    const auto found = [this, then = std::move(then)](ClipboardText read) {
+        if (read.read == ClipboardRead::Found)
+            lastRead_ = read.text;
+        then(std::move(read));
+    };
+    if (!scriptText_)
+        outside_.readText(mostCharacters, found);
+    else if (scriptText_->size() > mostCharacters)
+        found({ClipboardRead::TooLarge, {}});
+    else
+        found(answeredText(*scriptText_));
 }
 
 void ScriptWorld::beginScript() {

@@ -33,8 +33,10 @@ class ScriptClipboard final : public Clipboard {
 public:
     explicit ScriptClipboard(Clipboard& outside) : outside_(outside) {}
 
-    ClipboardText text(qsizetype mostCharacters) const override;
-    ClipboardPicture picture() const override { return outside_.picture(); }
+    void readText(qsizetype mostCharacters, std::function<void(ClipboardText)> then) override;
+    void readPicture(std::function<void(ClipboardPicture)> then) override {
+        outside_.readPicture(std::move(then));
+    }
     bool setPicture(const QImage& picture) override { return outside_.setPicture(picture); }
 
     // From begin to end the script's own text stands in for the one outside.
@@ -48,7 +50,7 @@ public:
 private:
     Clipboard& outside_;
     std::optional<QString> scriptText_;
-    mutable std::optional<QString> lastRead_;
+    std::optional<QString> lastRead_;
 };
 
 // What a script sets around the window, the same for the script mode and for the window's set-ups:

@@ -102,13 +102,16 @@ void SetupRecorder::dblClick(ControlId field) {
         [&] { form_.dblClick(field); });
 }
 
+// What an action changed is known once the event it set off has ended, however long it waits.
 void SetupRecorder::timerTick() {
     const FormState before = form_.snapshot();
     form_.timerTick();
-    FormChange change = FormChange::between(before, form_.snapshot());
-    if (!change.isEmpty())
-        history_.pushTimerTick(std::move(change));
-    recordTexts();
+    form_.whenIdle([this, before] {
+        FormChange change = FormChange::between(before, form_.snapshot());
+        if (!change.isEmpty())
+            history_.pushTimerTick(std::move(change));
+        recordTexts();
+    });
 }
 
 void SetupRecorder::runUnrecorded(const std::function<void()>& run) {
@@ -116,12 +119,14 @@ void SetupRecorder::runUnrecorded(const std::function<void()>& run) {
     const FormState before = form_.snapshot();
     const bool timerWasRunning = form_.timerRunning();
     run();
-    FormChange change = FormChange::between(before, form_.snapshot());
-    if (!change.isEmpty()) {
-        const RecordingMark& mark = history_.recording().mark;
-        history_.push({std::move(change), {}, mark, mark}, startedTimer(timerWasRunning));
-    }
-    recordTexts();
+    form_.whenIdle([this, before, timerWasRunning] {
+        FormChange change = FormChange::between(before, form_.snapshot());
+        if (!change.isEmpty()) {
+            const RecordingMark& mark = history_.recording().mark;
+            history_.push({std::move(change), {}, mark, mark}, startedTimer(timerWasRunning));
+        }
+        recordTexts();
+    });
 }
 
 bool SetupRecorder::startedTimer(bool timerWasRunning) const {
@@ -135,6 +140,13 @@ void SetupRecorder::record(ScriptAction action, const std::function<void()>& run
     world_.forgetReading();
     errorMet_ = false;
     run();
+    form_.whenIdle([this, action = std::move(action), before, timerWasRunning]() mutable {
+        recordEnded(std::move(action), before, timerWasRunning);
+    });
+}
+
+void SetupRecorder::recordEnded(ScriptAction action, const FormState& before,
+                                bool timerWasRunning) {
     const FormState after = form_.snapshot();
     if (after == before)
         return;

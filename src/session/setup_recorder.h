@@ -58,6 +58,8 @@ private:
     // them.
     void append(QStringList& lines, RecordingMark& mark, const QString& line);
     void record(ScriptAction action, const std::function<void()>& run);
+    // The step of a recorded action, once its event has ended.
+    void recordEnded(ScriptAction action, const FormState& before, bool timerWasRunning);
     // Runs an event that a set-up does not record; what it changes is a step without a line.
     void runUnrecorded(const std::function<void()>& run);
     void recordTexts();

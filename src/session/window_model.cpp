@@ -51,19 +51,26 @@ void WindowModel::quitAsked() {
 std::optional<ScriptFailure> WindowModel::open(QIODevice& script, std::function<bool()> keepGoing) {
     // Whatever ends the run, the recording then counts as saved.
     const auto opened = qScopeGuard([this] { recorder_.markSaved(); });
-    return run(script, std::move(keepGoing), nullptr).failure;
+    return run(script, std::move(keepGoing), std::nullopt).takeNow().failure;
 }
 
 SetupRunReport WindowModel::openDocument(QIODevice& script, const QString& name,
                                          const SetupFolder& folder, const PlannedWrites* agreedTo,
                                          std::function<bool()> keepGoing) {
+    return startDocument(script, name, folder, agreedTo, std::move(keepGoing)).takeNow();
+}
+
+Task<SetupRunReport> WindowModel::startDocument(QIODevice& script, QString name,
+                                                const SetupFolder& folder,
+                                                const PlannedWrites* agreedTo,
+                                                std::function<bool()> keepGoing) {
     const auto opened = qScopeGuard([this] { recorder_.markSaved(); });
     const Document document{name, folder, agreedTo};
     partlyRun_ = QDir::cleanPath(QDir(folder.path()).absoluteFilePath(name));
-    SetupRunReport report = run(script, std::move(keepGoing), &document);
+    SetupRunReport report = co_await run(script, std::move(keepGoing), document);
     if (!report.failure)
         partlyRun_.clear();
-    return report;
+    co_return report;
 }
 
 bool WindowModel::skipDeclined(const QString& path) {
@@ -75,8 +82,8 @@ bool WindowModel::skipDeclined(const QString& path) {
     return true;
 }
 
-SetupRunReport WindowModel::run(QIODevice& script, std::function<bool()> keepGoing,
-                                const Document* document) {
+Task<SetupRunReport> WindowModel::run(QIODevice& script, std::function<bool()> keepGoing,
+                                      std::optional<Document> document) {
     // Whatever ends the run, the window is the user's again afterwards: the clock and clipboard
     // outside, errors in message boxes, and writes without asking.
     world_.beginScript();
@@ -129,7 +136,7 @@ SetupRunReport WindowModel::run(QIODevice& script, std::function<bool()> keepGoi
         const bool goOn = !keepGoing || keepGoing();
         return goOn && !recordingFull && !runsEnded_;
     };
-    report_.failure = lines_.run(script, options);
+    report_.failure = co_await lines_.start(script, std::move(options));
     report_.captureOffClipboard = !form_.captureOffClipboard().isNull();
     if (recordingFull && report_.failure)
         report_.failure->message = {
@@ -138,7 +145,7 @@ SetupRunReport WindowModel::run(QIODevice& script, std::function<bool()> keepGoi
                 .arg(MaxRecordingCharacters / (1024 * 1024)),
             QStringLiteral("设置的记录超过了 %1 MiB，运行在此行之后停止")
                 .arg(MaxRecordingCharacters / (1024 * 1024))};
-    return std::exchange(report_, {});
+    co_return std::exchange(report_, {});
 }
 
 QString runSummary(const QString& setupName, const SetupRunReport& report) {

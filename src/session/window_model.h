@@ -74,6 +74,11 @@ public:
     SetupRunReport openDocument(QIODevice& script, const QString& name, const SetupFolder& folder,
                                 const PlannedWrites* agreedTo,
                                 std::function<bool()> keepGoing = {});
+    // The same as a task, for the window, whose export pauses keep a line waiting: the report
+    // comes when the run has ended. The script, the folder and what was agreed to must outlive it.
+    Task<SetupRunReport> startDocument(QIODevice& script, QString name, const SetupFolder& folder,
+                                       const PlannedWrites* agreedTo,
+                                       std::function<bool()> keepGoing = {});
 
     // The most a run may leave in the recording, in characters: a longer run stops, so that no
     // set-up can fill the memory however long it is.
@@ -115,12 +120,12 @@ private:
 
     // A document's run: its name, its folder and what the user agreed to.
     struct Document {
-        const QString& name;
+        QString name;
         const SetupFolder& folder;
         const PlannedWrites* agreedTo;
     };
-    SetupRunReport run(QIODevice& script, std::function<bool()> keepGoing,
-                       const Document* document);
+    Task<SetupRunReport> run(QIODevice& script, std::function<bool()> keepGoing,
+                             std::optional<Document> document);
     bool writeSetup(const QString& path, const QDateTime& savedAt, QString* error);
     // A picture of the running set-up that was not written: skipped and reported when the user
     // declined it; false otherwise.

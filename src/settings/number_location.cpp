@@ -9,12 +9,16 @@
 namespace {
 
 // The clipboard's text into a field, then submitted; a clipboard without text changes nothing.
-void paste(Form& form, ControlId field, void (*submit)(Form&)) {
-    const QString text = form.clipboardTextFor(field, Form::MaxFieldText);
+Task<> pasteSteps(Form& form, ControlId field, void (*submit)(Form&)) {
+    const QString text = co_await form.clipboardTextFor(field, Form::MaxFieldText);
     if (text.isEmpty())
-        return;
+        co_return;
     form.setText(field, text);
     submit(form);
+}
+
+void paste(Form& form, ControlId field, void (*submit)(Form&)) {
+    form.goOnWith(pasteSteps(form, field, submit));
 }
 
 } // namespace

@@ -147,13 +147,24 @@ QString writeFailureReason(const WriteFailure& failure) {
     return fileSystemReason({failure.errorNumber, failure.text});
 }
 
-ExportOutcome writeClipboardPicture(Form& form) {
-    ClipboardPicture clipboard = form.clipboard().picture();
+namespace {
+
+// The picture handed over: the export waits for the clipboard's owner, then pauses, so that the
+// narrow window is seen before it widens again.
+Task<> exportSteps(Form& form) {
+    ClipboardPicture clipboard = co_await form.clipboard().picture();
     // The capture's own picture stands in for it when the clipboard refused it, unless the user has
     // put a picture there since, which is the one to save as ever.
     if (clipboard.read == ClipboardRead::Empty && !form.captureOffClipboard().isNull())
         clipboard = answeredPicture(form.captureOffClipboard());
-    form.timer().pause(ExportPauseMs);
+    co_await form.timer().pause(ExportPauseMs);
+    form.observer().exportFinished(writePicture(form, clipboard));
+    form.setWidth(WideWidth);
+}
+
+} // namespace
+
+ExportOutcome writePicture(Form& form, const ClipboardPicture& clipboard) {
     const QString name = form.text(ControlId::NumberField);
     FileStore& files = form.files();
     const ExportFolder folder = exportFolder(files);
@@ -177,6 +188,5 @@ ExportOutcome writeClipboardPicture(Form& form) {
 }
 
 void exportClipboardPicture(Form& form) {
-    form.observer().exportFinished(writeClipboardPicture(form));
-    form.setWidth(WideWidth);
+    form.goOnWith(exportSteps(form));
 }

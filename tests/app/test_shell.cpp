@@ -228,14 +228,18 @@ private slots:
                  QStringLiteral("7"));
     }
 
-    // The export's pause keeps the window alive: what falls due meanwhile (a repaint, a timer)
-    // runs during it.
+    // The export's pause is no wait of the window's: it returns at once, the event loop goes on
+    // with what falls due meanwhile (a repaint, a timer), and the pause ends from it, once.
     void pauseLetsTheWindowWork() {
         QtTimer timer;
-        bool ran = false;
-        QTimer::singleShot(0, [&] { ran = true; });
-        timer.pause(20);
-        QVERIFY(ran);
+        QStringList happened;
+        timer.after(20, [&] { happened.append(QStringLiteral("pause ended")); });
+        QTimer::singleShot(0, [&] { happened.append(QStringLiteral("timer")); });
+        QVERIFY(happened.isEmpty());
+        QTRY_COMPARE(happened,
+                     QStringList({QStringLiteral("timer"), QStringLiteral("pause ended")}));
+        QTest::qWait(50);
+        QCOMPARE(happened.size(), 2);
     }
 
     void windowIsBorderlessAtItsClientSize() {
@@ -759,6 +763,53 @@ private slots:
         model.commitTyping();
         QCOMPARE(model.recorder().lines(),
                  QStringList({"Command1", "Command1", "Command1", "Text1 = 89%x"}));
+    }
+
+    // The export's pause is a step of its event, not a wait of the window's: the event returns at
+    // once, and what the user does meanwhile waits for it; a set-up's run waits for it between its
+    // lines, and its message comes when the run has ended.
+    void eventsWaitForAPause() {
+        Shell s;
+        QTemporaryDir folder;
+        s.platform.files.folder = folder.path();
+        QTest::mouseClick(s.window, Qt::LeftButton, {}, QPoint(40, 70)); // the back arrow
+        QTest::mouseClick(s.window, Qt::LeftButton, {}, QPoint(40, 70)); // wide again
+        s.platform.timer.holding = true;
+        const QString battery = s.form.text(ControlId::BatteryField);
+        QTest::mouseClick(s.widget(ControlId::SavePictureLabel), Qt::LeftButton);
+        QTest::mouseClick(s.widget(ControlId::BatteryDownButton), Qt::LeftButton);
+        QCOMPARE(s.platform.timer.held.size(), 1);
+        QCOMPARE(s.form.text(ControlId::BatteryField), battery);
+        QVERIFY(s.platform.messages.shown.isEmpty());
+        s.platform.timer.endHeld();
+        QCOMPARE(s.platform.messages.shown.size(), 1);
+        QVERIFY(s.platform.messages.shown.first().endsWith(QStringLiteral("已保存")));
+        QVERIFY(s.form.text(ControlId::BatteryField) != battery);
+        QCOMPARE(s.recorder().lines().last(), QStringLiteral("Command1"));
+
+        // A set-up whose second line captures, which exports as 自动保存JPG is ticked: its third
+        // waits for the pause.
+        const QString path = folder.filePath(QStringLiteral("export.vks"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Text3 = 1\nImage2\nText3 = 139\n");
+        file.close();
+        s.platform.messages.shown.clear();
+        s.platform.messages.answers = {true}; // the actions not saved may go
+        s.window->runEvent(QStringLiteral("打开设置"),
+                           [&] { s.window->setupFiles().openFile(path); });
+        // Meanwhile the user's click waits for the run.
+        QTest::mouseClick(s.widget(ControlId::BatteryDownButton), Qt::LeftButton);
+        QCOMPARE(s.platform.timer.held.size(), 1);
+        QCOMPARE(s.form.text(ControlId::NumberField), QStringLiteral("1"));
+        QVERIFY(s.platform.messages.shown.isEmpty());
+        s.platform.timer.endHeld();
+        QCOMPARE(s.form.text(ControlId::NumberField), QStringLiteral("139"));
+        QCOMPARE(static_cast<QLineEdit*>(s.widget(ControlId::NumberField))->text(),
+                 QStringLiteral("139"));
+        QCOMPARE(s.platform.messages.shown.size(), 1);
+        QVERIFY(s.platform.messages.shown.first().contains(QStringLiteral("写入了 1 张图片")));
+        QCOMPARE(s.recorder().lines().last(), QStringLiteral("Command1"));
     }
 
     // Keys go to the field they were typed into while an event waits, the clipboard's owner or

@@ -3,6 +3,7 @@
 // read it: the window goes on while an owner takes its time, and what an owner offers arrives
 // whole, however large, unless it is beyond what the program reads.
 #include "platform/qt_clipboard.h"
+#include "support/clipboard_reads.h"
 #include "support/files.h"
 #include "x11_clipboard_owner.h"
 
@@ -114,7 +115,7 @@ private slots:
 
         QtClipboard clipboard(Waits);
         const ClipboardRead read =
-            picture ? clipboard.picture().read : clipboard.text(FieldCharacters).read;
+            picture ? pictureNow(clipboard).read : textNow(clipboard, FieldCharacters).read;
         QCOMPARE(read, ClipboardRead::NoAnswer);
         QVERIFY2(ticks >= 3, qPrintable(QString::number(ticks)));
         QVERIFY2(window.paints - paintsBefore >= 3, qPrintable(QString::number(window.paints)));
@@ -129,7 +130,7 @@ private slots:
             next = std::make_unique<X11ClipboardOwner>(Manner::Answers, "UTF8_STRING",
                                                        u"广东"_qs.toUtf8());
         });
-        const ClipboardText read = QtClipboard(Waits).text(FieldCharacters);
+        const ClipboardText read = textNow(QtClipboard(Waits), FieldCharacters);
         QVERIFY(next && next->ownsClipboard());
         QCOMPARE(read.read, ClipboardRead::Found);
         QCOMPARE(read.text, u"广东"_qs);
@@ -157,7 +158,7 @@ private slots:
             QVERIFY(owner->ownsClipboard());
         }
         QtClipboard clipboard(Waits);
-        const ClipboardPicture read = clipboard.picture();
+        const ClipboardPicture read = pictureNow(clipboard);
         QCOMPARE(read.read, ClipboardRead::Found);
         QCOMPARE(read.picture.convertToFormat(QImage::Format_RGB32), picture);
     }
@@ -183,7 +184,7 @@ private slots:
         QFETCH(QString, text);
         X11ClipboardOwner owner(Manner::Answers, type, bytes);
         QVERIFY(owner.ownsClipboard());
-        const ClipboardText read = QtClipboard(Waits).text(Plenty);
+        const ClipboardText read = textNow(QtClipboard(Waits), Plenty);
         QCOMPARE(read.read, ClipboardRead::Found);
         QVERIFY(read.text == text);
     }
@@ -192,7 +193,7 @@ private slots:
     void ownText() {
         const QString text = u"广东 湛江"_qs;
         QGuiApplication::clipboard()->setText(text);
-        const ClipboardText read = QtClipboard(Waits).text(FieldCharacters);
+        const ClipboardText read = textNow(QtClipboard(Waits), FieldCharacters);
         QCOMPARE(read.read, ClipboardRead::Found);
         QCOMPARE(read.text, text);
     }
@@ -200,14 +201,14 @@ private slots:
     // Nothing to read: nobody holds the clipboard, the owner offers another kind or refuses.
     void empty() {
         emptyClipboard();
-        QCOMPARE(QtClipboard(Waits).text(FieldCharacters).read, ClipboardRead::Empty);
-        QCOMPARE(QtClipboard(Waits).picture().read, ClipboardRead::Empty);
+        QCOMPARE(textNow(QtClipboard(Waits), FieldCharacters).read, ClipboardRead::Empty);
+        QCOMPARE(pictureNow(QtClipboard(Waits)).read, ClipboardRead::Empty);
         {
             X11ClipboardOwner picture(Manner::Answers, "image/png", encoded(noise(3, 2), "png"));
-            QCOMPARE(QtClipboard(Waits).text(FieldCharacters).read, ClipboardRead::Empty);
+            QCOMPARE(textNow(QtClipboard(Waits), FieldCharacters).read, ClipboardRead::Empty);
         }
         X11ClipboardOwner refusing(Manner::Refuses, "UTF8_STRING", "text");
-        QCOMPARE(QtClipboard(Waits).text(FieldCharacters).read, ClipboardRead::Empty);
+        QCOMPARE(textNow(QtClipboard(Waits), FieldCharacters).read, ClipboardRead::Empty);
     }
 
     // A text is read as long as the reader asks for: in UTF-8, three bytes a character at the most.
@@ -225,7 +226,7 @@ private slots:
         QFETCH(ClipboardRead, read);
         X11ClipboardOwner owner(Manner::Answers, "UTF8_STRING", text.toUtf8());
         QVERIFY(owner.ownsClipboard());
-        const ClipboardText found = QtClipboard(Waits).text(FieldCharacters);
+        const ClipboardText found = textNow(QtClipboard(Waits), FieldCharacters);
         QCOMPARE(found.read, read);
         QCOMPARE(found.text.size(), read == ClipboardRead::Found ? text.size() : 0);
     }
@@ -256,7 +257,8 @@ private slots:
         X11ClipboardOwner owner(manner, picture ? "image/png" : "UTF8_STRING", bytes);
         QVERIFY(owner.ownsClipboard());
         QtClipboard clipboard(Waits);
-        QCOMPARE(picture ? clipboard.picture().read : clipboard.text(FieldCharacters).read, read);
+        QCOMPARE(picture ? pictureNow(clipboard).read : textNow(clipboard, FieldCharacters).read,
+                 read);
     }
 };
 

@@ -22,6 +22,7 @@
 #include "session/setup_document.h"
 #include "session/window_model.h"
 #include "settings/panel_table.h"
+#include "support/clipboard_reads.h"
 #include "support/failing_file_store.h"
 #include "support/fake_services.h"
 #include "support/jpeg.h"
@@ -175,7 +176,7 @@ public:
     // commands that led to it.
     QString run(int commands) {
         for (int n = 0; n < commands; ++n) {
-            const Before before = {form_.text(Number), platform_.clipboard.picture(),
+            const Before before = {form_.text(Number), pictureNow(platform_.clipboard),
                                    platform_.messages.shown.size()};
             const bool exportDue = form_.visible(ExportLabel);
             const bool tickDue = form_.timerRunning();

@@ -10,17 +10,17 @@ ClipboardRead FakeClipboard::read() const {
     return tooLarge ? ClipboardRead::TooLarge : ClipboardRead::Found;
 }
 
-ClipboardText FakeClipboard::text(qsizetype mostCharacters) const {
+void FakeClipboard::readText(qsizetype mostCharacters, std::function<void(ClipboardText)> then) {
     ClipboardRead found = read();
     if (found == ClipboardRead::Found && textValue.size() > mostCharacters)
         found = ClipboardRead::TooLarge;
-    return found == ClipboardRead::Found ? answeredText(textValue) : ClipboardText{found, {}};
+    then(found == ClipboardRead::Found ? answeredText(textValue) : ClipboardText{found, {}});
 }
 
-ClipboardPicture FakeClipboard::picture() const {
+void FakeClipboard::readPicture(std::function<void(ClipboardPicture)> then) {
     const ClipboardRead found = read();
-    return found == ClipboardRead::Found ? answeredPicture(pictureValue)
-                                         : ClipboardPicture{found, {}};
+    then(found == ClipboardRead::Found ? answeredPicture(pictureValue)
+                                       : ClipboardPicture{found, {}});
 }
 
 bool FakeClipboard::setPicture(const QImage& picture) {

@@ -32,9 +32,10 @@ public:
     // Runs at every read, when the program would wait for the clipboard's owner.
     std::function<void()> whileReading;
 
-    // A text longer than mostCharacters is TooLarge, as a reader that stops there finds it.
-    ClipboardText text(qsizetype mostCharacters) const override;
-    ClipboardPicture picture() const override;
+    // Each read answers at once. A text longer than mostCharacters is TooLarge, as a reader that
+    // stops there finds it.
+    void readText(qsizetype mostCharacters, std::function<void(ClipboardText)> then) override;
+    void readPicture(std::function<void(ClipboardPicture)> then) override;
     // A picture replaces any text, as on the real clipboard, and this program holds it now, unless
     // the clipboard refuses it.
     bool setPicture(const QImage& picture) override;
@@ -54,10 +55,25 @@ public:
 
     void start(int milliseconds) override { starts.append(milliseconds); }
     void stop() override { ++stops; }
-    void pause(int milliseconds) override {
+    // Pauses a test ends itself, when holding: the program goes on meanwhile, as it does while a
+    // real pause lasts.
+    bool holding = false;
+    QList<std::function<void()>> held;
+
+    // Ends at once, after whilePaused, unless held.
+    void after(int milliseconds, std::function<void()> then) override {
         pauses.append(milliseconds);
         if (whilePaused)
             whilePaused();
+        if (holding)
+            held.append(std::move(then));
+        else
+            then();
+    }
+    // Ends the held pauses, in their order.
+    void endHeld() {
+        while (!held.isEmpty())
+            held.takeFirst()();
     }
 };
 
