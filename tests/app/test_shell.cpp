@@ -235,6 +235,50 @@ private slots:
         QVERIFY(files->header()->sectionSize(0) >= 200);
     }
 
+    // Ctrl+S and Ctrl+O open Qt's own dialog over the window, titled for what it does, with the
+    // set-ups' filter, fitted as the window's dialogs are: the save dialog suggests a set-up named
+    // after the number.
+    void setupDialogsAreTheWindows_data() {
+        QTest::addColumn<bool>("saving");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("save") << true << QStringLiteral("保存设置")
+                              << QStringLiteral("13800138000.vks");
+        QTest::newRow("open") << false << QStringLiteral("打开设置") << QString();
+    }
+
+    void setupDialogsAreTheWindows() {
+        QFETCH(bool, saving);
+        QFETCH(QString, title);
+        QFETCH(QString, fileName);
+        Shell s;
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            const QStringList selected = dialog->selectedFiles();
+            seen = {dialog->windowTitle(),
+                    QString::number(dialog->testOption(QFileDialog::DontUseNativeDialog)),
+                    QString::number(dialog->parentWidget() == s.window),
+                    dialog->nameFilters().join(u'|'),
+                    QString::number(dialog->property("vokareloFitted").toBool()),
+                    selected.isEmpty() ? QString() : QFileInfo(selected.first()).fileName()};
+            dialog->reject();
+        });
+        if (saving)
+            QVERIFY(!s.window->setupFiles().save());
+        else
+            s.window->setupFiles().open();
+        const QStringList expected{title,
+                                   QStringLiteral("1"),
+                                   QStringLiteral("1"),
+                                   QStringLiteral("Vokarelo 设置 (*.vks)|所有文件 (*)"),
+                                   QStringLiteral("1"),
+                                   fileName};
+        QCOMPARE(seen, expected);
+    }
+
     // Whatever an event of the user's throws ends at the window's boundary, as a message that says
     // what was being done; the window goes on showing the form.
     void unexpectedFailureEndsAtTheWindow() {
