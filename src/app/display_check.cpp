@@ -11,9 +11,10 @@
 namespace {
 
 void sayNoDisplay() {
-    std::fputs("vokarelo: there is no display to show the window on; to make pictures without "
-               "one, run a script with --script FILE (see vokarelo --help)\n",
-               stderr);
+    writeToTerminal(stderr,
+                    QStringLiteral("vokarelo: there is no display to show the window on; to make "
+                                   "pictures without one, run a script with --script FILE (see "
+                                   "vokarelo --help)\n"));
 }
 
 // The value of a Qt option that takes one: "-display :0", "--display=:0".

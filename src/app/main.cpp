@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
 
     SystemServices system;
     WindowModel model(system.services(), system.messages);
-    MainWindow window(model, system.messages);
+    MainWindow window(model, system.shell());
     system.serve(&window, [&window] { window.syncFromForm(); });
     QObject::connect(&system.timer, &QtTimer::ticked, &window, [&window] { window.timerTicked(); });
 

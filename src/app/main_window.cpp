@@ -58,20 +58,20 @@ void applyTextColour(QWidget* widget, const PanelControl& c) {
 
 } // namespace
 
-MainWindow::MainWindow(WindowModel& model, Messages& messages)
+MainWindow::MainWindow(WindowModel& model, const ShellServices& services)
     : QWidget(nullptr, Qt::FramelessWindowHint), model_(model), form_(model.form()),
       actions_(model.actions()),
       events_([this](const QString& doing,
                      const std::function<void()>& event) { form_.dispatch(event, doing); },
               [this](std::function<void()> then) { form_.whenIdle(std::move(then)); },
               [this] { afterEvent(); }),
-      setupFiles_(*this, model, messages),
-      windowActions_(*this, model, setupFiles_,
+      setupFiles_(*this, model, services),
+      windowActions_(*this, model, setupFiles_, RecentSetups(services.settings, services.locations),
                      [this](const QString& doing, std::function<void()> command) {
                          runEvent(doing, std::move(command));
                      }),
-      session_(*this, model, messages, setupFiles_), noticed_(model.handedOver()),
-      messages_(messages) {
+      session_(model, services, setupFiles_), noticed_(model.handedOver()),
+      messages_(services.messages), locations_(services.locations) {
     setupFiles_.goOn = [this](Task<> task) { events_.goOnWith(std::move(task)); };
     setWindowIcon(programIcon());
     setFont(toQFont(defaultPanelFontSpec()));
@@ -464,7 +464,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
         return;
     screenPressedAt_.reset();
     pressedElement_.reset();
-    runEvent(QStringLiteral("拖出图片"), [this] { PictureDrag::start(*this, form_); });
+    runEvent(QStringLiteral("拖出图片"), [this] { PictureDrag::start(*this, form_, locations_); });
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {

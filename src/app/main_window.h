@@ -21,6 +21,7 @@
 #include <vector>
 
 class Form;
+class Locations;
 class Messages;
 class UserActions;
 class QLabel;
@@ -35,7 +36,7 @@ class FieldEdit;
 // background moves it; the phone screen drags its picture out.
 class MainWindow : public QWidget {
 public:
-    MainWindow(WindowModel& model, Messages& messages);
+    MainWindow(WindowModel& model, const ShellServices& services);
     ~MainWindow() override;
 
     // Shows the form's current state: window size and caption, texts, boxes, visibility.
@@ -111,6 +112,7 @@ private:
     std::optional<QPoint> screenPressedAt_;
     WindowModel::HandedOver noticed_;
     Messages& messages_;
+    const Locations& locations_;
     // The signal that asked the program to end, while what ran then comes to its end.
     std::optional<int> endingSignal_;
     // The top-level window around this one, whose closing quits.

@@ -2,6 +2,7 @@
 #include "picture_drag.h"
 
 #include "basic/image_file.h"
+#include "basic/services.h"
 #include "form/form.h"
 #include "window/capture.h"
 #include "window/export.h"
@@ -11,7 +12,6 @@
 #include <QDrag>
 #include <QMimeData>
 #include <QPixmap>
-#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 
@@ -28,14 +28,13 @@ QByteArray pngBytes(const QImage& image) {
 
 } // namespace
 
-QString PictureDrag::folder() {
-    // Qt makes the runtime folder itself only for this user, and refuses one that others can read.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+QString PictureDrag::folder(const Locations& locations) {
+    const QString runtime = locations.runtimeFolder();
     return runtime.isEmpty() ? QString() : QDir(runtime).filePath(QStringLiteral("vokarelo"));
 }
 
-QMimeData* PictureDrag::pictureData(const QImage& picture, const QString& number,
-                                    FileStore& files) {
+QMimeData* PictureDrag::pictureData(const QImage& picture, const QString& number, FileStore& files,
+                                    const Locations& locations) {
     const QByteArray png = pngBytes(picture);
     auto* data = new QMimeData;
     data->setData(QStringLiteral("image/png"), png);
@@ -44,7 +43,7 @@ QMimeData* PictureDrag::pictureData(const QImage& picture, const QString& number
                              : QStringLiteral("Vokarelo.png");
     // The folder is checked as it is opened and written through what was opened: a link put in
     // its place sends the file nowhere else.
-    const QString path = folder();
+    const QString path = folder(locations);
     FileError error;
     if (const std::unique_ptr<OpenFolder> opened =
             path.isEmpty() ? nullptr : files.openPrivateFolder(path, &error);
@@ -53,11 +52,12 @@ QMimeData* PictureDrag::pictureData(const QImage& picture, const QString& number
     return data;
 }
 
-void PictureDrag::start(QWidget& source, const Form& form) {
+void PictureDrag::start(QWidget& source, const Form& form, const Locations& locations) {
     const qreal ratio = source.devicePixelRatioF();
     const QImage picture = capturedPicture(form, ratio);
     auto* drag = new QDrag(&source);
-    drag->setMimeData(pictureData(picture, form.text(ControlId::NumberField), form.files()));
+    drag->setMimeData(
+        pictureData(picture, form.text(ControlId::NumberField), form.files(), locations));
     QPixmap thumbnail = QPixmap::fromImage(
         picture.scaledToWidth(qRound(ThumbnailWidth * ratio), Qt::SmoothTransformation));
     thumbnail.setDevicePixelRatio(ratio);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "qt_translation.h"
 
+#include "cli/terminal_output.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -35,9 +37,9 @@ bool loadChineseQtTexts(QCoreApplication& app) {
     if (!translator->load(QStringLiteral("qt_zh_CN"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
-        std::fputs("vokarelo: Qt's Chinese translation (qt6-translations-l10n) is not installed; "
-                   "Qt's own buttons and dialogs stay in English\n",
-                   stderr);
+        writeToTerminal(stderr, QStringLiteral("vokarelo: Qt's Chinese translation "
+                                               "(qt6-translations-l10n) is not installed; Qt's own "
+                                               "buttons and dialogs stay in English\n"));
         return false;
     }
     return QCoreApplication::installTranslator(translator) &&

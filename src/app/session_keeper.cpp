@@ -1,36 +1,33 @@
 // SPDX-License-Identifier: MIT
 #include "session_keeper.h"
 
+#include "basic/services.h"
 #include "cli/terminal_output.h"
-#include "platform/settings_file.h"
-#include "platform/shown_text.h"
 #include "recent_setups.h"
 #include "session/window_model.h"
 #include "setup_files.h"
 
-#include <QDateTime>
-#include <QMessageBox>
-#include <QPushButton>
 #include <cstdio>
 
 namespace {
 
-const QString NotKeptKey = QStringLiteral("session/notKept");
+// The answers to the question of a session that cannot be kept, in the box's order.
+enum QuitChoice { SaveElsewhere, QuitAnyway, Back };
 
 } // namespace
 
-SessionKeeper::SessionKeeper(QWidget& window, WindowModel& model, Messages& messages,
-                             SetupFiles& files)
-    : window_(window), model_(model), messages_(messages), files_(files) {}
+SessionKeeper::SessionKeeper(WindowModel& model, const ShellServices& services, SetupFiles& files)
+    : model_(model), clock_(services.clock), settings_(services.settings),
+      locations_(services.locations), messages_(services.messages), files_(files) {}
 
 bool SessionKeeper::keep(QString* error) {
-    const QString path = RecentSetups::lastSessionPath();
+    const QString path = RecentSetups::lastSessionPath(locations_);
     if (path.isEmpty()) {
         *error =
             QStringLiteral("找不到用户的数据文件夹（HOME 或 XDG_DATA_HOME 没有设置为绝对路径）");
         return false;
     }
-    return model_.keepSession(path, QDateTime::currentDateTime(), error);
+    return model_.keepSession(path, clock_.now(), error);
 }
 
 bool SessionKeeper::keepBeforeQuit() {
@@ -38,22 +35,17 @@ bool SessionKeeper::keepBeforeQuit() {
         return true;
     QString error;
     while (!keep(&error)) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Vokarelo"), QString(),
-                        QMessageBox::NoButton, &window_);
-        showPlainText(box, QStringLiteral("这次的操作无法保存为上次退出时的设置：%1\n\n"
-                                          "可以把设置另存到别处再退出，也可以不保存就退出。")
-                               .arg(error));
-        QPushButton* saveElsewhere =
-            box.addButton(QStringLiteral("另存为…"), QMessageBox::AcceptRole);
-        QPushButton* quitAnyway =
-            box.addButton(QStringLiteral("仍然退出"), QMessageBox::DestructiveRole);
-        QPushButton* back = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
-        box.setDefaultButton(back);
-        box.setEscapeButton(back);
-        box.exec();
-        if (box.clickedButton() == quitAnyway)
+        const int chosen =
+            messages_.choose(QStringLiteral("这次的操作无法保存为上次退出时的设置：%1\n\n"
+                                            "可以把设置另存到别处再退出，也可以不保存就退出。")
+                                 .arg(error),
+                             {{QStringLiteral("另存为…"), Choice::Role::Go},
+                              {QStringLiteral("仍然退出"), Choice::Role::Destroy},
+                              {QStringLiteral("取消"), Choice::Role::Back}},
+                             Back);
+        if (chosen == QuitAnyway)
             break;
-        if (box.clickedButton() != saveElsewhere)
+        if (chosen != SaveElsewhere)
             return false;
         if (files_.save())
             break;
@@ -69,25 +61,17 @@ void SessionKeeper::keepWithoutAsking() {
     QString error;
     if (keep(&error))
         return;
-    const QStringList record{
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd H:mm:ss")), error};
-    if (std::optional<QSettings> settings = SettingsFile::open()) {
-        settings->setValue(NotKeptKey, record);
-        settings->sync();
-        if (settings->status() == QSettings::NoError)
-            return;
-    }
+    if (settings_.setUnkeptSession(
+            {clock_.now().toString(QStringLiteral("yyyy-MM-dd H:mm:ss")), error}))
+        return;
     writeToTerminal(stderr, QStringLiteral("vokarelo: the session's set-up was not kept: ") +
                                 error + u'\n');
 }
 
 void SessionKeeper::tellLastFailure() {
-    std::optional<QSettings> settings = SettingsFile::open();
-    if (!settings || !settings->contains(NotKeptKey))
-        return;
-    const QStringList record = settings->value(NotKeptKey).toStringList();
-    settings->remove(NotKeptKey);
-    if (record.size() == 2)
+    const std::optional<UnkeptSession> unkept = settings_.unkeptSession();
+    settings_.forgetUnkeptSession();
+    if (unkept)
         messages_.show(QStringLiteral("%1退出时，这次的操作没有保存为上次退出时的设置：%2")
-                           .arg(record[0], record[1]));
+                           .arg(unkept->endedAt, unkept->reason));
 }

@@ -3,10 +3,13 @@
 
 #include <QString>
 
+class Clock;
+class Locations;
 class Messages;
-class QWidget;
+class Settings;
 class SetupFiles;
 class WindowModel;
+struct ShellServices;
 
 // What is kept of a session when the program ends: the window's recording, as a set-up in the
 // user's data folder, which the next start offers as 上次退出时的设置. Nothing a user did is lost
@@ -14,7 +17,7 @@ class WindowModel;
 // without the user (logout, a signal) leaves the reason for the next start to show.
 class SessionKeeper {
 public:
-    SessionKeeper(QWidget& window, WindowModel& model, Messages& messages, SetupFiles& files);
+    SessionKeeper(WindowModel& model, const ShellServices& services, SetupFiles& files);
 
     // The user quits: keeps the session; when it cannot be kept, asks whether to save the set-up
     // elsewhere, quit anyway or go back to the window. Whether to quit.
@@ -29,8 +32,10 @@ private:
     // Keeps the session's set-up; on failure says why in error.
     bool keep(QString* error);
 
-    QWidget& window_;
     WindowModel& model_;
+    Clock& clock_;
+    Settings& settings_;
+    const Locations& locations_;
     Messages& messages_;
     SetupFiles& files_;
     // The session is kept as it is now, or the user chose to quit without it.

@@ -2,8 +2,8 @@
 #include "setup_files.h"
 
 #include "basic/conversions.h"
+#include "basic/services.h"
 #include "form/form.h"
-#include "platform/settings_file.h"
 #include "platform/shown_text.h"
 #include "session/setup_document.h"
 #include "session/window_model.h"
@@ -12,14 +12,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSettings>
 #include <QUrl>
 #include <algorithm>
 #include <functional>
@@ -28,7 +25,6 @@
 namespace {
 
 const QString Title = QStringLiteral("Vokarelo");
-const QString FolderKey = QStringLiteral("setups/folder");
 const QString Filter = QStringLiteral("Vokarelo 设置 (*.vks);;所有文件 (*)");
 constexpr int ProgressSteps = 1000;
 constexpr int ProgressDelayMs = 500;
@@ -45,18 +41,17 @@ void keepCancelFromDefault(QProgressDialog& progress) {
 
 } // namespace
 
-SetupFiles::SetupFiles(QWidget& window, WindowModel& model, Messages& messages)
-    : window_(window), model_(model), messages_(messages) {}
+SetupFiles::SetupFiles(QWidget& window, WindowModel& model, const ShellServices& services)
+    : window_(window), model_(model), clock_(services.clock), settings_(services.settings),
+      fileDialogs_(services.fileDialogs), messages_(services.messages) {}
 
 QString SetupFiles::lastFolder() const {
-    const std::optional<QSettings> stored = SettingsFile::open();
-    const QString folder = stored ? stored->value(FolderKey).toString() : QString();
+    const QString folder = settings_.lastSetupFolder();
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 void SetupFiles::rememberFolder(const QString& filePath) {
-    if (std::optional<QSettings> stored = SettingsFile::open())
-        stored->setValue(FolderKey, QFileInfo(filePath).absolutePath());
+    settings_.setLastSetupFolder(QFileInfo(filePath).absolutePath());
 }
 
 void SetupFiles::tell(const QString& text) {
@@ -69,14 +64,13 @@ bool SetupFiles::save() {
     const QString name = number.isEmpty() || !fileNameRefusal(number).isEmpty()
                              ? QStringLiteral("set-up.vks")
                              : number + QStringLiteral(".vks");
-    QString path = QFileDialog::getSaveFileName(&window_, QStringLiteral("保存设置"),
-                                                QDir(lastFolder()).filePath(name), Filter, nullptr,
-                                                QFileDialog::DontUseNativeDialog);
+    const QString path = fileDialogs_.saveFileName(QStringLiteral("保存设置"),
+                                                   QDir(lastFolder()).filePath(name), Filter);
     if (path.isEmpty())
         return false;
     rememberFolder(path);
     QString error;
-    if (!model_.save(path, QDateTime::currentDateTime(), &error)) {
+    if (!model_.save(path, clock_.now(), &error)) {
         tell(QStringLiteral("设置没有保存到%1：%2").arg(path, error));
         return false;
     }
@@ -87,8 +81,7 @@ bool SetupFiles::save() {
 
 void SetupFiles::open() {
     const QString path =
-        QFileDialog::getOpenFileName(&window_, QStringLiteral("打开设置"), lastFolder(), Filter,
-                                     nullptr, QFileDialog::DontUseNativeDialog);
+        fileDialogs_.openFileName(QStringLiteral("打开设置"), lastFolder(), Filter);
     if (path.isEmpty())
         return;
     rememberFolder(path);

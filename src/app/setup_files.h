@@ -7,17 +7,21 @@
 #include <functional>
 #include <optional>
 
+class Clock;
+class FileDialogs;
 class Messages;
 class QMimeData;
 class QWidget;
+class Settings;
 class WindowModel;
+struct ShellServices;
 
 // The window's set-up files: Ctrl+S saves the recording, Ctrl+O opens a script and runs it, and so
-// does a script dropped on the window or named on the command line. The dialogs are Qt's own, the
-// same on every desktop, and start in the folder the user last used.
+// does a script dropped on the window or named on the command line. The dialogs start in the folder
+// the user last used.
 class SetupFiles {
 public:
-    SetupFiles(QWidget& window, WindowModel& model, Messages& messages);
+    SetupFiles(QWidget& window, WindowModel& model, const ShellServices& services);
 
     // Asks where, and saves the recording there; whether it was saved.
     bool save();
@@ -42,5 +46,8 @@ private:
 
     QWidget& window_;
     WindowModel& model_;
+    Clock& clock_;
+    Settings& settings_;
+    FileDialogs& fileDialogs_;
     Messages& messages_;
 };

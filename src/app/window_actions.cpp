@@ -14,8 +14,9 @@
 #include <QWidget>
 #include <utility>
 
-WindowActions::WindowActions(QWidget& window, WindowModel& model, SetupFiles& files, RunCommand run)
-    : window_(window), model_(model), files_(files), run_(std::move(run)),
+WindowActions::WindowActions(QWidget& window, WindowModel& model, SetupFiles& files,
+                             RecentSetups recent, RunCommand run)
+    : window_(window), model_(model), files_(files), run_(std::move(run)), recent_(recent),
       menu_(new QMenu(&window)) {
     // The phone screen's back arrow, for the keyboard: the capture, and back to the settings.
     backArrow_ = addAction(QStringLiteral("截屏 / 显示设置（点 ←）"),
@@ -91,7 +92,7 @@ void WindowActions::fillRecentMenu() {
                          &QAction::triggered, &window_, [this, path] { openSetup(path); });
     if (!recentMenu_->isEmpty())
         recentMenu_->addSeparator();
-    const QString lastSession = RecentSetups::lastSessionPath();
+    const QString lastSession = recent_.lastSessionPath();
     QAction* last = recentMenu_->addAction(QStringLiteral("上次退出时的设置"));
     last->setEnabled(QFileInfo(lastSession).isFile());
     QObject::connect(last, &QAction::triggered, &window_,

@@ -23,7 +23,8 @@ public:
     // How the window runs a command as one of the user's events: doing names it for a message.
     using RunCommand = std::function<void(const QString& doing, std::function<void()> command)>;
 
-    WindowActions(QWidget& window, WindowModel& model, SetupFiles& files, RunCommand run);
+    WindowActions(QWidget& window, WindowModel& model, SetupFiles& files, RecentSetups recent,
+                  RunCommand run);
     WindowActions(const WindowActions&) = delete;
     WindowActions& operator=(const WindowActions&) = delete;
 

@@ -6,9 +6,12 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QList>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <optional>
 
 // The world outside the program, one small interface a service: the commands reach it only through
 // these, so that a test's fake stands in for one service at a time.
@@ -104,6 +107,18 @@ public:
     virtual qreal pixelRatio() const = 0;
 };
 
+// One of the answers to a question of several, and what it does, which decides where its button
+// stands among the others.
+struct Choice {
+    enum class Role {
+        Go,      // does what the question is about
+        Destroy, // goes on and loses something
+        Back,    // leaves everything as it was
+    };
+    QString text;
+    Role role = Role::Go;
+};
+
 // Messages the user reads and closes, and questions the user answers: modal boxes.
 class Messages {
 public:
@@ -114,9 +129,61 @@ public:
     virtual void warn(const QString& text) { show(text); }
     // A question answered yes or no, no unless the user says yes.
     virtual bool ask(const QString& question) = 0;
+    // A warning that asks what to do, one button a choice: the index of the choice the user took,
+    // escapeChoice when the user closed the box, which is also its default.
+    virtual int choose(const QString& text, const QList<Choice>& choices, int escapeChoice) = 0;
     // The program is ending: a box open now closes with its escape answer, none opens any more,
     // and every question from now on is answered no.
     virtual void closeForGood() = 0;
+};
+
+// The session of a program that ended without keeping it: when it ended, as the user's clock wrote
+// it, and why it was not kept.
+struct UnkeptSession {
+    QString endedAt;
+    QString reason;
+};
+
+// What the program remembers from one run to the next: the folder of the set-up last opened or
+// saved, the recent set-ups, newest first, and why the last session was not kept. A program that
+// cannot remember reads nothing and forgets what it is told.
+class Settings {
+public:
+    virtual ~Settings() = default;
+    // Empty when none is remembered.
+    virtual QString lastSetupFolder() const = 0;
+    virtual void setLastSetupFolder(const QString& folder) = 0;
+    virtual QStringList recentSetups() const = 0;
+    virtual void setRecentSetups(const QStringList& paths) = 0;
+    // None when the last session was kept, or what is remembered of it makes no record.
+    virtual std::optional<UnkeptSession> unkeptSession() const = 0;
+    // Whether the record is remembered for the next start.
+    virtual bool setUnkeptSession(const UnkeptSession& session) = 0;
+    virtual void forgetUnkeptSession() = 0;
+};
+
+// Where the program keeps files of the user's.
+class Locations {
+public:
+    virtual ~Locations() = default;
+    // The program's folder in the user's data folder, which lasts from one session to the next;
+    // empty when the user has none.
+    virtual QString dataFolder() const = 0;
+    // The session's runtime folder, the user's alone and cleared when the session ends; empty when
+    // the session has none.
+    virtual QString runtimeFolder() const = 0;
+};
+
+// The dialogs in which the user names a file to save to or to open, over the window. Each returns
+// the file chosen, or nothing when the user cancelled.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // start is the file the dialog suggests, in the folder it opens in.
+    virtual QString saveFileName(const QString& title, const QString& start,
+                                 const QString& filter) = 0;
+    virtual QString openFileName(const QString& title, const QString& folder,
+                                 const QString& filter) = 0;
 };
 
 // What the commands use of the world. Messages are not among them: a command's outcome goes to the
@@ -127,4 +194,14 @@ struct Services {
     FileStore& files;
     Timer& timer;
     Screen& screen;
+};
+
+// What the window's shell uses of the world besides: what it remembers, where it keeps files, the
+// dialogs and boxes it opens, and the clock that dates what it saves.
+struct ShellServices {
+    Clock& clock;
+    Settings& settings;
+    Locations& locations;
+    FileDialogs& fileDialogs;
+    Messages& messages;
 };

@@ -5,6 +5,7 @@
 #include "shown_text.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QStringList>
 #include <algorithm>
@@ -35,15 +36,27 @@ QString fitted(const QString& text, qsizetype mostLines, qsizetype mostCharacter
     return lines.join(u'\n');
 }
 
+QMessageBox::ButtonRole buttonRole(Choice::Role role) {
+    switch (role) {
+    case Choice::Role::Go:
+        return QMessageBox::AcceptRole;
+    case Choice::Role::Destroy:
+        return QMessageBox::DestructiveRole;
+    case Choice::Role::Back:
+        break;
+    }
+    return QMessageBox::RejectRole;
+}
+
 } // namespace
 
-int MessageBoxes::exec(QMessageBox::Icon icon, const QString& text,
-                       QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape) {
+QAbstractButton* MessageBoxes::exec(QMessageBox::Icon icon, const QString& text,
+                                    const std::function<QAbstractButton*(QMessageBox&)>& buttons) {
     if (closed_)
-        return escape;
+        return nullptr;
     if (window_ && beforeShowing_)
         beforeShowing_();
-    QMessageBox box(icon, QStringLiteral("Vokarelo"), QString(), buttons, window_);
+    QMessageBox box(icon, QStringLiteral("Vokarelo"), QString(), QMessageBox::NoButton, window_);
     // Fitted once its line breaks of every kind count as lines, and then to the screen, where long
     // lines wrap and a line without blanks does not.
     const QString shown = escapedForWindow(text);
@@ -52,6 +65,7 @@ int MessageBoxes::exec(QMessageBox::Icon icon, const QString& text,
     const QScreen* screen = window_ ? window_->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() - QSize(0, FrameAllowance)
                               : QSize(INT_MAX, INT_MAX);
+    QAbstractButton* escape = buttons(box);
     for (;;) {
         showPlainText(box, fitted(shown, mostLines, mostCharacters));
         const QSize wanted = box.sizeHint();
@@ -64,11 +78,12 @@ int MessageBoxes::exec(QMessageBox::Icon icon, const QString& text,
         if (wide)
             mostCharacters = mostCharacters * 2 / 3;
     }
-    box.setDefaultButton(escape);
+    if (auto* button = qobject_cast<QPushButton*>(escape))
+        box.setDefaultButton(button);
     box.setEscapeButton(escape);
     open_ = &box;
-    const int answer = box.exec();
-    return closed_ ? escape : answer;
+    box.exec();
+    return closed_ ? nullptr : box.clickedButton();
 }
 
 void MessageBoxes::closeForGood() {
@@ -78,14 +93,31 @@ void MessageBoxes::closeForGood() {
 }
 
 void MessageBoxes::show(const QString& text) {
-    exec(QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
+    exec(QMessageBox::NoIcon, text,
+         [](QMessageBox& box) { return box.addButton(QMessageBox::Ok); });
 }
 
 void MessageBoxes::warn(const QString& text) {
-    exec(QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+    exec(QMessageBox::Warning, text,
+         [](QMessageBox& box) { return box.addButton(QMessageBox::Ok); });
 }
 
 bool MessageBoxes::ask(const QString& question) {
-    return exec(QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No,
-                QMessageBox::No) == QMessageBox::Yes;
+    QAbstractButton* yes = nullptr;
+    const QAbstractButton* answer = exec(QMessageBox::Question, question, [&yes](QMessageBox& box) {
+        yes = box.addButton(QMessageBox::Yes);
+        return box.addButton(QMessageBox::No);
+    });
+    return answer && answer == yes;
+}
+
+int MessageBoxes::choose(const QString& text, const QList<Choice>& choices, int escapeChoice) {
+    QList<QAbstractButton*> added;
+    const QAbstractButton* answer = exec(QMessageBox::Warning, text, [&](QMessageBox& box) {
+        for (const Choice& choice : choices)
+            added.append(box.addButton(choice.text, buttonRole(choice.role)));
+        return added.value(escapeChoice);
+    });
+    const qsizetype chosen = answer ? added.indexOf(answer) : -1;
+    return chosen < 0 ? escapeChoice : int(chosen);
 }

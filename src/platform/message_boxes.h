@@ -19,11 +19,14 @@ public:
     void show(const QString& text) override;
     void warn(const QString& text) override;
     bool ask(const QString& question) override;
+    int choose(const QString& text, const QList<Choice>& choices, int escapeChoice) override;
     void closeForGood() override;
 
 private:
-    int exec(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
-             QMessageBox::StandardButton escape);
+    // Shows a box with the buttons that buttons adds to it; the one it returns is the default and
+    // answers Escape. The button the user pressed, or none when the program is ending.
+    QAbstractButton* exec(QMessageBox::Icon icon, const QString& text,
+                          const std::function<QAbstractButton*(QMessageBox&)>& buttons);
 
     QPointer<QWidget> window_;
     std::function<void()> beforeShowing_;

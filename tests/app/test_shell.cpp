@@ -13,9 +13,12 @@
 #include "basic/twips.h"
 #include "platform/clipboard_reading.h"
 #include "platform/message_boxes.h"
+#include "platform/qt_file_dialogs.h"
 #include "platform/qt_timer.h"
 #include "platform/settings_file.h"
 #include "platform/shown_text.h"
+#include "platform/stored_settings.h"
+#include "platform/system_locations.h"
 #include "screen/fonts.h"
 #include "settings/accessible_names.h"
 #include "settings/panel_table.h"
@@ -71,12 +74,28 @@ Q_DECLARE_METATYPE(ControlId)
 
 namespace {
 
-// The whole program on the fake platform, its window shown on the offscreen platform.
+// What the shell keeps and opens as the program does, in the folders and settings file of the
+// tests' own.
+struct ShellPlatform {
+    StoredSettings settings;
+    SystemLocations locations;
+    QtFileDialogs fileDialogs;
+};
+
+// The whole program on the fake platform, its window shown on the offscreen platform; its
+// settings, folders and file dialogs the system's.
 struct Shell : RecordedForm {
+    ShellPlatform system;
     MainWindow* window = nullptr;
 
+    ShellServices services() {
+        return {platform.clock, system.settings, system.locations, system.fileDialogs,
+                platform.messages};
+    }
+
     Shell() {
-        window = new MainWindow(model, platform.messages);
+        window = new MainWindow(model, services());
+        system.fileDialogs.setWindow(window);
         window->show();
         QApplication::setActiveWindow(window);
         // Focus and key tests below fail on their own if the window never becomes active.
@@ -91,11 +110,14 @@ struct Shell : RecordedForm {
 struct ShellWithBoxes {
     FakeServices fakes;
     MessageBoxes boxes;
+    ShellPlatform system;
     WindowModel model{fakes.services(), boxes};
-    MainWindow window{model, boxes};
+    MainWindow window{model,
+                      {fakes.clock, system.settings, system.locations, system.fileDialogs, boxes}};
 
     ShellWithBoxes() {
         boxes.setWindow(&window, [this] { window.syncFromForm(); });
+        system.fileDialogs.setWindow(&window);
         window.show();
     }
 };
@@ -211,6 +233,50 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(files->header()->length() <= files->viewport()->width());
         QVERIFY(files->header()->sectionSize(0) >= 200);
+    }
+
+    // Ctrl+S and Ctrl+O open Qt's own dialog over the window, titled for what it does, with the
+    // set-ups' filter, fitted as the window's dialogs are: the save dialog suggests a set-up named
+    // after the number.
+    void setupDialogsAreTheWindows_data() {
+        QTest::addColumn<bool>("saving");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("save") << true << QStringLiteral("保存设置")
+                              << QStringLiteral("13800138000.vks");
+        QTest::newRow("open") << false << QStringLiteral("打开设置") << QString();
+    }
+
+    void setupDialogsAreTheWindows() {
+        QFETCH(bool, saving);
+        QFETCH(QString, title);
+        QFETCH(QString, fileName);
+        Shell s;
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            const QStringList selected = dialog->selectedFiles();
+            seen = {dialog->windowTitle(),
+                    QString::number(dialog->testOption(QFileDialog::DontUseNativeDialog)),
+                    QString::number(dialog->parentWidget() == s.window),
+                    dialog->nameFilters().join(u'|'),
+                    QString::number(dialog->property("vokareloFitted").toBool()),
+                    selected.isEmpty() ? QString() : QFileInfo(selected.first()).fileName()};
+            dialog->reject();
+        });
+        if (saving)
+            QVERIFY(!s.window->setupFiles().save());
+        else
+            s.window->setupFiles().open();
+        const QStringList expected{title,
+                                   QStringLiteral("1"),
+                                   QStringLiteral("1"),
+                                   QStringLiteral("Vokarelo 设置 (*.vks)|所有文件 (*)"),
+                                   QStringLiteral("1"),
+                                   fileName};
+        QCOMPARE(seen, expected);
     }
 
     // Whatever an event of the user's throws ends at the window's boundary, as a message that says
@@ -1193,14 +1259,15 @@ private slots:
         QImage picture(52, 85, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
         FailingFileStore files;
-        const std::unique_ptr<QMimeData> data(PictureDrag::pictureData(picture, number, files));
+        const std::unique_ptr<QMimeData> data(
+            PictureDrag::pictureData(picture, number, files, SystemLocations()));
         QCOMPARE(QImage::fromData(data->data(QStringLiteral("image/png")), "png"), picture);
         QCOMPARE(data->urls().size(), 1);
         const QString path = data->urls().front().toLocalFile();
         QCOMPARE(QFileInfo(path).fileName(), fileName);
-        QCOMPARE(QFileInfo(path).absolutePath(), PictureDrag::folder());
+        QCOMPARE(QFileInfo(path).absolutePath(), PictureDrag::folder(SystemLocations()));
         QCOMPARE(QImage(path), picture);
-        QCOMPARE(QFileInfo(PictureDrag::folder()).permissions() &
+        QCOMPARE(QFileInfo(PictureDrag::folder(SystemLocations())).permissions() &
                      (QFile::ReadOther | QFile::ReadGroup),
                  QFile::Permissions());
     }
@@ -1211,7 +1278,7 @@ private slots:
     void draggedPictureBesideALink() {
         QImage picture(52, 85, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
-        const QString folder = PictureDrag::folder();
+        const QString folder = PictureDrag::folder(SystemLocations());
         const QString aside = folder + QStringLiteral(".aside");
         if (QFileInfo::exists(folder))
             QVERIFY(QDir().rename(folder, aside));
@@ -1228,8 +1295,8 @@ private slots:
         QVERIFY(QFile::link(elsewhere.path(), folder));
 
         FailingFileStore files;
-        const std::unique_ptr<QMimeData> data(
-            PictureDrag::pictureData(picture, QStringLiteral("13800138000"), files));
+        const std::unique_ptr<QMimeData> data(PictureDrag::pictureData(
+            picture, QStringLiteral("13800138000"), files, SystemLocations()));
 
         QCOMPARE(QImage::fromData(data->data(QStringLiteral("image/png")), "png"), picture);
         QVERIFY(!data->hasUrls());
@@ -1409,39 +1476,32 @@ private slots:
     void sessionKeptOrTold() {
         Shell s;
         s.recorder().click(ControlId::Row2EnableBox);
-        SessionKeeper keeper(*s.window, s.model, s.platform.messages, s.window->setupFiles());
-        const QString kept = RecentSetups::lastSessionPath();
+        SessionKeeper keeper(s.model, s.services(), s.window->setupFiles());
+        const QString kept = RecentSetups::lastSessionPath(SystemLocations());
         QFile::remove(kept);
         QVERIFY(keeper.keepBeforeQuit());
         QVERIFY(readFile(kept).endsWith("\nCheck1\n"));
         QFile::remove(kept);
 
         s.platform.files.fault = FailingFileStore::Fault::Create;
-        QStringList asked;
-        const auto answer = [&](const QString& button) {
-            QTimer::singleShot(0, [&asked, button] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (!box)
-                    return;
-                asked.append(box->text());
-                for (QAbstractButton* b : box->buttons())
-                    if (b->text() == button)
-                        b->click();
-            });
-        };
-        SessionKeeper quitting(*s.window, s.model, s.platform.messages, s.window->setupFiles());
-        answer(QStringLiteral("取消"));
+        FakeMessages& messages = s.platform.messages;
+        SessionKeeper quitting(s.model, s.services(), s.window->setupFiles());
+        messages.choices = {2}; // 取消
         QVERIFY(!quitting.keepBeforeQuit());
-        answer(QStringLiteral("仍然退出"));
+        messages.choices = {1}; // 仍然退出
         QVERIFY(quitting.keepBeforeQuit());
+        const QStringList asked = messages.chooseQuestions;
         QCOMPARE(asked.size(), 2);
+        for (const QStringList& offered : std::as_const(messages.offered))
+            QCOMPARE(offered, (QStringList{QStringLiteral("另存为…"), QStringLiteral("仍然退出"),
+                                           QStringLiteral("取消")}));
         QVERIFY2(asked[0].contains(QStringLiteral("磁盘空间不足")), qPrintable(asked[0]));
         QVERIFY(!QFileInfo::exists(kept));
 
-        SessionKeeper ended(*s.window, s.model, s.platform.messages, s.window->setupFiles());
+        SessionKeeper ended(s.model, s.services(), s.window->setupFiles());
         ended.keepWithoutAsking();
         QVERIFY(s.platform.messages.shown.isEmpty());
-        SessionKeeper next(*s.window, s.model, s.platform.messages, s.window->setupFiles());
+        SessionKeeper next(s.model, s.services(), s.window->setupFiles());
         next.tellLastFailure();
         next.tellLastFailure();
         QCOMPARE(s.platform.messages.shown.size(), 1);
@@ -1537,6 +1597,69 @@ private slots:
         QVERIFY(!plainTitle(text).contains(QChar(0x202e)));
     }
 
+    // A question of several answers is a warning box with a button an answer, in the place its
+    // role gives it; the answer that leaves everything as it was is the default and Escape's, and
+    // the box a program that is ending closes gives that answer too.
+    void choiceBoxAnswers_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("另存为…") << QStringLiteral("另存为…") << 0;
+        QTest::newRow("仍然退出") << QStringLiteral("仍然退出") << 1;
+        QTest::newRow("取消") << QStringLiteral("取消") << 2;
+        QTest::newRow("Escape") << QStringLiteral("Escape") << 2;
+        QTest::newRow("Return") << QStringLiteral("Return") << 2;
+        QTest::newRow("closed for good") << QStringLiteral("closed") << 2;
+    }
+
+    void choiceBoxAnswers() {
+        QFETCH(QString, how);
+        QFETCH(int, answer);
+        MessageBoxes boxes;
+        QWidget window;
+        window.show();
+        boxes.setWindow(&window, {});
+        const QString text = QStringLiteral("<b>无法保存</b>\u202e");
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen.append(box->text());
+            seen.append(QString::number(box->icon() == QMessageBox::Warning));
+            seen.append(QString::number(box->textFormat() == Qt::PlainText));
+            for (QAbstractButton* button : box->buttons())
+                seen.append(button->text() + u' ' + QString::number(box->buttonRole(button)));
+            seen.append(box->defaultButton() ? box->defaultButton()->text() : QString());
+            seen.append(box->escapeButton() ? box->escapeButton()->text() : QString());
+            if (how == u"Escape")
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (how == u"Return")
+                QTest::keyClick(box, Qt::Key_Return);
+            else if (how == u"closed")
+                boxes.closeForGood();
+            else
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == how)
+                        button->click();
+        });
+        const QList<Choice> choices{{QStringLiteral("另存为…"), Choice::Role::Go},
+                                    {QStringLiteral("仍然退出"), Choice::Role::Destroy},
+                                    {QStringLiteral("取消"), Choice::Role::Back}};
+        QCOMPARE(boxes.choose(text, choices, 2), answer);
+        QCOMPARE(seen.mid(0, 3), (QStringList{QStringLiteral("<b>无法保存</b>\\u202e"),
+                                              QStringLiteral("1"), QStringLiteral("1")}));
+        QStringList buttons = seen.mid(3, 3);
+        buttons.sort();
+        QCOMPARE(buttons,
+                 (QStringList{QStringLiteral("仍然退出 %1").arg(QMessageBox::DestructiveRole),
+                              QStringLiteral("取消 %1").arg(QMessageBox::RejectRole),
+                              QStringLiteral("另存为… %1").arg(QMessageBox::AcceptRole)}));
+        QCOMPARE(seen.mid(6), (QStringList{QStringLiteral("取消"), QStringLiteral("取消")}));
+        // Once closed, no box opens: every question takes its escape answer at once.
+        if (how == u"closed")
+            QCOMPARE(boxes.choose(text, choices, 1), 1);
+    }
+
     // A set-up whose name looks like markup is named as written: in the progress dialog of its run
     // and in the question before it writes outside its folder, which a name cannot fake.
     void setupNamesAreShownAsWritten() {
@@ -1592,7 +1715,7 @@ private slots:
                 writeFile(precious, "precious");
             const QString path = folder.filePath(QStringLiteral("a.vks"));
             writeFile(path, "Check1\nImage2\nCheck3\nImage2\n");
-            const QString kept = RecentSetups::lastSessionPath();
+            const QString kept = RecentSetups::lastSessionPath(SystemLocations());
             QFile::remove(kept);
             QStringList seen;
             QTimer watcher;

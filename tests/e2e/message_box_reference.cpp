@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     installFontSubstitutions();
     SystemServices system;
     WindowModel model(system.services(), system.messages);
-    MainWindow window(model, system.messages);
+    MainWindow window(model, system.shell());
     system.serve(&window, [&window] { window.syncFromForm(); });
 
     QTimer::singleShot(0, [] {

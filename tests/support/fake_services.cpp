@@ -32,3 +32,36 @@ bool FakeClipboard::setPicture(const QImage& picture) {
     tooLarge = false;
     return true;
 }
+
+int FakeMessages::choose(const QString& text, const QList<Choice>& answers, int escapeChoice) {
+    if (closed)
+        return escapeChoice;
+    chooseQuestions.append(text);
+    QStringList texts;
+    for (const Choice& answer : answers)
+        texts.append(answer.text);
+    offered.append(texts);
+    return choices.isEmpty() ? escapeChoice : choices.takeFirst();
+}
+
+bool FakeSettings::setUnkeptSession(const UnkeptSession& session) {
+    if (refusesRecords)
+        return false;
+    unkept = session;
+    return true;
+}
+
+QString FakeFileDialogs::saveFileName(const QString& title, const QString& start,
+                                      const QString& filter) {
+    return answer({true, title, start, filter});
+}
+
+QString FakeFileDialogs::openFileName(const QString& title, const QString& folder,
+                                      const QString& filter) {
+    return answer({false, title, folder, filter});
+}
+
+QString FakeFileDialogs::answer(const Asked& dialog) {
+    asked.append(dialog);
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}

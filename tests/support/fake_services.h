@@ -95,7 +95,14 @@ public:
     QStringList asked;
     QList<bool> answers;
 
-    // Once closed for good, as the program's boxes: nothing more is shown, every question no.
+    // The questions of several answers with the answers offered, and the index of the answer a
+    // test gives each in turn: the escape answer, when it gives none.
+    QStringList chooseQuestions;
+    QList<QStringList> offered;
+    QList<int> choices;
+
+    // Once closed for good, as the program's boxes: nothing more is shown, every question no, and
+    // every question of several its escape answer.
     bool closed = false;
 
     void show(const QString& text) override {
@@ -114,7 +121,58 @@ public:
         asked.append(question);
         return !answers.isEmpty() && answers.takeFirst();
     }
+    int choose(const QString& text, const QList<Choice>& answers, int escapeChoice) override;
     void closeForGood() override { closed = true; }
+};
+
+// Settings held in memory, as the program would keep them in its file; none remembered at first.
+class FakeSettings final : public Settings {
+public:
+    QString folder;
+    QStringList recent;
+    std::optional<UnkeptSession> unkept;
+    // A settings file the program cannot write: records are told to it in vain.
+    bool refusesRecords = false;
+
+    QString lastSetupFolder() const override { return folder; }
+    void setLastSetupFolder(const QString& value) override { folder = value; }
+    QStringList recentSetups() const override { return recent; }
+    void setRecentSetups(const QStringList& paths) override { recent = paths; }
+    std::optional<UnkeptSession> unkeptSession() const override { return unkept; }
+    bool setUnkeptSession(const UnkeptSession& session) override;
+    void forgetUnkeptSession() override { unkept.reset(); }
+};
+
+// The user's folders as a test names them; empty, the user has none.
+class FakeLocations final : public Locations {
+public:
+    QString data;
+    QString runtime;
+
+    QString dataFolder() const override { return data; }
+    QString runtimeFolder() const override { return runtime; }
+};
+
+// A file dialog as a test answers it: the paths the test gives, in turn, and a cancelled dialog
+// once it gives none. Each dialog asked for is recorded.
+class FakeFileDialogs final : public FileDialogs {
+public:
+    struct Asked {
+        bool saving = false;
+        QString title;
+        QString start;
+        QString filter;
+    };
+    QList<Asked> asked;
+    QStringList answers;
+
+    QString saveFileName(const QString& title, const QString& start,
+                         const QString& filter) override;
+    QString openFileName(const QString& title, const QString& folder,
+                         const QString& filter) override;
+
+private:
+    QString answer(const Asked& dialog);
 };
 
 // The fakes together, the files the system's with the faults and folders a test puts in.
@@ -125,6 +183,10 @@ struct FakeServices {
     FakeTimer timer;
     FakeScreen screen;
     FakeMessages messages;
+    FakeSettings settings;
+    FakeLocations locations;
+    FakeFileDialogs fileDialogs;
 
     Services services() { return {clock, clipboard, files, timer, screen}; }
+    ShellServices shell() { return {clock, settings, locations, fileDialogs, messages}; }
 };
