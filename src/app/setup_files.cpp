@@ -7,7 +7,7 @@
 #include "platform/shown_text.h"
 #include "session/setup_document.h"
 #include "session/window_model.h"
-#include "window/export.h"
+#include "texts/file_failures.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -98,7 +98,7 @@ void SetupFiles::open() {
 void SetupFiles::openFile(const QString& path) {
     QFile script;
     if (const QString refusal = openRegularFile(path, script); !refusal.isEmpty()) {
-        tell(QStringLiteral("无法打开%1：%2").arg(path, refusal));
+        tell(fileNotOpenedText(path, refusal));
         return;
     }
     if (model_.hasUnsavedActions() &&
@@ -149,7 +149,7 @@ void SetupFiles::openFile(const QString& path) {
     if (writes.needAsking() && !messages_.ask(consentQuestion(name, folder, writes)))
         return;
     if (!script.seek(0)) {
-        tell(QStringLiteral("无法读取%1：%2").arg(path, script.errorString()));
+        tell(fileNotReadText(path, script.errorString()).chinese);
         return;
     }
 

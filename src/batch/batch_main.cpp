@@ -7,6 +7,7 @@
 #include "cli/terminal_output.h"
 #include "platform/system_file_store.h"
 #include "screen/fonts.h"
+#include "texts/file_failures.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -24,8 +25,9 @@ int runBatch(int& argc, char** argv, const QString& scriptPath, qreal pixelRatio
     QFile script(standardInput ? QString() : scriptPath);
     if (!(standardInput ? script.open(stdin, QIODevice::ReadOnly)
                         : script.open(QIODevice::ReadOnly))) {
-        writeToTerminal(stderr, QStringLiteral("vokarelo: cannot read ") + scriptName +
-                                    QStringLiteral(": ") + script.errorString() + u'\n');
+        writeToTerminal(stderr, QStringLiteral("vokarelo: ") +
+                                    fileNotReadText(scriptName, script.errorString()).english +
+                                    u'\n');
         return ExitUsage;
     }
 

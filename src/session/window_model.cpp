@@ -6,7 +6,7 @@
 #include "basic/image_file.h"
 #include "script/script_reader.h"
 #include "setup_document.h"
-#include "window/export.h"
+#include "texts/file_failures.h"
 #include "window/window_definition.h"
 
 #include <QBuffer>
@@ -178,7 +178,7 @@ bool WindowModel::writeSetup(const QString& path, const QDateTime& savedAt, QStr
     recorder_.commitTyping();
     WriteFailure failure;
     if (!saveFileAtomically(recorder_.script(savedAt).toUtf8(), path, files_.outside(), &failure)) {
-        *error = writeFailureReason(failure);
+        *error = writeFailureText(failure).chinese;
         return false;
     }
     return true;
@@ -201,9 +201,7 @@ bool WindowModel::keepSession(const QString& path, const QDateTime& savedAt, QSt
     const QString folder = splitPath(path).folder;
     FileError made;
     if (!files_.outside().makeFolder(folder, &made)) {
-        *error = QStringLiteral("无法建立文件夹%1：%2")
-                     .arg(folder, writeFailureReason({WriteFailure::Kind::FileSystem, made.text,
-                                                      made.errorNumber, EntryKind::Missing}));
+        *error = folderNotMadeText(folder, made);
         return false;
     }
     return writeSetup(path, savedAt, error);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "basic/image_file.h"
-
 #include <QString>
 
 class Form;
@@ -17,10 +15,3 @@ ExportOutcome writeClipboardPicture(Form& form);
 // The export as the label and the timer run it: writes the picture, reports the outcome to the
 // form's observer, and widens the window again.
 void exportClipboardPicture(Form& form);
-
-// Why a number text cannot name a file inside the program's folder and nowhere else, naming the
-// character at fault; empty when it can.
-QString fileNameRefusal(const QString& name);
-
-// Why the writer wrote nothing, as a short reason in the window's language that says what to mend.
-QString writeFailureReason(const WriteFailure& failure);

@@ -9,6 +9,7 @@
 #include "platform/system_file_store.h"
 #include "support/failing_file_store.h"
 #include "support/jpeg.h"
+#include "texts/file_failures.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -230,8 +231,8 @@ private slots:
             !saveImageAtomically(noisePicture(), name, "jpeg", 75, systemFileStore(), &failure));
         QCOMPARE(failure.kind, Kind::NotARegularFile);
         QCOMPARE(failure.entry, entry);
-        QVERIFY2(failure.text.startsWith(QStringLiteral("the name belongs to a")),
-                 qPrintable(failure.text));
+        const QString english = writeFailureText(failure).english;
+        QVERIFY2(english.startsWith(QStringLiteral("the name belongs to a")), qPrintable(english));
         QCOMPARE(contents(f.folder), inside);
         QCOMPARE(contents(f.outside), outside);
         QCOMPARE(systemFileStore().entryKind(name), entry);
@@ -248,7 +249,8 @@ private slots:
                                      &failure));
         QCOMPARE(failure.kind, Kind::NotARegularFile);
         QCOMPARE(failure.entry, EntryKind::Device);
-        QCOMPARE(failure.text, QStringLiteral("the name belongs to a device, not a file"));
+        QCOMPARE(writeFailureText(failure).english,
+                 QStringLiteral("the name belongs to a device, not a file"));
     }
 
     void entryKinds() {
@@ -303,10 +305,11 @@ private slots:
             return;
         }
         QCOMPARE(failure.kind, Kind::TooLargeForFormat);
-        QCOMPARE(failure.text, QStringLiteral("the picture is %1 × %2 pixels; JPEG holds at most "
-                                              "65500 on either side")
-                                   .arg(size.width())
-                                   .arg(size.height()));
+        QCOMPARE(writeFailureText(failure).english,
+                 QStringLiteral("the picture is %1 × %2 pixels; JPEG holds at most "
+                                "65500 on either side")
+                     .arg(size.width())
+                     .arg(size.height()));
         QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", Earlier}}));
     }
 
@@ -343,7 +346,11 @@ private slots:
         QVERIFY(!saveImageAtomically(picture, f.target, "jpeg", 75, files, &failure));
         QCOMPARE(failure.kind, kind);
         QCOMPARE(failure.errorNumber, errorNumber);
-        QVERIFY(!failure.text.isEmpty());
+        QVERIFY(!writeFailureText(failure).english.isEmpty());
+        if (kind == Kind::ShortFile) {
+            QCOMPARE(failure.sizeMeant, jpegAt75(picture).size());
+            QCOMPARE(failure.sizeOnDisk, qint64(files.fullAt));
+        }
         QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", Earlier}}));
     }
 
