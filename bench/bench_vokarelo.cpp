@@ -105,8 +105,8 @@ void BM_CaptureQtClipboard(benchmark::State& state) {
     FakeServices fakes;
     QtClipboard clipboard;
     UserMessages messages(fakes.messages);
-    Form form({fakes.clock, clipboard, fakes.files, fakes.timer, fakes.screen}, windowDefinition(),
-              messages);
+    Form form({fakes.clock, clipboard, fakes.files, fakes.files, fakes.timer, fakes.screen},
+              windowDefinition(), messages);
     form.start();
     shape(form, Narrow);
     for (auto _ : state)

@@ -32,7 +32,7 @@ int runBatch(int& argc, char** argv, const QString& scriptPath, qreal pixelRatio
     }
 
     SystemFileStore files(runningProgramFolder(), userPicturesFolder());
-    BatchRunner runner(files, pixelRatio, [&](int line, const QString& text) {
+    BatchRunner runner(files, files, pixelRatio, [&](int line, const QString& text) {
         writeToTerminal(stdout, scriptName + u':' + QString::number(line) + QStringLiteral(": ") +
                                     text + u'\n');
     });

@@ -20,9 +20,10 @@ public:
     // with the line that made it show.
     using MessageShown = std::function<void(int line, const QString& text)>;
 
-    // Pictures are written through files, and taken at pixelRatio device pixels to the window
-    // pixel, as on a screen of that density.
-    BatchRunner(FileStore& files, qreal pixelRatio, MessageShown messageShown);
+    // Pictures are written through files, the export's into a folder of locations, and taken at
+    // pixelRatio device pixels to the window pixel, as on a screen of that density.
+    BatchRunner(FileStore& files, ExportLocations& locations, qreal pixelRatio,
+                MessageShown messageShown);
     BatchRunner(const BatchRunner&) = delete;
     BatchRunner& operator=(const BatchRunner&) = delete;
 

@@ -23,7 +23,7 @@ struct SystemServices {
     QtScreen screen;
     MessageBoxes messages;
 
-    Services services() { return {clock, clipboard, files, timer, screen}; }
+    Services services() { return {clock, clipboard, files, files, timer, screen}; }
     // The window they serve: its screen is the capture's, and its message boxes stand over it,
     // showing first what the command that speaks has done so far (beforeMessage).
     void serve(QWidget* window, std::function<void()> beforeMessage) {

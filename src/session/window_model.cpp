@@ -17,7 +17,8 @@
 
 WindowModel::WindowModel(const Services& outside, Messages& messages)
     : messages_(messages), world_(outside.clock, outside.clipboard), files_(outside.files),
-      form_({world_.clock(), world_.clipboard(), files_, outside.timer, outside.screen},
+      form_({world_.clock(), world_.clipboard(), files_, outside.locations, outside.timer,
+             outside.screen},
             windowDefinition(), *this),
       recorder_(form_, world_), lines_(form_, recorder_, world_) {
     form_.start();
@@ -200,7 +201,7 @@ bool WindowModel::keepSession(const QString& path, const QDateTime& savedAt, QSt
         return true;
     const QString folder = splitPath(path).folder;
     FileError made;
-    if (!files_.outside().makeFolder(folder, &made)) {
+    if (!form_.locations().makeFolder(folder, &made)) {
         *error = folderNotMadeText(folder, made);
         return false;
     }

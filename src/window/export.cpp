@@ -22,16 +22,16 @@ struct ExportFolder {
     QString refusal; // why nothing can be written anywhere, in the window's words
 };
 
-ExportFolder exportFolder(FileStore& files) {
-    const ProgramFolder program = files.programFolder();
+ExportFolder exportFolder(ExportLocations& locations) {
+    const ProgramFolder program = locations.programFolder();
     if (program.path.isEmpty())
         return {{}, false, exportFolderRefusal(ExportFolderFault::ProgramFolderUnknown)};
     if (!program.decodable)
         return {program.path, false,
                 exportFolderRefusal(ExportFolderFault::ProgramFolderUndecodable)};
-    if (files.canCreateIn(program.path))
+    if (locations.canCreateIn(program.path))
         return {program.path, false, {}};
-    const QString pictures = files.picturesFolder();
+    const QString pictures = locations.picturesFolder();
     if (pictures.isEmpty())
         return {program.path, false, exportFolderRefusal(ExportFolderFault::NoWritableFolder)};
     return {pictures + QStringLiteral("/Vokarelo"), true, {}};
@@ -61,19 +61,19 @@ ExportOutcome writeClipboardPicture(Form& form) {
         clipboard = answeredPicture(form.captureOffClipboard());
     form.timer().pause(ExportPauseMs);
     const QString name = form.text(ControlId::NumberField);
-    FileStore& files = form.files();
-    const ExportFolder folder = exportFolder(files);
+    const ExportFolder folder = exportFolder(form.locations());
     // Without a folder the message names the file alone, not a folder it was never meant for.
     const QString fileName = name + QStringLiteral(".jpg");
     const QString path = folder.path.isEmpty() ? fileName : folder.path + u'/' + fileName;
 
     QString failure = refusal(clipboard, folder, name);
     FileError madeFolder;
-    if (failure.isEmpty() && folder.toBeMade && !files.makeFolder(folder.path, &madeFolder))
+    if (failure.isEmpty() && folder.toBeMade &&
+        !form.locations().makeFolder(folder.path, &madeFolder))
         failure = folderNotMadeText(folder.path, madeFolder);
     WriteFailure written;
     if (failure.isEmpty() &&
-        !saveImageAtomically(clipboard.picture, path, "jpeg", JpegQuality, files, &written))
+        !saveImageAtomically(clipboard.picture, path, "jpeg", JpegQuality, form.files(), &written))
         failure = writeFailureText(written).chinese;
 
     form.setCaption(failure.isEmpty() ? PictureWord + path + SavedWord

@@ -404,7 +404,7 @@ void TestBatchRunner::writesGoThroughTheFileStore() {
     QFile earlier(path);
     QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
     earlier.close();
-    BatchRunner runner(files, 1, {});
+    BatchRunner runner(files, files, 1, {});
     QByteArray script = line;
     QBuffer device(&script);
     device.open(QIODevice::ReadOnly);
@@ -425,7 +425,7 @@ namespace {
 struct CountedRun {
     QTemporaryDir folder;
     FailingFileStore files;
-    BatchRunner runner{files, 1, {}};
+    BatchRunner runner{files, files, 1, {}};
 
     CountedRun() { files.folder = folder.path(); }
     std::optional<ScriptFailure> run(QByteArray script) {

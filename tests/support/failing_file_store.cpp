@@ -108,7 +108,7 @@ private:
 
 } // namespace
 
-FileStore& FailingFileStore::system() const {
+SystemFileStore& FailingFileStore::system() const {
     static SystemFileStore unnamed({}, {}, SystemFileStore::NewFiles::Unnamed);
     static SystemFileStore named({}, {}, SystemFileStore::NewFiles::NamedTemporary);
     return namedTemporaryFiles ? named : unnamed;

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "basic/export_locations.h"
 #include "basic/file_store.h"
 
 #include <QMetaType>
 #include <cerrno>
 #include <functional>
 
+class SystemFileStore;
+
 // The system's file system with one failure put in where a test wants it: a disk that fills up
 // at a given byte, with the error reported or lost on the way as a buffered write loses it, or a
 // sync, rename or creation that fails. A test may also act just before a file takes its name, as
 // another program could. The program's folder and the pictures folder are what the test sets.
-class FailingFileStore : public FileStore {
+class FailingFileStore : public FileStore, public ExportLocations {
 public:
     QString folder = QStringLiteral("/opt/vokarelo");
     bool folderDecodable = true;
@@ -49,7 +52,7 @@ public:
     QString picturesFolder() const override { return pictures; }
 
 private:
-    FileStore& system() const;
+    SystemFileStore& system() const;
 };
 
 Q_DECLARE_METATYPE(FailingFileStore::Fault)

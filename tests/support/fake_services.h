@@ -110,5 +110,5 @@ struct FakeServices {
     FakeScreen screen;
     FakeMessages messages;
 
-    Services services() { return {clock, clipboard, files, timer, screen}; }
+    Services services() { return {clock, clipboard, files, files, timer, screen}; }
 };

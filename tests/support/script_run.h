@@ -29,7 +29,7 @@ struct ScriptRun {
     QTemporaryDir folder;
     SystemFileStore files{ProgramFolder{folder.path()}, QString()};
     QStringList messages; // "LINE: TEXT"
-    BatchRunner runner{files, 1, [this](int line, const QString& text) {
+    BatchRunner runner{files, files, 1, [this](int line, const QString& text) {
                            messages.append(QStringLiteral("%1: %2").arg(line).arg(text));
                        }};
 
