@@ -3,6 +3,7 @@
 #include "screen/screen_painter.h"
 #include "support/failing_file_store.h"
 #include "support/jpeg.h"
+#include "support/memory_file_store.h"
 #include "support/started_form.h"
 #include "window/capture.h"
 #include "window/screen_description.h"
@@ -314,10 +315,8 @@ private slots:
     }
 
     void timerTickExports() {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
         Window w;
-        w.platform.files.folder = dir.path();
+        w.platform.writeToMemory();
         w.form.click(ElementId::BackArrow);
         const QImage captured = w.platform.clipboard.pictureValue;
         w.form.timerTick();
@@ -325,19 +324,23 @@ private slots:
         QVERIFY(!w.form.timerRunning());
         QCOMPARE(w.platform.timer.stops, 1);
         QCOMPARE(w.platform.timer.pauses, QList<int>{500});
-        const QString path = dir.path() + QStringLiteral("/13800138000.jpg");
+        const QString path = w.platform.files.folder + QStringLiteral("/13800138000.jpg");
         const QString caption = QStringLiteral("图片") + path + QStringLiteral("已保存");
         QCOMPARE(w.form.caption(), caption);
         QCOMPARE(w.platform.messages.shown.size(), 1);
         QCOMPARE(w.platform.messages.shown[0], caption);
         QCOMPARE(w.form.width(), 13335.0f);
 
-        QImageReader reader(path);
+        const std::optional<QByteArray> written = w.platform.disk.file(path);
+        QVERIFY(written);
+        QBuffer bytes;
+        bytes.setData(*written);
+        QImageReader reader(&bytes);
         QCOMPARE(reader.format(), QByteArray("jpeg"));
         QCOMPARE(reader.size(), QSize(524, 854));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), jpegAt75(captured));
+        QCOMPARE(*written, jpegAt75(captured));
+        QCOMPARE(w.platform.disk.filesUnder(w.platform.files.folder),
+                 QStringList{QStringLiteral("13800138000.jpg")});
 
         // The timer ticked once and stopped for good.
         w.form.timerTick();
@@ -372,10 +375,8 @@ private slots:
         QFETCH(QString, since);
         QFETCH(QString, saved);
         QFETCH(QString, reason);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
         Window w;
-        w.platform.files.folder = dir.path();
+        w.platform.writeToMemory();
         QImage foreign(30, 20, QImage::Format_RGB32);
         foreign.fill(Qt::darkCyan);
         w.platform.clipboard.textValue = QStringLiteral("copied before");
@@ -406,24 +407,25 @@ private slots:
             QVERIFY(w.form.captureOffClipboard().isNull());
             expected = w.platform.clipboard.pictureValue;
             QCOMPARE(expected.size(), QSize(524, 1015));
-            QFile::remove(dir.filePath(QStringLiteral("13800138000.jpg")));
+            QVERIFY(w.platform.disk.remove(w.platform.files.folder +
+                                           QStringLiteral("/13800138000.jpg")));
             w.platform.messages.shown.clear();
         }
         w.form.timerTick();
 
-        const QString path = dir.filePath(QStringLiteral("13800138000.jpg"));
+        const QString path = w.platform.files.folder + QStringLiteral("/13800138000.jpg");
         const QString caption =
             QStringLiteral("图片") + path +
             (reason.isEmpty() ? QStringLiteral("已保存") : QStringLiteral("未保存：") + reason);
         QCOMPARE(w.form.caption(), caption);
         QCOMPARE(w.platform.messages.shown, QStringList{caption});
-        QFile file(path);
+        const std::optional<QByteArray> written = w.platform.disk.file(path);
         if (saved.isEmpty()) {
-            QVERIFY(!file.exists());
+            QVERIFY(!written);
             return;
         }
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), jpegAt75(expected));
+        QVERIFY(written);
+        QCOMPARE(*written, jpegAt75(expected));
     }
 
     // Each export, saved or not, names the path and its outcome in the caption and a message,
@@ -486,16 +488,13 @@ private slots:
         QFETCH(bool, picture);
         QFETCH(QString, written);
         QFETCH(QString, reason);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("app")));
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("app/dir.jpg")));
-        QFile blocker(dir.filePath(QStringLiteral("file")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-
         Window w;
-        w.platform.files.folder = dir.filePath(folder);
+        w.platform.writeToMemory();
+        MemoryFileStore& disk = w.platform.disk;
+        const QString top = QStringLiteral("/tmp/export");
+        disk.addFolder(top + QStringLiteral("/app/dir.jpg"));
+        disk.addFile(top + QStringLiteral("/file"), {});
+        w.platform.files.folder = top + u'/' + folder;
         w.form.click(ControlId::PanelTitle);
         if (!picture)
             w.platform.clipboard.pictureValue = QImage();
@@ -518,12 +517,12 @@ private slots:
         QStringList expectedFiles{QStringLiteral("file")};
         if (!written.isEmpty())
             expectedFiles.append(written);
-        QStringList files = filesUnder(dir.path());
-        files.sort();
         expectedFiles.sort();
-        QCOMPARE(files, expectedFiles);
+        QCOMPARE(disk.filesUnder(top), expectedFiles);
         if (!written.isEmpty()) {
-            QCOMPARE(QImageReader(dir.filePath(written)).size(), QSize(524, 854));
+            QBuffer bytes;
+            bytes.setData(disk.file(top + u'/' + written).value_or(QByteArray()));
+            QCOMPARE(QImageReader(&bytes).size(), QSize(524, 854));
             // An export on its own is on the disk before it says so: the file, then its folder.
             QCOMPARE(w.platform.files.syncs, 2);
         }
@@ -573,39 +572,39 @@ private slots:
         QFETCH(QString, made);
         QFETCH(QString, path);
         QFETCH(QString, reason);
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("app")));
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Pictures")));
-        if (!made.isEmpty()) {
-            QVERIFY(QDir(dir.path()).mkpath(QFileInfo(dir.filePath(made)).path()));
-            QFile file(dir.filePath(made));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
         Window w;
-        w.platform.files.folder = dir.filePath(QStringLiteral("app"));
+        w.platform.writeToMemory();
+        MemoryFileStore& disk = w.platform.disk;
+        const QString top = QStringLiteral("/home/user");
+        disk.addFolder(top + QStringLiteral("/app"));
+        disk.addFolder(top + QStringLiteral("/Pictures"));
+        if (!made.isEmpty())
+            disk.addFile(top + u'/' + made, {});
+        w.platform.files.folder = top + QStringLiteral("/app");
         if (!programFolderWritable)
             w.platform.files.readOnlyFolder = w.platform.files.folder;
         if (pictures != u"-")
-            w.platform.files.pictures = dir.filePath(pictures);
+            w.platform.files.pictures = top + u'/' + pictures;
         w.form.click(ControlId::PanelTitle);
         w.form.click(ControlId::SavePictureLabel);
 
-        const QString shown = QStringLiteral("图片") + dir.filePath(path);
-        QCOMPARE(w.form.caption(),
-                 reason.isEmpty() ? shown + QStringLiteral("已保存")
-                                  : shown + QStringLiteral("未保存：") +
-                                        QString(reason).replace(QStringLiteral("%1"), dir.path()));
+        const QString shown = QStringLiteral("图片") + top + u'/' + path;
+        QCOMPARE(w.form.caption(), reason.isEmpty()
+                                       ? shown + QStringLiteral("已保存")
+                                       : shown + QStringLiteral("未保存：") +
+                                             QString(reason).replace(QStringLiteral("%1"), top));
         QStringList expected;
         if (!made.isEmpty())
             expected.append(made);
         if (reason.isEmpty())
             expected.append(path);
         expected.sort();
-        QStringList found = filesUnder(dir.path());
-        found.sort();
-        QCOMPARE(found, expected);
-        if (reason.isEmpty())
-            QCOMPARE(QImageReader(dir.filePath(path)).format(), QByteArray("jpeg"));
+        QCOMPARE(disk.filesUnder(top), expected);
+        if (reason.isEmpty()) {
+            QBuffer bytes;
+            bytes.setData(disk.file(top + u'/' + path).value_or(QByteArray()));
+            QCOMPARE(QImageReader(&bytes).format(), QByteArray("jpeg"));
+        }
     }
 
     // A clipboard that gave no picture says why: a picture too large to read and an owner that did
