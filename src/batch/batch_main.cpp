@@ -5,6 +5,7 @@
 #include "cli/command_line.h"
 #include "cli/private_runtime_folder.h"
 #include "cli/terminal_output.h"
+#include "platform/system_clock.h"
 #include "platform/system_file_store.h"
 #include "screen/fonts.h"
 #include "texts/file_failures.h"
@@ -31,8 +32,9 @@ int runBatch(int& argc, char** argv, const QString& scriptPath, qreal pixelRatio
         return ExitUsage;
     }
 
+    SystemClock clock;
     SystemFileStore files(runningProgramFolder(), userPicturesFolder());
-    BatchRunner runner(files, files, pixelRatio, [&](int line, const QString& text) {
+    BatchRunner runner(clock, files, files, pixelRatio, [&](int line, const QString& text) {
         writeToTerminal(stdout, scriptName + u':' + QString::number(line) + QStringLiteral(": ") +
                                     text + u'\n');
     });

@@ -4,9 +4,9 @@
 #include "basic/command_error.h"
 #include "window/window_definition.h"
 
-BatchRunner::BatchRunner(FileStore& files, ExportLocations& locations, qreal pixelRatio,
-                         MessageShown messageShown)
-    : messageShown_(std::move(messageShown)), screen_(pixelRatio),
+BatchRunner::BatchRunner(Clock& clock, FileStore& files, ExportLocations& locations,
+                         qreal pixelRatio, MessageShown messageShown)
+    : messageShown_(std::move(messageShown)), screen_(pixelRatio), world_(clock, clipboard_),
       form_({world_.clock(), world_.clipboard(), files, locations, timer_, screen_},
             windowDefinition(), *this) {
     // The whole run is a script: its clock and clipboard are the script's from the start.
