@@ -2,8 +2,8 @@
 #include "session_keeper.h"
 
 #include "cli/terminal_output.h"
+#include "desktop/shown_text.h"
 #include "platform/settings_file.h"
-#include "platform/shown_text.h"
 #include "recent_setups.h"
 #include "session/window_model.h"
 #include "setup_files.h"

@@ -2,9 +2,9 @@
 #include "setup_files.h"
 
 #include "basic/conversions.h"
+#include "desktop/shown_text.h"
 #include "form/form.h"
 #include "platform/settings_file.h"
-#include "platform/shown_text.h"
 #include "session/setup_document.h"
 #include "session/window_model.h"
 #include "texts/file_failures.h"

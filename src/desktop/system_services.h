@@ -2,11 +2,11 @@
 #pragma once
 
 #include "message_boxes.h"
+#include "platform/system_clock.h"
+#include "platform/system_file_store.h"
 #include "qt_clipboard.h"
 #include "qt_screen.h"
 #include "qt_timer.h"
-#include "system_clock.h"
-#include "system_file_store.h"
 #include "x11_selection_reader.h"
 
 #include <functional>
