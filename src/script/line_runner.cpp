@@ -2,7 +2,6 @@
 #include "line_runner.h"
 
 #include "basic/command_error.h"
-#include "basic/conversions.h"
 #include "basic/durable_batch.h"
 #include "picture_file.h"
 #include "script_reader.h"
@@ -267,13 +266,14 @@ QString failureText(const QString& scriptName, const ScriptFailure& failure,
         return language == ScriptLanguage::Chinese ? unread.chinese : unread.english;
     }
     if (language == ScriptLanguage::Chinese) {
-        const QString where = QStringLiteral("%1第%2行").arg(scriptName).arg(failure.line);
+        const QString where =
+            QStringLiteral("%1第%2行").arg(scriptName, QString::number(failure.line));
         if (failure.lineText.isEmpty())
             return where + QStringLiteral("：") + failure.message.chinese;
         return QStringLiteral("%1“%2”：%3")
             .arg(where, quotedLine(failure.lineText), failure.message.chinese);
     }
-    QString text = QStringLiteral("%1:%2: ").arg(scriptName).arg(failure.line);
+    QString text = QStringLiteral("%1:%2: ").arg(scriptName, QString::number(failure.line));
     if (!failure.lineText.isEmpty())
         text += quotedLine(failure.lineText) + QStringLiteral(": ");
     return text + failure.message.english;
