@@ -7,6 +7,7 @@
 #include "recent_setups.h"
 #include "session/window_model.h"
 #include "setup_files.h"
+#include "texts/file_failures.h"
 
 #include <QDateTime>
 #include <QMessageBox>
@@ -26,8 +27,7 @@ SessionKeeper::SessionKeeper(QWidget& window, WindowModel& model, Messages& mess
 bool SessionKeeper::keep(QString* error) {
     const QString path = RecentSetups::lastSessionPath();
     if (path.isEmpty()) {
-        *error =
-            QStringLiteral("找不到用户的数据文件夹（HOME 或 XDG_DATA_HOME 没有设置为绝对路径）");
+        *error = noDataFolderText();
         return false;
     }
     return model_.keepSession(path, QDateTime::currentDateTime(), error);

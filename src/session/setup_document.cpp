@@ -68,11 +68,7 @@ SetupFolder::SetupFolder(const QString& folder, FileStore& files)
 
 QString SetupFolder::resolve(const QString& name) const {
     if (!isPictureName(name))
-        throw ScriptError{
-            {QStringLiteral("a set-up opened in the window writes only pictures: the name must end "
-                            "in .jpg, .jpeg or .png"),
-             QStringLiteral(
-                 "在窗口中打开的设置只写图片文件：文件名要以 .jpg、.jpeg 或 .png 结尾")}};
+        throw ScriptError{notAPictureNameText()};
     return QDir::cleanPath(QDir(folder_).absoluteFilePath(name));
 }
 
@@ -129,9 +125,8 @@ QString consentQuestion(const QString& setupName, const SetupFolder& folder,
     QStringList parts;
     if (writes.total > PlannedWrites::MostWritesUnasked)
         parts.append(QStringLiteral("%1会写入 %2 个文件，大多在%3。")
-                         .arg(name)
-                         .arg(writes.total)
-                         .arg(elidedMiddle(folder.path(), ShownPathCharacters)));
+                         .arg(name, QString::number(writes.total),
+                              elidedMiddle(folder.path(), ShownPathCharacters)));
     if (writes.count > 0) {
         QStringList listed;
         for (const QString& path : writes.listed)

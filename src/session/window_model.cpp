@@ -148,9 +148,8 @@ QString runSummary(const QString& setupName, const SetupRunReport& report) {
         QStringList shown;
         for (const QString& path : paths)
             shown.append(elidedMiddle(path, ShownPathCharacters));
-        QString text = heading.arg(elidedMiddle(setupName, ShownPathCharacters))
-                           .arg(count)
-                           .arg(shown.join(u'\n'));
+        QString text = heading.arg(elidedMiddle(setupName, ShownPathCharacters),
+                                   QString::number(count), shown.join(u'\n'));
         if (count > paths.size())
             text += QStringLiteral("\n……另外还有 %1 张").arg(count - paths.size());
         parts.append(text);

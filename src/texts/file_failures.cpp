@@ -164,6 +164,20 @@ BilingualText picturesNotSyncedText(const FileError& error) {
             QStringLiteral("写入的图片可能没有存到磁盘上：%1").arg(error.text)};
 }
 
+FileError declinedWriteError() {
+    return {ECANCELED, QStringLiteral("the user did not agree to the write")};
+}
+
+BilingualText notAPictureNameText() {
+    return {QStringLiteral("a set-up opened in the window writes only pictures: the name must end "
+                           "in .jpg, .jpeg or .png"),
+            QStringLiteral("在窗口中打开的设置只写图片文件：文件名要以 .jpg、.jpeg 或 .png 结尾")};
+}
+
+QString noDataFolderText() {
+    return QStringLiteral("找不到用户的数据文件夹（HOME 或 XDG_DATA_HOME 没有设置为绝对路径）");
+}
+
 BilingualText exportNotWrittenText(const QString& path, const QString& reason) {
     return {QStringLiteral("the export did not write %1: %2").arg(path, reason),
             QStringLiteral("没有保存%1：%2").arg(path, reason)};

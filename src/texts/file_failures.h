@@ -23,6 +23,15 @@ BilingualText pictureNotWrittenText(const QString& path, const WriteFailure& fai
 // The pictures of a run, written, that the system would not say are on the disk.
 BilingualText picturesNotSyncedText(const FileError& error);
 
+// The error of a write the user did not agree to, as a guard on a run's writes refuses it.
+FileError declinedWriteError();
+
+// A "save" line of a set-up opened in the window that names no picture.
+BilingualText notAPictureNameText();
+
+// Why the last session's set-up has nowhere to go, in the window's words.
+QString noDataFolderText();
+
 // The export that did not write path, with the reason its caption gave.
 BilingualText exportNotWrittenText(const QString& path, const QString& reason);
 

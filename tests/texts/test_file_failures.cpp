@@ -76,8 +76,8 @@ private slots:
                                                    .errorNumber = ENOSPC}
                                    << systemWords(ENOSPC) << "磁盘空间不足";
         QTest::newRow("declined") << WriteFailure{.kind = Kind::FileSystem,
-                                                  .text = "the user did not agree to the write",
-                                                  .errorNumber = ECANCELED}
+                                                  .text = declinedWriteError().text,
+                                                  .errorNumber = declinedWriteError().errorNumber}
                                   << "the user did not agree to the write"
                                   << "没有同意写入这个文件";
         QTest::newRow("an error without words of the program's")
