@@ -12,9 +12,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,20 +54,21 @@ QStringList filesUnder(const QString& folder) {
     return files;
 }
 
-// A folder holding an earlier picture under the start number's name, for exports that must leave
-// it as it was.
+// The program's folder, in memory, holding an earlier picture under the start number's name, for
+// exports that must leave it as it was.
 struct FolderWithEarlierPicture {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("13800138000.jpg"));
+    MemoryFileStore& disk;
+    const QString folder;
+    const QString path = folder + QStringLiteral("/13800138000.jpg");
 
-    bool made() const {
-        QFile earlier(path);
-        return earlier.open(QIODevice::WriteOnly) && earlier.write("earlier picture") == 15;
+    explicit FolderWithEarlierPicture(FakeServices& platform)
+        : disk(platform.disk), folder(platform.files.folder) {
+        platform.writeToMemory();
+        disk.addFile(path, "earlier picture");
     }
     bool untouched() const {
-        QFile earlier(path);
-        return filesUnder(dir.path()) == QStringList{QStringLiteral("13800138000.jpg")} &&
-               earlier.open(QIODevice::ReadOnly) && earlier.readAll() == "earlier picture";
+        return disk.filesUnder(folder) == QStringList{QStringLiteral("13800138000.jpg")} &&
+               disk.file(path) == "earlier picture";
     }
 };
 
@@ -621,11 +620,9 @@ private slots:
         QFETCH(bool, answers);
         QFETCH(bool, tooLarge);
         QFETCH(QString, reason);
-        const FolderWithEarlierPicture folder;
-        QVERIFY(folder.made());
-        const QString& path = folder.path;
         Window w;
-        w.platform.files.folder = folder.dir.path();
+        const FolderWithEarlierPicture folder(w.platform);
+        const QString& path = folder.path;
         w.form.click(ControlId::PanelTitle);
         // Only the first row empties the clipboard: in the others the picture is there, and the
         // export must not take it when the read says it could not be had.
@@ -644,11 +641,9 @@ private slots:
     // A picture wider than JPEG holds is refused with that reason, once "Unknown error"; the
     // earlier file stays.
     void exportOfAPictureTooWideForJpeg() {
-        const FolderWithEarlierPicture folder;
-        QVERIFY(folder.made());
-        const QString& path = folder.path;
         Window w;
-        w.platform.files.folder = folder.dir.path();
+        const FolderWithEarlierPicture folder(w.platform);
+        const QString& path = folder.path;
         w.form.click(ControlId::PanelTitle);
         w.platform.clipboard.pictureValue = QImage(65501, 2, QImage::Format_RGB32);
         w.platform.clipboard.pictureValue.fill(Qt::white);
@@ -680,15 +675,13 @@ private slots:
         QFETCH(FailingFileStore::Fault, fault);
         QFETCH(int, error);
         QFETCH(QString, reason);
-        const FolderWithEarlierPicture folder;
-        QVERIFY(folder.made());
-        const QString& path = folder.path;
         Window w;
+        const FolderWithEarlierPicture folder(w.platform);
+        const QString& path = folder.path;
         w.platform.files.fault = fault;
         w.platform.files.fullAt = 100;
         if (error != 0)
             w.platform.files.createError = error;
-        w.platform.files.folder = folder.dir.path();
         w.form.click(ControlId::PanelTitle);
         w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(),
@@ -747,59 +740,45 @@ private slots:
     }
     void exportRefusesALink() {
         QFETCH(bool, dangling);
-        QTemporaryDir app;
-        QTemporaryDir elsewhere;
-        const QString other = elsewhere.filePath(QStringLiteral("other.jpg"));
-        QFile file(other);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("another file") == 12);
-        file.close();
-        const QString path = app.filePath(QStringLiteral("13800138000.jpg"));
-        QVERIFY(
-            QFile::link(dangling ? elsewhere.filePath(QStringLiteral("new.jpg")) : other, path));
-
         Window w;
-        w.platform.files.folder = app.path();
+        w.platform.writeToMemory();
+        MemoryFileStore& disk = w.platform.disk;
+        const QString app = w.platform.files.folder;
+        const QString elsewhere = QStringLiteral("/elsewhere");
+        const QString other = elsewhere + QStringLiteral("/other.jpg");
+        disk.addFile(other, "another file");
+        const QString path = app + QStringLiteral("/13800138000.jpg");
+        disk.addLink(path, dangling ? elsewhere + QStringLiteral("/new.jpg") : other);
+
         w.form.click(ControlId::PanelTitle);
         w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(),
                  QStringLiteral("图片") + path +
                      QStringLiteral("未保存：同名的是一个链接，不会写到它指向的地方"));
-        QCOMPARE(filesUnder(elsewhere.path()), QStringList{QStringLiteral("other.jpg")});
-        QCOMPARE(
-            QDir(app.path())
-                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-            QStringList{QStringLiteral("13800138000.jpg")});
-        QVERIFY(QFileInfo(path).isSymLink());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("another file"));
+        QCOMPARE(disk.filesUnder(elsewhere), QStringList{QStringLiteral("other.jpg")});
+        QCOMPARE(disk.filesUnder(app), QStringList{QStringLiteral("13800138000.jpg")});
+        QCOMPARE(disk.entryKind(path), EntryKind::SymbolicLink);
+        QCOMPARE(disk.file(other), QByteArray("another file"));
     }
 
     // A failed export leaves an earlier file as it was; a saved one replaces it whole.
     void existingFileReplaced() {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString path = dir.filePath(QStringLiteral("13800138000.jpg"));
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("earlier picture");
-        earlier.close();
-
         Window w;
-        w.platform.files.folder = dir.path();
+        w.platform.writeToMemory();
+        MemoryFileStore& disk = w.platform.disk;
+        const QString path = w.platform.files.folder + QStringLiteral("/13800138000.jpg");
+        disk.addFile(path, "earlier picture");
+
         w.form.click(ControlId::PanelTitle);
         const QImage captured = w.platform.clipboard.pictureValue;
         w.platform.clipboard.pictureValue = QImage();
         w.form.click(ControlId::SavePictureLabel);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("earlier picture"));
-        file.close();
+        QCOMPARE(disk.file(path), QByteArray("earlier picture"));
 
         w.platform.clipboard.pictureValue = captured;
         w.form.click(ControlId::SavePictureLabel);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), jpegAt75(captured));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(disk.file(path), jpegAt75(captured));
+        QCOMPARE(disk.filesUnder(w.platform.files.folder),
                  QStringList{QStringLiteral("13800138000.jpg")});
     }
 
