@@ -5,10 +5,10 @@
 // under the offscreen platform. See bench/README.md.
 
 #include "basic/image_file.h"
+#include "desktop/qt_clipboard.h"
+#include "desktop/x11_selection_reader.h"
 #include "form/form.h"
-#include "platform/qt_clipboard.h"
 #include "platform/system_file_store.h"
-#include "platform/x11_selection_reader.h"
 #include "screen/fonts.h"
 #include "screen/screen_painter.h"
 #include "session/window_model.h"
@@ -105,8 +105,8 @@ void BM_CaptureQtClipboard(benchmark::State& state) {
     FakeServices fakes;
     QtClipboard clipboard;
     UserMessages messages(fakes.messages);
-    Form form({fakes.clock, clipboard, fakes.files, fakes.timer, fakes.screen}, windowDefinition(),
-              messages);
+    Form form({fakes.clock, clipboard, fakes.files, fakes.files, fakes.timer, fakes.screen},
+              windowDefinition(), messages);
     form.start();
     shape(form, Narrow);
     for (auto _ : state)

@@ -2,7 +2,7 @@
 #include "fading_notice.h"
 
 #include "accessible_widgets.h"
-#include "platform/shown_text.h"
+#include "desktop/shown_text.h"
 
 #include <QAccessible>
 #include <QGraphicsOpacityEffect>

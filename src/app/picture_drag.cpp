@@ -4,8 +4,8 @@
 #include "basic/image_file.h"
 #include "basic/services.h"
 #include "form/form.h"
+#include "texts/file_failures.h"
 #include "window/capture.h"
-#include "window/export.h"
 
 #include <QBuffer>
 #include <QDir>

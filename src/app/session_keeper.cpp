@@ -6,6 +6,7 @@
 #include "recent_setups.h"
 #include "session/window_model.h"
 #include "setup_files.h"
+#include "texts/file_failures.h"
 
 #include <cstdio>
 
@@ -23,8 +24,7 @@ SessionKeeper::SessionKeeper(WindowModel& model, const ShellServices& services, 
 bool SessionKeeper::keep(QString* error) {
     const QString path = RecentSetups::lastSessionPath(locations_);
     if (path.isEmpty()) {
-        *error =
-            QStringLiteral("找不到用户的数据文件夹（HOME 或 XDG_DATA_HOME 没有设置为绝对路径）");
+        *error = noDataFolderText();
         return false;
     }
     return model_.keepSession(path, clock_.now(), error);

@@ -3,11 +3,11 @@
 
 #include "basic/conversions.h"
 #include "basic/services.h"
+#include "desktop/shown_text.h"
 #include "form/form.h"
-#include "platform/shown_text.h"
 #include "session/setup_document.h"
 #include "session/window_model.h"
-#include "window/export.h"
+#include "texts/file_failures.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -95,7 +95,7 @@ void SetupFiles::openFile(const QString& path) {
 Task<> SetupFiles::openSteps(QString path) {
     QFile script;
     if (const QString refusal = openRegularFile(path, script); !refusal.isEmpty()) {
-        tell(QStringLiteral("无法打开%1：%2").arg(path, refusal));
+        tell(fileNotOpenedText(path, refusal));
         co_return;
     }
     if (model_.hasUnsavedActions() &&
@@ -146,7 +146,7 @@ Task<> SetupFiles::openSteps(QString path) {
     if (writes.needAsking() && !messages_.ask(consentQuestion(name, folder, writes)))
         co_return;
     if (!script.seek(0)) {
-        tell(QStringLiteral("无法读取%1：%2").arg(path, script.errorString()));
+        tell(fileNotReadText(path, script.errorString()).chinese);
         co_return;
     }
 

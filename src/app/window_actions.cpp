@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "window_actions.h"
 
+#include "desktop/shown_text.h"
 #include "form/form.h"
 #include "panel_widgets.h"
-#include "platform/shown_text.h"
 #include "session/window_model.h"
 #include "setup_files.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window_mover.h"
 
-#include "platform/window_move.h"
+#include "desktop/window_move.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "program_folder.h"
-
 #include <QString>
 #include <memory>
 
@@ -72,8 +70,8 @@ public:
 
 class DurableBatch;
 
-// The file system as the program writes to it, with the folders pictures go to: the program's
-// one way to the disk, handed to whatever writes. Tests put one in its place that fails on purpose.
+// The file system as the program writes to it: the program's one way to the disk, handed to
+// whatever writes. Tests put one in its place that fails on purpose.
 class FileStore {
 public:
     virtual ~FileStore() = default;
@@ -85,15 +83,6 @@ public:
     // the reason in error). A folder of this user's that others may enter is closed to them first.
     virtual std::unique_ptr<OpenFolder> openPrivateFolder(const QString& path,
                                                           FileError* error) = 0;
-    // Whether this user may make files in folder: false when it is missing or not a folder.
-    virtual bool canCreateIn(const QString& folder) = 0;
-    // Makes folder, and the folders above it that are missing; false with the reason in error.
-    virtual bool makeFolder(const QString& folder, FileError* error) = 0;
-    // The folder that holds the program, where the export writes.
-    virtual ProgramFolder programFolder() const = 0;
-    // The user's pictures folder, where the export writes when the program's folder cannot be
-    // written; empty when the user has none that is safely inside the home folder.
-    virtual QString picturesFolder() const = 0;
 
     // What the last part of path holds, looked at in its folder.
     EntryKind entryKind(const QString& path);

@@ -13,73 +13,49 @@ namespace {
 using Kind = WriteFailure::Kind;
 using Failure = std::optional<WriteFailure>;
 
-// libjpeg's limit on either side of a picture, below the format's own 65535.
-constexpr int JpegMaxSide = 65500;
-
-WriteFailure failed(Kind kind, const QString& text, int errorNumber = 0) {
-    return {kind, text, errorNumber, EntryKind::Missing};
+WriteFailure failed(Kind kind) {
+    return {.kind = kind};
 }
 
 WriteFailure fileSystemFailure(const FileError& error) {
-    return failed(Kind::FileSystem, error.text, error.errorNumber);
+    return {.kind = Kind::FileSystem, .text = error.text, .errorNumber = error.errorNumber};
+}
+
+WriteFailure invalidName(WriteFailure::NameFault fault) {
+    return {.kind = Kind::InvalidName, .nameFault = fault};
 }
 
 Failure refuseSpelling(const QString& fileName) {
     if (fileName.contains(QChar(u'\0')))
-        return failed(Kind::InvalidName,
-                      QStringLiteral("the name holds a NUL character, which would end it early"));
+        return invalidName(WriteFailure::NameFault::NulCharacter);
     if (!fileName.isValidUtf16())
-        return failed(Kind::InvalidName,
-                      QStringLiteral("the name holds half of a UTF-16 pair, which no file name "
-                                     "can spell"));
+        return invalidName(WriteFailure::NameFault::HalfPair);
     return std::nullopt;
 }
 
 Failure refuseEntry(EntryKind entry) {
-    const auto taken = [entry](const char* by) {
-        return WriteFailure{
-            Kind::NotARegularFile,
-            QStringLiteral("the name belongs to %1, not a file").arg(QLatin1String(by)), 0, entry};
-    };
     switch (entry) {
     case EntryKind::Missing:
     case EntryKind::RegularFile:
         return std::nullopt;
     case EntryKind::ReadOnlyFile:
-        return WriteFailure{Kind::ReadOnlyFile,
-                            QStringLiteral("the file is read-only and may not be replaced"), 0,
-                            entry};
-    case EntryKind::SymbolicLink:
-        return taken("a symbolic link");
-    case EntryKind::Directory:
-        return taken("a folder");
-    case EntryKind::Device:
-        return taken("a device");
-    case EntryKind::Fifo:
-        return taken("a FIFO");
-    case EntryKind::Socket:
-        return taken("a socket");
-    case EntryKind::Other:
+        return WriteFailure{.kind = Kind::ReadOnlyFile, .entry = entry};
+    default:
         break;
     }
-    return taken("something other than a file");
+    return WriteFailure{.kind = Kind::NotARegularFile, .entry = entry};
 }
 
 Failure encode(const QImage& image, const char* format, int quality, QByteArray& bytes) {
     if (qstrcmp(format, "jpeg") == 0 &&
         (image.width() > JpegMaxSide || image.height() > JpegMaxSide))
-        return failed(Kind::TooLargeForFormat,
-                      QStringLiteral("the picture is %1 × %2 pixels; JPEG holds at most %3 on "
-                                     "either side")
-                          .arg(image.width())
-                          .arg(image.height())
-                          .arg(JpegMaxSide));
+        return WriteFailure{.kind = Kind::TooLargeForFormat, .pictureSize = image.size()};
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     writer.setQuality(quality);
     if (!writer.write(image))
-        return failed(Kind::EncodingFailed, writer.errorString());
+        return WriteFailure{.kind = Kind::EncodingFailed, .text = writer.errorString()};
     return std::nullopt;
 }
 
@@ -96,7 +72,7 @@ Failure writeBytes(const QByteArray& bytes, OpenFolder& folder, const QString& n
         if (taken < 0)
             return fileSystemFailure(file->error());
         if (taken == 0)
-            return failed(Kind::FileSystem, QStringLiteral("the system took no more bytes"));
+            return failed(Kind::NothingTaken);
         written += taken;
     }
     if (durable == Durable::Now && !file->sync())
@@ -107,9 +83,7 @@ Failure writeBytes(const QByteArray& bytes, OpenFolder& folder, const QString& n
     if (size < 0)
         return fileSystemFailure(file->error());
     if (size != bytes.size())
-        return failed(Kind::ShortFile, QStringLiteral("the file came out %1 of its %2 bytes long")
-                                           .arg(size)
-                                           .arg(bytes.size()));
+        return WriteFailure{.kind = Kind::ShortFile, .sizeOnDisk = size, .sizeMeant = bytes.size()};
     if (!file->commit(durable))
         return fileSystemFailure(file->error());
     return std::nullopt;
@@ -176,8 +150,7 @@ bool saveFileAtomically(const QByteArray& bytes, OpenFolder& folder, const QStri
                         WriteFailure* failure) {
     Failure refused = refuseSpelling(name);
     if (!refused && (name.contains(u'/') || name.isEmpty() || name == u"." || name == u".."))
-        refused = failed(Kind::InvalidName,
-                         QStringLiteral("the name is not that of a file in the folder"));
+        refused = invalidName(WriteFailure::NameFault::NotInFolder);
     if (refused)
         return reported(refused, failure);
     return reported(saveIn(folder, name, [&bytes](QByteArray& into) { return keep(bytes, into); }),

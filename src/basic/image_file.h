@@ -4,25 +4,40 @@
 #include "file_store.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
-// Why a picture was not written. The text is the system's words or the writer's own; the kind, and
-// for the file system the error number, let a caller word it for its user.
+// Why a picture was not written: what happened and the facts that word it, for a caller to say in
+// its user's language.
 struct WriteFailure {
     enum class Kind {
-        InvalidName,       // a NUL or a lone UTF-16 half: the system would take it for another name
+        InvalidName,       // the name spells no file: see nameFault
         ReadOnlyFile,      // the name holds a file this user may not replace
         NotARegularFile,   // the name belongs to a link, folder, device, FIFO or socket: see entry
-        TooLargeForFormat, // the format cannot hold a picture of this size
-        EncodingFailed,
-        FileSystem, // a call of the file system failed: errorNumber says how, when the system said
-        ShortFile,  // the file came out shorter than the picture's bytes
+        TooLargeForFormat, // the format cannot hold a picture of pictureSize
+        EncodingFailed,    // text holds the encoder's words
+        FileSystem, // a call of the file system failed: errorNumber and text say how, when it said
+        NothingTaken, // the system took no more bytes, and gave no reason
+        ShortFile,    // the file came out sizeOnDisk bytes long instead of sizeMeant
+    };
+    // What a name holds that no file's name may.
+    enum class NameFault {
+        NulCharacter, // would end the name early
+        HalfPair,     // a lone UTF-16 half: the system would take it for another name
+        NotInFolder,  // a separator, nothing, or a name of the folder itself or its parent
     };
     Kind kind;
-    QString text;
+    QString text = {};
     int errorNumber = 0;
     EntryKind entry = EntryKind::Missing;
+    NameFault nameFault = NameFault::NulCharacter;
+    QSize pictureSize = {};
+    qint64 sizeOnDisk = 0;
+    qint64 sizeMeant = 0;
 };
+
+// libjpeg's limit on either side of a picture, below the format's own 65535.
+inline constexpr int JpegMaxSide = 65500;
 
 // The quality of every JPEG the program writes: the export's and the script's.
 inline constexpr int JpegQuality = 75;

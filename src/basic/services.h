@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "export_locations.h"
 #include "file_store.h"
 #include "task.h"
 
@@ -192,6 +193,7 @@ struct Services {
     Clock& clock;
     Clipboard& clipboard;
     FileStore& files;
+    ExportLocations& locations;
     Timer& timer;
     Screen& screen;
 };

@@ -5,8 +5,10 @@
 #include "cli/command_line.h"
 #include "cli/private_runtime_folder.h"
 #include "cli/terminal_output.h"
+#include "platform/system_clock.h"
 #include "platform/system_file_store.h"
 #include "screen/fonts.h"
+#include "texts/file_failures.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -24,13 +26,15 @@ int runBatch(int& argc, char** argv, const QString& scriptPath, qreal pixelRatio
     QFile script(standardInput ? QString() : scriptPath);
     if (!(standardInput ? script.open(stdin, QIODevice::ReadOnly)
                         : script.open(QIODevice::ReadOnly))) {
-        writeToTerminal(stderr, QStringLiteral("vokarelo: cannot read ") + scriptName +
-                                    QStringLiteral(": ") + script.errorString() + u'\n');
+        writeToTerminal(stderr, QStringLiteral("vokarelo: ") +
+                                    fileNotReadText(scriptName, script.errorString()).english +
+                                    u'\n');
         return ExitUsage;
     }
 
+    SystemClock clock;
     SystemFileStore files(runningProgramFolder(), userPicturesFolder());
-    BatchRunner runner(files, pixelRatio, [&](int line, const QString& text) {
+    BatchRunner runner(clock, files, files, pixelRatio, [&](int line, const QString& text) {
         writeToTerminal(stdout, scriptName + u':' + QString::number(line) + QStringLiteral(": ") +
                                     text + u'\n');
     });

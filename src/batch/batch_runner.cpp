@@ -4,10 +4,11 @@
 #include "basic/command_error.h"
 #include "window/window_definition.h"
 
-BatchRunner::BatchRunner(FileStore& files, qreal pixelRatio, MessageShown messageShown)
-    : messageShown_(std::move(messageShown)), screen_(pixelRatio),
-      form_({world_.clock(), world_.clipboard(), files, timer_, screen_}, windowDefinition(),
-            *this) {
+BatchRunner::BatchRunner(Clock& clock, FileStore& files, ExportLocations& locations,
+                         qreal pixelRatio, MessageShown messageShown)
+    : messageShown_(std::move(messageShown)), screen_(pixelRatio), world_(clock, clipboard_),
+      form_({world_.clock(), world_.clipboard(), files, locations, timer_, screen_},
+            windowDefinition(), *this) {
     // The whole run is a script: its clock and clipboard are the script's from the start.
     world_.beginScript();
     form_.start();

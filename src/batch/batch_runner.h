@@ -3,7 +3,6 @@
 
 #include "form/form.h"
 #include "headless_services.h"
-#include "platform/system_clock.h"
 #include "script/line_runner.h"
 #include "script/script_world.h"
 
@@ -20,9 +19,11 @@ public:
     // with the line that made it show.
     using MessageShown = std::function<void(int line, const QString& text)>;
 
-    // Pictures are written through files, and taken at pixelRatio device pixels to the window
+    // The window's clock is clock until a "now" line fixes it. Pictures are written through files,
+    // the export's into a folder of locations, and taken at pixelRatio device pixels to the window
     // pixel, as on a screen of that density.
-    BatchRunner(FileStore& files, qreal pixelRatio, MessageShown messageShown);
+    BatchRunner(Clock& clock, FileStore& files, ExportLocations& locations, qreal pixelRatio,
+                MessageShown messageShown);
     BatchRunner(const BatchRunner&) = delete;
     BatchRunner& operator=(const BatchRunner&) = delete;
 
@@ -43,11 +44,10 @@ private:
     void quitAsked() override {}
 
     MessageShown messageShown_;
-    SystemClock clock_;
     MemoryClipboard clipboard_;
     ImmediateTimer timer_;
     HeadlessScreen screen_;
-    ScriptWorld world_{clock_, clipboard_};
+    ScriptWorld world_;
     Form form_;
     FormActions actions_{form_};
     LineRunner lines_{form_, actions_, world_};

@@ -86,6 +86,7 @@ public:
     Clock& clock() const { return services_.clock; }
     Clipboard& clipboard() const { return services_.clipboard; }
     FileStore& files() const { return services_.files; }
+    ExportLocations& locations() const { return services_.locations; }
     Screen& screen() const { return services_.screen; }
     Timer& timer() const { return services_.timer; }
     FormObserver& observer() const { return *observer_; }

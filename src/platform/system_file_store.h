@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "basic/export_locations.h"
 #include "basic/file_store.h"
 
 // The system's file system, the one file store the program writes through. A new file is made
 // without a name where the file system allows it and linked into place; elsewhere, or when asked
 // to, under an unguessable temporary name, removed again should the program be ended by a signal
 // before the file takes its own name (once removeTemporaryFilesOnEndingSignals has run).
-class SystemFileStore final : public FileStore {
+// It is also where the export's folders are found and made, on the same file system.
+class SystemFileStore final : public FileStore, public ExportLocations {
 public:
     enum class NewFiles { Unnamed, NamedTemporary };
 

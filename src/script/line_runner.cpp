@@ -2,12 +2,11 @@
 #include "line_runner.h"
 
 #include "basic/command_error.h"
-#include "basic/conversions.h"
 #include "basic/durable_batch.h"
 #include "picture_file.h"
 #include "script_reader.h"
+#include "texts/file_failures.h"
 #include "window/capture.h"
-#include "window/export.h"
 
 #include <QScopeGuard>
 #include <QStringDecoder>
@@ -122,9 +121,7 @@ void LineRunner::exportFinished(const ExportOutcome& outcome) {
     if (options_->skipDeclined && options_->skipDeclined(outcome.path))
         return;
     if (!commandError_)
-        commandError_ = {
-            QStringLiteral("the export did not write %1: %2").arg(outcome.path, outcome.failure),
-            QStringLiteral("没有保存%1：%2").arg(outcome.path, outcome.failure)};
+        commandError_ = exportNotWrittenText(outcome.path, outcome.failure);
 }
 
 std::optional<ScriptFailure> LineRunner::run(QIODevice& script, const RunOptions& options) {
@@ -144,9 +141,7 @@ Task<std::optional<ScriptFailure>> LineRunner::start(QIODevice& script, RunOptio
     FileError error;
     if (durable.finish(&error))
         co_return failure;
-    const ScriptText unsynced = {
-        QStringLiteral("the pictures written may not be on the disk: %1").arg(error.text),
-        QStringLiteral("写入的图片可能没有存到磁盘上：%1").arg(error.text)};
+    const ScriptText unsynced = picturesNotSyncedText(error);
     if (!failure)
         co_return ScriptFailure{lineNumber_, {}, unsynced, false};
     failure->message.english += QStringLiteral("; ") + unsynced.english;
@@ -250,11 +245,7 @@ void LineRunner::perform(const ScriptAction& action, const RunOptions& options) 
                               form_.files(), &failure)) {
             if (options.skipDeclined && options.skipDeclined(path))
                 return;
-            throw ScriptError{
-                {QStringLiteral("cannot write %1: %2")
-                     .arg(elidedMiddle(path, ShownPathCharacters), failure.text),
-                 QStringLiteral("无法写入%1：%2")
-                     .arg(elidedMiddle(path, ShownPathCharacters), writeFailureReason(failure))}};
+            throw ScriptError{pictureNotWrittenText(path, failure)};
         }
         if (options.pictureSaved)
             options.pictureSaved(path);
@@ -288,24 +279,19 @@ QString quotedLine(const QString& line) {
 
 QString failureText(const QString& scriptName, const ScriptFailure& failure,
                     ScriptLanguage language) {
+    if (failure.unreadable) {
+        const ScriptText unread = scriptLineNotReadText(scriptName, failure.line, failure.message);
+        return language == ScriptLanguage::Chinese ? unread.chinese : unread.english;
+    }
     if (language == ScriptLanguage::Chinese) {
-        if (failure.unreadable)
-            return QStringLiteral("无法读取%1的第%2行：%3")
-                .arg(scriptName)
-                .arg(failure.line)
-                .arg(failure.message.chinese);
-        const QString where = QStringLiteral("%1第%2行").arg(scriptName).arg(failure.line);
+        const QString where =
+            QStringLiteral("%1第%2行").arg(scriptName, QString::number(failure.line));
         if (failure.lineText.isEmpty())
             return where + QStringLiteral("：") + failure.message.chinese;
         return QStringLiteral("%1“%2”：%3")
             .arg(where, quotedLine(failure.lineText), failure.message.chinese);
     }
-    if (failure.unreadable)
-        return QStringLiteral("cannot read %1 at line %2: %3")
-            .arg(scriptName)
-            .arg(failure.line)
-            .arg(failure.message.english);
-    QString text = QStringLiteral("%1:%2: ").arg(scriptName).arg(failure.line);
+    QString text = QStringLiteral("%1:%2: ").arg(scriptName, QString::number(failure.line));
     if (!failure.lineText.isEmpty())
         text += quotedLine(failure.lineText) + QStringLiteral(": ");
     return text + failure.message.english;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "texts/bilingual_text.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringView>
@@ -25,12 +27,8 @@ struct ScriptAction {
     bool mayFail = false;
 };
 
-// A message of the script language in both of its languages: the script mode on a terminal speaks
-// English, as the script's keywords do, and the window speaks Chinese.
-struct ScriptText {
-    QString english;
-    QString chinese;
-};
+// A message of the script language, in English for the script mode and Chinese for the window.
+using ScriptText = BilingualText;
 
 // Why a line could not be carried out, in words that name the control or field concerned.
 struct ScriptError {

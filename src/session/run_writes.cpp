@@ -3,8 +3,7 @@
 
 #include "basic/conversions.h"
 #include "setup_document.h"
-
-#include <cerrno>
+#include "texts/file_failures.h"
 
 // A folder whose new files the run's rules let through.
 class GuardedFolder final : public OpenFolder {
@@ -18,7 +17,7 @@ public:
         const QString path = path_ == u"/" ? path_ + name : path_ + u'/' + name;
         if (!writes_.mayWrite(path, folder_->entryKind(name) != EntryKind::Missing)) {
             writes_.declined_ = true;
-            *error = {ECANCELED, QStringLiteral("the user did not agree to the write")};
+            *error = declinedWriteError();
             return nullptr;
         }
         return folder_->create(name, error);
@@ -70,9 +69,8 @@ bool RunWrites::mayWrite(const QString& path, bool replaces) {
     if (written_.size() >= PlannedWrites::MostWritesUnasked &&
         !answer(many_, QStringLiteral("%1的运行已经写入了 %2 个文件，还要写入更多，下一个是：\n\n"
                                       "%3\n\n继续写入吗？")
-                           .arg(name)
-                           .arg(written_.size())
-                           .arg(elidedMiddle(path, ShownPathCharacters))))
+                           .arg(name, QString::number(written_.size()),
+                                elidedMiddle(path, ShownPathCharacters))))
         return false;
     if (replaces && !agreed_.contains(path) &&
         !answer(replacing_, QStringLiteral("%1的运行要用导出的图片替换已经存在的文件：\n\n%2\n\n"

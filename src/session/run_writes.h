@@ -32,12 +32,6 @@ public:
 
     std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) override;
     std::unique_ptr<OpenFolder> openPrivateFolder(const QString& path, FileError* error) override;
-    bool canCreateIn(const QString& folder) override { return outside_.canCreateIn(folder); }
-    bool makeFolder(const QString& folder, FileError* error) override {
-        return outside_.makeFolder(folder, error);
-    }
-    ProgramFolder programFolder() const override { return outside_.programFolder(); }
-    QString picturesFolder() const override { return outside_.picturesFolder(); }
 
 private:
     friend class GuardedFolder;

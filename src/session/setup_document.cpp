@@ -4,44 +4,28 @@
 #include "basic/conversions.h"
 #include "script/script.h"
 #include "script/script_reader.h"
+#include "texts/file_failures.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-QString notAFileReason(mode_t mode) {
+// What the file opened is, told by its mode.
+EntryKind entryOf(mode_t mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("这是一个文件夹，不是设置文件");
+        return EntryKind::Directory;
     if (S_ISFIFO(mode))
-        return QStringLiteral("这是一个管道，不是普通文件，只能打开普通文件");
+        return EntryKind::Fifo;
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("这是一个设备，不是普通文件，只能打开普通文件");
-    return QStringLiteral("这不是普通文件，只能打开普通文件");
-}
-
-// Why the file could not be opened, in the window's words where the cause is a common one.
-QString openFailureReason(int error) {
-    switch (error) {
-    case ENOENT:
-        return QStringLiteral("没有这个文件");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("没有读取此文件的权限");
-    case ELOOP:
-        return QStringLiteral("链接太多层，找不到文件");
-    case ENAMETOOLONG:
-        return QStringLiteral("文件名太长");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error));
-    }
+        return EntryKind::Device;
+    return EntryKind::Other;
 }
 
 bool isPictureName(const QString& name) {
@@ -68,7 +52,7 @@ QString openRegularFile(const QString& path, QFile& file) {
     }
     if (!S_ISREG(status.st_mode)) {
         ::close(fd);
-        return notAFileReason(status.st_mode);
+        return notARegularFileReason(entryOf(status.st_mode));
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -84,11 +68,7 @@ SetupFolder::SetupFolder(const QString& folder, FileStore& files)
 
 QString SetupFolder::resolve(const QString& name) const {
     if (!isPictureName(name))
-        throw ScriptError{
-            {QStringLiteral("a set-up opened in the window writes only pictures: the name must end "
-                            "in .jpg, .jpeg or .png"),
-             QStringLiteral(
-                 "在窗口中打开的设置只写图片文件：文件名要以 .jpg、.jpeg 或 .png 结尾")}};
+        throw ScriptError{notAPictureNameText()};
     return QDir::cleanPath(QDir(folder_).absoluteFilePath(name));
 }
 
@@ -145,9 +125,8 @@ QString consentQuestion(const QString& setupName, const SetupFolder& folder,
     QStringList parts;
     if (writes.total > PlannedWrites::MostWritesUnasked)
         parts.append(QStringLiteral("%1会写入 %2 个文件，大多在%3。")
-                         .arg(name)
-                         .arg(writes.total)
-                         .arg(elidedMiddle(folder.path(), ShownPathCharacters)));
+                         .arg(name, QString::number(writes.total),
+                              elidedMiddle(folder.path(), ShownPathCharacters)));
     if (writes.count > 0) {
         QStringList listed;
         for (const QString& path : writes.listed)

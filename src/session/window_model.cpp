@@ -6,7 +6,7 @@
 #include "basic/image_file.h"
 #include "script/script_reader.h"
 #include "setup_document.h"
-#include "window/export.h"
+#include "texts/file_failures.h"
 #include "window/window_definition.h"
 
 #include <QBuffer>
@@ -17,7 +17,8 @@
 
 WindowModel::WindowModel(const Services& outside, Messages& messages)
     : messages_(messages), world_(outside.clock, outside.clipboard), files_(outside.files),
-      form_({world_.clock(), world_.clipboard(), files_, outside.timer, outside.screen},
+      form_({world_.clock(), world_.clipboard(), files_, outside.locations, outside.timer,
+             outside.screen},
             windowDefinition(), *this),
       recorder_(form_, world_), lines_(form_, recorder_, world_) {
     form_.start();
@@ -154,9 +155,8 @@ QString runSummary(const QString& setupName, const SetupRunReport& report) {
         QStringList shown;
         for (const QString& path : paths)
             shown.append(elidedMiddle(path, ShownPathCharacters));
-        QString text = heading.arg(elidedMiddle(setupName, ShownPathCharacters))
-                           .arg(count)
-                           .arg(shown.join(u'\n'));
+        QString text = heading.arg(elidedMiddle(setupName, ShownPathCharacters),
+                                   QString::number(count), shown.join(u'\n'));
         if (count > paths.size())
             text += QStringLiteral("\n……另外还有 %1 张").arg(count - paths.size());
         parts.append(text);
@@ -185,7 +185,7 @@ bool WindowModel::writeSetup(const QString& path, const QDateTime& savedAt, QStr
     recorder_.commitTyping();
     WriteFailure failure;
     if (!saveFileAtomically(recorder_.script(savedAt).toUtf8(), path, files_.outside(), &failure)) {
-        *error = writeFailureReason(failure);
+        *error = writeFailureText(failure).chinese;
         return false;
     }
     return true;
@@ -207,10 +207,8 @@ bool WindowModel::keepSession(const QString& path, const QDateTime& savedAt, QSt
         return true;
     const QString folder = splitPath(path).folder;
     FileError made;
-    if (!files_.outside().makeFolder(folder, &made)) {
-        *error = QStringLiteral("无法建立文件夹%1：%2")
-                     .arg(folder, writeFailureReason({WriteFailure::Kind::FileSystem, made.text,
-                                                      made.errorNumber, EntryKind::Missing}));
+    if (!form_.locations().makeFolder(folder, &made)) {
+        *error = folderNotMadeText(folder, made);
         return false;
     }
     return writeSetup(path, savedAt, error);

@@ -43,6 +43,8 @@ private slots:
     void picturesOfARunAreSyncedTogether();
     void failedSyncFailsTheRun_data();
     void failedSyncFailsTheRun();
+    void clockGivenUntilANowLine_data();
+    void clockGivenUntilANowLine();
 };
 
 namespace {
@@ -404,7 +406,8 @@ void TestBatchRunner::writesGoThroughTheFileStore() {
     QFile earlier(path);
     QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
     earlier.close();
-    BatchRunner runner(files, 1, {});
+    FakeClock clock;
+    BatchRunner runner(clock, files, files, 1, {});
     QByteArray script = line;
     QBuffer device(&script);
     device.open(QIODevice::ReadOnly);
@@ -419,13 +422,58 @@ void TestBatchRunner::writesGoThroughTheFileStore() {
     QVERIFY(!runner.wrotePicture());
 }
 
+// The runner's clock is the one it is given, read afresh by each command, until a "now" line
+// fixes a moment of its own.
+void TestBatchRunner::clockGivenUntilANowLine_data() {
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("then"); // run after the given clock has moved on
+    QTest::addColumn<int>("movedOn");     // seconds
+    QTest::addColumn<QString>("clock");   // the status bar's, after both
+    QTest::addColumn<QString>("month");   // the first record's date
+    QTest::addColumn<QString>("day");
+    QTest::newRow("the clock given")
+        << QByteArray("Command3\n") << QByteArray("Command9\n") << 0 << "4:05"
+        << "2"
+        << "3";
+    QTest::newRow("read afresh") << QByteArray("Command9\n") << QByteArray("Command3\n") << 3600
+                                 << "5:05"
+                                 << "2"
+                                 << "3";
+    QTest::newRow("on the next day")
+        << QByteArray("Command3\n") << QByteArray("Command9\n") << 86400 << "4:05"
+        << "2"
+        << "4";
+    QTest::newRow("a now line") << QByteArray("now 2024-10-14 9:32:05\nCommand3\n")
+                                << QByteArray("Command9\n") << 3600 << "9:32"
+                                << "10"
+                                << "14";
+}
+void TestBatchRunner::clockGivenUntilANowLine() {
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, then);
+    QFETCH(int, movedOn);
+    QFETCH(QString, clock);
+    QFETCH(QString, month);
+    QFETCH(QString, day);
+    ScriptRun run;
+    run.clock.moment = QDateTime(QDate(2031, 2, 3), QTime(4, 5, 6));
+    QVERIFY(!run.run(first));
+    run.clock.moment = run.clock.moment.addSecs(movedOn);
+    QVERIFY(!run.run(then));
+    const Form& form = run.runner.form();
+    QCOMPARE(form.text(ControlId::ClockField), clock);
+    QCOMPARE(form.text(ControlId::Row1MonthField), month);
+    QCOMPARE(form.text(ControlId::Row1DayField), day);
+}
+
 namespace {
 
 // A runner on a store that counts its syncs, with the store's program folder as the current one.
 struct CountedRun {
     QTemporaryDir folder;
     FailingFileStore files;
-    BatchRunner runner{files, 1, {}};
+    FakeClock clock;
+    BatchRunner runner{clock, files, files, 1, {}};
 
     CountedRun() { files.folder = folder.path(); }
     std::optional<ScriptFailure> run(QByteArray script) {

@@ -5,7 +5,7 @@
 // for pixel. Exits with 3 when its own button does not read 确定: the reference must be Chinese.
 #include "app/main_window.h"
 #include "app/qt_translation.h"
-#include "platform/system_services.h"
+#include "desktop/system_services.h"
 #include "screen/fonts.h"
 #include "session/window_model.h"
 

@@ -7,7 +7,7 @@
 // Prints "owner" once it holds the selection; ends when another program takes the selection, or
 // when it is killed.
 
-#include "../platform/x11_clipboard_owner.h"
+#include "../desktop/x11_clipboard_owner.h"
 
 #include <chrono>
 #include <cstdio>

@@ -9,6 +9,8 @@
 #include "platform/system_file_store.h"
 #include "support/failing_file_store.h"
 #include "support/jpeg.h"
+#include "support/memory_file_store.h"
+#include "texts/file_failures.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -81,6 +83,11 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // A temporary folder holding an earlier picture.jpg, beside a folder that must stay untouched.
 struct Folders {
     QTemporaryDir root;
@@ -148,6 +155,72 @@ class TestImageFile : public QObject {
     Q_OBJECT
 
 private slots:
+    // The memory store that model tests write to answers a write as the system does: the same
+    // outcome, the same reason, the same bytes at the name afterwards.
+    void memoryStoreWritesAsTheSystemDoes_data() {
+        QTest::addColumn<QString>("there"); // what is at the name first
+        QTest::addColumn<QString>("name");  // relative to the folder
+        QTest::newRow("nothing") << ""
+                                 << "new.jpg";
+        QTest::newRow("a file") << "file"
+                                << "new.jpg";
+        QTest::newRow("a folder") << "folder"
+                                  << "new.jpg";
+        QTest::newRow("a link") << "link"
+                                << "new.jpg";
+        QTest::newRow("a FIFO") << "fifo"
+                                << "new.jpg";
+        QTest::newRow("in a missing folder") << ""
+                                             << "missing/new.jpg";
+        QTest::newRow("in a file") << "file"
+                                   << "new.jpg/inside.jpg";
+        QTest::newRow("a name too long") << "" << QString(256, u'n');
+        QTest::newRow("a name just short enough") << "" << QString(255, u'n');
+    }
+    void memoryStoreWritesAsTheSystemDoes() {
+        QFETCH(QString, there);
+        QFETCH(QString, name);
+        const QString taken = QStringLiteral("new.jpg");
+        QTemporaryDir real;
+        MemoryFileStore memory;
+        const QString inMemory = QStringLiteral("/folder");
+        memory.addFolder(inMemory);
+        memory.addFile(inMemory + QStringLiteral("/other.jpg"), "other");
+        writeFile(real.filePath(QStringLiteral("other.jpg")), "other");
+        if (there == u"file") {
+            writeFile(real.filePath(taken), "earlier");
+            memory.addFile(inMemory + u'/' + taken, "earlier");
+        } else if (there == u"folder") {
+            QVERIFY(QDir(real.path()).mkdir(taken));
+            memory.addFolder(inMemory + u'/' + taken);
+        } else if (there == u"link") {
+            QVERIFY(QFile::link(QStringLiteral("other.jpg"), real.filePath(taken)));
+            memory.addLink(inMemory + u'/' + taken, QStringLiteral("other.jpg"));
+        } else if (there == u"fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(real.filePath(taken)).constData(), 0644), 0);
+            memory.addOther(inMemory + u'/' + taken, EntryKind::Fifo);
+        }
+
+        WriteFailure onDisk{};
+        WriteFailure held{};
+        const bool savedOnDisk =
+            saveFileAtomically("new", real.filePath(name), systemFileStore(), &onDisk);
+        const bool savedInMemory = saveFileAtomically("new", inMemory + u'/' + name, memory, &held);
+        QCOMPARE(savedInMemory, savedOnDisk);
+        if (!savedOnDisk) {
+            QCOMPARE(held.kind, onDisk.kind);
+            QCOMPARE(held.errorNumber, onDisk.errorNumber);
+            QCOMPARE(held.entry, onDisk.entry);
+        }
+        const QFileInfo onDiskNow(real.filePath(name));
+        QCOMPARE(memory.file(inMemory + u'/' + name),
+                 onDiskNow.isFile() && !onDiskNow.isSymLink()
+                     ? std::optional(readFile(real.filePath(name)))
+                     : std::nullopt);
+        QCOMPARE(memory.file(inMemory + QStringLiteral("/other.jpg")),
+                 std::optional(readFile(real.filePath(QStringLiteral("other.jpg")))));
+    }
+
     // Between 16 KiB (Qt's write buffer) and the picture's size, the write that overflowed the
     // limit used to fail only in the last flush, which nobody checked: a cut-off file replaced the
     // earlier one as saved. Below 16 KiB the reason was "Unknown error".
@@ -230,8 +303,8 @@ private slots:
             !saveImageAtomically(noisePicture(), name, "jpeg", 75, systemFileStore(), &failure));
         QCOMPARE(failure.kind, Kind::NotARegularFile);
         QCOMPARE(failure.entry, entry);
-        QVERIFY2(failure.text.startsWith(QStringLiteral("the name belongs to a")),
-                 qPrintable(failure.text));
+        const QString english = writeFailureText(failure).english;
+        QVERIFY2(english.startsWith(QStringLiteral("the name belongs to a")), qPrintable(english));
         QCOMPARE(contents(f.folder), inside);
         QCOMPARE(contents(f.outside), outside);
         QCOMPARE(systemFileStore().entryKind(name), entry);
@@ -248,7 +321,8 @@ private slots:
                                      &failure));
         QCOMPARE(failure.kind, Kind::NotARegularFile);
         QCOMPARE(failure.entry, EntryKind::Device);
-        QCOMPARE(failure.text, QStringLiteral("the name belongs to a device, not a file"));
+        QCOMPARE(writeFailureText(failure).english,
+                 QStringLiteral("the name belongs to a device, not a file"));
     }
 
     void entryKinds() {
@@ -303,10 +377,11 @@ private slots:
             return;
         }
         QCOMPARE(failure.kind, Kind::TooLargeForFormat);
-        QCOMPARE(failure.text, QStringLiteral("the picture is %1 × %2 pixels; JPEG holds at most "
-                                              "65500 on either side")
-                                   .arg(size.width())
-                                   .arg(size.height()));
+        QCOMPARE(writeFailureText(failure).english,
+                 QStringLiteral("the picture is %1 × %2 pixels; JPEG holds at most "
+                                "65500 on either side")
+                     .arg(size.width())
+                     .arg(size.height()));
         QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", Earlier}}));
     }
 
@@ -343,7 +418,11 @@ private slots:
         QVERIFY(!saveImageAtomically(picture, f.target, "jpeg", 75, files, &failure));
         QCOMPARE(failure.kind, kind);
         QCOMPARE(failure.errorNumber, errorNumber);
-        QVERIFY(!failure.text.isEmpty());
+        QVERIFY(!writeFailureText(failure).english.isEmpty());
+        if (kind == Kind::ShortFile) {
+            QCOMPARE(failure.sizeMeant, jpegAt75(picture).size());
+            QCOMPARE(failure.sizeOnDisk, qint64(files.fullAt));
+        }
         QCOMPARE(contents(f.folder), (QMap<QString, QByteArray>{{"picture.jpg", Earlier}}));
     }
 

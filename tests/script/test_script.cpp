@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "script/line_runner.h"
 #include "script/script.h"
 #include "script/script_reader.h"
 #include "support/run_tests.h"
@@ -11,6 +12,8 @@ class TestScript : public QObject {
     Q_OBJECT
 
 private slots:
+    void failureQuotesTheScriptNameAsItIs_data();
+    void failureQuotesTheScriptNameAsItIs();
     void acceptedLines_data();
     void acceptedLines();
     void skippedLines_data();
@@ -270,6 +273,37 @@ void TestScript::readFailure() {
     const auto [read, result] = readAll(device);
     QCOMPARE(read, QList<QByteArray>{"a"});
     QCOMPARE(result, ScriptReader::Result::Failed);
+}
+
+// A script's name is the user's, or a sender's: a "%2" in it is part of the name, never the place
+// of the line number.
+void TestScript::failureQuotesTheScriptNameAsItIs_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("lineText");
+    QTest::addColumn<bool>("unreadable");
+    for (const char* name : {"setup.vks", "a%2.vks", "%1%2%3.vks"}) {
+        QTest::addRow("%s, a line", name) << name << "Command2" << false;
+        QTest::addRow("%s, at its end", name) << name << "" << false;
+        QTest::addRow("%s, unreadable", name) << name << "" << true;
+    }
+}
+void TestScript::failureQuotesTheScriptNameAsItIs() {
+    QFETCH(QString, name);
+    QFETCH(QString, lineText);
+    QFETCH(bool, unreadable);
+    const ScriptFailure failure{12, lineText, {"went wrong", "出错了"}, unreadable};
+    const QString english = failureText(name, failure);
+    const QString chinese = failureText(name, failure, ScriptLanguage::Chinese);
+    if (unreadable) {
+        QCOMPARE(english, "cannot read " + name + " at line 12: went wrong");
+        QCOMPARE(chinese, "无法读取" + name + "的第12行：出错了");
+    } else if (lineText.isEmpty()) {
+        QCOMPARE(english, name + ":12: went wrong");
+        QCOMPARE(chinese, name + "第12行：出错了");
+    } else {
+        QCOMPARE(english, name + ":12: Command2: went wrong");
+        QCOMPARE(chinese, name + "第12行“Command2”：出错了");
+    }
 }
 
 VOKARELO_TEST_MAIN(TestScript)

@@ -3,10 +3,7 @@
 #include "support/recorded_form.h"
 #include "support/run_tests.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <vector>
@@ -153,10 +150,13 @@ void TestSetupHistory::newActionForgetsTheUndone() {
 // Undoing past the saved set-up leaves actions unsaved; redoing back to it leaves none.
 void TestSetupHistory::savedSetupIsKeptAcrossUndo() {
     RecordedForm w;
+    w.platform.writeToMemory();
     w.recorder().click(Row2EnableBox);
-    QTemporaryDir folder;
     QString error;
-    QVERIFY(w.model.save(folder.filePath(QStringLiteral("a.vks")), Morning, &error));
+    QVERIFY(w.model.save(QStringLiteral("/work/a.vks"), Morning, &error));
+    QVERIFY(w.platform.disk.file(QStringLiteral("/work/a.vks"))
+                .value_or(QByteArray())
+                .contains("Check1"));
     w.model.undo();
     QVERIFY(w.model.hasUnsavedActions());
     w.model.redo();
@@ -172,22 +172,20 @@ void TestSetupHistory::savedSetupIsKeptAcrossUndo() {
 // picture its export saved is not written anew, the clipboard keeps what the user put there since,
 // and no pause is waited.
 void TestSetupHistory::undoTouchesNothingOutsideTheWindow() {
-    QTemporaryDir folder;
     RecordedForm w;
-    w.platform.files.folder = folder.path();
+    w.platform.writeToMemory();
     w.recorder().click(ElementId::BackArrow);
     QVERIFY(w.form.timerRunning());
     w.form.timerTick();
-    const QString exported = folder.filePath(QStringLiteral("13800138000.jpg"));
-    QVERIFY(QFile::remove(exported));
+    const QString exported = w.platform.files.folder + QStringLiteral("/13800138000.jpg");
+    QVERIFY(w.platform.disk.remove(exported));
     typed(BatteryField, "57")(w);
     clicked(BatterySubmitButton)(w);
     const FormState captured = [&] {
         RecordedForm again;
-        again.platform.files.folder = folder.path();
+        again.platform.writeToMemory();
         again.recorder().click(ElementId::BackArrow);
         again.form.timerTick();
-        QFile::remove(exported);
         return again.form.snapshot();
     }();
     QImage theUsers(4, 4, QImage::Format_RGB32);
@@ -198,10 +196,9 @@ void TestSetupHistory::undoTouchesNothingOutsideTheWindow() {
     w.model.undo();
     w.model.undo();
     QVERIFY(w.form.snapshot() == captured);
-    QVERIFY(!QFile::exists(exported));
     QCOMPARE(w.platform.clipboard.pictureValue, theUsers);
     QCOMPARE(w.platform.timer.pauses.size(), pauses);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(w.platform.disk.filesUnder(QStringLiteral("/")), QStringList());
 }
 
 // A paste the field cannot hold changes nothing and leaves no step: undo after three steps of the
@@ -231,9 +228,8 @@ void TestSetupHistory::refusedPasteLeavesNoStep() {
 // before the capture, redo to the window widened again with the export's caption, and the
 // recording holds the one line that makes both.
 void TestSetupHistory::timerTickBelongsToItsCapture() {
-    QTemporaryDir folder;
     RecordedForm w;
-    w.platform.files.folder = folder.path();
+    w.platform.writeToMemory();
     const FormState before = w.form.snapshot();
     w.recorder().click(ElementId::BackArrow);
     w.recorder().timerTick();

@@ -45,6 +45,8 @@ private slots:
     void manyWritesAsk_data();
     void manyWritesAsk();
     void longNamesAreShortened();
+    void namesAreQuotedAsTheyAre_data();
+    void namesAreQuotedAsTheyAre();
 };
 
 namespace {
@@ -757,6 +759,30 @@ void TestSetups::longNamesAreShortened() {
     QVERIFY(question.contains(QStringLiteral("……另外还有 10 个")));
     QVERIFY(question.contains(QStringLiteral("/19.png")));
     QVERIFY(!question.contains(QStringLiteral("/20.png")));
+}
+
+// A set-up's name and its paths are the sender's: a "%2" in them is part of the name, never the
+// place of a count or of another path.
+void TestSetups::namesAreQuotedAsTheyAre_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << "setup.vks";
+    QTest::newRow("percent two") << "a%2.vks";
+    QTest::newRow("every place") << "%1%2%3.vks";
+}
+void TestSetups::namesAreQuotedAsTheyAre() {
+    QFETCH(QString, name);
+    SetupRunReport report;
+    report.picturesWritten = 2;
+    report.pictures = {QStringLiteral("/p/%3.jpg"), QStringLiteral("/p/b.jpg")};
+    QCOMPARE(runSummary(name, report), name + "写入了 2 张图片：\n/p/%3.jpg\n/p/b.jpg");
+
+    QTemporaryDir outer;
+    RecordedForm planner;
+    const SetupFolder folder(outer.path(), planner.platform.files);
+    PlannedWrites planned;
+    planned.total = PlannedWrites::MostWritesUnasked + 1;
+    QVERIFY(consentQuestion(name, folder, planned)
+                .startsWith(name + "会写入 21 个文件，大多在" + outer.path() + "。"));
 }
 
 VOKARELO_TEST_MAIN(TestSetups)

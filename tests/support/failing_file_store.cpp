@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "failing_file_store.h"
 
+#include "memory_file_store.h"
 #include "platform/system_file_store.h"
 
 #include <cerrno>
@@ -108,14 +109,30 @@ private:
 
 } // namespace
 
-FileStore& FailingFileStore::system() const {
+namespace {
+
+SystemFileStore& systemStore(bool namedTemporaryFiles) {
     static SystemFileStore unnamed({}, {}, SystemFileStore::NewFiles::Unnamed);
     static SystemFileStore named({}, {}, SystemFileStore::NewFiles::NamedTemporary);
     return namedTemporaryFiles ? named : unnamed;
 }
 
+} // namespace
+
+FileStore& FailingFileStore::store() const {
+    if (memory)
+        return *memory;
+    return systemStore(namedTemporaryFiles);
+}
+
+ExportLocations& FailingFileStore::locations() const {
+    if (memory)
+        return *memory;
+    return systemStore(namedTemporaryFiles);
+}
+
 std::unique_ptr<OpenFolder> FailingFileStore::openFolder(const QString& path, FileError* error) {
-    std::unique_ptr<OpenFolder> folder = system().openFolder(path, error);
+    std::unique_ptr<OpenFolder> folder = store().openFolder(path, error);
     if (!folder)
         return nullptr;
     return std::make_unique<FailingFolder>(std::move(folder), *this);
@@ -127,14 +144,14 @@ std::unique_ptr<OpenFolder> FailingFileStore::openPrivateFolder(const QString& p
         *error = systemError(createError);
         return nullptr;
     }
-    std::unique_ptr<OpenFolder> folder = system().openPrivateFolder(path, error);
+    std::unique_ptr<OpenFolder> folder = store().openPrivateFolder(path, error);
     if (!folder)
         return nullptr;
     return std::make_unique<FailingFolder>(std::move(folder), *this);
 }
 
 bool FailingFileStore::canCreateIn(const QString& folder) {
-    return folder != readOnlyFolder && system().canCreateIn(folder);
+    return folder != readOnlyFolder && locations().canCreateIn(folder);
 }
 
 bool FailingFileStore::makeFolder(const QString& folder, FileError* error) {
@@ -142,5 +159,5 @@ bool FailingFileStore::makeFolder(const QString& folder, FileError* error) {
         *error = systemError(createError);
         return false;
     }
-    return system().makeFolder(folder, error);
+    return locations().makeFolder(folder, error);
 }

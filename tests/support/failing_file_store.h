@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "basic/export_locations.h"
 #include "basic/file_store.h"
 
 #include <QMetaType>
 #include <cerrno>
 #include <functional>
 
+class MemoryFileStore;
+
 // The system's file system with one failure put in where a test wants it: a disk that fills up
 // at a given byte, with the error reported or lost on the way as a buffered write loses it, or a
 // sync, rename or creation that fails. A test may also act just before a file takes its name, as
-// another program could. The program's folder and the pictures folder are what the test sets.
-class FailingFileStore : public FileStore {
+// another program could. The program's folder and the pictures folder are what the test sets. The
+// file system is the real one unless a test gives a memory store instead.
+class FailingFileStore : public FileStore, public ExportLocations {
 public:
     QString folder = QStringLiteral("/opt/vokarelo");
     bool folderDecodable = true;
@@ -41,6 +45,9 @@ public:
     // file system at the end of a batch.
     int syncs = 0;
 
+    // The file system the faults are put in: the system's when none.
+    MemoryFileStore* memory = nullptr;
+
     std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) override;
     std::unique_ptr<OpenFolder> openPrivateFolder(const QString& path, FileError* error) override;
     bool canCreateIn(const QString& folder) override;
@@ -49,7 +56,8 @@ public:
     QString picturesFolder() const override { return pictures; }
 
 private:
-    FileStore& system() const;
+    FileStore& store() const;
+    ExportLocations& locations() const;
 };
 
 Q_DECLARE_METATYPE(FailingFileStore::Fault)

@@ -3,6 +3,7 @@
 
 #include "basic/services.h"
 #include "support/failing_file_store.h"
+#include "support/memory_file_store.h"
 
 #include <QStringList>
 #include <functional>
@@ -175,10 +176,12 @@ private:
     QString answer(const Asked& dialog);
 };
 
-// The fakes together, the files the system's with the faults and folders a test puts in.
+// The fakes together, the files the system's with the faults and folders a test puts in, or those
+// of a disk in memory once a test asks for it.
 struct FakeServices {
     FakeClock clock;
     FakeClipboard clipboard;
+    MemoryFileStore disk;
     FailingFileStore files;
     FakeTimer timer;
     FakeScreen screen;
@@ -187,6 +190,12 @@ struct FakeServices {
     FakeLocations locations;
     FakeFileDialogs fileDialogs;
 
-    Services services() { return {clock, clipboard, files, timer, screen}; }
+    Services services() { return {clock, clipboard, files, files, timer, screen}; }
     ShellServices shell() { return {clock, settings, locations, fileDialogs, messages}; }
+    // The files from now on in memory, the program's folder there and empty: nothing reaches the
+    // real disk.
+    void writeToMemory() {
+        files.memory = &disk;
+        disk.addFolder(files.folder);
+    }
 };

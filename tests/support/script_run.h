@@ -3,6 +3,7 @@
 
 #include "batch/batch_runner.h"
 #include "platform/system_file_store.h"
+#include "support/fake_services.h"
 #include "support/jpeg.h"
 
 #include <QBuffer>
@@ -28,8 +29,9 @@ inline std::optional<ScriptFailure> runInFolder(BatchRunner& runner, const QStri
 struct ScriptRun {
     QTemporaryDir folder;
     SystemFileStore files{ProgramFolder{folder.path()}, QString()};
+    FakeClock clock;
     QStringList messages; // "LINE: TEXT"
-    BatchRunner runner{files, 1, [this](int line, const QString& text) {
+    BatchRunner runner{clock, files, files, 1, [this](int line, const QString& text) {
                            messages.append(QStringLiteral("%1: %2").arg(line).arg(text));
                        }};
 

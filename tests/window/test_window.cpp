@@ -3,6 +3,7 @@
 #include "screen/screen_painter.h"
 #include "support/failing_file_store.h"
 #include "support/jpeg.h"
+#include "support/memory_file_store.h"
 #include "support/started_form.h"
 #include "window/capture.h"
 #include "window/screen_description.h"
@@ -11,9 +12,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,20 +54,21 @@ QStringList filesUnder(const QString& folder) {
     return files;
 }
 
-// A folder holding an earlier picture under the start number's name, for exports that must leave
-// it as it was.
+// The program's folder, in memory, holding an earlier picture under the start number's name, for
+// exports that must leave it as it was.
 struct FolderWithEarlierPicture {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("13800138000.jpg"));
+    MemoryFileStore& disk;
+    const QString folder;
+    const QString path = folder + QStringLiteral("/13800138000.jpg");
 
-    bool made() const {
-        QFile earlier(path);
-        return earlier.open(QIODevice::WriteOnly) && earlier.write("earlier picture") == 15;
+    explicit FolderWithEarlierPicture(FakeServices& platform)
+        : disk(platform.disk), folder(platform.files.folder) {
+        platform.writeToMemory();
+        disk.addFile(path, "earlier picture");
     }
     bool untouched() const {
-        QFile earlier(path);
-        return filesUnder(dir.path()) == QStringList{QStringLiteral("13800138000.jpg")} &&
-               earlier.open(QIODevice::ReadOnly) && earlier.readAll() == "earlier picture";
+        return disk.filesUnder(folder) == QStringList{QStringLiteral("13800138000.jpg")} &&
+               disk.file(path) == "earlier picture";
     }
 };
 
@@ -314,10 +314,8 @@ private slots:
     }
 
     void timerTickExports() {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
         Window w;
-        w.platform.files.folder = dir.path();
+        w.platform.writeToMemory();
         w.form.click(ElementId::BackArrow);
         const QImage captured = w.platform.clipboard.pictureValue;
         w.form.timerTick();
@@ -325,19 +323,23 @@ private slots:
         QVERIFY(!w.form.timerRunning());
         QCOMPARE(w.platform.timer.stops, 1);
         QCOMPARE(w.platform.timer.pauses, QList<int>{500});
-        const QString path = dir.path() + QStringLiteral("/13800138000.jpg");
+        const QString path = w.platform.files.folder + QStringLiteral("/13800138000.jpg");
         const QString caption = QStringLiteral("图片") + path + QStringLiteral("已保存");
         QCOMPARE(w.form.caption(), caption);
         QCOMPARE(w.platform.messages.shown.size(), 1);
         QCOMPARE(w.platform.messages.shown[0], caption);
         QCOMPARE(w.form.width(), 13335.0f);
 
-        QImageReader reader(path);
+        const std::optional<QByteArray> written = w.platform.disk.file(path);
+        QVERIFY(written);
+        QBuffer bytes;
+        bytes.setData(*written);
+        QImageReader reader(&bytes);
         QCOMPARE(reader.format(), QByteArray("jpeg"));
         QCOMPARE(reader.size(), QSize(524, 854));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), jpegAt75(captured));
+        QCOMPARE(*written, jpegAt75(captured));
+        QCOMPARE(w.platform.disk.filesUnder(w.platform.files.folder),
+                 QStringList{QStringLiteral("13800138000.jpg")});
 
         // The timer ticked once and stopped for good.
         w.form.timerTick();
@@ -372,10 +374,8 @@ private slots:
         QFETCH(QString, since);
         QFETCH(QString, saved);
         QFETCH(QString, reason);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
         Window w;
-        w.platform.files.folder = dir.path();
+        w.platform.writeToMemory();
         QImage foreign(30, 20, QImage::Format_RGB32);
         foreign.fill(Qt::darkCyan);
         w.platform.clipboard.textValue = QStringLiteral("copied before");
@@ -406,24 +406,25 @@ private slots:
             QVERIFY(w.form.captureOffClipboard().isNull());
             expected = w.platform.clipboard.pictureValue;
             QCOMPARE(expected.size(), QSize(524, 1015));
-            QFile::remove(dir.filePath(QStringLiteral("13800138000.jpg")));
+            QVERIFY(w.platform.disk.remove(w.platform.files.folder +
+                                           QStringLiteral("/13800138000.jpg")));
             w.platform.messages.shown.clear();
         }
         w.form.timerTick();
 
-        const QString path = dir.filePath(QStringLiteral("13800138000.jpg"));
+        const QString path = w.platform.files.folder + QStringLiteral("/13800138000.jpg");
         const QString caption =
             QStringLiteral("图片") + path +
             (reason.isEmpty() ? QStringLiteral("已保存") : QStringLiteral("未保存：") + reason);
         QCOMPARE(w.form.caption(), caption);
         QCOMPARE(w.platform.messages.shown, QStringList{caption});
-        QFile file(path);
+        const std::optional<QByteArray> written = w.platform.disk.file(path);
         if (saved.isEmpty()) {
-            QVERIFY(!file.exists());
+            QVERIFY(!written);
             return;
         }
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), jpegAt75(expected));
+        QVERIFY(written);
+        QCOMPARE(*written, jpegAt75(expected));
     }
 
     // Each export, saved or not, names the path and its outcome in the caption and a message,
@@ -486,16 +487,13 @@ private slots:
         QFETCH(bool, picture);
         QFETCH(QString, written);
         QFETCH(QString, reason);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("app")));
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("app/dir.jpg")));
-        QFile blocker(dir.filePath(QStringLiteral("file")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-
         Window w;
-        w.platform.files.folder = dir.filePath(folder);
+        w.platform.writeToMemory();
+        MemoryFileStore& disk = w.platform.disk;
+        const QString top = QStringLiteral("/tmp/export");
+        disk.addFolder(top + QStringLiteral("/app/dir.jpg"));
+        disk.addFile(top + QStringLiteral("/file"), {});
+        w.platform.files.folder = top + u'/' + folder;
         w.form.click(ControlId::PanelTitle);
         if (!picture)
             w.platform.clipboard.pictureValue = QImage();
@@ -518,12 +516,12 @@ private slots:
         QStringList expectedFiles{QStringLiteral("file")};
         if (!written.isEmpty())
             expectedFiles.append(written);
-        QStringList files = filesUnder(dir.path());
-        files.sort();
         expectedFiles.sort();
-        QCOMPARE(files, expectedFiles);
+        QCOMPARE(disk.filesUnder(top), expectedFiles);
         if (!written.isEmpty()) {
-            QCOMPARE(QImageReader(dir.filePath(written)).size(), QSize(524, 854));
+            QBuffer bytes;
+            bytes.setData(disk.file(top + u'/' + written).value_or(QByteArray()));
+            QCOMPARE(QImageReader(&bytes).size(), QSize(524, 854));
             // An export on its own is on the disk before it says so: the file, then its folder.
             QCOMPARE(w.platform.files.syncs, 2);
         }
@@ -573,39 +571,39 @@ private slots:
         QFETCH(QString, made);
         QFETCH(QString, path);
         QFETCH(QString, reason);
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("app")));
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Pictures")));
-        if (!made.isEmpty()) {
-            QVERIFY(QDir(dir.path()).mkpath(QFileInfo(dir.filePath(made)).path()));
-            QFile file(dir.filePath(made));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
         Window w;
-        w.platform.files.folder = dir.filePath(QStringLiteral("app"));
+        w.platform.writeToMemory();
+        MemoryFileStore& disk = w.platform.disk;
+        const QString top = QStringLiteral("/home/user");
+        disk.addFolder(top + QStringLiteral("/app"));
+        disk.addFolder(top + QStringLiteral("/Pictures"));
+        if (!made.isEmpty())
+            disk.addFile(top + u'/' + made, {});
+        w.platform.files.folder = top + QStringLiteral("/app");
         if (!programFolderWritable)
             w.platform.files.readOnlyFolder = w.platform.files.folder;
         if (pictures != u"-")
-            w.platform.files.pictures = dir.filePath(pictures);
+            w.platform.files.pictures = top + u'/' + pictures;
         w.form.click(ControlId::PanelTitle);
         w.form.click(ControlId::SavePictureLabel);
 
-        const QString shown = QStringLiteral("图片") + dir.filePath(path);
-        QCOMPARE(w.form.caption(),
-                 reason.isEmpty() ? shown + QStringLiteral("已保存")
-                                  : shown + QStringLiteral("未保存：") +
-                                        QString(reason).replace(QStringLiteral("%1"), dir.path()));
+        const QString shown = QStringLiteral("图片") + top + u'/' + path;
+        QCOMPARE(w.form.caption(), reason.isEmpty()
+                                       ? shown + QStringLiteral("已保存")
+                                       : shown + QStringLiteral("未保存：") +
+                                             QString(reason).replace(QStringLiteral("%1"), top));
         QStringList expected;
         if (!made.isEmpty())
             expected.append(made);
         if (reason.isEmpty())
             expected.append(path);
         expected.sort();
-        QStringList found = filesUnder(dir.path());
-        found.sort();
-        QCOMPARE(found, expected);
-        if (reason.isEmpty())
-            QCOMPARE(QImageReader(dir.filePath(path)).format(), QByteArray("jpeg"));
+        QCOMPARE(disk.filesUnder(top), expected);
+        if (reason.isEmpty()) {
+            QBuffer bytes;
+            bytes.setData(disk.file(top + u'/' + path).value_or(QByteArray()));
+            QCOMPARE(QImageReader(&bytes).format(), QByteArray("jpeg"));
+        }
     }
 
     // A clipboard that gave no picture says why: a picture too large to read and an owner that did
@@ -622,11 +620,9 @@ private slots:
         QFETCH(bool, answers);
         QFETCH(bool, tooLarge);
         QFETCH(QString, reason);
-        const FolderWithEarlierPicture folder;
-        QVERIFY(folder.made());
-        const QString& path = folder.path;
         Window w;
-        w.platform.files.folder = folder.dir.path();
+        const FolderWithEarlierPicture folder(w.platform);
+        const QString& path = folder.path;
         w.form.click(ControlId::PanelTitle);
         // Only the first row empties the clipboard: in the others the picture is there, and the
         // export must not take it when the read says it could not be had.
@@ -645,11 +641,9 @@ private slots:
     // A picture wider than JPEG holds is refused with that reason, once "Unknown error"; the
     // earlier file stays.
     void exportOfAPictureTooWideForJpeg() {
-        const FolderWithEarlierPicture folder;
-        QVERIFY(folder.made());
-        const QString& path = folder.path;
         Window w;
-        w.platform.files.folder = folder.dir.path();
+        const FolderWithEarlierPicture folder(w.platform);
+        const QString& path = folder.path;
         w.form.click(ControlId::PanelTitle);
         w.platform.clipboard.pictureValue = QImage(65501, 2, QImage::Format_RGB32);
         w.platform.clipboard.pictureValue.fill(Qt::white);
@@ -681,15 +675,13 @@ private slots:
         QFETCH(FailingFileStore::Fault, fault);
         QFETCH(int, error);
         QFETCH(QString, reason);
-        const FolderWithEarlierPicture folder;
-        QVERIFY(folder.made());
-        const QString& path = folder.path;
         Window w;
+        const FolderWithEarlierPicture folder(w.platform);
+        const QString& path = folder.path;
         w.platform.files.fault = fault;
         w.platform.files.fullAt = 100;
         if (error != 0)
             w.platform.files.createError = error;
-        w.platform.files.folder = folder.dir.path();
         w.form.click(ControlId::PanelTitle);
         w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(),
@@ -748,59 +740,45 @@ private slots:
     }
     void exportRefusesALink() {
         QFETCH(bool, dangling);
-        QTemporaryDir app;
-        QTemporaryDir elsewhere;
-        const QString other = elsewhere.filePath(QStringLiteral("other.jpg"));
-        QFile file(other);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("another file") == 12);
-        file.close();
-        const QString path = app.filePath(QStringLiteral("13800138000.jpg"));
-        QVERIFY(
-            QFile::link(dangling ? elsewhere.filePath(QStringLiteral("new.jpg")) : other, path));
-
         Window w;
-        w.platform.files.folder = app.path();
+        w.platform.writeToMemory();
+        MemoryFileStore& disk = w.platform.disk;
+        const QString app = w.platform.files.folder;
+        const QString elsewhere = QStringLiteral("/elsewhere");
+        const QString other = elsewhere + QStringLiteral("/other.jpg");
+        disk.addFile(other, "another file");
+        const QString path = app + QStringLiteral("/13800138000.jpg");
+        disk.addLink(path, dangling ? elsewhere + QStringLiteral("/new.jpg") : other);
+
         w.form.click(ControlId::PanelTitle);
         w.form.click(ControlId::SavePictureLabel);
         QCOMPARE(w.form.caption(),
                  QStringLiteral("图片") + path +
                      QStringLiteral("未保存：同名的是一个链接，不会写到它指向的地方"));
-        QCOMPARE(filesUnder(elsewhere.path()), QStringList{QStringLiteral("other.jpg")});
-        QCOMPARE(
-            QDir(app.path())
-                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-            QStringList{QStringLiteral("13800138000.jpg")});
-        QVERIFY(QFileInfo(path).isSymLink());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("another file"));
+        QCOMPARE(disk.filesUnder(elsewhere), QStringList{QStringLiteral("other.jpg")});
+        QCOMPARE(disk.filesUnder(app), QStringList{QStringLiteral("13800138000.jpg")});
+        QCOMPARE(disk.entryKind(path), EntryKind::SymbolicLink);
+        QCOMPARE(disk.file(other), QByteArray("another file"));
     }
 
     // A failed export leaves an earlier file as it was; a saved one replaces it whole.
     void existingFileReplaced() {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString path = dir.filePath(QStringLiteral("13800138000.jpg"));
-        QFile earlier(path);
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("earlier picture");
-        earlier.close();
-
         Window w;
-        w.platform.files.folder = dir.path();
+        w.platform.writeToMemory();
+        MemoryFileStore& disk = w.platform.disk;
+        const QString path = w.platform.files.folder + QStringLiteral("/13800138000.jpg");
+        disk.addFile(path, "earlier picture");
+
         w.form.click(ControlId::PanelTitle);
         const QImage captured = w.platform.clipboard.pictureValue;
         w.platform.clipboard.pictureValue = QImage();
         w.form.click(ControlId::SavePictureLabel);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("earlier picture"));
-        file.close();
+        QCOMPARE(disk.file(path), QByteArray("earlier picture"));
 
         w.platform.clipboard.pictureValue = captured;
         w.form.click(ControlId::SavePictureLabel);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), jpegAt75(captured));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(disk.file(path), jpegAt75(captured));
+        QCOMPARE(disk.filesUnder(w.platform.files.folder),
                  QStringList{QStringLiteral("13800138000.jpg")});
     }
 

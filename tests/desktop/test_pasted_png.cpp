@@ -2,7 +2,7 @@
 // The PNG the clipboard hands to a program that pastes the capture: the picture's pixels exactly,
 // encoded at zlib's fastest level, once for every paste.
 
-#include "platform/qt_clipboard.h"
+#include "desktop/qt_clipboard.h"
 #include "support/clipboard_reads.h"
 #include "support/run_tests.h"
 #include "support/started_form.h"

@@ -2,7 +2,7 @@
 // The clipboard of other programs on a real X display, read as the export and the paste buttons
 // read it: the window goes on while an owner takes its time, and what an owner offers arrives
 // whole, however large, unless it is beyond what the program reads.
-#include "platform/qt_clipboard.h"
+#include "desktop/qt_clipboard.h"
 #include "support/clipboard_reads.h"
 #include "support/files.h"
 #include "x11_clipboard_owner.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/x11_connection.h"
+#include "desktop/x11_connection.h"
 
 #include <QByteArray>
 #include <atomic>

@@ -2,14 +2,14 @@
 #pragma once
 
 #include "message_boxes.h"
+#include "platform/system_clock.h"
+#include "platform/stored_settings.h"
+#include "platform/system_file_store.h"
+#include "platform/system_locations.h"
 #include "qt_clipboard.h"
 #include "qt_file_dialogs.h"
 #include "qt_screen.h"
 #include "qt_timer.h"
-#include "stored_settings.h"
-#include "system_clock.h"
-#include "system_file_store.h"
-#include "system_locations.h"
 #include "x11_selection_reader.h"
 
 #include <functional>
@@ -29,7 +29,7 @@ struct SystemServices {
     SystemLocations locations;
     QtFileDialogs fileDialogs;
 
-    Services services() { return {clock, clipboard, files, timer, screen}; }
+    Services services() { return {clock, clipboard, files, files, timer, screen}; }
     ShellServices shell() { return {clock, settings, locations, fileDialogs, messages}; }
     // The window they serve: its screen is the capture's, and its message boxes and file dialogs
     // stand over it, a box showing first what the command that speaks has done so far
