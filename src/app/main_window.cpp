@@ -63,7 +63,10 @@ MainWindow::MainWindow(WindowModel& model, const ShellServices& services)
       actions_(model.actions()),
       events_([this](const QString& doing,
                      const std::function<void()>& event) { form_.dispatch(event, doing); },
-              [this](std::function<void()> then) { form_.whenIdle(std::move(then)); },
+              [this](std::function<void()> then) {
+                  // What the event set off has ended, and so has every box it opened.
+                  form_.whenIdle([this, then = std::move(then)] { messages_.whenNoneOpen(then); });
+              },
               [this] { afterEvent(); }),
       setupFiles_(*this, model, services),
       windowActions_(*this, model, setupFiles_, RecentSetups(services.settings, services.locations),
@@ -116,7 +119,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // Every way to quit ends here, as an event of the window: the session is kept, or the user is
 // asked what to do when it cannot be, and any failure is the form's to report.
 void MainWindow::quit() {
-    if (session_.keepBeforeQuit())
+    events_.goOnWith(quitSteps());
+}
+
+Task<> MainWindow::quitSteps() {
+    if (co_await session_.keepBeforeQuit())
         endProgram(0);
 }
 

@@ -89,6 +89,7 @@ private:
     // Ends the program for the signal that asked it to, keeping the session first.
     void endForSignal();
     void quit();
+    Task<> quitSteps();
     Task<> pasteInto(ControlId id, QPointer<FieldEdit> field);
     // The user's typing in a field, which turned before into after, for the form once the events
     // before it have run.

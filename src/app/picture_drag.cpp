@@ -67,5 +67,7 @@ void PictureDrag::start(QWidget& source, const Form& form, const Locations& loca
     // after exec has returned: Qt answers from the drag while it lives and deletes it when the
     // target says it is done, or when a drag that was dropped nowhere ends. Deleted here, the drag
     // left the target nothing.
+    // The one wait of the program's in a loop of Qt's: a drag has no other form in Qt. It runs
+    // inside the event that started it, so that whatever else the user does waits for the drop.
     drag->exec(Qt::CopyAction);
 }

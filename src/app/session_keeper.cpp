@@ -30,28 +30,27 @@ bool SessionKeeper::keep(QString* error) {
     return model_.keepSession(path, clock_.now(), error);
 }
 
-bool SessionKeeper::keepBeforeQuit() {
+Task<bool> SessionKeeper::keepBeforeQuit() {
     if (done_)
-        return true;
+        co_return true;
+    const QList<Choice> choices{{QStringLiteral("另存为…"), Choice::Role::Go},
+                                {QStringLiteral("仍然退出"), Choice::Role::Destroy},
+                                {QStringLiteral("取消"), Choice::Role::Back}};
     QString error;
     while (!keep(&error)) {
-        const int chosen =
-            messages_.choose(QStringLiteral("这次的操作无法保存为上次退出时的设置：%1\n\n"
+        const QString text = QStringLiteral("这次的操作无法保存为上次退出时的设置：%1\n\n"
                                             "可以把设置另存到别处再退出，也可以不保存就退出。")
-                                 .arg(error),
-                             {{QStringLiteral("另存为…"), Choice::Role::Go},
-                              {QStringLiteral("仍然退出"), Choice::Role::Destroy},
-                              {QStringLiteral("取消"), Choice::Role::Back}},
-                             Back);
+                                 .arg(error);
+        const int chosen = co_await messages_.choice(text, choices, Back);
         if (chosen == QuitAnyway)
             break;
         if (chosen != SaveElsewhere)
-            return false;
-        if (files_.save())
+            co_return false;
+        if (co_await files_.saveSteps())
             break;
     }
     done_ = true;
-    return true;
+    co_return true;
 }
 
 void SessionKeeper::keepWithoutAsking() {

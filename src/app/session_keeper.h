@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "basic/task.h"
+
 #include <QString>
 
 class Clock;
@@ -20,8 +22,9 @@ public:
     SessionKeeper(WindowModel& model, const ShellServices& services, SetupFiles& files);
 
     // The user quits: keeps the session; when it cannot be kept, asks whether to save the set-up
-    // elsewhere, quit anyway or go back to the window. Whether to quit.
-    bool keepBeforeQuit();
+    // elsewhere, quit anyway or go back to the window. Whether to quit, once the user has
+    // answered.
+    Task<bool> keepBeforeQuit();
     // The program ends without the user at the window: keeps the session, or records why it
     // could not for the next start.
     void keepWithoutAsking();

@@ -58,38 +58,65 @@ void SetupFiles::tell(const QString& text) {
     messages_.show(text);
 }
 
-bool SetupFiles::save() {
+void SetupFiles::goOnWith(Task<> task) {
+    if (goOn) {
+        goOn(std::move(task));
+        return;
+    }
+    // Without an event queue (a window of a test's own) the task is kept here until it ends.
+    tasks_.push_back(std::move(task));
+    const auto going = std::prev(tasks_.end());
+    going->whenEnded([this, going] {
+        Task<> ended = std::move(*going);
+        tasks_.erase(going);
+        try {
+            ended.takeNow();
+        } catch (const std::exception& error) {
+            messages_.warn(QString::fromLocal8Bit(error.what()));
+        }
+    });
+}
+
+void SetupFiles::save() {
+    goOnWith([](Task<bool> saving) -> Task<> { co_await saving; }(saveSteps()));
+}
+
+Task<bool> SetupFiles::saveSteps() {
     // The set-up is named after the number it shows, as its picture is, when that makes a name.
     const QString number = model_.form().text(ControlId::NumberField);
     const QString name = number.isEmpty() || !fileNameRefusal(number).isEmpty()
                              ? QStringLiteral("set-up.vks")
                              : number + QStringLiteral(".vks");
-    const QString path = fileDialogs_.saveFileName(QStringLiteral("保存设置"),
-                                                   QDir(lastFolder()).filePath(name), Filter);
+    const QString path = co_await fileDialogs_.fileToSave(
+        QStringLiteral("保存设置"), QDir(lastFolder()).filePath(name), Filter);
     if (path.isEmpty())
-        return false;
+        co_return false;
     rememberFolder(path);
     QString error;
     if (!model_.save(path, clock_.now(), &error)) {
         tell(QStringLiteral("设置没有保存到%1：%2").arg(path, error));
-        return false;
+        co_return false;
     }
     if (used)
         used(path);
-    return true;
+    co_return true;
 }
 
 void SetupFiles::open() {
+    goOnWith(openChosenSteps());
+}
+
+Task<> SetupFiles::openChosenSteps() {
     const QString path =
-        fileDialogs_.openFileName(QStringLiteral("打开设置"), lastFolder(), Filter);
+        co_await fileDialogs_.fileToOpen(QStringLiteral("打开设置"), lastFolder(), Filter);
     if (path.isEmpty())
-        return;
+        co_return;
     rememberFolder(path);
-    openFile(path);
+    co_await openSteps(path);
 }
 
 void SetupFiles::openFile(const QString& path) {
-    goOn(openSteps(path));
+    goOnWith(openSteps(path));
 }
 
 Task<> SetupFiles::openSteps(QString path) {
@@ -99,7 +126,8 @@ Task<> SetupFiles::openSteps(QString path) {
         co_return;
     }
     if (model_.hasUnsavedActions() &&
-        !messages_.ask(QStringLiteral("打开%1会丢弃还没有保存的操作。继续吗？").arg(path)))
+        !co_await messages_.question(
+            QStringLiteral("打开%1会丢弃还没有保存的操作。继续吗？").arg(path)))
         co_return;
     const QString name = QFileInfo(path).fileName();
     if (used)
@@ -143,7 +171,7 @@ Task<> SetupFiles::openSteps(QString path) {
     progress.reset();
     if (stopped)
         co_return;
-    if (writes.needAsking() && !messages_.ask(consentQuestion(name, folder, writes)))
+    if (writes.needAsking() && !co_await messages_.question(consentQuestion(name, folder, writes)))
         co_return;
     if (!script.seek(0)) {
         tell(fileNotReadText(path, script.errorString()).chinese);

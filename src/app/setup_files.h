@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <list>
 #include <optional>
 
 class Clock;
@@ -23,8 +24,11 @@ class SetupFiles {
 public:
     SetupFiles(QWidget& window, WindowModel& model, const ShellServices& services);
 
-    // Asks where, and saves the recording there; whether it was saved.
-    bool save();
+    // Asks where, and saves the recording there, as a step of the event that runs.
+    void save();
+    // The same, for a task that goes on once it has ended: whether the set-up was saved.
+    Task<bool> saveSteps();
+    // Asks which set-up, and opens it as openFile does.
     void open();
     // Runs the script at path on the window started afresh, after asking whether to throw away
     // actions that are not saved. The event that opens it goes on until the run has ended.
@@ -39,7 +43,9 @@ public:
     static std::optional<QString> setupIn(const QMimeData* data);
 
 private:
+    void goOnWith(Task<> task);
     Task<> openSteps(QString path);
+    Task<> openChosenSteps();
     QString lastFolder() const;
     void rememberFolder(const QString& filePath);
     void tell(const QString& text);
@@ -50,4 +56,5 @@ private:
     Settings& settings_;
     FileDialogs& fileDialogs_;
     Messages& messages_;
+    std::list<Task<>> tasks_;
 };

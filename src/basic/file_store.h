@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "task.h"
+
 #include <QString>
+#include <functional>
 #include <memory>
 
 // What a name in a folder is, looked at without following a link. Missing also when the system
@@ -86,6 +89,19 @@ public:
 
     // What the last part of path holds, looked at in its folder.
     EntryKind entryKind(const QString& path);
+    // Asks, before a write of path, whatever the write will need the user's word for, and calls
+    // then once it is answered: a store that guards what a set-up's run writes asks the user
+    // then, never in the middle of writing. By itself a store needs nobody's word.
+    virtual void askBeforeWriting(const QString& path, std::function<void()> then) {
+        (void)path;
+        then();
+    }
+    // The same, awaited by a task.
+    Answer<Arrived> askedBeforeWriting(const QString& path) {
+        return Answer<Arrived>([this, path](auto then) {
+            askBeforeWriting(path, [then = std::move(then)] { then(Arrived{}); });
+        });
+    }
     // The batch whose end makes the files written now durable; none when each is durable as it
     // takes its name.
     DurableBatch* durableBatch() const { return batch_; }

@@ -124,18 +124,35 @@ struct Choice {
 class Messages {
 public:
     virtual ~Messages() = default;
-    // A message with a single OK button; returns when the user has closed it.
-    virtual void show(const QString& text) = 0;
+    // A message with a single OK button; then runs once the user has closed it. A box opens over
+    // the window and returns at once; a box asked for while another is open opens when that one
+    // has closed, in the order asked.
+    virtual void show(const QString& text, std::function<void()> then = {}) = 0;
     // A message that something failed, which looks and sounds like one: a warning.
-    virtual void warn(const QString& text) { show(text); }
+    virtual void warn(const QString& text, std::function<void()> then = {}) {
+        show(text, std::move(then));
+    }
     // A question answered yes or no, no unless the user says yes.
-    virtual bool ask(const QString& question) = 0;
+    virtual void ask(const QString& question, std::function<void(bool)> then) = 0;
     // A warning that asks what to do, one button a choice: the index of the choice the user took,
     // escapeChoice when the user closed the box, which is also its default.
-    virtual int choose(const QString& text, const QList<Choice>& choices, int escapeChoice) = 0;
+    virtual void choose(const QString& text, const QList<Choice>& choices, int escapeChoice,
+                        std::function<void(int)> then) = 0;
+    // Calls then once no box is open or waiting to open: at once when none is.
+    virtual void whenNoneOpen(std::function<void()> then) { then(); }
     // The program is ending: a box open now closes with its escape answer, none opens any more,
     // and every question from now on is answered no.
     virtual void closeForGood() = 0;
+
+    // The question and the choice, awaited by a task.
+    Answer<bool> question(const QString& question) {
+        return Answer<bool>([this, question](auto then) { ask(question, std::move(then)); });
+    }
+    Answer<int> choice(const QString& text, const QList<Choice>& choices, int escapeChoice) {
+        return Answer<int>([this, text, choices, escapeChoice](auto then) {
+            choose(text, choices, escapeChoice, std::move(then));
+        });
+    }
 };
 
 // The session of a program that ended without keeping it: when it ended, as the user's clock wrote
@@ -180,11 +197,24 @@ public:
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    // start is the file the dialog suggests, in the folder it opens in.
-    virtual QString saveFileName(const QString& title, const QString& start,
-                                 const QString& filter) = 0;
-    virtual QString openFileName(const QString& title, const QString& folder,
-                                 const QString& filter) = 0;
+    // start is the file the dialog suggests, in the folder it opens in. The dialog opens over the
+    // window and returns at once; then has the file chosen, empty when the user chose none.
+    virtual void saveFileName(const QString& title, const QString& start, const QString& filter,
+                              std::function<void(QString)> then) = 0;
+    virtual void openFileName(const QString& title, const QString& folder, const QString& filter,
+                              std::function<void(QString)> then) = 0;
+
+    // The same, awaited by a task.
+    Answer<QString> fileToSave(const QString& title, const QString& start, const QString& filter) {
+        return Answer<QString>([this, title, start, filter](auto then) {
+            saveFileName(title, start, filter, std::move(then));
+        });
+    }
+    Answer<QString> fileToOpen(const QString& title, const QString& folder, const QString& filter) {
+        return Answer<QString>([this, title, folder, filter](auto then) {
+            openFileName(title, folder, filter, std::move(then));
+        });
+    }
 };
 
 // What the commands use of the world. Messages are not among them: a command's outcome goes to the

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// Qt's moc reads no further: it cannot parse the standard library's coroutine headers, and needs
+// nothing of them.
+#ifndef Q_MOC_RUN
+
 #include <coroutine>
 #include <exception>
 #include <functional>
@@ -128,3 +132,5 @@ private:
 
 // What a wait that gives nothing back answers.
 struct Arrived {};
+
+#endif

@@ -11,10 +11,10 @@
 class QtFileDialogs final : public FileDialogs {
 public:
     void setWindow(QWidget* window) { window_ = window; }
-    QString saveFileName(const QString& title, const QString& start,
-                         const QString& filter) override;
-    QString openFileName(const QString& title, const QString& folder,
-                         const QString& filter) override;
+    void saveFileName(const QString& title, const QString& start, const QString& filter,
+                      std::function<void(QString)> then) override;
+    void openFileName(const QString& title, const QString& folder, const QString& filter,
+                      std::function<void(QString)> then) override;
 
 private:
     QPointer<QWidget> window_;

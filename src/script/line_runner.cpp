@@ -177,17 +177,28 @@ Task<std::optional<ScriptFailure>> LineRunner::runLines(QIODevice& script,
         const QString line = decoder.decode(bytes);
         std::optional<ScriptText> refused;
         std::optional<ScriptAction> action;
+        std::optional<QString> savingTo;
         try {
             if (decoder.hasError())
                 throw ScriptError{{QStringLiteral("the line is not UTF-8 text"),
                                    QStringLiteral("这一行不是 UTF-8 文本")}};
             action = parseScriptLine(line);
-            if (action) {
-                commandError_.reset();
+            commandError_.reset();
+            if (action && action->kind == ScriptAction::Kind::Save)
+                savingTo = savePath(*action, options);
+            else if (action)
                 perform(*action, options);
-            }
         } catch (const ScriptError& error) {
             refused = error.message;
+        }
+        if (savingTo && !refused) {
+            // What the write needs the user's word for is asked before it starts.
+            co_await form_.files().askedBeforeWriting(*savingTo);
+            try {
+                savePicture(*savingTo, options);
+            } catch (const ScriptError& error) {
+                refused = error.message;
+            }
         }
         if (action && !refused) {
             // What the line set off may wait (the export's pause): the next line waits for it.
@@ -224,6 +235,22 @@ std::optional<ScriptText> LineRunner::lineError(const ScriptAction& action,
     return std::nullopt;
 }
 
+QString LineRunner::savePath(const ScriptAction& action, const RunOptions& options) {
+    return options.savePath ? options.savePath(action.text) : action.text;
+}
+
+void LineRunner::savePicture(const QString& path, const RunOptions& options) {
+    WriteFailure failure;
+    if (!writePictureFile(capturedPicture(form_, form_.screen().pixelRatio()), path, form_.files(),
+                          &failure)) {
+        if (options.skipDeclined && options.skipDeclined(path))
+            return;
+        throw ScriptError{pictureNotWrittenText(path, failure)};
+    }
+    if (options.pictureSaved)
+        options.pictureSaved(path);
+}
+
 void LineRunner::perform(const ScriptAction& action, const RunOptions& options) {
     using Kind = ScriptAction::Kind;
     switch (action.kind) {
@@ -238,19 +265,9 @@ void LineRunner::perform(const ScriptAction& action, const RunOptions& options) 
     case Kind::DblClick:
         actions_.dblClick(std::get<ControlId>(checkTarget(form_, action.name, Input::DoubleClick)));
         return;
-    case Kind::Save: {
-        const QString path = options.savePath ? options.savePath(action.text) : action.text;
-        WriteFailure failure;
-        if (!writePictureFile(capturedPicture(form_, form_.screen().pixelRatio()), path,
-                              form_.files(), &failure)) {
-            if (options.skipDeclined && options.skipDeclined(path))
-                return;
-            throw ScriptError{pictureNotWrittenText(path, failure)};
-        }
-        if (options.pictureSaved)
-            options.pictureSaved(path);
+    case Kind::Save:
+        savePicture(savePath(action, options), options);
         return;
-    }
     case Kind::SetClock:
         world_.fixClock(action.moment);
         return;

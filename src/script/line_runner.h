@@ -107,6 +107,9 @@ private:
     void quitAsked() override { quitAsked_ = true; }
     Task<std::optional<ScriptFailure>> runLines(QIODevice& script, const RunOptions& options);
     void perform(const ScriptAction& action, const RunOptions& options);
+    // Where a "save" line writes, and the write itself: the picture the capture takes.
+    static QString savePath(const ScriptAction& action, const RunOptions& options);
+    void savePicture(const QString& path, const RunOptions& options);
     // What fails the line once all it set off has ended: the first error it met, unless the line
     // may fail, which hands the error on and goes on.
     std::optional<ScriptText> lineError(const ScriptAction& action, const RunOptions& options);

@@ -62,27 +62,63 @@ std::unique_ptr<OpenFolder> RunWrites::guarded(std::unique_ptr<OpenFolder> folde
     return std::make_unique<GuardedFolder>(std::move(folder), path, *this);
 }
 
+QString RunWrites::manyQuestion(const QString& path) const {
+    return QStringLiteral("%1的运行已经写入了 %2 个文件，还要写入更多，下一个是：\n\n"
+                          "%3\n\n继续写入吗？")
+        .arg(elidedMiddle(setupName_, ShownPathCharacters), QString::number(written_.size()),
+             elidedMiddle(path, ShownPathCharacters));
+}
+
+QString RunWrites::replacingQuestion(const QString& path) const {
+    return QStringLiteral("%1的运行要用导出的图片替换已经存在的文件：\n\n%2\n\n"
+                          "替换吗？这次运行以后的替换不再询问。")
+        .arg(elidedMiddle(setupName_, ShownPathCharacters),
+             elidedMiddle(path, ShownPathCharacters));
+}
+
+bool RunWrites::needsMany(const QString& path) const {
+    return !written_.contains(path) && written_.size() >= PlannedWrites::MostWritesUnasked;
+}
+
+bool RunWrites::needsReplacing(const QString& path, bool replaces) const {
+    return !written_.contains(path) && replaces && !agreed_.contains(path);
+}
+
+// The questions in the order the write meets them; an answer no ends the asking, as the write
+// will not be made.
+void RunWrites::askBeforeWriting(const QString& path, std::function<void()> then) {
+    if (!ask_) {
+        then();
+        return;
+    }
+    if (needsMany(path) && !many_) {
+        ask_->ask(manyQuestion(path), [this, path, then = std::move(then)](bool yes) mutable {
+            many_ = yes;
+            if (yes)
+                askBeforeWriting(path, std::move(then));
+            else
+                then();
+        });
+        return;
+    }
+    if ((!needsMany(path) || *many_) &&
+        needsReplacing(path, entryKind(path) != EntryKind::Missing) && !replacing_) {
+        ask_->ask(replacingQuestion(path), [this, then = std::move(then)](bool yes) {
+            replacing_ = yes;
+            then();
+        });
+        return;
+    }
+    then();
+}
+
+// The answers were asked for before the write; one that was not (a file that appeared at the name
+// since) is no.
 bool RunWrites::mayWrite(const QString& path, bool replaces) {
-    if (written_.contains(path))
-        return true;
-    const QString name = elidedMiddle(setupName_, ShownPathCharacters);
-    if (written_.size() >= PlannedWrites::MostWritesUnasked &&
-        !answer(many_, QStringLiteral("%1的运行已经写入了 %2 个文件，还要写入更多，下一个是：\n\n"
-                                      "%3\n\n继续写入吗？")
-                           .arg(name, QString::number(written_.size()),
-                                elidedMiddle(path, ShownPathCharacters))))
+    if (needsMany(path) && !many_.value_or(false))
         return false;
-    if (replaces && !agreed_.contains(path) &&
-        !answer(replacing_, QStringLiteral("%1的运行要用导出的图片替换已经存在的文件：\n\n%2\n\n"
-                                           "替换吗？这次运行以后的替换不再询问。")
-                                .arg(name, elidedMiddle(path, ShownPathCharacters))))
+    if (needsReplacing(path, replaces) && !replacing_.value_or(false))
         return false;
     written_.insert(path);
     return true;
-}
-
-bool RunWrites::answer(std::optional<bool>& given, const QString& question) {
-    if (!given)
-        given = ask_->ask(question);
-    return *given;
 }

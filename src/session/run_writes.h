@@ -30,17 +30,23 @@ public:
     // saves) are never a run's to ask about.
     FileStore& outside() { return outside_; }
 
+    // During a run: whether the write of path replaces a file the user was not asked about, or
+    // goes past the writes a run makes unasked, is asked now, once for the run.
+    void askBeforeWriting(const QString& path, std::function<void()> then) override;
     std::unique_ptr<OpenFolder> openFolder(const QString& path, FileError* error) override;
     std::unique_ptr<OpenFolder> openPrivateFolder(const QString& path, FileError* error) override;
 
 private:
     friend class GuardedFolder;
-    // Whether the run may write path, which replaces a file when replaces; asks when it must.
+    // Whether the run may write path, which replaces a file when replaces, by the answers given
+    // before the write.
     bool mayWrite(const QString& path, bool replaces);
+    bool needsMany(const QString& path) const;
+    bool needsReplacing(const QString& path, bool replaces) const;
+    QString manyQuestion(const QString& path) const;
+    QString replacingQuestion(const QString& path) const;
     // The folder opened outside, guarded during a run.
     std::unique_ptr<OpenFolder> guarded(std::unique_ptr<OpenFolder> folder, const QString& path);
-    // The user's answer to a question asked once for the run: what it was, or none yet.
-    bool answer(std::optional<bool>& given, const QString& question);
 
     FileStore& outside_;
     Messages* ask_ = nullptr; // none outside a run

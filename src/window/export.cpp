@@ -84,7 +84,8 @@ ExportOutcome writePicture(Form& form, const ClipboardPicture& clipboard,
 }
 
 // The picture handed over: the export waits for the clipboard's owner, then pauses, so that the
-// narrow window is seen before it widens again.
+// narrow window is seen before it widens again. What the write needs the user's word for (in a
+// set-up's run) is asked before it starts.
 Task<> exportSteps(Form& form) {
     ClipboardPicture clipboard = co_await form.clipboard().picture();
     // The capture's own picture stands in for it when the clipboard refused it, unless the user has
@@ -94,6 +95,8 @@ Task<> exportSteps(Form& form) {
     co_await form.timer().pause(ExportPauseMs);
     const ExportTarget target = exportTarget(form);
     const QString failure = refusal(clipboard, target.folder, target.name);
+    if (failure.isEmpty())
+        co_await form.files().askedBeforeWriting(target.path);
     form.observer().exportFinished(writePicture(form, clipboard, target, failure));
     form.setWidth(WideWidth);
 }

@@ -3,6 +3,7 @@
 #include "app/session_keeper.h"
 #include "app/setup_files.h"
 #include "support/files.h"
+#include "support/finished.h"
 #include "support/recorded_form.h"
 
 #include <QDir>
@@ -120,7 +121,7 @@ private slots:
         for (const QString& name : saveAnswers)
             s.platform.fileDialogs.answers.append(elsewhere.filePath(name));
 
-        QCOMPARE(s.keeper.keepBeforeQuit(), quits);
+        QCOMPARE(finished(s.keeper.keepBeforeQuit()), quits);
         QCOMPARE(messages.chooseQuestions.size(), questions);
         for (const QString& question : std::as_const(messages.chooseQuestions))
             QVERIFY2(question.contains(NoDataFolder), qPrintable(question));
@@ -134,7 +135,7 @@ private slots:
             QCOMPARE(readFile(elsewhere.filePath(saved.first())), SavedClick);
 
         // Quitting again: once decided, nothing more is asked; gone back, the user is asked anew.
-        QCOMPARE(s.keeper.keepBeforeQuit(), quits);
+        QCOMPARE(finished(s.keeper.keepBeforeQuit()), quits);
         QCOMPARE(messages.chooseQuestions.size(), questions + (quits ? 0 : 1));
     }
 
@@ -162,7 +163,7 @@ private slots:
         const QString path = chosen.filePath(QStringLiteral("mine.vks"));
         s.platform.fileDialogs.answers = {path};
 
-        QVERIFY(s.files.save());
+        QVERIFY(finished(s.files.saveSteps()));
         QCOMPARE(s.platform.fileDialogs.asked.size(), 1);
         const FakeFileDialogs::Asked& asked = s.platform.fileDialogs.asked.first();
         QVERIFY(asked.saving);
@@ -193,7 +194,7 @@ private slots:
         if (!cancelled)
             s.platform.fileDialogs.answers = {path};
 
-        QVERIFY(!s.files.save());
+        QVERIFY(!finished(s.files.saveSteps()));
         QCOMPARE(s.platform.fileDialogs.asked.size(), 1);
         QVERIFY(!QFileInfo::exists(path));
         QVERIFY(s.used.isEmpty());

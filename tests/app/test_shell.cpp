@@ -22,7 +22,9 @@
 #include "screen/fonts.h"
 #include "settings/accessible_names.h"
 #include "settings/panel_table.h"
+#include "support/clipboard_reads.h"
 #include "support/files.h"
+#include "support/finished.h"
 #include "support/messages.h"
 #include "support/recorded_form.h"
 #include "window/screen_description.h"
@@ -145,6 +147,11 @@ QString focusName(const Shell& shell) {
     return QStringLiteral("(none)");
 }
 
+// A message in its box, which a test closes, waited for until it has been.
+void shownUntilClosed(Messages& messages, const QString& text) {
+    answerOf<bool>([&](auto then) { messages.show(text, [then] { then(true); }); });
+}
+
 QAccessibleInterface* accessible(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
 }
@@ -182,7 +189,7 @@ private slots:
                     texts.append(button->text());
                 box->accept();
             });
-            messages.show(QStringLiteral("类型不匹配"));
+            shownUntilClosed(messages, QStringLiteral("类型不匹配"));
             return texts;
         };
         const auto menuTexts = [] {
@@ -267,9 +274,11 @@ private slots:
             dialog->reject();
         });
         if (saving)
-            QVERIFY(!s.window->setupFiles().save());
+            QVERIFY(!finished(s.window->setupFiles().saveSteps()));
         else
             s.window->setupFiles().open();
+        // The dialog is no wait of the window's: it is open, and the window goes on, until closed.
+        QTRY_VERIFY(!seen.isEmpty());
         const QStringList expected{title,
                                    QStringLiteral("1"),
                                    QStringLiteral("1"),
@@ -824,8 +833,10 @@ private slots:
         });
         closer.start(20);
         QTest::mouseClick(window.controlWidget(ControlId::NumberPasteButton), Qt::LeftButton);
-        QCOMPARE(shown, QStringList{QStringLiteral("剪贴板没有响应")});
-        QCOMPARE(model.form().text(ControlId::BatteryField), QStringLiteral("89%x"));
+        // The box is open over the window, which goes on; what was given waits for it to close.
+        QCOMPARE(model.form().text(ControlId::BatteryField), before);
+        QTRY_COMPARE(shown, QStringList{QStringLiteral("剪贴板没有响应")});
+        QTRY_COMPARE(model.form().text(ControlId::BatteryField), QStringLiteral("89%x"));
         model.commitTyping();
         QCOMPARE(model.recorder().lines(),
                  QStringList({"Command1", "Command1", "Command1", "Text1 = 89%x"}));
@@ -1450,7 +1461,7 @@ private slots:
             }
         });
         s.window->setupFiles().open();
-        QCOMPARE(shownFolder, QDir::homePath());
+        QTRY_COMPARE(shownFolder, QDir::homePath());
 
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("a.vks"));
@@ -1479,7 +1490,7 @@ private slots:
         SessionKeeper keeper(s.model, s.services(), s.window->setupFiles());
         const QString kept = RecentSetups::lastSessionPath(SystemLocations());
         QFile::remove(kept);
-        QVERIFY(keeper.keepBeforeQuit());
+        QVERIFY(finished(keeper.keepBeforeQuit()));
         QVERIFY(readFile(kept).endsWith("\nCheck1\n"));
         QFile::remove(kept);
 
@@ -1487,9 +1498,9 @@ private slots:
         FakeMessages& messages = s.platform.messages;
         SessionKeeper quitting(s.model, s.services(), s.window->setupFiles());
         messages.choices = {2}; // 取消
-        QVERIFY(!quitting.keepBeforeQuit());
+        QVERIFY(!finished(quitting.keepBeforeQuit()));
         messages.choices = {1}; // 仍然退出
-        QVERIFY(quitting.keepBeforeQuit());
+        QVERIFY(finished(quitting.keepBeforeQuit()));
         const QStringList asked = messages.chooseQuestions;
         QCOMPARE(asked.size(), 2);
         for (const QStringList& offered : std::as_const(messages.offered))
@@ -1577,7 +1588,7 @@ private slots:
             size = box->sizeHint();
             box->accept();
         });
-        boxes.show(QStringList(20, QStringLiteral("没有保存") + text).join(u'\n'));
+        shownUntilClosed(boxes, QStringList(20, QStringLiteral("没有保存") + text).join(u'\n'));
         QCOMPARE(format, Qt::PlainText);
         QVERIFY2(boxText.startsWith(QStringLiteral("没有保存") + shown), qPrintable(boxText));
         const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
@@ -1645,7 +1656,7 @@ private slots:
         const QList<Choice> choices{{QStringLiteral("另存为…"), Choice::Role::Go},
                                     {QStringLiteral("仍然退出"), Choice::Role::Destroy},
                                     {QStringLiteral("取消"), Choice::Role::Back}};
-        QCOMPARE(boxes.choose(text, choices, 2), answer);
+        QCOMPARE(answerOf<int>([&](auto then) { boxes.choose(text, choices, 2, then); }), answer);
         QCOMPARE(seen.mid(0, 3), (QStringList{QStringLiteral("<b>无法保存</b>\\u202e"),
                                               QStringLiteral("1"), QStringLiteral("1")}));
         QStringList buttons = seen.mid(3, 3);
@@ -1657,7 +1668,7 @@ private slots:
         QCOMPARE(seen.mid(6), (QStringList{QStringLiteral("取消"), QStringLiteral("取消")}));
         // Once closed, no box opens: every question takes its escape answer at once.
         if (how == u"closed")
-            QCOMPARE(boxes.choose(text, choices, 1), 1);
+            QCOMPARE(answerOf<int>([&](auto then) { boxes.choose(text, choices, 1, then); }), 1);
     }
 
     // A set-up whose name looks like markup is named as written: in the progress dialog of its run
@@ -1690,8 +1701,8 @@ private slots:
             box->reject();
         });
         window.runEvent(QStringLiteral("打开设置"), [&] { window.setupFiles().openFile(path); });
-        QVERIFY2(question.contains(name) && question.contains(QStringLiteral("family.jpg")),
-                 qPrintable(question));
+        QTRY_VERIFY2(question.contains(name) && question.contains(QStringLiteral("family.jpg")),
+                     qPrintable(question));
         QCOMPARE(progressFormat, Qt::PlainText);
         QCOMPARE(progressText, QStringLiteral("正在运行%1…").arg(name));
         QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("victim/family.jpg"))));
@@ -1736,7 +1747,7 @@ private slots:
                 };
             window.runEvent(QStringLiteral("打开设置"),
                             [&] { window.setupFiles().openFile(path); });
-            QCOMPARE(ended, QList<int>{128 + SIGTERM});
+            QTRY_COMPARE(ended, QList<int>{128 + SIGTERM});
             QCOMPARE(seen.size(), whileAsking ? 1 : 0);
             // The capture records its moment before its line.
             const QStringList ran = model.recorder().lines();

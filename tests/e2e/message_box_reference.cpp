@@ -33,6 +33,6 @@ int main(int argc, char* argv[]) {
         std::printf("%llu\n", static_cast<unsigned long long>(box->winId()));
         std::fflush(stdout);
     });
-    system.messages.show(QString::fromLocal8Bit(argv[1]));
-    return 0;
+    system.messages.show(QString::fromLocal8Bit(argv[1]), [] { QCoreApplication::quit(); });
+    return app.exec();
 }

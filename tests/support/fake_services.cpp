@@ -33,15 +33,18 @@ bool FakeClipboard::setPicture(const QImage& picture) {
     return true;
 }
 
-int FakeMessages::choose(const QString& text, const QList<Choice>& answers, int escapeChoice) {
-    if (closed)
-        return escapeChoice;
+void FakeMessages::choose(const QString& text, const QList<Choice>& answers, int escapeChoice,
+                          std::function<void(int)> then) {
+    if (closed) {
+        then(escapeChoice);
+        return;
+    }
     chooseQuestions.append(text);
     QStringList texts;
     for (const Choice& answer : answers)
         texts.append(answer.text);
     offered.append(texts);
-    return choices.isEmpty() ? escapeChoice : choices.takeFirst();
+    then(choices.isEmpty() ? escapeChoice : choices.takeFirst());
 }
 
 bool FakeSettings::setUnkeptSession(const UnkeptSession& session) {
@@ -51,14 +54,14 @@ bool FakeSettings::setUnkeptSession(const UnkeptSession& session) {
     return true;
 }
 
-QString FakeFileDialogs::saveFileName(const QString& title, const QString& start,
-                                      const QString& filter) {
-    return answer({true, title, start, filter});
+void FakeFileDialogs::saveFileName(const QString& title, const QString& start,
+                                   const QString& filter, std::function<void(QString)> then) {
+    then(answer({true, title, start, filter}));
 }
 
-QString FakeFileDialogs::openFileName(const QString& title, const QString& folder,
-                                      const QString& filter) {
-    return answer({false, title, folder, filter});
+void FakeFileDialogs::openFileName(const QString& title, const QString& folder,
+                                   const QString& filter, std::function<void(QString)> then) {
+    then(answer({false, title, folder, filter}));
 }
 
 QString FakeFileDialogs::answer(const Asked& dialog) {

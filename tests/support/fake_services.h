@@ -106,23 +106,31 @@ public:
     // every question of several its escape answer.
     bool closed = false;
 
-    void show(const QString& text) override {
+    // Each box closes, and each question is answered, at once.
+    void show(const QString& text, std::function<void()> then = {}) override {
         if (!closed)
             shown.append(text);
+        if (then)
+            then();
     }
-    void warn(const QString& text) override {
-        if (closed)
+    void warn(const QString& text, std::function<void()> then = {}) override {
+        if (!closed) {
+            shown.append(text);
+            warned.append(text);
+        }
+        if (then)
+            then();
+    }
+    void ask(const QString& question, std::function<void(bool)> then) override {
+        if (closed) {
+            then(false);
             return;
-        shown.append(text);
-        warned.append(text);
-    }
-    bool ask(const QString& question) override {
-        if (closed)
-            return false;
+        }
         asked.append(question);
-        return !answers.isEmpty() && answers.takeFirst();
+        then(!answers.isEmpty() && answers.takeFirst());
     }
-    int choose(const QString& text, const QList<Choice>& answers, int escapeChoice) override;
+    void choose(const QString& text, const QList<Choice>& answers, int escapeChoice,
+                std::function<void(int)> then) override;
     void closeForGood() override { closed = true; }
 };
 
@@ -167,10 +175,11 @@ public:
     QList<Asked> asked;
     QStringList answers;
 
-    QString saveFileName(const QString& title, const QString& start,
-                         const QString& filter) override;
-    QString openFileName(const QString& title, const QString& folder,
-                         const QString& filter) override;
+    // Each dialog answers at once, with the next of the answers, or none.
+    void saveFileName(const QString& title, const QString& start, const QString& filter,
+                      std::function<void(QString)> then) override;
+    void openFileName(const QString& title, const QString& folder, const QString& filter,
+                      std::function<void(QString)> then) override;
 
 private:
     QString answer(const Asked& dialog);
