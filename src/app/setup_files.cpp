@@ -15,8 +15,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QUrl>
 #include <algorithm>
 #include <functional>
@@ -137,30 +139,35 @@ Task<> SetupFiles::openSteps(QString path) {
     // while the script runs on it, and the run holds back its messages until it has ended, so
     // that the dialog never covers a box waiting for an answer; the panel shows the script's
     // result once, at the end.
-    QProgressDialog progress(&window_);
+    // On the heap: the window may be gone before the run has ended (a logout while an export of
+    // the run pauses), and it takes its children along.
+    const QPointer<QProgressDialog> progress = new QProgressDialog(&window_);
+    const auto closeProgress = qScopeGuard([&progress] { delete progress.data(); });
     // The set-up's name is the sender's: a label of its own shows it as plain text.
-    auto* label = new QLabel(&progress);
+    auto* label = new QLabel(progress);
     showPlainText(*label,
                   QStringLiteral("正在运行%1…").arg(elidedMiddle(name, ShownPathCharacters)));
-    progress.setLabel(label);
-    progress.setRange(0, ProgressSteps);
-    keepCancelFromDefault(progress);
-    progress.setWindowTitle(Title);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(ProgressDelayMs);
+    progress->setLabel(label);
+    progress->setRange(0, ProgressSteps);
+    keepCancelFromDefault(*progress);
+    progress->setWindowTitle(Title);
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(ProgressDelayMs);
     const qint64 size = script.size();
     QElapsedTimer sinceShown;
     sinceShown.start();
     const auto keepGoing = [&] {
+        if (!progress)
+            return false;
         // Looked at some twenty times a second: often enough to answer, rarely enough to cost
         // nothing against the lines themselves.
         if (sinceShown.elapsed() < ProgressIntervalMs)
             return true;
         sinceShown.restart();
         if (size > 0)
-            progress.setValue(
+            progress->setValue(
                 int(std::min<qint64>(ProgressSteps - 1, script.pos() * ProgressSteps / size)));
-        return !progress.wasCanceled();
+        return progress && !progress->wasCanceled();
     };
 
     // The files its "save" lines would write over, or outside its folder, and more files than a
@@ -168,7 +175,8 @@ Task<> SetupFiles::openSteps(QString path) {
     const SetupFolder folder(QFileInfo(path).absolutePath(), model_.form().files());
     bool stopped = false;
     const PlannedWrites writes = writesNeedingConsent(script, folder, keepGoing, &stopped);
-    progress.reset();
+    if (progress)
+        progress->reset();
     if (stopped)
         co_return;
     if (writes.needAsking() && !co_await messages_.question(consentQuestion(name, folder, writes)))
@@ -180,7 +188,8 @@ Task<> SetupFiles::openSteps(QString path) {
 
     const SetupRunReport report = co_await model_.startDocument(
         script, name, folder, writes.needAsking() ? &writes : nullptr, keepGoing);
-    progress.reset();
+    if (progress)
+        progress->reset();
     if (const QString summary = runSummary(path, report); !summary.isEmpty())
         tell(summary);
 }
