@@ -2,8 +2,8 @@
 #pragma once
 
 #include "message_boxes.h"
-#include "platform/system_clock.h"
 #include "platform/stored_settings.h"
+#include "platform/system_clock.h"
 #include "platform/system_file_store.h"
 #include "platform/system_locations.h"
 #include "qt_clipboard.h"
